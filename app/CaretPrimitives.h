@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/EditorModel.h"
+
+namespace tarnwick {
+
+// The four caret primitives. Positions are 0-based and a line break counts as
+// two characters; line numbers are 1-based. Out-of-range arguments are passed
+// on to the control, whose answers come back unchanged (-1 from FirstColumn
+// for a line past the last).
+
+// Length of the line holding pos, its break excluded.
+inline int CurLineLen(const EditorModel& m, int pos) { return m.LineLength(pos); }
+// 1-based number of the line holding pos (a position on the CR or between CR
+// and LF belongs to the line before).
+inline int CurLineNum(const EditorModel& m, int pos) { return m.LineFromChar(pos) + 1; }
+// 1-based column of the selection start.
+inline int CurColumn(const EditorModel& m) { return m.SelStart() - m.LineIndex(-1) + 1; }
+// First position of line n; FirstColumn(0) asks for the start of the caret's own line.
+inline int FirstColumn(const EditorModel& m, int n) { return m.LineIndex(n - 1); }
+
+}  // namespace tarnwick

@@ -1,0 +1,208 @@
+#pragma once
+
+#include "app/Colour.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick {
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    bool operator==(const Point&) const = default;
+};
+
+// What the view tells the model: the caret's pixel position in the control's
+// client coordinates and how many lines fit on screen.
+class ViewGeometry {
+public:
+    virtual ~ViewGeometry() = default;
+    virtual Point CaretPixelPosition() const = 0;
+    virtual int VisibleLineCount() const = 0;
+};
+
+// Told of every change, before the changing call returns.
+class EditorObserver {
+public:
+    virtual ~EditorObserver() = default;
+    // The text from pos on lost `removed` characters and gained `inserted`.
+    virtual void TextChanged(int /*pos*/, int /*removed*/, int /*inserted*/) {}
+    // Colours of [pos, pos + length) were set.
+    virtual void ColoursChanged(int /*pos*/, int /*length*/) {}
+    // Selection start, length or caret end changed (also when written with the same value).
+    virtual void SelectionChanged() {}
+    // First visible line changed, or an update bracket ended (repaint all).
+    virtual void ViewChanged() {}
+    // The default font changed.
+    virtual void FontChanged() {}
+};
+
+struct FindOptions {
+    bool wholeWord = false;
+    bool matchCase = false;
+};
+
+// The document editor's model: 8-bit (Windows-1252) text in which every line
+// break is stored as CR LF and counts as two characters, one colour per
+// character, a selection with an anchor and a caret end, multi-level undo and
+// the view state the widget paints from.
+//
+// Position policy: positions are clamped into [0, Length()]; a position
+// between CR and LF is moved onto the CR, so it belongs to the line before.
+class EditorModel {
+public:
+    EditorModel();
+    ~EditorModel();
+    EditorModel(const EditorModel&) = delete;
+    EditorModel& operator=(const EditorModel&) = delete;
+
+    // ---- Whole content ------------------------------------------------------
+    const std::string& Text() const { return text_; }  // lines joined by CR LF
+    void SetText(std::string_view text);               // plain text; breaks CR LF, CR or LF
+    void Clear();
+    int Length() const { return static_cast<int>(text_.size()); }
+    // Loads bytes: RTF when they begin with "{\rtf", plain text otherwise.
+    // Throws EditorError("Failed to Load Stream") for RTF it cannot read.
+    void LoadFromBytes(std::string_view data);
+    // The whole content, colours and font, as RTF (layout in RtfWriter.h).
+    std::string SaveToRtf() const;
+    void LoadFromRtf(std::string_view rtf);
+
+    // ---- The line list (0-based) -----------------------------------------------
+    int LineCount() const;                       // a final empty line is not counted
+    std::string Line(int index) const;           // whole line, without its break
+    void SetLine(int index, std::string_view text);
+
+    // ---- Edit messages ------------------------------------------------------------
+    int LineFromChar(int pos) const;             // 0-based line holding pos; -1: line of SelStart
+    int LineIndex(int line) const;               // first position of 0-based line; -1 asks for SelStart's line; past the end: -1
+    int LineLength(int pos) const;               // length of the line holding pos, break excluded
+    int BreakCount() const { return static_cast<int>(lineStarts_.size()) - 1; }
+
+    // ---- Selection ----------------------------------------------------------------
+    int SelStart() const;
+    int SelLength() const;
+    int Anchor() const { return anchor_; }
+    int CaretPos() const { return caret_; }
+    void SetSelStart(int pos);                   // collapses to a caret at pos
+    void SetSelLength(int length);               // selects from SelStart on
+    void SetSelection(int anchor, int caret);    // the widget's mouse and Shift moves
+    std::string SelText() const;
+    void SetSelText(std::string_view text);      // takes the colour of the first replaced character
+    void SelectAll();
+
+    // ---- Colours --------------------------------------------------------------------
+    Colour ColourAt(int pos) const;
+    const std::vector<Colour>& Colours() const { return colours_; }
+    void SetSelColour(Colour colour);            // empty selection: the typing colour
+    Colour TypingColour() const { return typingColour_; }
+
+    // ---- Typing (the widget's keyboard input) -------------------------------------------
+    void TypeText(std::string_view text);        // replaces the selection; typed runs merge into one undo step
+    void DeleteBackward();
+    void DeleteForward();
+
+    // ---- Undo -------------------------------------------------------------------------
+    bool CanUndo() const;
+    bool CanRedo() const;
+    void Undo();
+    void Redo();
+    void BeginUndoGroup();                        // nested groups join the outermost
+    void EndUndoGroup();
+    void ClearUndo();
+
+    // ---- Update bracket --------------------------------------------------------------
+    void BeginUpdate();
+    void EndUpdate();                             // repaints (ViewChanged) at the outermost end
+    bool Updating() const { return updateDepth_ > 0; }
+
+    // ---- Search -----------------------------------------------------------------------
+    // First match of `what` in [start, start + length) (length -1: to the end), or -1.
+    int FindText(std::string_view what, int start, int length, FindOptions options) const;
+
+    // ---- Font ------------------------------------------------------------------------
+    const std::string& FontName() const { return fontName_; }
+    int FontSize() const { return fontSize_; }
+    void SetFontName(std::string name);
+    void SetFontSize(int points);
+
+    // ---- View state ------------------------------------------------------------------
+    int FirstVisibleLine() const { return firstVisibleLine_; }
+    void SetFirstVisibleLine(int line);
+    void LineScroll(int lines);                   // negative: up
+    void ScrollCaret();                           // brings the caret's line into view
+    void SetViewGeometry(ViewGeometry* geometry) { geometry_ = geometry; }
+    Point CaretPixelPosition() const;
+
+    // ---- Observers -------------------------------------------------------------------
+    void AddObserver(EditorObserver* observer);
+    void RemoveObserver(EditorObserver* observer);
+
+    // Checks the line index and colour array against the text; for tests and debug builds.
+    bool Check() const;
+
+private:
+    struct UndoRecord;
+    struct UndoStep;
+
+    void Replace(int pos, int removed, std::string_view text, const Colour* colours, bool typing);
+    void RecordReplace(int pos, std::string removedText, std::vector<Colour> removedColours,
+                       int inserted, bool typing);
+    void ApplyRaw(int pos, int removed, std::string_view text, const Colour* colours);
+    void RebuildLineStarts();
+    void UpdateLineStarts(int pos, int removed, std::string_view inserted);
+    void SetSelectionRaw(int anchor, int caret);
+    int Snap(int pos) const;
+    void NotifySelection();
+    void ResetContent(std::string text, std::vector<Colour> colours);
+
+    std::string text_;
+    std::vector<Colour> colours_;
+    std::vector<int> lineStarts_{0};  // first position of every line; always at least one
+    int anchor_ = 0;
+    int caret_ = 0;
+    Colour typingColour_ = kWindowTextColour;
+    std::string fontName_ = "Courier New";
+    int fontSize_ = 10;
+    int firstVisibleLine_ = 0;
+    int updateDepth_ = 0;
+    ViewGeometry* geometry_ = nullptr;
+    std::vector<EditorObserver*> observers_;
+
+    std::vector<UndoStep> undo_;
+    std::vector<UndoStep> redo_;
+    int groupDepth_ = 0;
+    bool groupOpen_ = false;
+    bool lastWasTyping_ = false;
+    bool replaying_ = false;
+};
+
+// Keeps one command in one undo step.
+class UndoGroup {
+public:
+    explicit UndoGroup(EditorModel& model) : model_(model) { model_.BeginUndoGroup(); }
+    ~UndoGroup() { model_.EndUndoGroup(); }
+    UndoGroup(const UndoGroup&) = delete;
+    UndoGroup& operator=(const UndoGroup&) = delete;
+
+private:
+    EditorModel& model_;
+};
+
+// Suspends repainting for a scope.
+class UpdateBracket {
+public:
+    explicit UpdateBracket(EditorModel& model) : model_(model) { model_.BeginUpdate(); }
+    ~UpdateBracket() { model_.EndUpdate(); }
+    UpdateBracket(const UpdateBracket&) = delete;
+    UpdateBracket& operator=(const UpdateBracket&) = delete;
+
+private:
+    EditorModel& model_;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace tarnwick {
+
+class EditorModel;
+
+// The few things the core needs from outside the process. The Qt front end
+// implements each once; tests use fakes.
+
+enum class Answer { Yes, No, Cancel };
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual void Information(const std::string& text) = 0;
+    virtual void Warning(const std::string& text) = 0;
+    virtual void ErrorMessage(const std::string& text) = 0;
+    // Yes, No and Cancel; closing the box counts as Cancel.
+    virtual Answer Confirm(const std::string& text) = 0;
+    // The application's error box: caption "Tarnwick", stop icon, OK.
+    virtual void ApplicationError(const std::string& text) = 0;
+};
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // filter: "Description|pattern|Description|pattern"; the first pair is the default.
+    virtual std::optional<std::string> OpenFileName(const std::string& filter) = 0;
+    virtual std::optional<std::string> SaveFileName(const std::string& filter) = 0;
+};
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual std::string Text() const = 0;       // Windows-1252
+    virtual void SetText(const std::string& text) = 0;
+};
+
+class Printer {
+public:
+    virtual ~Printer() = default;
+    virtual void Print(const EditorModel& document, const std::string& title) = 0;
+};
+
+class MouseCursor {
+public:
+    virtual ~MouseCursor() = default;
+    virtual void ShowWait() = 0;
+    virtual void Restore() = 0;
+};
+
+// Shows the hourglass for a scope.
+class WaitCursor {
+public:
+    explicit WaitCursor(MouseCursor* cursor) : cursor_(cursor) { if (cursor_) cursor_->ShowWait(); }
+    ~WaitCursor() { if (cursor_) cursor_->Restore(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    MouseCursor* cursor_;
+};
+
+}  // namespace tarnwick
