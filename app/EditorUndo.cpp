@@ -1,1 +1,87 @@
-// in progress
+#include "app/EditorUndo.h"
+
+namespace tarnwick {
+
+void EditorModel::RecordReplace(int pos, std::string removedText, std::vector<Colour> removedColours,
+                                int inserted, bool typing) {
+    if (replaying_) return;
+    redo_.clear();
+    UndoRecord record{pos, std::move(removedText), std::move(removedColours), text_.substr(pos, inserted),
+                      std::vector<Colour>(colours_.begin() + pos, colours_.begin() + pos + inserted)};
+    bool breakTyped = record.inserted.find('\n') != std::string::npos;
+    int caretAfter = pos + inserted;
+
+    bool join = false;
+    if (groupDepth_ > 0) {
+        join = groupOpen_ && !undo_.empty();
+        groupOpen_ = true;
+    } else if (typing && !breakTyped && !undo_.empty()) {
+        const UndoStep& last = undo_.back();
+        // Typing goes on where the last typed run ended: one undo step.
+        join = last.typing && lastWasTyping_ && last.caretAfter == caret_ && anchor_ == caret_;
+    }
+    if (!join) {
+        UndoStep step;
+        step.anchorBefore = anchor_;
+        step.caretBefore = caret_;
+        step.typing = typing && groupDepth_ == 0;
+        undo_.push_back(std::move(step));
+    }
+    UndoStep& step = undo_.back();
+    step.records.push_back(std::move(record));
+    step.caretAfter = caretAfter;
+    lastWasTyping_ = typing && groupDepth_ == 0;
+}
+
+void EditorModel::BeginUndoGroup() {
+    if (groupDepth_++ == 0) groupOpen_ = false;
+}
+
+void EditorModel::EndUndoGroup() {
+    if (groupDepth_ > 0 && --groupDepth_ == 0) {
+        groupOpen_ = false;
+        lastWasTyping_ = false;
+    }
+}
+
+void EditorModel::ClearUndo() {
+    undo_.clear();
+    redo_.clear();
+    lastWasTyping_ = false;
+    groupOpen_ = false;
+}
+
+bool EditorModel::CanUndo() const { return !undo_.empty(); }
+bool EditorModel::CanRedo() const { return !redo_.empty(); }
+
+void EditorModel::Undo() {
+    if (undo_.empty()) return;
+    UndoStep step = std::move(undo_.back());
+    undo_.pop_back();
+    replaying_ = true;
+    for (auto it = step.records.rbegin(); it != step.records.rend(); ++it)
+        ApplyRaw(it->pos, static_cast<int>(it->inserted.size()), it->removed, it->removedColours.data());
+    replaying_ = false;
+    lastWasTyping_ = false;
+    SetSelectionRaw(step.anchorBefore, step.caretBefore);
+    redo_.push_back(std::move(step));
+    ScrollCaret();
+    NotifySelection();
+}
+
+void EditorModel::Redo() {
+    if (redo_.empty()) return;
+    UndoStep step = std::move(redo_.back());
+    redo_.pop_back();
+    replaying_ = true;
+    for (const auto& r : step.records)
+        ApplyRaw(r.pos, static_cast<int>(r.removed.size()), r.inserted, r.insertedColours.data());
+    replaying_ = false;
+    lastWasTyping_ = false;
+    SetSelectionRaw(step.caretAfter, step.caretAfter);
+    undo_.push_back(std::move(step));
+    ScrollCaret();
+    NotifySelection();
+}
+
+}  // namespace tarnwick

@@ -1,1 +1,72 @@
-// in progress
+#include "app/RtfWriter.h"
+
+#include <algorithm>
+
+namespace tarnwick {
+namespace {
+
+void AppendEscapedByte(std::string& out, unsigned char c) {
+    static const char kHex[] = "0123456789abcdef";
+    switch (c) {
+        case '\\': out += "\\\\"; return;
+        case '{': out += "\\{"; return;
+        case '}': out += "\\}"; return;
+        case '\t': out += "\\tab "; return;
+        default: break;
+    }
+    if (c < 32 || c > 127) {
+        out += "\\'";
+        out += kHex[c >> 4];
+        out += kHex[c & 15];
+    } else {
+        out += static_cast<char>(c);
+    }
+}
+
+}  // namespace
+
+std::string WriteRtf(std::string_view text, const std::vector<Colour>& colours, const std::string& fontName,
+                     int fontSize) {
+    // Colour table: entry 0 is the window-text colour, then every other colour in order of appearance.
+    std::vector<Colour> table;
+    for (Colour c : colours)
+        if (c != kWindowTextColour && std::find(table.begin(), table.end(), c) == table.end()) table.push_back(c);
+
+    std::string out;
+    out.reserve(text.size() + text.size() / 8 + 256);
+    out += "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fmodern\\fcharset0 ";
+    for (char c : fontName) AppendEscapedByte(out, static_cast<unsigned char>(c));
+    out += ";}}\r\n";
+    if (!table.empty()) {
+        out += "{\\colortbl ;";
+        for (Colour c : table)
+            out += "\\red" + std::to_string(RedOf(c)) + "\\green" + std::to_string(GreenOf(c)) + "\\blue" +
+                   std::to_string(BlueOf(c)) + ";";
+        out += "}\r\n";
+    }
+    out += "\\viewkind4\\uc1\\pard\\f0\\fs" + std::to_string(fontSize * 2) + " ";
+
+    Colour current = kWindowTextColour;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            out += "\r\n\\par ";
+            ++i;
+            continue;
+        }
+        Colour colour = i < colours.size() ? colours[i] : kWindowTextColour;
+        if (colour != current) {
+            std::size_t index = colour == kWindowTextColour
+                                    ? 0
+                                    : static_cast<std::size_t>(std::find(table.begin(), table.end(), colour) -
+                                                               table.begin()) + 1;
+            out += "\\cf" + std::to_string(index) + " ";
+            current = colour;
+        }
+        AppendEscapedByte(out, c);
+    }
+    out += "\r\n\\par }\r\n";
+    return out;
+}
+
+}  // namespace tarnwick

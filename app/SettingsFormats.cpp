@@ -1,1 +1,49 @@
-// in progress
+#include "app/SettingsFormats.h"
+
+#include "app/Ansi.h"
+
+#include <charconv>
+#include <cstdio>
+
+namespace tarnwick {
+
+std::optional<int> ParseSettingInteger(std::string_view text) {
+    if (text.empty()) return std::nullopt;
+    std::size_t digitsFrom = text[0] == '-' ? 1 : 0;
+    if (digitsFrom == text.size()) return std::nullopt;
+    for (std::size_t i = digitsFrom; i < text.size(); ++i)
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+    int value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+std::string FormatSettingInteger(int value) { return std::to_string(value); }
+
+std::optional<Colour> ParseSettingColour(std::string_view text) {
+    std::string lower = AnsiLowerCase(text);
+    for (const NamedColour& named : kNamedColours)
+        if (AnsiLowerCase(named.identifier) == lower) return named.value;
+    if (text.size() >= 2 && text[0] == '$') {
+        std::uint64_t value = 0;
+        std::string_view hex = text.substr(1);
+        if (hex.size() > 8) return std::nullopt;
+        auto [end, error] = std::from_chars(hex.data(), hex.data() + hex.size(), value, 16);
+        if (error != std::errc() || end != hex.data() + hex.size()) return std::nullopt;
+        return static_cast<Colour>(value);
+    }
+    std::optional<int> number = ParseSettingInteger(text);
+    if (!number) return std::nullopt;
+    return static_cast<Colour>(*number);
+}
+
+std::string FormatSettingColour(Colour colour) {
+    for (const NamedColour& named : kNamedColours)
+        if (named.value == colour) return named.identifier;
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "$%08X", static_cast<unsigned>(colour));
+    return buffer;
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,28 @@
+#pragma once
+
+// Private to the editor model: the records of its undo history.
+
+#include "app/EditorModel.h"
+
+namespace tarnwick {
+
+// One replacement: at pos, `removed` (with its colours) gave way to `inserted`.
+// A colour change is a replacement of text by the same text.
+struct EditorModel::UndoRecord {
+    int pos = 0;
+    std::string removed;
+    std::vector<Colour> removedColours;
+    std::string inserted;
+    std::vector<Colour> insertedColours;
+};
+
+// What one Undo reverts: one command, or one run of typing.
+struct EditorModel::UndoStep {
+    std::vector<UndoRecord> records;
+    int anchorBefore = 0;
+    int caretBefore = 0;
+    int caretAfter = 0;
+    bool typing = false;
+};
+
+}  // namespace tarnwick

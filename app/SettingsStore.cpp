@@ -1,0 +1,12 @@
+#include "app/SettingsStore.h"
+
+#include "app/Error.h"
+
+namespace tarnwick {
+
+void WriteSettingOrThrow(SettingsKey* key, const std::string& name, const std::string& value) {
+    if (key == nullptr || !key->WriteString(name, value))
+        throw Error("Failed to set data for '" + name + "'");
+}
+
+}  // namespace tarnwick
