@@ -1,1 +1,156 @@
+#include "app/EditorModel.h"
+#include "app/Error.h"
+#include "app/RtfReader.h"
+#include "app/RtfWriter.h"
+
 #include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace tarnwick {
+namespace {
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string line;
+    std::istringstream in(text);
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(Rtf, LayoutPutsHeaderColourTableAndOneTextLinePerRtfLine) {
+    EditorModel m;
+    m.SetText("Dim x\r\nx = 1\r\n\r\nend");
+    m.SetSelStart(0);
+    m.SetSelLength(3);
+    m.SetSelColour(0x800000);
+    auto lines = SplitLines(m.SaveToRtf());
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[0], "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fmodern\\fcharset0 Courier New;}}");
+    EXPECT_EQ(lines[1], "{\\colortbl ;\\red0\\green0\\blue128;}");
+    EXPECT_EQ(lines[2], "\\viewkind4\\uc1\\pard\\f0\\fs20 \\cf1 Dim\\cf0  x");
+    EXPECT_EQ(lines[3], "\\par x = 1");
+    EXPECT_EQ(lines[4], "\\par ");
+    EXPECT_EQ(lines[5], "\\par end");
+    EXPECT_EQ(lines[6], "\\par }");
+}
+
+TEST(Rtf, PlainTextHasNoColourTableLine) {
+    EditorModel m;
+    m.SetText("a");
+    auto lines = SplitLines(m.SaveToRtf());
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1], "\\viewkind4\\uc1\\pard\\f0\\fs20 a");
+    EXPECT_EQ(lines[2], "\\par }");
+}
+
+TEST(Rtf, SpecialCharactersAreEscaped) {
+    std::string text = std::string("a\\b{c}\td'e\xE9\x01", 12);
+    std::vector<Colour> colours(text.size(), kWindowTextColour);
+    auto lines = SplitLines(WriteRtf(text, colours, "Courier New", 10));
+    EXPECT_EQ(lines[1], "\\viewkind4\\uc1\\pard\\f0\\fs20 a\\\\b\\{c\\}\\tab d'e\\'e9\\'01");
+}
+
+TEST(Rtf, RoundTripKeepsTextColoursAndEveryByte) {
+    EditorModel m;
+    std::string text;
+    for (int b = 0; b < 256; ++b)
+        if (b != '\r' && b != '\n') text += static_cast<char>(b);
+    text += "\r\n\r\nlast line\r\n";
+    m.SetText(text);
+    m.SetSelStart(5);
+    m.SetSelLength(40);
+    m.SetSelColour(0x0000FF);
+    m.SetSelStart(200);
+    m.SetSelLength(60);
+    m.SetSelColour(0x008000);
+    std::vector<Colour> colours = m.Colours();
+
+    EditorModel back;
+    back.LoadFromRtf(m.SaveToRtf());
+    EXPECT_EQ(back.Text(), text);
+    EXPECT_EQ(back.Colours(), colours);
+    EXPECT_TRUE(back.Check());
+}
+
+TEST(Rtf, ReadsOrdinaryRtfFromOtherPrograms) {
+    const char* rtf =
+        "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1 Times;}}"
+        "{\\colortbl;\\red255\\green0\\blue0;}"
+        "{\\*\\generator Some writer;}{\\info{\\title ignored}}"
+        "\\pard\\plain Hello \\cf1 red\\cf0  w\\'f6rld\\line next\\tab tab\\par"
+        "\\uc1\\u8364?uro {\\*\\unknowndest skipped} {\\pict 0123abcd}\\bin4 ab}c end\\par\n}";
+    RtfDocument doc = ReadRtf(rtf);
+    EXPECT_EQ(doc.text, "Hello red w\xF6rld\r\nnext\ttab\r\n\x80uro   end");
+    EXPECT_EQ(doc.fontName, "Arial");
+    EXPECT_EQ(doc.colours[6], 0x0000FFu);
+    EXPECT_EQ(doc.colours[0], kWindowTextColour);
+}
+
+TEST(Rtf, FontNameIsFoundWhenColourWordsStandInsideIt) {
+    RtfDocument doc = ReadRtf("{\\rtf1{\\fonttbl{\\f0\\fmodern Courier \\cf2New\\cf0 ;}}\\pard x\\par }");
+    EXPECT_EQ(doc.fontName, "Courier New");
+    EXPECT_EQ(doc.text, "x");
+}
+
+TEST(Rtf, ColourWordNumbersEndAtTheFirstNonDigit) {
+    RtfDocument doc = ReadRtf("{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}\\pard \\cf1Dim\\cf0  x\\par }");
+    EXPECT_EQ(doc.text, "Dim x");
+    EXPECT_EQ(doc.colours[0], RgbColour(1, 2, 3));
+    EXPECT_EQ(doc.colours[3], kWindowTextColour);
+}
+
+TEST(Rtf, HostileInputNeverCrashesOrHangs) {
+    struct Case {
+        const char* name;
+        std::string rtf;
+        bool fails;
+    };
+    std::vector<Case> cases = {
+        {"unbalanced open", "{\\rtf1 abc{{{", false},
+        {"extra closing", "{\\rtf1 abc}}}} more", false},
+        {"deep nesting", "{\\rtf1 " + std::string(100000, '{') + "x" + std::string(100000, '}'), true},
+        {"huge bin", "{\\rtf1 a\\bin999999999999 tail}", false},
+        {"negative bin", "{\\rtf1 a\\bin-5 tail}", false},
+        {"truncated hex", "{\\rtf1 a\\'", false},
+        {"truncated hex digit", "{\\rtf1 a\\'4", false},
+        {"bad hex", "{\\rtf1 a\\'zz}", false},
+        {"truncated word", "{\\rtf1 a\\", false},
+        {"huge number", "{\\rtf1 \\cf99999999999999999 a\\u-99999999999}", false},
+        {"not rtf", "hello", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.fails) {
+            EXPECT_THROW(ReadRtf(c.rtf), Error);
+        } else {
+            RtfDocument doc;
+            EXPECT_NO_THROW(doc = ReadRtf(c.rtf));
+            EXPECT_EQ(doc.text.size(), doc.colours.size());
+        }
+    }
+}
+
+TEST(Rtf, FailedLoadLeavesTheDocumentAsItWas) {
+    EditorModel m;
+    m.SetText("keep me");
+    try {
+        m.LoadFromRtf("{\\rtf1 " + std::string(10000, '{'));
+        FAIL() << "expected an error";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "Failed to Load Stream");
+    }
+    EXPECT_EQ(m.Text(), "keep me");
+}
+
+TEST(Rtf, EscapedBreaksBecomeCrLf) {
+    RtfDocument doc = ReadRtf("{\\rtf1 a\\'0db\\'0ac\\'0d\\'0ad}");
+    EXPECT_EQ(doc.text, "a\r\nb\r\nc\r\nd");
+    EXPECT_EQ(doc.colours.size(), doc.text.size());
+}
+
+}  // namespace
+}  // namespace tarnwick

@@ -1,1 +1,118 @@
+#include "app/Error.h"
+#include "app/FileSettingsStore.h"
+#include "app/SettingsFormats.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace tarnwick {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SettingsFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("tarnwick-settings-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::permissions(dir, fs::perms::owner_all, ec);
+        fs::remove_all(dir, ec);
+    }
+    fs::path dir;
+};
+
+TEST_F(SettingsFile, MissingKeyReadsEveryValueAsMissing) {
+    FileSettingsStore store(dir / "Tarnwick" / "Tarnwick.conf");
+    auto key = store.OpenReadOnly();
+    ASSERT_NE(key, nullptr);
+    EXPECT_FALSE(key->ReadString("Left").has_value());
+    EXPECT_FALSE(fs::exists(dir));  // reading never creates the key
+}
+
+TEST_F(SettingsFile, WritersCreateTheKeyAndValuesSurviveAsWritten) {
+    FileSettingsStore store(dir / "Tarnwick" / "Tarnwick.conf");
+    const std::pair<std::string, std::string> values[] = {
+        {"Left", "-8"},
+        {"RunDefault", "cscript //Nologo \"[FilePath]\" a=b"},
+        {"Odd", "  leading and trailing  "},
+        {"Breaks", "one\r\ntwo\nthree\\n"},
+        {"Empty", ""},
+    };
+    {
+        auto key = store.OpenForWriting();
+        for (const auto& [name, value] : values) ASSERT_TRUE(key->WriteString(name, value)) << name;
+    }
+    auto key = store.OpenReadOnly();
+    for (const auto& [name, value] : values) EXPECT_EQ(key->ReadString(name), value) << name;
+    // Rewritten whole: no temporary file is left behind.
+    EXPECT_FALSE(fs::exists(store.Path().string() + ".tmp"));
+}
+
+TEST_F(SettingsFile, EachOpenSeesTheLatestValues) {
+    FileSettingsStore store(dir / "Tarnwick.conf");
+    auto reader = store.OpenReadOnly();
+    store.OpenForWriting()->WriteString("RunDefault", "wscript \"[FilePath]\"");
+    EXPECT_FALSE(reader->ReadString("RunDefault"));  // an open key is a snapshot
+    EXPECT_EQ(store.OpenReadOnly()->ReadString("RunDefault"), "wscript \"[FilePath]\"");
+}
+
+TEST_F(SettingsFile, AFailedWriteIsReportedWithTheValueName) {
+    // A file where the key's folder should be: no write can succeed, whatever the rights.
+    fs::create_directories(dir);
+    std::ofstream(dir / "Tarnwick") << "not a folder";
+    FileSettingsStore store(dir / "Tarnwick" / "Tarnwick.conf");
+    auto key = store.OpenForWriting();
+    EXPECT_FALSE(key->WriteString("ccComments", "clGreen"));
+    try {
+        WriteSettingOrThrow(key.get(), "ccComments", "clGreen");
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "Failed to set data for 'ccComments'");
+    }
+}
+
+TEST_F(SettingsFile, ForeignLinesAndSectionsAreIgnored) {
+    fs::create_directories(dir);
+    std::ofstream(dir / "Tarnwick.conf") << "garbage\n[Other]\nLeft=1\n[Software\\Tarnwick]\r\nLeft=5\r\n=x\nnoequals\n";
+    FileSettingsStore store(dir / "Tarnwick.conf");
+    EXPECT_EQ(store.OpenReadOnly()->ReadString("Left"), "5");
+}
+
+TEST(SettingsFormats, Integers) {
+    EXPECT_EQ(ParseSettingInteger("282"), 282);
+    EXPECT_EQ(ParseSettingInteger("-8"), -8);
+    EXPECT_FALSE(ParseSettingInteger(""));
+    EXPECT_FALSE(ParseSettingInteger("-"));
+    EXPECT_FALSE(ParseSettingInteger("12px"));
+    EXPECT_FALSE(ParseSettingInteger(" 12"));
+    EXPECT_FALSE(ParseSettingInteger("+12"));
+    EXPECT_FALSE(ParseSettingInteger("99999999999"));
+    EXPECT_EQ(FormatSettingInteger(-8), "-8");
+}
+
+TEST(SettingsFormats, Colours) {
+    struct Row {
+        const char* text;
+        std::optional<Colour> value;
+    };
+    const Row rows[] = {
+        {"clNavy", 0x800000}, {"clred", 0x0000FF},   {"CLMONEYGREEN", 0xC0DCC0}, {"$000000FF", 0x0000FF},
+        {"$00f0caa6", 0xF0CAA6}, {"255", 0xFF},      {"clNavyBlue", std::nullopt}, {"", std::nullopt},
+        {"$", std::nullopt},  {"$123456789", std::nullopt}, {"navy", std::nullopt}, {"$12G", std::nullopt},
+    };
+    for (const Row& row : rows) EXPECT_EQ(ParseSettingColour(row.text), row.value) << row.text;
+    EXPECT_EQ(FormatSettingColour(0x800000), "clNavy");
+    EXPECT_EQ(FormatSettingColour(0xA4A0A0), "clMedGray");
+    EXPECT_EQ(FormatSettingColour(0x123456), "$00123456");
+    for (const NamedColour& named : kNamedColours)
+        EXPECT_EQ(ParseSettingColour(FormatSettingColour(named.value)), named.value);
+}
+
+}  // namespace
+}  // namespace tarnwick

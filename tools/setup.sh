@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need (Debian packages), then configures
+# and builds everything in build/. Safe to run again: it installs only what is missing.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+packages=(cmake ninja-build g++ ccache pkg-config
+          qt6-base-dev qt6-base-dev-tools libgl-dev
+          googletest libgtest-dev libgmock-dev libbenchmark-dev
+          xvfb xauth fonts-liberation fonts-dejavu-core)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+fi
+
+# One shared build directory; ccache keeps rebuilds of a fresh clone quick.
+export CCACHE_BASEDIR="$root"
+export CCACHE_NOHASHDIR=1
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$root/build" -- -j"$(nproc)"

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test. GUI tests run offscreen; those that need
+# a real display get one from Xvfb, started here.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+bash "$root/tools/setup.sh"
+
+export QT_QPA_PLATFORM=offscreen
+xvfb_pid=""
+if [ -z "${DISPLAY:-}" ] && command -v Xvfb >/dev/null; then
+  display=":$((90 + RANDOM % 100))"
+  Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export TARNWICK_XVFB_DISPLAY="$display"
+fi
+trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true' EXIT
+
+cd "$root/build"
+ctest --output-on-failure -j"$(nproc)" --timeout 600
