@@ -1,0 +1,140 @@
+#include "completion/CompletionList.h"
+
+#include "app/MainUnit.h"
+#include "completion/TextSearch.h"
+
+#include <algorithm>
+
+namespace tarnwick {
+
+namespace {
+
+constexpr int kOffsetLeft = -20;  // the list and the tip stand a little left of the caret
+constexpr int kOffsetDown = 18;   // and one row below it
+
+}  // namespace
+
+int CompletionListHeight(int rows) {
+    return rows > CompletionList::kTallRows ? CompletionList::kTallHeight : 20 * rows - 10;
+}
+
+CompletionList::CompletionList(MainUnit& unit) : unit_(unit) {}
+
+void CompletionList::PlaceLB(std::string_view typeName) {
+    rows_.clear();
+    itemIndex_ = -1;
+    for (const TColorCoding& entry : unit_.SyntaxTable)
+        if (EqualsIgnoringCase(entry.TypeA, typeName))
+            rows_.push_back({entry.Name, entry.TypeB == "Function" ? RowIcon::Function : RowIcon::Property});
+    // A row goes to its sorted place; rows equal but for case keep table order.
+    std::stable_sort(rows_.begin(), rows_.end(), [](const CompletionRow& a, const CompletionRow& b) {
+        return LessIgnoringCase(a.Name, b.Name);
+    });
+    if (rows_.empty()) {
+        // An empty box would have a negative height; a type without members shows nothing.
+        open_ = false;
+    } else {
+        Point caret = unit_.MainText.CaretPixelPosition();
+        if (MapToWindow) caret = MapToWindow(caret);
+        position_ = {caret.x + kOffsetLeft, caret.y + kOffsetDown};
+        height_ = CompletionListHeight(static_cast<int>(rows_.size()));
+        open_ = true;
+    }
+    Changed();
+}
+
+void CompletionList::Next() {
+    const int count = static_cast<int>(rows_.size());
+    if (count == 0) return;
+    itemIndex_ = itemIndex_ == count - 1 ? 0 : itemIndex_ + 1;
+    Changed();
+}
+
+void CompletionList::Previous() {
+    const int count = static_cast<int>(rows_.size());
+    if (count == 0) return;
+    itemIndex_ = itemIndex_ > 0 ? itemIndex_ - 1 : count - 1;
+    Changed();
+}
+
+void CompletionList::FollowPrefix() {
+    const int start = PrefixStart();
+    if (start < 0) return;
+    const int caret = unit_.MainText.SelStart();
+    const std::string_view prefix = std::string_view(unit_.MainText.Text()).substr(start, caret - start);
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        if (MatchesAt(rows_[i].Name, 0, prefix)) {
+            if (itemIndex_ != static_cast<int>(i)) {
+                itemIndex_ = static_cast<int>(i);
+                Changed();
+            }
+            return;
+        }
+    }
+}
+
+void CompletionList::LstKeyDown(int key) {
+    switch (key) {
+    case 13:
+    case 32:
+    case 57:
+    case 222:
+        Accept();
+        break;
+    case 8: {
+        // RevFind of "." answers the caret offset exactly when the dot stands right before it.
+        const int caret = unit_.MainText.SelStart();
+        if (caret >= 1 && unit_.MainText.Text()[caret - 1] == '.') Close();
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void CompletionList::LstDblClick() { LstKeyDown(57); }
+
+void CompletionList::Accept() {
+    EditorModel& editor = unit_.MainText;
+    unit_.Busy = true;
+    const int start = PrefixStart();
+    if (itemIndex_ >= 0 && itemIndex_ < static_cast<int>(rows_.size()) && start >= 0) {
+        const std::string name = rows_[itemIndex_].Name;
+        editor.SetSelStart(start);
+        const int lineStart = editor.LineIndex(-1);
+        const int lineEnd = lineStart + editor.LineLength(lineStart);
+        editor.SetSelLength(std::min(static_cast<int>(name.size()), lineEnd - start));
+        editor.SetSelText(name);
+    }
+    Close();
+    if (FocusEditor) FocusEditor();
+    unit_.Busy = false;
+}
+
+void CompletionList::Close() {
+    if (!open_) return;
+    open_ = false;
+    Changed();
+}
+
+void CompletionList::SetItemIndex(int index) {
+    if (index < -1 || index >= static_cast<int>(rows_.size()) || index == itemIndex_) return;
+    itemIndex_ = index;
+    Changed();
+}
+
+int CompletionList::PrefixStart() const {
+    const EditorModel& editor = unit_.MainText;
+    const int caret = editor.SelStart();
+    // Only a dot on the caret's own line starts a member prefix: overwriting
+    // from a dot on an earlier line would run across line breaks.
+    const int lineStart = editor.LineIndex(editor.LineFromChar(caret));
+    const size_t dot = std::string_view(editor.Text()).substr(lineStart, caret - lineStart).rfind('.');
+    return dot == std::string_view::npos ? -1 : lineStart + static_cast<int>(dot) + 1;
+}
+
+void CompletionList::Changed() {
+    if (OnChanged) OnChanged();
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "app/EditorModel.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick {
+
+struct MainUnit;
+
+// Which of the two icons a row shows beside its name.
+enum class RowIcon { Function, Property };
+
+struct CompletionRow {
+    std::string Name;
+    RowIcon Icon = RowIcon::Property;
+    bool operator==(const CompletionRow&) const = default;
+};
+
+// The completion list `Lst`: the members of one object type, placed just
+// below the caret. It holds the rows, the selection and the geometry; the
+// widget only paints them and forwards double clicks. It never takes the
+// keyboard focus from the editor.
+class CompletionList {
+public:
+    static constexpr int kWidth = 137;
+    static constexpr int kRowHeight = 18;
+    static constexpr int kTallHeight = 170;  // more than kTallRows rows
+    static constexpr int kTallRows = 8;
+
+    explicit CompletionList(MainUnit& unit);
+
+    // PlaceLB: refills the list with the syntax entries of the type (TypeA
+    // compared ignoring case), sorted ignoring case, and opens it at the
+    // caret. A type without entries leaves the list empty and closed.
+    void PlaceLB(std::string_view typeName);
+
+    // Down: the next row, from the last back to the first.
+    void Next();
+    // Up: the previous row, from the first (or none) to the last.
+    void Previous();
+    // Selects the first row that begins with the letters typed after the dot
+    // (ignoring case); keeps the selection when none does.
+    void FollowPrefix();
+
+    // Enter (13), Space (32), the 9 key (57) and the quote key (222) accept;
+    // Backspace (8) right after the dot closes the list. Other keys do nothing.
+    void LstKeyDown(int key);
+    // Accepts as the 9 key does; nothing is typed after the name.
+    void LstDblClick();
+    // Writes the selected row's name over the text after the dot (never past
+    // the line's end) under Busy, then closes the list.
+    void Accept();
+    void Close();
+
+    bool IsOpen() const { return open_; }
+    const std::vector<CompletionRow>& Rows() const { return rows_; }
+    int ItemIndex() const { return itemIndex_; }  // -1: none
+    void SetItemIndex(int index);                 // a click on a row
+    // Top-left corner in the main window's client coordinates.
+    Point Position() const { return position_; }
+    int Height() const { return height_; }
+    int Width() const { return kWidth; }
+
+    // Told after every change of rows, selection, geometry or visibility.
+    std::function<void()> OnChanged;
+    // Converts the editor's client coordinates to the main window's; identity when unset.
+    std::function<Point(Point)> MapToWindow;
+    // Gives the editor the keyboard focus if it lost it (after an acceptance).
+    std::function<void()> FocusEditor;
+
+private:
+    // Offset just after the "." in front of the caret on the caret's line; -1 when there is none.
+    int PrefixStart() const;
+    void Changed();
+
+    MainUnit& unit_;
+    std::vector<CompletionRow> rows_;
+    int itemIndex_ = -1;
+    bool open_ = false;
+    Point position_;
+    int height_ = 0;
+};
+
+// The list's height for a number of rows: 170 above 8 rows, else 20 per row less 10.
+int CompletionListHeight(int rows);
+
+}  // namespace tarnwick

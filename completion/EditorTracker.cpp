@@ -1,0 +1,166 @@
+#include "completion/EditorTracker.h"
+
+#include "app/CaretPrimitives.h"
+#include "app/MainUnit.h"
+#include "app/Ports.h"
+#include "completion/ObjectTyping.h"
+#include "syntax/ColorText.h"
+
+namespace tarnwick {
+
+namespace {
+
+constexpr int kTipOffsetLeft = -20;  // the same place as the completion list
+constexpr int kTipOffsetDown = 18;
+
+}  // namespace
+
+std::string StatusLine(int line, int lines, int column) {
+    return "Line " + std::to_string(line) + " of " + std::to_string(lines) + ", Col " + std::to_string(column);
+}
+
+bool IsTipTrigger(char ch) {
+    return ch == ' ' || ch == '\b' || ch == '%' || ch == '\'' || ch == '(' || ch == ')';
+}
+
+EditorTracker::EditorTracker(MainUnit& unit, const TipTextMeasure* measure)
+    : unit_(unit), measure_(measure), list_(unit) {
+    const EditorModel& editor = unit_.MainText;
+    status_ = StatusLine(CurLineNum(editor, editor.SelStart()), editor.BreakCount() + 1, CurColumn(editor));
+    unit_.MainText.AddObserver(this);
+}
+
+EditorTracker::~EditorTracker() { unit_.MainText.RemoveObserver(this); }
+
+void EditorTracker::SetMapToWindow(std::function<Point(Point)> map) {
+    mapToWindow_ = map;
+    list_.MapToWindow = std::move(map);
+}
+
+bool EditorTracker::MainTextKeyDown(int key, KeyModifiers modifiers) {
+    // The first matching row applies.
+    if (list_.IsOpen()) {
+        switch (key) {
+        case Key::Down:
+            list_.Next();
+            return true;
+        case Key::Up:
+            list_.Previous();
+            return true;
+        case Key::Enter:
+        case Key::Space:
+        case Key::Backspace:
+        case Key::Nine:
+        case Key::Quote:
+            // Not consumed: Enter still breaks the line after the inserted name.
+            HideTip();
+            list_.LstKeyDown(key);
+            return false;
+        default:
+            break;
+        }
+    } else if (key == Key::Enter) {
+        HideTip();
+        return false;
+    }
+    if (modifiers.Ctrl && (key == Key::C || key == Key::X || key == Key::V)) {
+        Run(key == Key::C ? mCopyClick : key == Key::X ? mCutClick : mPasteClick);
+        return true;
+    }
+    if (key == Key::Tab) {
+        Run(modifiers.Shift ? mOutdentClick : mIndentClick);
+        return true;
+    }
+    if (key == Key::Escape) list_.Close();  // the tip stays
+    return false;
+}
+
+char EditorTracker::MainTextKeyPress(char ch) {
+    if (ch == '\t') ch = 0;
+    lastChar_ = ch;
+    return ch;
+}
+
+void EditorTracker::MainTextKeyUp(int key, KeyModifiers /*modifiers*/) {
+    if (key == Key::Period) RunTypingPass();
+}
+
+void EditorTracker::RunTypingPass() {
+    ObjectTyping typing(unit_.MainText, [this](const std::string& typeName) { list_.PlaceLB(typeName); });
+    typing.RunTypingPass();
+}
+
+void EditorTracker::MainTextSelectionChange() {
+    if (unit_.Busy || inSelectionChange_) return;
+    EditorModel& editor = unit_.MainText;
+    if (editor.SelLength() != 0) return;  // nothing, not even the status text, while text is selected
+    inSelectionChange_ = true;
+    struct Leave {
+        bool& flag;
+        ~Leave() { flag = false; }
+    } leave{inSelectionChange_};
+
+    unit_.CurLine = CurLineNum(editor, editor.SelStart());
+    if (unit_.PrevLine != unit_.CurLine) {
+        LeaveLine();
+    } else {
+        editor.SetSelColour(kBlack);  // typed text stays black until the line is recoloured
+        if (list_.IsOpen()) list_.FollowPrefix();
+        if (IsTipTrigger(lastChar_)) EvaluateTip();
+    }
+    unit_.PrevLine = CurLineNum(editor, editor.SelStart());
+    SetStatus(StatusLine(unit_.PrevLine, editor.BreakCount() + 1, CurColumn(editor)));
+}
+
+void EditorTracker::LeaveLine() {
+    EditorModel& editor = unit_.MainText;
+    list_.Close();
+    HideTip();
+    const int firstVisible = editor.FirstVisibleLine();
+    WaitCursor wait(unit_.Cursor);
+    ColorText(unit_, unit_.PrevLine);
+    // Colouring moves the caret and may scroll; the view goes back to where it was.
+    editor.LineScroll(firstVisible - editor.FirstVisibleLine());
+}
+
+void EditorTracker::EvaluateTip() {
+    const EditorModel& editor = unit_.MainText;
+    const int caret = editor.SelStart();
+    const int lineStart = editor.LineIndex(editor.LineFromChar(caret));
+    const std::string_view line = std::string_view(editor.Text()).substr(lineStart, editor.LineLength(lineStart));
+    if (auto tip = ChooseTip(unit_.SyntaxTable, line, caret - lineStart))
+        ShowTip(*tip);
+    else
+        HideTip();
+}
+
+void EditorTracker::ShowTip(const std::string& tip) {
+    Point caret = unit_.MainText.CaretPixelPosition();
+    if (mapToWindow_) caret = mapToWindow_(caret);
+    TipState shown;
+    shown.Visible = true;
+    shown.Position = {caret.x + kTipOffsetLeft, caret.y + kTipOffsetDown};
+    shown.Text = " " + tip + " ";
+    shown.Width = (measure_ ? measure_->TextWidth(shown.Text) : 0) + TipState::kExtraWidth;
+    if (shown == tip_) return;
+    tip_ = std::move(shown);
+    if (OnTipChanged) OnTipChanged();
+}
+
+void EditorTracker::HideTip() {
+    if (!tip_.Visible) return;
+    tip_.Visible = false;
+    if (OnTipChanged) OnTipChanged();
+}
+
+void EditorTracker::SetStatus(std::string text) {
+    if (text == status_) return;
+    status_ = std::move(text);
+    if (OnStatusChanged) OnStatusChanged();
+}
+
+void EditorTracker::Run(const std::function<void()>& command) {
+    if (command) command();
+}
+
+}  // namespace tarnwick

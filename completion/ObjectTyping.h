@@ -1,0 +1,98 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick {
+
+class EditorModel;
+class NeedleOccurrences;
+
+// A creation pattern and the type of the variable assigned on its line.
+struct CreationRule {
+    std::string_view Pattern;
+    std::string_view TypeName;
+};
+
+// A member call that, appended to a variable of the parent type, gives the
+// type of the variable assigned on its line.
+struct DerivedRule {
+    std::string_view ParentType;
+    std::string_view MemberCall;
+    std::string_view TypeName;
+};
+
+// In the order the typing pass tries them. The first pattern has no
+// "WScript." prefix, so it also matches WScript.CreateObject.
+inline constexpr CreationRule kCreationRules[] = {
+    {R"(createobject("scripting.filesystemobject"))", "FSO"},
+    {R"(WScript.CreateObject("WScript.Shell"))", "WshShell"},
+    {R"(WScript.CreateObject("WScript.Network"))", "WshNetwork"},
+    {"WScript.Arguments", "Collection"},
+};
+
+inline constexpr DerivedRule kDerivedRules[] = {
+    {"FSO", ".CreateTextFile", "FSO.File"},
+    {"FSO", ".OpenTextFile", "FSO.File"},
+    {"FSO", ".GetFile", "FSO.File"},
+    {"FSO", ".GetFolder", "FSO.Folder"},
+    {"FSO", ".CreateFolder", "FSO.Folder"},
+    {"FSO", ".GetDrive", "FSO.Drive"},
+    {"WshShell", ".CreateShortcut", "WshShell.Shortcut"},
+    {"WshShell", ".Exec", "WshShell.Exec"},
+};
+
+// The fixed object name: "wscript" in front of the dot gives this type.
+inline constexpr std::string_view kWscriptName = "wscript";
+inline constexpr std::string_view kWscriptType = "Wscript";
+
+// The variable name assigned on a line: the text in front of the first "=",
+// a leading "Set" removed when it stands there as a whole word, blanks and
+// control characters trimmed from both ends. No "=" gives the empty name.
+std::string VariableOfLine(std::string_view line);
+
+// The typing pass run when "." is released: works out from the text in front
+// of the caret whether the word before the dot names an object of a known
+// type and asks for that type's list. Keeps nothing between passes; every
+// search answer equals a RevFind over the whole text.
+class ObjectTyping {
+public:
+    using PlaceListFn = std::function<void(const std::string& typeName)>;
+
+    ObjectTyping(const EditorModel& editor, PlaceListFn placeLB);
+    ~ObjectTyping();
+    ObjectTyping(const ObjectTyping&) = delete;
+    ObjectTyping& operator=(const ObjectTyping&) = delete;
+
+    // All steps, in order; does nothing when the character in front of the
+    // caret stands inside a string literal or a comment of its line.
+    void RunTypingPass();
+
+    // The variable assigned on the line holding offset.
+    std::string ExtractVariable(int offset) const;
+    // Variables assigned on the lines holding the pattern in front of the
+    // caret, nearest first; asks for the type's list when one of them stands
+    // in front of the dot.
+    std::vector<std::string> CheckMainObjects(std::string_view pattern, std::string_view typeName);
+    // Asks for the type's list when a variable derived from one of vars
+    // through memberCall stands in front of the dot.
+    void CheckSubobject(const std::vector<std::string>& vars, std::string_view memberCall,
+                        std::string_view typeName);
+
+private:
+    // The pass's shared occurrence index, or a fresh one in local for a call
+    // made outside a pass.
+    NeedleOccurrences& Occurrences(std::unique_ptr<NeedleOccurrences>& local);
+    bool DotInStringOrComment() const;
+    bool StandsBeforeDot(std::string_view name) const;
+    void PlaceLB(std::string_view typeName);
+
+    const EditorModel& editor_;
+    PlaceListFn placeLB_;
+    NeedleOccurrences* pass_ = nullptr;  // set while RunTypingPass runs
+};
+
+}  // namespace tarnwick
