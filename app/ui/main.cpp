@@ -1,10 +1,50 @@
+#include "app/DocumentFiles.h"
+#include "app/Error.h"
+#include "app/MainWindowLogic.h"
+#include "app/ui/vbsmain.h"
+#include "help/ui/vbsabout.h"
+#include "options/ui/vbsoptions.h"
+#include "run/ui/vbsrun.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QMessageBox>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A failure that escapes an event handler is shown in the application's error
+// box, and the program goes on.
+class TarnwickApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& failure) {
+            QMessageBox::critical(nullptr, tarnwick::kApplicationTitle,
+                                  QString::fromStdString(tarnwick::ErrorBoxText(failure.what())));
+            return false;
+        }
+    }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle("Tarnwick");
-    w.show();
+    TarnwickApplication app(argc, argv);
+    QApplication::setApplicationName(tarnwick::kApplicationTitle);
+    app.setProperty("helpFile", tarnwick::kHelpFileName);
+    const std::vector<std::string> arguments(argv, argv + argc);
+
+    // The creation order is fixed: the options window opens the command-line
+    // file, which needs the main window and is coloured with its colours.
+    tarnwick::TForm1 form1;
+    tarnwick::TForm2 form2(&form1);
+    tarnwick::TForm3 form3(&form1);
+    tarnwick::TForm4 form4(form1, arguments, &form1);
+    form1.SetSecondaryWindows(&form2, &form3, &form4);
+    form1.show();
     return app.exec();
 }

@@ -1,0 +1,128 @@
+#include "app/DocumentFiles.h"
+
+#include "app/FileAccess.h"
+#include "app/MainUnit.h"
+
+namespace tarnwick {
+
+namespace {
+
+// Sets Busy for a scope and clears it on every way out, failures included, so
+// the caret tracking goes on working after a load that failed.
+class BusyScope {
+public:
+    explicit BusyScope(MainUnit& unit) : unit_(unit) { unit_.Busy = true; }
+    ~BusyScope() { unit_.Busy = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    MainUnit& unit_;
+};
+
+std::string TitleFor(const std::string& name) { return std::string(kApplicationTitle) + " - " + name; }
+
+}  // namespace
+
+std::string FileNamePart(std::string_view path) {
+    const auto slash = path.find_last_of("/\\");
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+DocumentFiles::DocumentFiles(MainUnit& unit, TitleSink setTitle, Colourer colour)
+    : unit_(unit), setTitle_(std::move(setTitle)), colour_(std::move(colour)) {}
+
+bool DocumentFiles::Changed() const { return unit_.MainText.Text() != unit_.SavedText; }
+
+void DocumentFiles::SetTitle(std::string title) {
+    title_ = std::move(title);
+    if (setTitle_) setTitle_(title_);
+}
+
+void DocumentFiles::OpenOperation(const std::string& name, const std::string& path) {
+    {
+        BusyScope busy(unit_);
+        if (!name.empty()) {
+            // Read first: a file that cannot be read leaves the document as it was.
+            const std::string bytes = ReadFileBytes(path);
+            unit_.MainText.Clear();
+            unit_.MainText.LoadFromBytes(bytes);
+            unit_.MainText.ClearUndo();
+            SetTitle(TitleFor(name));
+        }
+        if (colour_) colour_(unit_);
+        if (!name.empty()) unit_.CurrentFileName = path;
+    }
+    // Taken after colouring, which may have tidied the text.
+    unit_.SavedText = unit_.MainText.Text();
+}
+
+void DocumentFiles::New() {
+    if (!Changed() && unit_.CurrentFileName.empty()) return;  // already new and unchanged
+    switch (unit_.Boxes->Confirm(kNewQuestion)) {
+    case Answer::Cancel:
+        return;
+    case Answer::Yes:
+        if (!Save()) return;
+        break;
+    case Answer::No:
+        break;
+    }
+    // An untitled, unchanged document, so the next Save asks for a name
+    // instead of writing the new text over the file just saved.
+    unit_.MainText.Clear();
+    unit_.MainText.ClearUndo();
+    unit_.CurrentFileName.clear();
+    unit_.SavedText.clear();
+    SetTitle(TitleFor("Untitled"));
+}
+
+void DocumentFiles::Open() {
+    if (Changed()) {
+        switch (unit_.Boxes->Confirm(kOpenQuestion)) {
+        case Answer::Cancel:
+            return;
+        case Answer::Yes:
+            if (!Save()) return;
+            break;
+        case Answer::No:
+            break;  // the text stays until a file has been chosen
+        }
+    }
+    const auto path = unit_.Dialogs->OpenFileName(kOpenFilter);
+    if (!path) return;
+    OpenOperation(FileNamePart(*path), *path);
+}
+
+void DocumentFiles::WriteDocument(const std::string& path) {
+    // The bytes as they are: Windows-1252, CR LF breaks, a final break only if the text has one.
+    WriteFileSafely(path, unit_.MainText.Text());
+}
+
+bool DocumentFiles::Save() {
+    if (unit_.CurrentFileName.empty()) return SaveAs();
+    WriteDocument(unit_.CurrentFileName);
+    unit_.SavedText = unit_.MainText.Text();
+    return true;
+}
+
+bool DocumentFiles::SaveAs() {
+    const auto path = unit_.Dialogs->SaveFileName(kSaveFilter);
+    if (!path) return false;
+    WriteDocument(*path);
+    unit_.CurrentFileName = *path;
+    SetTitle(TitleFor(FileNamePart(*path)));
+    unit_.SavedText = unit_.MainText.Text();
+    return true;
+}
+
+void DocumentFiles::DropFiles(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) OpenOperation(FileNamePart(path), path);
+}
+
+void DocumentFiles::OpenCommandLineFile(const std::string& argument) {
+    if (argument.empty()) return;
+    OpenOperation(FileNamePart(argument), argument);
+}
+
+}  // namespace tarnwick

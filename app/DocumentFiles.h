@@ -1,0 +1,71 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick {
+
+struct MainUnit;
+
+inline constexpr const char* kApplicationTitle = "Tarnwick";
+inline constexpr const char* kOpenFilter = "All Files|*.*|Text Files|*.txt|VBS Files|*.vbs";
+inline constexpr const char* kSaveFilter =
+    "Visual Basic Script File (*.vbs)|*.vbs|Text File (*.txt)|*.txt";
+
+inline constexpr const char* kNewQuestion = "Do you want to save the changes to this document?";
+inline constexpr const char* kOpenQuestion =
+    "Do you want to save the changes to this document before opening a new one?";
+
+// The file name of a path: everything after its last directory separator
+// (empty for a path that ends in one).
+std::string FileNamePart(std::string_view path);
+
+// The document's files: New, Open, Save, Save As, dropped files and the file
+// named on the command line, with the window title and the changed test.
+//
+// Failures (a file that cannot be read or written) are thrown as Error and end
+// the command that met them; the caller shows them in the application's error
+// box. A failed or cancelled Save stops whatever asked for it.
+class DocumentFiles {
+public:
+    using TitleSink = std::function<void(const std::string&)>;
+    using Colourer = std::function<void(MainUnit&)>;
+
+    // Title changes go to setTitle; colour recolours the whole document after a
+    // load (null: the text stays as loaded).
+    DocumentFiles(MainUnit& unit, TitleSink setTitle, Colourer colour = nullptr);
+
+    void SetColourer(Colourer colour) { colour_ = std::move(colour); }
+
+    // Loads the file at path as the document and colours it; name (the file
+    // name without directory) titles the window. An empty name only recolours.
+    void OpenOperation(const std::string& name, const std::string& path);
+
+    void New();
+    void Open();
+    // True when the text was written; false when the user cancelled the Save dialog.
+    bool Save();
+    bool SaveAs();
+    // Each path opened in turn, without any question; a path that cannot be
+    // read ends the drop.
+    void DropFiles(const std::vector<std::string>& paths);
+    // The first command-line argument; an empty one does nothing.
+    void OpenCommandLineFile(const std::string& argument);
+
+    // The editor's text differs from the text last loaded or saved.
+    bool Changed() const;
+    const std::string& Title() const { return title_; }
+
+private:
+    void SetTitle(std::string title);
+    void WriteDocument(const std::string& path);
+
+    MainUnit& unit_;
+    TitleSink setTitle_;
+    Colourer colour_;
+    std::string title_ = kApplicationTitle;
+};
+
+}  // namespace tarnwick

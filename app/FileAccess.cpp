@@ -1,0 +1,112 @@
+#include "app/FileAccess.h"
+
+#include "app/Error.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <system_error>
+
+namespace tarnwick {
+namespace fs = std::filesystem;
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+[[noreturn]] void Fail(const char* what, const std::string& path, const std::string& reason) {
+    throw Error(std::string(what) + " \"" + path + "\". " + reason);
+}
+
+std::string SystemReason(int error) { return std::strerror(error); }
+
+// The file a save really replaces: the target of a symbolic link, so the link stays.
+fs::path SaveTarget(const std::string& path) {
+    std::error_code ec;
+    fs::path target = path;
+    if (fs::is_symlink(target, ec)) {
+        fs::path resolved = fs::weakly_canonical(target, ec);
+        if (!ec) return resolved;
+    }
+    return target;
+}
+
+// Creates a new, empty file beside target that no other file uses.
+FilePtr CreateTemporaryBeside(const fs::path& target, fs::path& tempPath, int& error) {
+    const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    std::random_device seed;
+    std::mt19937 random(seed());
+    error = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = dir / ("." + target.filename().string() + ".tarnwick-" +
+                          std::to_string(random() % 1000000) + ".tmp");
+        errno = 0;
+        // "x": fail instead of reusing a file that already exists.
+        if (std::FILE* f = std::fopen(tempPath.c_str(), "wbx")) return FilePtr(f);
+        error = errno;
+        if (error != EEXIST) break;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::string ReadFileBytes(const std::string& path) {
+    const char* kWhat = "Cannot open file";
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) Fail(kWhat, path, SystemReason(EISDIR));
+    errno = 0;
+    FilePtr file(std::fopen(path.c_str(), "rb"));
+    if (!file) Fail(kWhat, path, SystemReason(errno ? errno : ENOENT));
+    std::string bytes;
+    char buffer[65536];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, got);
+    if (std::ferror(file.get())) Fail(kWhat, path, SystemReason(errno ? errno : EIO));
+    return bytes;
+}
+
+void WriteFileSafely(const std::string& path, std::string_view bytes) {
+    const char* kWhat = "Cannot save file";
+    const fs::path target = SaveTarget(path);
+    std::error_code ec;
+    if (fs::is_directory(target, ec)) Fail(kWhat, path, SystemReason(EISDIR));
+
+    fs::path tempPath;
+    int error = 0;
+    FilePtr temp = CreateTemporaryBeside(target, tempPath, error);
+    if (!temp) Fail(kWhat, path, SystemReason(error ? error : EACCES));
+
+    auto discard = [&](const std::string& reason) {
+        temp.reset();
+        std::error_code ignored;
+        fs::remove(tempPath, ignored);
+        Fail(kWhat, path, reason);
+    };
+    errno = 0;
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), temp.get()) != bytes.size())
+        discard(SystemReason(errno ? errno : EIO));
+    if (std::fflush(temp.get()) != 0) discard(SystemReason(errno ? errno : EIO));
+    // Closing reports a write the system could not complete (a full disk, say).
+    if (std::fclose(temp.release()) != 0) discard(SystemReason(errno ? errno : EIO));
+
+    const fs::file_status original = fs::status(target, ec);
+    if (!ec && fs::exists(original))
+        fs::permissions(tempPath, original.permissions(), fs::perm_options::replace, ec);
+
+    fs::rename(tempPath, target, ec);
+    if (ec) discard(ec.message());
+}
+
+void DeleteFileQuietly(const std::string& path) {
+    std::error_code ignored;
+    fs::remove(path, ignored);
+}
+
+}  // namespace tarnwick

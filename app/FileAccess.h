@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarnwick {
+
+// Whole-file reads and writes of scripts, byte for byte.
+
+// The file's bytes, or Error("Cannot open file \"<path>\". <the system's reason>").
+std::string ReadFileBytes(const std::string& path);
+
+// Replaces the file's content by bytes without ever leaving it half written:
+// the bytes go to a temporary file in the same directory, which then takes
+// the original's permissions and replaces it. A symbolic link keeps pointing
+// at the file it names. Throws Error("Cannot save file \"<path>\". <reason>");
+// the original is then untouched.
+void WriteFileSafely(const std::string& path, std::string_view bytes);
+
+// Deletes a file; a file that does not exist is no error, nor is any other failure.
+void DeleteFileQuietly(const std::string& path);
+
+}  // namespace tarnwick

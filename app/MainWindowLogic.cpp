@@ -1,0 +1,67 @@
+#include "app/MainWindowLogic.h"
+
+#include "app/DocumentFiles.h"
+#include "app/FileAccess.h"
+#include "app/MainUnit.h"
+#include "app/SettingsFormats.h"
+#include "app/SettingsStore.h"
+
+#include <optional>
+
+namespace tarnwick {
+
+namespace {
+
+std::optional<int> ReadInteger(const SettingsKey& key, const char* name) {
+    const auto text = key.ReadString(name);
+    if (!text) return std::nullopt;
+    return ParseSettingInteger(*text);
+}
+
+}  // namespace
+
+void ApplyStoredGeometryAndFont(SettingsStore& settings, MainWindowFrame& frame, MainUnit& unit) {
+    const auto key = settings.OpenReadOnly();
+    if (!key) return;
+    if (auto v = ReadInteger(*key, "Left")) frame.SetOuterLeft(*v);
+    if (auto v = ReadInteger(*key, "Top")) frame.SetOuterTop(*v);
+    if (auto v = ReadInteger(*key, "Width")) frame.SetOuterWidth(*v);
+    if (auto v = ReadInteger(*key, "Height")) frame.SetOuterHeight(*v);
+    if (auto v = ReadInteger(*key, "Left")) frame.SetOuterLeft(*v);
+    if (auto name = key->ReadString("FontName"); name && !name->empty()) unit.MainText.SetFontName(*name);
+    if (auto size = ReadInteger(*key, "FontSize"); size && *size > 0) unit.MainText.SetFontSize(*size);
+}
+
+void StoreGeometry(SettingsStore& settings, const MainWindowFrame& frame) {
+    try {
+        const auto key = settings.OpenForWriting();
+        if (!key) return;
+        key->WriteString("Left", FormatSettingInteger(frame.OuterLeft()));
+        key->WriteString("Top", FormatSettingInteger(frame.OuterTop()));
+        key->WriteString("Width", FormatSettingInteger(frame.OuterWidth()));
+        key->WriteString("Height", FormatSettingInteger(frame.OuterHeight()));
+    } catch (...) {
+        // A failed write must not keep the window open.
+    }
+}
+
+CloseDecision CloseStep(MainUnit& unit, DocumentFiles& files, MainWindowFrame& frame,
+                        const std::string& scratchScriptPath) {
+    if (unit.Settings) StoreGeometry(*unit.Settings, frame);
+    if (files.Changed()) {
+        switch (unit.Boxes->Confirm(kCloseQuestion)) {
+        case Answer::Cancel:
+            return CloseDecision::Refuse;
+        case Answer::Yes:
+            // The scratch script stays and the other windows are left as they are.
+            return files.Save() ? CloseDecision::Close : CloseDecision::Refuse;
+        case Answer::No:
+            break;
+        }
+    }
+    DeleteFileQuietly(scratchScriptPath);
+    frame.HideSecondaryWindows();
+    return CloseDecision::Close;
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,58 @@
+#include "app/ui/EditorLayout.h"
+
+#include "app/Ansi.h"
+
+#include <QFontMetricsF>
+
+#include <cmath>
+
+namespace tarnwick {
+
+void EditorLayout::SetFont(const QFont& font, int logicalDpiX) {
+    font_ = font;
+    const QFontMetricsF metrics(font_);
+    for (int b = 0; b < 256; ++b) {
+        const char32_t code = AnsiToUnicode(static_cast<unsigned char>(b));
+        advances_[b] = code < 32 ? metrics.horizontalAdvance(QLatin1Char(' '))
+                                 : metrics.horizontalAdvance(QString::fromUcs4(&code, 1));
+    }
+    // Tab stops every half inch, as the rich-edit control sets them.
+    tabWidth_ = std::max<qreal>(1.0, logicalDpiX / 2.0);
+    lineHeight_ = static_cast<int>(std::ceil(metrics.height()));
+    ascent_ = static_cast<int>(std::ceil(metrics.ascent()));
+}
+
+qreal EditorLayout::NextX(qreal x, unsigned char byte) const {
+    if (byte == '\t') return (std::floor(x / tabWidth_ + 1e-6) + 1) * tabWidth_;
+    return x + advances_[byte];
+}
+
+qreal EditorLayout::XOfColumn(std::string_view line, int col) const {
+    qreal x = 0;
+    const int end = std::min<int>(col, static_cast<int>(line.size()));
+    for (int i = 0; i < end; ++i) x = NextX(x, static_cast<unsigned char>(line[i]));
+    return x;
+}
+
+int EditorLayout::ColumnAtX(std::string_view line, qreal x) const {
+    qreal left = 0;
+    for (int i = 0; i < static_cast<int>(line.size()); ++i) {
+        const qreal right = NextX(left, static_cast<unsigned char>(line[i]));
+        if (x < (left + right) / 2) return i;
+        left = right;
+    }
+    return static_cast<int>(line.size());
+}
+
+QString EditorLayout::Display(std::string_view bytes) {
+    QString out;
+    out.reserve(static_cast<int>(bytes.size()));
+    for (char c : bytes) {
+        const char32_t code = AnsiToUnicode(static_cast<unsigned char>(c));
+        if (code < 0x10000) out.append(QChar(static_cast<char16_t>(code)));
+        else out.append(QString::fromUcs4(&code, 1));
+    }
+    return out;
+}
+
+}  // namespace tarnwick

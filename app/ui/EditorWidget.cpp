@@ -1,0 +1,509 @@
+#include "app/ui/EditorWidget.h"
+
+#include "app/Ansi.h"
+#include "app/Ports.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarnwick {
+
+namespace {
+
+QColor ToQColor(Colour c) {
+    const Colour shown = DisplayedColour(c);
+    return QColor(static_cast<int>(RedOf(shown)), static_cast<int>(GreenOf(shown)),
+                  static_cast<int>(BlueOf(shown)));
+}
+
+// Character classes of the word moves and the double-click.
+enum class CharClass { Blank, Word, Other, Break };
+CharClass ClassOf(unsigned char c) {
+    if (c == '\r' || c == '\n') return CharClass::Break;
+    if (c == ' ' || c == '\t') return CharClass::Blank;
+    if ((c >= '0' && c <= '9') || c == '_' || AnsiLower(c) != AnsiUpper(c)) return CharClass::Word;
+    return CharClass::Other;
+}
+
+// The byte typed for a Unicode character: unrepresentable ones become "?".
+char AnsiOf(char32_t code) {
+    const int byte = UnicodeToAnsi(code);
+    return static_cast<char>(byte < 0 ? '?' : byte);
+}
+
+// The characters a key delivers, as the Windows key translation makes them.
+std::string CharactersOf(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Backspace: return std::string(1, '\b');
+    case Qt::Key_Return: case Qt::Key_Enter: return std::string(1, '\r');
+    case Qt::Key_Tab: case Qt::Key_Backtab: return std::string(1, '\t');
+    case Qt::Key_Escape: return std::string(1, '\x1b');
+    case Qt::Key_Delete: return {};
+    default: break;
+    }
+    std::string out;
+    for (char32_t code : event.text().toUcs4())
+        if (code != 0x7F) out.push_back(AnsiOf(code));
+    return out;
+}
+
+constexpr int kTextMargin = 1;  // the control's inner left margin
+
+}  // namespace
+
+EditorWidget::EditorWidget(EditorModel& model, QWidget* parent) : QAbstractScrollArea(parent), model_(model) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    viewport()->setCursor(Qt::IBeamCursor);
+    viewport()->setAutoFillBackground(false);
+    blink_.setInterval(std::max(100, QApplication::cursorFlashTime() / 2));
+    connect(&blink_, &QTimer::timeout, this, [this] {
+        caretOn_ = !caretOn_;
+        viewport()->update();
+    });
+    ApplyModelFont();
+    model_.AddObserver(this);
+    model_.SetViewGeometry(this);
+    UpdateScrollBars();
+}
+
+EditorWidget::~EditorWidget() {
+    model_.RemoveObserver(this);
+    model_.SetViewGeometry(nullptr);
+}
+
+// ---- Model access -------------------------------------------------------------
+
+std::string_view EditorWidget::LineText(int line) const {
+    const int start = model_.LineIndex(line);
+    if (start < 0) return {};
+    return std::string_view(model_.Text()).substr(start, model_.LineLength(start));
+}
+
+int EditorWidget::LineOfPos(int pos) const { return model_.LineFromChar(pos); }
+
+// ---- ViewGeometry -------------------------------------------------------------
+
+Point EditorWidget::CaretPixelPosition() const {
+    const int caret = model_.CaretPos();
+    const int line = LineOfPos(caret);
+    const qreal x = layout_.XOfColumn(LineText(line), caret - model_.LineIndex(line));
+    return {static_cast<int>(std::lround(x)) + kTextMargin - horizontalScrollBar()->value() + viewport()->x(),
+            (line - model_.FirstVisibleLine()) * layout_.LineHeight() + viewport()->y()};
+}
+
+int EditorWidget::VisibleLineCount() const {
+    return std::max(1, viewport()->height() / std::max(1, layout_.LineHeight()));
+}
+
+// ---- EditorObserver -----------------------------------------------------------
+
+void EditorWidget::TextChanged(int pos, int removed, int inserted) {
+    if (removed > 0) {
+        widthDirty_ = true;
+    } else if (!widthDirty_) {
+        // Only the lines that gained text can have grown.
+        const int first = LineOfPos(pos), last = LineOfPos(pos + inserted);
+        for (int line = first; line <= last; ++line)
+            widestLine_ = std::max(widestLine_, layout_.LineWidth(LineText(line)));
+    }
+    ScheduleScrollBarUpdate();
+    viewport()->update();
+}
+
+void EditorWidget::ColoursChanged(int, int) { viewport()->update(); }
+
+void EditorWidget::SelectionChanged() {
+    RestartBlink();
+    viewport()->update();
+}
+
+void EditorWidget::ViewChanged() {
+    UpdateScrollBars();
+    viewport()->update();
+}
+
+void EditorWidget::FontChanged() {
+    ApplyModelFont();
+    UpdateScrollBars();
+    viewport()->update();
+}
+
+void EditorWidget::ApplyModelFont() {
+    QFont font(QString::fromStdString(model_.FontName()));
+    font.setPointSize(std::max(1, model_.FontSize()));
+    font.setStyleHint(QFont::TypeWriter);
+    layout_.SetFont(font, logicalDpiX());
+    widthDirty_ = true;
+}
+
+// ---- Scroll bars --------------------------------------------------------------
+
+void EditorWidget::ScheduleScrollBarUpdate() {
+    if (scrollBarsPending_) return;
+    scrollBarsPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (scrollBarsPending_) UpdateScrollBars();
+    });
+}
+
+void EditorWidget::UpdateScrollBars() {
+    scrollBarsPending_ = false;
+    if (widthDirty_) {
+        widestLine_ = 0;
+        for (int line = 0; line <= model_.BreakCount(); ++line)
+            widestLine_ = std::max(widestLine_, layout_.LineWidth(LineText(line)));
+        widthDirty_ = false;
+    }
+    syncingScrollBars_ = true;
+    const int visible = VisibleLineCount();
+    const int first = model_.FirstVisibleLine();
+    QScrollBar* v = verticalScrollBar();
+    v->setRange(0, std::max({0, model_.BreakCount() + 1 - visible, first}));
+    v->setPageStep(visible);
+    v->setSingleStep(1);
+    v->setValue(first);
+    QScrollBar* h = horizontalScrollBar();
+    const int contentWidth = static_cast<int>(std::ceil(widestLine_)) + 2 * kTextMargin + 2;
+    h->setRange(0, std::max(0, contentWidth - viewport()->width()));
+    h->setPageStep(std::max(1, viewport()->width()));
+    h->setSingleStep(std::max(1, static_cast<int>(layout_.Advance(' '))));
+    syncingScrollBars_ = false;
+}
+
+void EditorWidget::scrollContentsBy(int, int dy) {
+    if (!syncingScrollBars_ && dy != 0) model_.SetFirstVisibleLine(verticalScrollBar()->value());
+    viewport()->update();
+}
+
+void EditorWidget::EnsureCaretVisibleHorizontally() {
+    if (scrollBarsPending_ || widthDirty_) UpdateScrollBars();
+    const int caret = model_.CaretPos();
+    const int line = LineOfPos(caret);
+    const int x = static_cast<int>(layout_.XOfColumn(LineText(line), caret - model_.LineIndex(line)));
+    QScrollBar* h = horizontalScrollBar();
+    const int width = viewport()->width();
+    const int margin = std::min(width / 4, static_cast<int>(layout_.Advance(' ') * 8));
+    if (x < h->value()) h->setValue(std::max(0, x - margin));
+    else if (x + 2 * kTextMargin + 2 > h->value() + width) h->setValue(x + 2 * kTextMargin + 2 - width + margin);
+}
+
+void EditorWidget::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollBars();
+}
+
+// ---- Painting -----------------------------------------------------------------
+
+void EditorWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    const QRect area = viewport()->rect();
+    painter.fillRect(area, Qt::white);
+    painter.setFont(layout_.Font());
+
+    const int lineHeight = layout_.LineHeight();
+    const qreal left = kTextMargin - horizontalScrollBar()->value();
+    const int selStart = model_.SelStart();
+    const int selEnd = selStart + model_.SelLength();
+    const std::string& text = model_.Text();
+    const std::vector<Colour>& colours = model_.Colours();
+    const QColor highlight = palette().color(QPalette::Active, QPalette::Highlight);
+    const QColor highlightedText = palette().color(QPalette::Active, QPalette::HighlightedText);
+
+    for (int row = 0, line = model_.FirstVisibleLine(); row * lineHeight < area.height(); ++row, ++line) {
+        const int start = model_.LineIndex(line);
+        if (start < 0) break;
+        const int length = model_.LineLength(start);
+        const int top = row * lineHeight;
+
+        // Runs of one colour and one selection state, cut at tabs and control characters.
+        qreal x = 0;
+        int col = 0;
+        while (col < length) {
+            const int pos = start + col;
+            const bool selected = pos >= selStart && pos < selEnd;
+            const unsigned char first = static_cast<unsigned char>(text[pos]);
+            const qreal runX = x;
+            int end = col;
+            if (first < 32) {
+                x = layout_.NextX(x, first);
+                end = col + 1;
+            } else {
+                const Colour colour = colours[pos];
+                while (end < length) {
+                    const int p = start + end;
+                    const unsigned char c = static_cast<unsigned char>(text[p]);
+                    if (c < 32 || colours[p] != colour || (p >= selStart && p < selEnd) != selected) break;
+                    x = layout_.NextX(x, c);
+                    ++end;
+                }
+            }
+            if (left + x >= 0 && left + runX <= area.width()) {
+                if (selected) painter.fillRect(QRectF(left + runX, top, x - runX, lineHeight), highlight);
+                if (first >= 32) {
+                    painter.setPen(selected ? highlightedText : ToQColor(colours[pos]));
+                    painter.drawText(QPointF(left + runX, top + layout_.Ascent()),
+                                     EditorLayout::Display(std::string_view(text).substr(pos, end - col)));
+                }
+            }
+            col = end;
+        }
+        // A selected line break shows as a blank cell after the line.
+        const int breakPos = start + length;
+        if (breakPos < model_.Length() && breakPos >= selStart && breakPos < selEnd)
+            painter.fillRect(QRectF(left + x, top, layout_.Advance(' '), lineHeight), highlight);
+    }
+
+    if (caretOn_ && hasFocus()) {
+        const Point caret = CaretPixelPosition();
+        const int cx = caret.x - viewport()->x(), cy = caret.y - viewport()->y();
+        painter.fillRect(QRect(cx, cy, 1, lineHeight), Qt::black);
+    }
+}
+
+// ---- Keyboard -----------------------------------------------------------------
+
+bool EditorWidget::focusNextPrevChild(bool) { return false; }  // Tab belongs to the editor
+
+void EditorWidget::keyPressEvent(QKeyEvent* event) {
+    int key = VirtualKeyOf(*event);
+    const KeyModifiers mods = ModifiersOf(*event);
+    if (onKeyDown) onKeyDown(key, mods);
+    const bool vertical = key == vk::Up || key == vk::Down || key == vk::Prior || key == vk::Next;
+    if (!vertical) goalX_ = -1;
+    if (key != 0) NavigationKey(key, mods);
+    for (char c : CharactersOf(*event)) {
+        if (onKeyPress) onKeyPress(c);
+        if (c != 0) TypeCharacter(c);
+    }
+    AfterUserAction();
+    event->accept();
+}
+
+void EditorWidget::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat()) return;  // one key up per key, as on Windows
+    if (onKeyUp) onKeyUp(VirtualKeyOf(*event), ModifiersOf(*event));
+    event->accept();
+}
+
+void EditorWidget::inputMethodEvent(QInputMethodEvent* event) {
+    for (char32_t code : event->commitString().toUcs4()) {
+        char c = AnsiOf(code);
+        if (onKeyPress) onKeyPress(c);
+        if (c != 0) TypeCharacter(c);
+    }
+    AfterUserAction();
+    event->accept();
+}
+
+void EditorWidget::TypeCharacter(char c) {
+    switch (c) {
+    case '\b': model_.DeleteBackward(); return;
+    case '\r': model_.TypeText("\r\n"); return;
+    case '\t': model_.TypeText("\t"); return;
+    default:
+        if (static_cast<unsigned char>(c) >= 32 && c != 0x7F) model_.TypeText(std::string_view(&c, 1));
+        return;
+    }
+}
+
+bool EditorWidget::NavigationKey(int key, KeyModifiers mods) {
+    const int caret = model_.CaretPos();
+    const bool hasSelection = model_.SelLength() != 0;
+    const std::string& text = model_.Text();
+    switch (key) {
+    case vk::Left:
+        if (hasSelection && !mods.Shift) MoveCaret(model_.SelStart(), false);
+        else if (mods.Ctrl) MoveCaret(WordLeft(caret), mods.Shift);
+        else if (caret >= 2 && text[caret - 1] == '\n' && text[caret - 2] == '\r') MoveCaret(caret - 2, mods.Shift);
+        else MoveCaret(caret - 1, mods.Shift);
+        return true;
+    case vk::Right:
+        if (hasSelection && !mods.Shift) MoveCaret(model_.SelStart() + model_.SelLength(), false);
+        else if (mods.Ctrl) MoveCaret(WordRight(caret), mods.Shift);
+        else if (caret + 1 < model_.Length() && text[caret] == '\r' && text[caret + 1] == '\n') MoveCaret(caret + 2, mods.Shift);
+        else MoveCaret(caret + 1, mods.Shift);
+        return true;
+    case vk::Up: MoveCaret(VerticalMove(-1), mods.Shift); return true;
+    case vk::Down: MoveCaret(VerticalMove(1), mods.Shift); return true;
+    case vk::Prior:
+    case vk::Next: {
+        const int page = std::max(1, VisibleLineCount() - 1) * (key == vk::Prior ? -1 : 1);
+        const int target = VerticalMove(page);
+        model_.LineScroll(page);
+        MoveCaret(target, mods.Shift);
+        return true;
+    }
+    case vk::Home:
+        MoveCaret(mods.Ctrl ? 0 : model_.LineIndex(LineOfPos(caret)), mods.Shift);
+        return true;
+    case vk::End:
+        MoveCaret(mods.Ctrl ? model_.Length() : model_.LineIndex(LineOfPos(caret)) + model_.LineLength(caret), mods.Shift);
+        return true;
+    case vk::Delete:
+        if (mods.Shift && clipboard_ && hasSelection) {  // Shift+Delete cuts
+            clipboard_->SetText(model_.SelText());
+            model_.SetSelText("");
+        } else if (!mods.Shift) {
+            model_.DeleteForward();
+        }
+        return true;
+    case vk::Insert:
+        if (mods.Ctrl && clipboard_ && hasSelection) clipboard_->SetText(model_.SelText());
+        else if (mods.Shift && clipboard_) model_.SetSelText(clipboard_->Text());
+        return true;
+    default:
+        break;
+    }
+    if (!mods.Ctrl || mods.Alt) return false;
+    switch (key) {
+    case 'A': model_.SelectAll(); return true;
+    case 'Z': model_.Undo(); return true;
+    case 'Y': model_.Redo(); return true;
+    case 'C':
+        if (clipboard_ && hasSelection) clipboard_->SetText(model_.SelText());
+        return true;
+    case 'X':
+        if (clipboard_ && hasSelection) {
+            clipboard_->SetText(model_.SelText());
+            model_.SetSelText("");
+        }
+        return true;
+    case 'V':
+        if (clipboard_) model_.SetSelText(clipboard_->Text());
+        return true;
+    default:
+        return false;
+    }
+}
+
+void EditorWidget::MoveCaret(int pos, bool extend) {
+    pos = std::clamp(pos, 0, model_.Length());
+    if (extend) model_.SetSelection(model_.Anchor(), pos);
+    else model_.SetSelStart(pos);
+}
+
+int EditorWidget::VerticalMove(int lines) const {
+    const int caret = model_.CaretPos();
+    const int line = LineOfPos(caret);
+    const int target = std::clamp(line + lines, 0, model_.BreakCount());
+    qreal& goal = goalX_;
+    if (goal < 0) goal = layout_.XOfColumn(LineText(line), caret - model_.LineIndex(line));
+    return model_.LineIndex(target) + layout_.ColumnAtX(LineText(target), goal);
+}
+
+int EditorWidget::WordRight(int pos) const {
+    const std::string& text = model_.Text();
+    const int length = model_.Length();
+    if (pos >= length) return length;
+    auto cls = [&](int p) { return ClassOf(static_cast<unsigned char>(text[p])); };
+    if (cls(pos) == CharClass::Break) return text[pos] == '\r' && pos + 1 < length && text[pos + 1] == '\n' ? pos + 2 : pos + 1;
+    const CharClass start = cls(pos);
+    if (start != CharClass::Blank)
+        while (pos < length && cls(pos) == start) ++pos;
+    while (pos < length && cls(pos) == CharClass::Blank) ++pos;
+    return pos;
+}
+
+int EditorWidget::WordLeft(int pos) const {
+    const std::string& text = model_.Text();
+    auto cls = [&](int p) { return ClassOf(static_cast<unsigned char>(text[p])); };
+    while (pos > 0 && cls(pos - 1) == CharClass::Blank) --pos;
+    if (pos == 0) return 0;
+    if (cls(pos - 1) == CharClass::Break) return pos >= 2 && text[pos - 2] == '\r' ? pos - 2 : pos - 1;
+    const CharClass start = cls(pos - 1);
+    while (pos > 0 && cls(pos - 1) == start) --pos;
+    return pos;
+}
+
+void EditorWidget::SelectWordAt(int pos) {
+    const std::string& text = model_.Text();
+    const int lineStart = model_.LineIndex(LineOfPos(pos));
+    const int lineEnd = lineStart + model_.LineLength(pos);
+    if (lineStart == lineEnd) return;
+    if (pos >= lineEnd) pos = lineEnd - 1;
+    const CharClass c = ClassOf(static_cast<unsigned char>(text[pos]));
+    int from = pos, to = pos;
+    while (from > lineStart && ClassOf(static_cast<unsigned char>(text[from - 1])) == c) --from;
+    while (to < lineEnd && ClassOf(static_cast<unsigned char>(text[to])) == c) ++to;
+    model_.SetSelection(from, to);
+}
+
+void EditorWidget::AfterUserAction() {
+    model_.ScrollCaret();
+    EnsureCaretVisibleHorizontally();
+    RestartBlink();
+}
+
+void EditorWidget::RestartBlink() {
+    caretOn_ = true;
+    if (hasFocus()) blink_.start();
+}
+
+// ---- Mouse --------------------------------------------------------------------
+
+int EditorWidget::PositionAt(QPoint point) const {
+    const int row = point.y() < 0 ? -1 - (-point.y() / std::max(1, layout_.LineHeight()))
+                                  : point.y() / std::max(1, layout_.LineHeight());
+    const int line = std::clamp(model_.FirstVisibleLine() + row, 0, model_.BreakCount());
+    const qreal x = point.x() - kTextMargin + horizontalScrollBar()->value();
+    return model_.LineIndex(line) + layout_.ColumnAtX(LineText(line), x);
+}
+
+void EditorWidget::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    if (event->button() != Qt::LeftButton) return;
+    goalX_ = -1;
+    const int pos = PositionAt(event->position().toPoint());
+    if (event->modifiers().testFlag(Qt::ShiftModifier)) model_.SetSelection(model_.Anchor(), pos);
+    else model_.SetSelStart(pos);
+    dragAnchor_ = model_.Anchor();
+    selecting_ = true;
+    AfterUserAction();
+}
+
+void EditorWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (!selecting_ || !(event->buttons() & Qt::LeftButton)) return;
+    model_.SetSelection(dragAnchor_, PositionAt(event->position().toPoint()));
+    AfterUserAction();
+}
+
+void EditorWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) selecting_ = false;
+}
+
+void EditorWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    SelectWordAt(PositionAt(event->position().toPoint()));
+    selecting_ = false;
+    AfterUserAction();
+}
+
+void EditorWidget::contextMenuEvent(QContextMenuEvent* event) {
+    if (popup_) popup_->exec(event->globalPos());
+}
+
+void EditorWidget::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    RestartBlink();
+    viewport()->update();
+}
+
+void EditorWidget::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    blink_.stop();
+    caretOn_ = false;
+    viewport()->update();
+}
+
+}  // namespace tarnwick

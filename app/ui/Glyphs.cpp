@@ -1,0 +1,242 @@
+#include "app/ui/Glyphs.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace tarnwick {
+
+namespace {
+
+const QColor kInk(40, 40, 40);
+const QColor kPaper(255, 255, 255);
+const QColor kFolder(230, 190, 80);
+const QColor kBlueInk(30, 80, 170);
+const QColor kGreen(40, 150, 60);
+const QColor kRed(190, 40, 40);
+
+void Page(QPainter& p, QRectF r) {
+    const qreal fold = 3.5;
+    QPainterPath path;
+    path.moveTo(r.left(), r.top());
+    path.lineTo(r.right() - fold, r.top());
+    path.lineTo(r.right(), r.top() + fold);
+    path.lineTo(r.right(), r.bottom());
+    path.lineTo(r.left(), r.bottom());
+    path.closeSubpath();
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(kPaper);
+    p.drawPath(path);
+    p.drawLine(QPointF(r.right() - fold, r.top()), QPointF(r.right() - fold, r.top() + fold));
+    p.drawLine(QPointF(r.right() - fold, r.top() + fold), QPointF(r.right(), r.top() + fold));
+}
+
+void TextLines(QPainter& p, qreal x, qreal y, const qreal widths[], int count, QColor colour) {
+    p.setPen(QPen(colour, 1));
+    for (int i = 0; i < count; ++i) p.drawLine(QPointF(x, y + 2.5 * i), QPointF(x + widths[i], y + 2.5 * i));
+}
+
+void Arrow(QPainter& p, QPointF from, QPointF to, QColor colour) {
+    p.setPen(QPen(colour, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(from, to);
+    const qreal dir = to.x() > from.x() ? -1 : 1;
+    p.drawLine(to, to + QPointF(dir * 2.5, -2.5));
+    p.drawLine(to, to + QPointF(dir * 2.5, 2.5));
+}
+
+void DrawNew(QPainter& p) {
+    Page(p, QRectF(3.5, 1.5, 9, 13));
+    p.setPen(QPen(QColor(230, 170, 0), 1.4));
+    p.drawLine(QPointF(12, 9), QPointF(15, 12));
+    p.drawLine(QPointF(15, 9), QPointF(12, 12));
+    p.drawLine(QPointF(13.5, 8.5), QPointF(13.5, 12.5));
+}
+
+void DrawOpen(QPainter& p) {
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(kFolder.darker(115));
+    p.drawRect(QRectF(1.5, 4.5, 12, 9));
+    p.drawRect(QRectF(1.5, 3.5, 5, 1));
+    QPolygonF front({QPointF(3.5, 7.5), QPointF(15.5, 7.5), QPointF(13.5, 13.5), QPointF(1.5, 13.5)});
+    p.setBrush(kFolder);
+    p.drawPolygon(front);
+}
+
+void DrawSave(QPainter& p) {
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(kBlueInk);
+    p.drawRect(QRectF(1.5, 1.5, 13, 13));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(4.5, 1.5, 7, 5));
+    p.setBrush(QColor(200, 200, 200));
+    p.drawRect(QRectF(4.5, 9.5, 7, 5));
+    p.fillRect(QRectF(9, 2.5, 1.5, 3), kInk);
+}
+
+void DrawPrint(QPainter& p) {
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(4.5, 1.5, 7, 5));
+    p.setBrush(QColor(190, 190, 190));
+    p.drawRoundedRect(QRectF(1.5, 6.5, 13, 6), 1, 1);
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(4.5, 10.5, 7, 4));
+    p.fillRect(QRectF(12, 8, 1.5, 1.5), kGreen);
+}
+
+void DrawCut(QPainter& p) {
+    p.setPen(QPen(kInk, 1.3));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(5, 1.5), QPointF(10, 10));
+    p.drawLine(QPointF(11, 1.5), QPointF(6, 10));
+    p.setPen(QPen(kRed, 1.4));
+    p.drawEllipse(QPointF(4.5, 12), 2.5, 2.5);
+    p.drawEllipse(QPointF(11.5, 12), 2.5, 2.5);
+}
+
+void DrawCopy(QPainter& p) {
+    Page(p, QRectF(1.5, 1.5, 8, 10));
+    Page(p, QRectF(6.5, 4.5, 8, 10));
+    const qreal widths[] = {4, 5, 3};
+    TextLines(p, 8.5, 8.5, widths, 3, kBlueInk);
+}
+
+void DrawPaste(QPainter& p) {
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(QColor(170, 120, 60));
+    p.drawRoundedRect(QRectF(1.5, 2.5, 10, 12), 1, 1);
+    p.setBrush(QColor(200, 200, 200));
+    p.drawRect(QRectF(4.5, 1.5, 4, 2));
+    Page(p, QRectF(6.5, 6.5, 8, 8.5));
+    const qreal widths[] = {4, 5};
+    TextLines(p, 8.5, 10.5, widths, 2, kBlueInk);
+}
+
+void DrawFind(QPainter& p) {
+    p.setPen(QPen(kInk, 1.4));
+    p.setBrush(QColor(200, 225, 255));
+    p.drawEllipse(QPointF(6.5, 6.5), 4.5, 4.5);
+    p.setPen(QPen(kInk, 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(10, 10), QPointF(14, 14));
+}
+
+void DrawUndo(QPainter& p) {
+    p.setPen(QPen(kBlueInk, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath path;
+    path.moveTo(4, 6);
+    path.lineTo(10, 6);
+    path.cubicTo(15, 6, 15, 13, 10, 13);
+    path.lineTo(6, 13);
+    p.drawPath(path);
+    p.setBrush(kBlueInk);
+    p.setPen(Qt::NoPen);
+    p.drawPolygon(QPolygonF({QPointF(1, 6), QPointF(5.5, 2), QPointF(5.5, 10)}));
+}
+
+void DrawReplace(QPainter& p) {
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(1.5, 1.5, 7, 5));
+    p.setBrush(QColor(255, 230, 140));
+    p.drawRect(QRectF(7.5, 9.5, 7, 5));
+    Arrow(p, QPointF(5, 9), QPointF(5, 12), kGreen);
+    p.drawLine(QPointF(5, 12), QPointF(7, 12));
+}
+
+void DrawCommentMark(QPainter& p, bool crossed) {
+    const qreal widths[] = {6, 8, 5, 7};
+    TextLines(p, 7.5, 3.5, widths, 4, kInk);
+    p.setPen(QPen(kGreen, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(3.5, 2.5), QPointF(2.5, 6.5));  // the apostrophe of a comment
+    if (crossed) {
+        p.setPen(QPen(kRed, 1.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(1, 10), QPointF(6, 15));
+        p.drawLine(QPointF(6, 10), QPointF(1, 15));
+    } else {
+        p.setPen(QPen(kGreen, 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(3.5, 10.5), QPointF(2.5, 14.5));
+    }
+}
+
+void DrawIndent(QPainter& p, bool outward) {
+    // Two full lines round two shorter ones that stand further right.
+    p.setPen(QPen(kInk, 1));
+    for (int i = 0; i < 4; ++i) {
+        const bool inner = i == 1 || i == 2;
+        const qreal x = inner ? 8 : 2;
+        p.drawLine(QPointF(x, 2.5 + 3.5 * i), QPointF(x + (inner ? 7 : 13), 2.5 + 3.5 * i));
+    }
+    if (outward) Arrow(p, QPointF(6, 7.75), QPointF(1, 7.75), kBlueInk);
+    else Arrow(p, QPointF(1, 7.75), QPointF(6, 7.75), kBlueInk);
+}
+
+void DrawRun(QPainter& p) {
+    p.setPen(QPen(kGreen.darker(140), 1));
+    p.setBrush(kGreen);
+    p.drawPolygon(QPolygonF({QPointF(4, 2), QPointF(14, 8), QPointF(4, 14)}));
+}
+
+void DrawFunction(QPainter& p) {
+    // A purple box: a method.
+    p.setPen(QPen(QColor(90, 30, 120), 1));
+    p.setBrush(QColor(160, 90, 200));
+    QPolygonF cube({QPointF(8, 2), QPointF(14, 5), QPointF(14, 11), QPointF(8, 14), QPointF(2, 11), QPointF(2, 5)});
+    p.drawPolygon(cube);
+    p.drawLine(QPointF(2, 5), QPointF(8, 8));
+    p.drawLine(QPointF(14, 5), QPointF(8, 8));
+    p.drawLine(QPointF(8, 8), QPointF(8, 14));
+}
+
+void DrawProperty(QPainter& p) {
+    // A card with a pointing hand's line: a property.
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(QColor(235, 235, 235));
+    p.drawRect(QRectF(1.5, 3.5, 13, 9));
+    const qreal widths[] = {7, 5};
+    TextLines(p, 6.5, 6.5, widths, 2, kInk);
+    p.setBrush(kBlueInk);
+    p.setPen(Qt::NoPen);
+    p.drawRect(QRectF(3, 5.5, 2, 5));
+}
+
+QPixmap Draw(void (*painter)(QPainter&)) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    painter(p);
+    return pixmap;
+}
+
+}  // namespace
+
+QPixmap Glyph(int index) {
+    switch (index) {
+    case glyph::New: return Draw(DrawNew);
+    case glyph::Open: return Draw(DrawOpen);
+    case glyph::Save: return Draw(DrawSave);
+    case glyph::Print: return Draw(DrawPrint);
+    case glyph::Cut: return Draw(DrawCut);
+    case glyph::Copy: return Draw(DrawCopy);
+    case glyph::Paste: return Draw(DrawPaste);
+    case glyph::Find: return Draw(DrawFind);
+    case glyph::Undo: return Draw(DrawUndo);
+    case glyph::Replace: return Draw(DrawReplace);
+    case glyph::Comment: return Draw([](QPainter& p) { DrawCommentMark(p, false); });
+    case glyph::Uncomment: return Draw([](QPainter& p) { DrawCommentMark(p, true); });
+    case glyph::Indent: return Draw([](QPainter& p) { DrawIndent(p, false); });
+    case glyph::Outdent: return Draw([](QPainter& p) { DrawIndent(p, true); });
+    case glyph::Run: return Draw(DrawRun);
+    default: return {};
+    }
+}
+
+QPixmap CompletionGlyph(int index) {
+    switch (index) {
+    case 0: return Draw(DrawFunction);
+    case 1: return Draw(DrawProperty);
+    default: return {};
+    }
+}
+
+}  // namespace tarnwick

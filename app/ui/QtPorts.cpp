@@ -1,0 +1,137 @@
+#include "app/ui/QtPorts.h"
+
+#include "app/Ansi.h"
+#include "app/DocumentFiles.h"
+#include "app/EditorModel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QStringList>
+
+namespace tarnwick {
+
+namespace {
+
+void Show(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const std::string& text) {
+    QMessageBox box(icon, caption, FromAnsi(text), QMessageBox::Ok, parent);
+    box.exec();
+}
+
+}  // namespace
+
+QString FromAnsi(const std::string& bytes) {
+    QString out;
+    out.reserve(static_cast<int>(bytes.size()));
+    for (char c : bytes) {
+        const char32_t code = AnsiToUnicode(static_cast<unsigned char>(c));
+        out.append(QChar(static_cast<char16_t>(code)));  // the code page stays within the BMP
+    }
+    return out;
+}
+
+std::string ToAnsi(const QString& text) {
+    std::string out;
+    for (char32_t code : text.toUcs4()) {
+        const int byte = UnicodeToAnsi(code);
+        out.push_back(static_cast<char>(byte < 0 ? '?' : byte));
+    }
+    return out;
+}
+
+QString FromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+std::string ToPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString QtNameFilters(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split('|');
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString pattern = parts[i + 1];
+        pattern.replace(';', ' ');
+        if (pattern == "*.*") pattern = "*";  // every file, also those without a dot
+        // A description that already shows its pattern is taken as it is.
+        filters << (parts[i].contains('(') ? parts[i] : parts[i] + " (" + pattern + ")");
+    }
+    return filters.join(";;");
+}
+
+void QtMessageBoxes::Information(const std::string& text) {
+    Show(parent_, QMessageBox::Information, "Information", text);
+}
+void QtMessageBoxes::Warning(const std::string& text) { Show(parent_, QMessageBox::Warning, "Warning", text); }
+void QtMessageBoxes::ErrorMessage(const std::string& text) { Show(parent_, QMessageBox::Critical, "Error", text); }
+void QtMessageBoxes::ApplicationError(const std::string& text) {
+    Show(parent_, QMessageBox::Critical, kApplicationTitle, text);
+}
+
+Answer QtMessageBoxes::Confirm(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, "Confirm", FromAnsi(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    box.setEscapeButton(QMessageBox::Cancel);  // closing the box counts as Cancel
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
+}
+
+std::optional<std::string> QtFileDialogs::OpenFileName(const std::string& filter) {
+    const QString path = QFileDialog::getOpenFileName(parent_, "Open", QString(), QtNameFilters(filter));
+    if (path.isEmpty()) return std::nullopt;
+    return ToPath(path);
+}
+
+std::optional<std::string> QtFileDialogs::SaveFileName(const std::string& filter) {
+    const QString path = QFileDialog::getSaveFileName(parent_, "Save As", QString(), QtNameFilters(filter));
+    if (path.isEmpty()) return std::nullopt;
+    return ToPath(path);
+}
+
+std::string QtClipboard::Text() const { return ToAnsi(QApplication::clipboard()->text()); }
+
+void QtClipboard::SetText(const std::string& text) { QApplication::clipboard()->setText(FromAnsi(text)); }
+
+void QtPrinter::Print(const EditorModel& document, const std::string& title) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(FromAnsi(title));
+    QPainter painter;
+    if (!painter.begin(&printer)) return;
+    QFont font(QString::fromStdString(document.FontName()));
+    font.setPointSize(document.FontSize());
+    font.setStyleHint(QFont::TypeWriter);
+    painter.setFont(QFont(font, &printer));
+    const QFontMetrics metrics(painter.font());
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    int y = metrics.ascent();
+    const std::string& text = document.Text();
+    for (int line = 0; line < document.LineCount(); ++line) {
+        if (y + metrics.descent() > page.height()) {
+            printer.newPage();
+            y = metrics.ascent();
+        }
+        const int start = document.LineIndex(line);
+        const int length = document.LineLength(start);
+        int x = 0;
+        for (int i = 0; i < length; ++i) {
+            const int pos = start + i;
+            const Colour shown = DisplayedColour(document.ColourAt(pos));
+            painter.setPen(QColor(static_cast<int>(RedOf(shown)), static_cast<int>(GreenOf(shown)),
+                                  static_cast<int>(BlueOf(shown))));
+            const QString ch = text[pos] == '\t' ? QString(4, ' ') : FromAnsi(std::string(1, text[pos]));
+            painter.drawText(x, y, ch);
+            x += metrics.horizontalAdvance(ch);
+        }
+        y += metrics.lineSpacing();
+    }
+    painter.end();
+}
+
+void QtMouseCursor::ShowWait() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+void QtMouseCursor::Restore() { QApplication::restoreOverrideCursor(); }
+
+}  // namespace tarnwick

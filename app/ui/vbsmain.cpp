@@ -1,0 +1,486 @@
+#include "app/ui/vbsmain.h"
+
+#include "app/Error.h"
+#include "app/ui/EditorWidget.h"
+#include "app/ui/Glyphs.h"
+#include "syntax/SyntaxTable.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+namespace tarnwick {
+
+namespace {
+
+constexpr int kToolBarHeight = 25;
+constexpr int kStatusBarHeight = 20;
+constexpr const char* kVersionText = "1.1.0.31";
+
+QFont DesignFont(const char* family, int points) {
+    QFont font(family);
+    font.setPointSize(points);
+    return font;
+}
+
+// An 8-pixel gap between groups of tool buttons.
+void AddGap(QToolBar* bar) { bar->addSeparator(); }
+
+}  // namespace
+
+TForm1::TForm1(std::unique_ptr<SettingsStore> settings, QWidget* parent)
+    : QMainWindow(parent),
+      settings_(settings ? std::move(settings)
+                         : std::make_unique<FileSettingsStore>(FileSettingsStore::DefaultPath())),
+      files_(unit_, [this](const std::string& title) { setWindowTitle(FromPath(title)); }) {
+    unit_.Boxes = &boxes_;
+    unit_.Dialogs = &dialogs_;
+    unit_.ClipboardPort = &clipboard_;
+    unit_.PrinterPort = &printer_;
+    unit_.Cursor = &cursor_;
+    unit_.Settings = settings_.get();
+
+    setWindowTitle(kApplicationTitle);
+    setFont(DesignFont("MS Sans Serif", 8));
+
+    client_ = new QWidget(this);
+    setCentralWidget(client_);
+    mainText_ = new EditorWidget(unit_.MainText, client_);
+    mainText_->setObjectName("MainText");
+    mainText_->SetClipboard(&clipboard_);
+    mainText_->setGeometry(0, kToolBarHeight, 648, 432);
+
+    BuildMenus();
+    BuildToolBar();
+    BuildStatusBar();
+    BuildHiddenControls();
+    WireTracker();
+
+    // Design geometry: it stands wherever a stored value is missing.
+    move(kDesignLeft, kDesignTop);
+    resize(kDesignClientWidth, kDesignClientHeight + menuBar()->sizeHint().height());
+    FormCreate();
+    LayOutClient();
+    mainText_->setFocus();
+}
+
+TForm1::~TForm1() {
+    tracker_.reset();  // before the model it observes
+}
+
+// ---- Creation ---------------------------------------------------------------
+
+void TForm1::FormCreate() {
+    ApplyStoredGeometryAndFont(*settings_, *this, unit_);
+    const QString syntaxIni = QDir(QCoreApplication::applicationDirPath()).filePath("syntax.ini");
+    unit_.SyntaxTable = LoadSyntaxTable(ToPath(syntaxIni));
+    unit_.PrevLine = 1;
+    unit_.CurLine = 1;
+    PropertyIcon = QIcon(CompletionGlyph(1));
+    FunctionIcon = QIcon(CompletionGlyph(0));
+    setAcceptDrops(true);
+}
+
+QAction* TForm1::MakeAction(const QString& name, const QString& text, int glyph, std::function<void()> run) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(name);
+    if (glyph >= 0) {
+        action->setIcon(QIcon(Glyph(glyph)));
+        action->setIconVisibleInMenu(true);
+    }
+    action->setProperty("glyph", glyph);
+    connect(action, &QAction::triggered, this, [this, run = std::move(run)] { RunCommand(run); });
+    return action;
+}
+
+void TForm1::RunCommand(const std::function<void()>& command) {
+    if (command) Guarded(command);
+}
+
+bool TForm1::Guarded(const std::function<void()>& command) {
+    try {
+        command();
+        return true;
+    } catch (const std::exception& failure) {
+        unit_.Boxes->ApplicationError(ErrorBoxText(failure.what()));
+        return false;
+    }
+}
+
+void TForm1::BuildMenus() {
+    auto hook = [this](std::function<void()> TForm1::Commands::*slot) {
+        return [this, slot] {
+            if (commands.*slot) (commands.*slot)();
+        };
+    };
+    using C = Commands;
+
+    QMenu* file = menuBar()->addMenu("File");
+    file->setObjectName("mFile");
+    QAction* mNew = MakeAction("mNew", "New", glyph::New, [this] { mNewClick(); });
+    mNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction* mOpen = MakeAction("mOpen", "Open", glyph::Open, [this] { mOpenClick(); });
+    mOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction* mSave = MakeAction("mSave", "Save", glyph::Save, [this] { mSaveClick(); });
+    mSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction* mSaveAs = MakeAction("mSaveAs", "Save As", -1, [this] { mSaveAsClick(); });
+    QAction* mPrint = MakeAction("mPrint", "Print", glyph::Print, hook(&C::Print));
+    mPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    QAction* mExit = MakeAction("mExit", "Exit", -1, [this] { mExitClick(); });
+    mExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    file->addAction(mNew);
+    file->addAction(mOpen);
+    file->addSeparator();
+    file->addAction(mSave);
+    file->addAction(mSaveAs);
+    file->addSeparator();
+    file->addAction(mPrint);
+    file->addSeparator();
+    file->addAction(mExit);
+
+    QMenu* edit = menuBar()->addMenu("Edit");
+    edit->setObjectName("mEdit");
+    edit->addAction(MakeAction("mUndo", "Undo Last Action", glyph::Undo, hook(&C::Undo)));
+    edit->addSeparator();
+    edit->addAction(MakeAction("mCut", "Cut", glyph::Cut, hook(&C::Cut)));
+    edit->addAction(MakeAction("mCopy", "Copy", glyph::Copy, hook(&C::Copy)));
+    edit->addAction(MakeAction("mPaste", "Paste", glyph::Paste, hook(&C::Paste)));
+    edit->addAction(MakeAction("mSelectAll", "Select All", -1, hook(&C::SelectAll)));
+    edit->addSeparator();
+    edit->addAction(MakeAction("mFind", "Find", glyph::Find, hook(&C::Find)));
+    edit->addAction(MakeAction("mReplace", "Replace", -1, hook(&C::Replace)));
+    edit->addSeparator();
+    edit->addAction(MakeAction("mIndent", "Indent", glyph::Indent, hook(&C::Indent)));
+    edit->addAction(MakeAction("mOutdent", "Outdent", glyph::Outdent, hook(&C::Outdent)));
+    edit->addSeparator();
+    edit->addAction(MakeAction("mComment", "Comment", glyph::Comment, hook(&C::Comment)));
+    edit->addAction(MakeAction("mUnComment", "UnComment", glyph::Uncomment, hook(&C::Uncomment)));
+
+    QMenu* run = menuBar()->addMenu("Run");
+    run->setObjectName("mRunMenu");
+    run->addAction(MakeAction("mRun", "Run", glyph::Run, [this] { ShowWindow(form2_); }));
+    QAction* mRunDefault = MakeAction("mRunDefault", "Run with default settings", -1, hook(&C::RunDefault));
+    mRunDefault->setShortcut(QKeySequence(Qt::Key_F5));
+    run->addAction(mRunDefault);
+
+    QMenu* tools = menuBar()->addMenu("Tools");
+    tools->setObjectName("mTools");
+    tools->addAction(MakeAction("mEditorOptions", "Editor Options", -1, [this] { ShowWindow(form4_); }));
+
+    QMenu* help = menuBar()->addMenu("Help");
+    help->setObjectName("mHelp");
+    QAction* mContents = MakeAction("mContents", "Contents", -1, hook(&C::HelpContents));
+    mContents->setShortcut(QKeySequence(Qt::Key_F1));
+    help->addAction(mContents);
+    help->addAction(MakeAction("mHomePage", "HomePage", -1, hook(&C::HomePage)));
+    help->addAction(MakeAction("mReport", "&Report errors, suggestions, comments", -1, hook(&C::Feedback)));
+    help->addSeparator();
+    help->addAction(MakeAction("mAbout", "About Tarnwick", -1, [this] { ShowWindow(form3_); }));
+
+    // The editor's pop-up menu. Its Paste runs the Paste command like its namesakes.
+    mPopup = new QMenu(this);
+    mPopup->setObjectName("mPopup");
+    mPopup->addAction(MakeAction("pCut", "Cut", glyph::Cut, hook(&C::Cut)));
+    mPopup->addAction(MakeAction("pCopy", "Copy", glyph::Copy, hook(&C::Copy)));
+    mPopup->addAction(MakeAction("pPaste", "Paste", glyph::Paste, hook(&C::Paste)));
+    mPopup->addAction(MakeAction("pSelectAll", "Select All", -1, hook(&C::SelectAll)));
+    mPopup->addSeparator();
+    mPopup->addAction(MakeAction("pFind", "Find", glyph::Find, hook(&C::Find)));
+    mPopup->addAction(MakeAction("pReplace", "Replace", -1, hook(&C::Replace)));
+    mPopup->addSeparator();
+    mPopup->addAction(MakeAction("pIndent", "Indent", glyph::Indent, hook(&C::Indent)));
+    mPopup->addAction(MakeAction("pOutdent", "Outdent", glyph::Outdent, hook(&C::Outdent)));
+    mPopup->addSeparator();
+    mPopup->addAction(MakeAction("pComment", "Comment", glyph::Comment, hook(&C::Comment)));
+    mPopup->addAction(MakeAction("pUncomment", "Uncomment", glyph::Uncomment, hook(&C::Uncomment)));
+    mainText_->SetPopupMenu(mPopup);
+    // The menu shortcuts work wherever the focus is in the window.
+    for (QAction* action : findChildren<QAction*>()) action->setShortcutContext(Qt::WindowShortcut);
+}
+
+void TForm1::BuildToolBar() {
+    TBar = new QToolBar(client_);
+    TBar->setObjectName("TBar");
+    TBar->setIconSize(QSize(16, 16));
+    TBar->setFixedHeight(kToolBarHeight);
+    TBar->setMovable(false);
+    TBar->setFloatable(false);
+    TBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    TBar->setStyleSheet("QToolBar { border: none; spacing: 0px; padding: 0px; }"
+                        "QToolBar::separator { width: 8px; }"
+                        "QToolButton { margin: 0px; padding: 1px; }");
+    auto button = [this](const char* name, const char* hint, int glyph, const char* runs) {
+        QAction* target = Action(runs);
+        QAction* b = MakeAction(name, QString(), glyph, [target] { target->trigger(); });
+        b->setToolTip(hint);
+        b->setStatusTip(hint);
+        TBar->addAction(b);
+    };
+    button("bNew", "Create a new file", glyph::New, "mNew");
+    button("bOpen", "Open an existing file", glyph::Open, "mOpen");
+    button("bSave", "Save current file", glyph::Save, "mSave");
+    button("bPrint", "Print File", glyph::Print, "mPrint");
+    AddGap(TBar);
+    button("bCut", "Cut selected text", glyph::Cut, "mCut");
+    button("bCopy", "Copy selected text", glyph::Copy, "mCopy");
+    button("bPaste", "Paste selected text", glyph::Paste, "mPaste");
+    button("bFind", "Open Find dialog", glyph::Find, "mFind");
+    AddGap(TBar);
+    button("bUndo", "Undo Last Action", glyph::Undo, "mUndo");
+    AddGap(TBar);
+    TxtGoto = new QLineEdit("Enter Ln", TBar);
+    TxtGoto->setObjectName("TxtGoto");
+    TxtGoto->setFixedSize(67, 22);
+    TxtGoto->setFont(DesignFont("Verdana", 7));
+    TxtGoto->setToolTip("Go to line");
+    connect(TxtGoto, &QLineEdit::returnPressed, this, [this] { RunCommand(commands.GotoLine); });
+    TBar->addWidget(TxtGoto);
+    button("bIndent", "Indent Selected Text", glyph::Indent, "mIndent");
+    button("bOutdent", "Outdent Selected Text", glyph::Outdent, "mOutdent");
+    button("bComment", "Comment selected lines", glyph::Comment, "mComment");
+    button("bUncomment", "Uncomment Selected Text", glyph::Uncomment, "mUnComment");
+    AddGap(TBar);
+    button("bRun", "Run with default settings specified in the Run Dialog", glyph::Run, "mRunDefault");
+}
+
+void TForm1::BuildStatusBar() {
+    StBar = new QStatusBar(client_);
+    StBar->setObjectName("StBar");
+    StBar->setFixedHeight(kStatusBarHeight);
+    StBar->setFont(DesignFont("Tahoma", 8));
+    StBar->setSizeGripEnabled(true);
+    StatusPanel0 = new QLabel("Line 1 of 1, Col 1", StBar);
+    StatusPanel0->setObjectName("StatusPanel0");
+    StatusPanel0->setFixedWidth(550);
+    StatusPanel0->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StatusPanel1 = new QLabel(kVersionText, StBar);
+    StatusPanel1->setObjectName("StatusPanel1");
+    StatusPanel1->setFixedWidth(50);
+    StatusPanel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    StatusPanel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StBar->addWidget(StatusPanel0);
+    StBar->addWidget(StatusPanel1);
+}
+
+void TForm1::BuildHiddenControls() {
+    TxtTip = new QLineEdit(" ToolTips Here", client_);
+    TxtTip->setObjectName("TxtTip");
+    TxtTip->setFrame(false);
+    TxtTip->setReadOnly(true);
+    TxtTip->setFocusPolicy(Qt::NoFocus);
+    TxtTip->setFont(DesignFont("Verdana", 8));
+    TxtTip->setStyleSheet("QLineEdit { background-color: rgb(33, 92, 218); color: white; border: none; }");
+    TxtTip->setGeometry(184, 480, 161, 19);
+    TxtTip->hide();
+
+    LblTip = new QLabel("<-- ToolTip Width -->", client_);
+    LblTip->setObjectName("LblTip");
+    LblTip->setFont(DesignFont("Verdana", 8));
+    LblTip->adjustSize();
+    LblTip->hide();
+
+    Lst = new QListWidget(client_);
+    Lst->setObjectName("Lst");
+    Lst->setFont(DesignFont("Tahoma", 8));
+    Lst->setFocusPolicy(Qt::NoFocus);
+    Lst->setUniformItemSizes(true);
+    Lst->setIconSize(QSize(16, 16));
+    Lst->setGeometry(512, 344, 137, 121);
+    Lst->addItems({"Function 1", "Function 2", "Property 1", "Property 2"});
+    for (int i = 0; i < Lst->count(); ++i) Lst->item(i)->setSizeHint(QSize(0, CompletionList::kRowHeight));
+    Lst->hide();
+}
+
+// ---- Completion and tips ------------------------------------------------------
+
+void TForm1::WireTracker() {
+    tracker_ = std::make_unique<EditorTracker>(unit_, static_cast<const TipTextMeasure*>(this));
+    EditorTracker& tracker = *tracker_;
+    tracker.SetMapToWindow([this](Point p) {
+        const QPoint mapped = mainText_->mapTo(client_, QPoint(p.x, p.y));
+        return Point{mapped.x(), mapped.y()};
+    });
+    tracker.mCopyClick = [this] { RunCommand(commands.Copy); };
+    tracker.mCutClick = [this] { RunCommand(commands.Cut); };
+    tracker.mPasteClick = [this] { RunCommand(commands.Paste); };
+    tracker.mIndentClick = [this] { RunCommand(commands.Indent); };
+    tracker.mOutdentClick = [this] { RunCommand(commands.Outdent); };
+    tracker.OnStatusChanged = [this] { StatusPanel0->setText(QString::fromStdString(tracker_->StatusText())); };
+    tracker.OnTipChanged = [this] { ShowTip(); };
+    tracker.Lst().OnChanged = [this] { ShowList(); };
+    tracker.Lst().FocusEditor = [this] { mainText_->setFocus(); };
+
+    mainText_->onKeyDown = [this](int& key, KeyModifiers mods) {
+        bool consumed = false;
+        Guarded([&] { consumed = tracker_->MainTextKeyDown(key, mods); });
+        if (consumed) key = 0;
+    };
+    mainText_->onKeyPress = [this](char& ch) { ch = tracker_->MainTextKeyPress(ch); };
+    mainText_->onKeyUp = [this](int key, KeyModifiers mods) {
+        Guarded([&] { tracker_->MainTextKeyUp(key, mods); });
+    };
+    connect(Lst, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        tracker_->Lst().SetItemIndex(Lst->row(item));
+    });
+    connect(Lst, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem*) {
+        Guarded([this] { tracker_->Lst().LstDblClick(); });
+    });
+}
+
+int TForm1::TextWidth(const std::string& text) const {
+    LblTip->setText(FromAnsi(text));
+    LblTip->adjustSize();
+    return LblTip->width();
+}
+
+void TForm1::ShowTip() {
+    const TipState& tip = tracker_->Tip();
+    if (!tip.Visible) {
+        TxtTip->hide();
+        return;
+    }
+    TxtTip->setText(FromAnsi(tip.Text));
+    TxtTip->setGeometry(tip.Position.x, tip.Position.y, tip.Width, TipState::kHeight);
+    TxtTip->show();
+    TxtTip->raise();
+}
+
+void TForm1::ShowList() {
+    const CompletionList& list = tracker_->Lst();
+    if (!list.IsOpen()) {
+        Lst->hide();
+        return;
+    }
+    const QSignalBlocker block(Lst);
+    Lst->clear();
+    for (const CompletionRow& row : list.Rows()) {
+        auto* item = new QListWidgetItem(row.Icon == RowIcon::Function ? FunctionIcon : PropertyIcon,
+                                         FromAnsi(row.Name), Lst);
+        item->setSizeHint(QSize(0, CompletionList::kRowHeight));
+    }
+    Lst->setCurrentRow(list.ItemIndex());
+    if (list.ItemIndex() >= 0) Lst->scrollToItem(Lst->currentItem());
+    Lst->setGeometry(list.Position().x, list.Position().y, list.Width(), list.Height());
+    Lst->show();
+    Lst->raise();
+}
+
+// ---- Layout -------------------------------------------------------------------
+
+void TForm1::LayOutClient() {
+    TBar->setGeometry(0, 0, client_->width(), kToolBarHeight);
+    StBar->setGeometry(0, client_->height() - kStatusBarHeight, client_->width(), kStatusBarHeight);
+    FormResize();
+}
+
+void TForm1::FormResize() {
+    // The editor is not docked; only this step places it.
+    mainText_->setGeometry(1, 28, OuterWidth() - 10, OuterHeight() - 102);
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    LayOutClient();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!outerSizePending_) return;
+    // The frame is known only once the window is shown: take it off the stored outer size.
+    QTimer::singleShot(0, this, [this] {
+        if (!outerSizePending_) return;
+        outerSizePending_ = false;
+        const int extraWidth = frameGeometry().width() - width();
+        const int extraHeight = frameGeometry().height() - height();
+        if (extraWidth > 0 || extraHeight > 0)
+            resize(pendingOuterWidth_ - extraWidth, pendingOuterHeight_ - extraHeight);
+    });
+}
+
+// ---- MainWindowFrame ----------------------------------------------------------
+
+int TForm1::OuterLeft() const { return frameGeometry().x(); }
+int TForm1::OuterTop() const { return frameGeometry().y(); }
+int TForm1::OuterWidth() const { return frameGeometry().width(); }
+int TForm1::OuterHeight() const { return frameGeometry().height(); }
+
+void TForm1::SetOuterLeft(int left) { move(left, OuterTop()); }
+void TForm1::SetOuterTop(int top) { move(OuterLeft(), top); }
+
+void TForm1::SetOuterWidth(int width) {
+    resize(std::max(1, width - (frameGeometry().width() - this->width())), height());
+    pendingOuterWidth_ = width;
+    if (pendingOuterHeight_ == 0) pendingOuterHeight_ = OuterHeight();
+    outerSizePending_ = !isVisible();
+}
+
+void TForm1::SetOuterHeight(int height) {
+    resize(width(), std::max(1, height - (frameGeometry().height() - this->height())));
+    pendingOuterHeight_ = height;
+    if (pendingOuterWidth_ == 0) pendingOuterWidth_ = OuterWidth();
+    outerSizePending_ = !isVisible();
+}
+
+void TForm1::SetSecondaryWindows(QWidget* form2, QWidget* form3, QWidget* form4) {
+    form2_ = form2;
+    form3_ = form3;
+    form4_ = form4;
+}
+
+void TForm1::HideSecondaryWindows() {
+    for (QWidget* form : {form2_, form3_, form4_})
+        if (form) form->hide();
+}
+
+void TForm1::ShowWindow(QWidget* window) {
+    if (!window) return;
+    window->show();  // modeless
+    window->raise();
+    window->activateWindow();
+}
+
+QAction* TForm1::Action(const QString& name) const { return findChild<QAction*>(name); }
+
+// ---- Commands -----------------------------------------------------------------
+
+void TForm1::mNewClick() { files_.New(); }
+void TForm1::mOpenClick() { files_.Open(); }
+void TForm1::mSaveClick() { files_.Save(); }
+void TForm1::mSaveAsClick() { files_.SaveAs(); }
+void TForm1::mExitClick() { close(); }
+
+std::string TForm1::ScratchScriptPath() const {
+    return ToPath(QDir(QCoreApplication::applicationDirPath()).filePath(kScratchScriptName));
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    CloseDecision decision = CloseDecision::Refuse;
+    Guarded([&] { decision = CloseStep(unit_, files_, *this, ScratchScriptPath()); });
+    if (decision == CloseDecision::Close) event->accept();
+    else event->ignore();
+}
+
+// ---- Dropped files ------------------------------------------------------------
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+    std::vector<std::string> paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) paths.push_back(ToPath(url.toLocalFile()));  // whole, whatever their length
+    event->acceptProposedAction();
+    Guarded([&] { files_.DropFiles(paths); });
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,136 @@
+#pragma once
+
+#include "app/DocumentFiles.h"
+#include "app/FileSettingsStore.h"
+#include "app/MainUnit.h"
+#include "app/MainWindowLogic.h"
+#include "app/ui/QtPorts.h"
+#include "completion/EditorTracker.h"
+
+#include <QIcon>
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QStatusBar;
+class QToolBar;
+
+namespace tarnwick {
+
+class EditorWidget;
+
+// The main editor window: the menus, the tool bar, the editor MainText, the
+// status bar and the hidden controls of completion and tips. It holds the
+// process-wide state (MainUnit) and the document's files.
+class TForm1 : public QMainWindow, public MainWindowFrame, private TipTextMeasure {
+    Q_OBJECT
+public:
+    // Runs the creation step. The settings store defaults to the per-user file.
+    explicit TForm1(std::unique_ptr<SettingsStore> settings = nullptr, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    MainUnit& Unit() { return unit_; }
+    DocumentFiles& Files() { return files_; }
+    EditorTracker& Tracker() { return *tracker_; }
+    EditorWidget* MainText() const { return mainText_; }
+
+    // The Run Options, About and Editor Options windows, shown by their commands.
+    void SetSecondaryWindows(QWidget* form2, QWidget* form3, QWidget* form4);
+
+    // Runs a command; a failure it throws is shown in the application's error
+    // box and the program goes on. False when it failed.
+    bool Guarded(const std::function<void()>& command);
+
+    // The commands of later work, run by the menus, buttons and keys; empty
+    // ones do nothing.
+    struct Commands {
+        std::function<void()> Print, Undo, Cut, Copy, Paste, SelectAll, Find, Replace, Indent, Outdent,
+            Comment, Uncomment, RunDefault, HelpContents, HomePage, Feedback, GotoLine;
+    } commands;
+
+    // Command handlers.
+    void mNewClick();
+    void mOpenClick();
+    void mSaveClick();
+    void mSaveAsClick();
+    void mExitClick();
+
+    // The scratch script beside the executable.
+    std::string ScratchScriptPath() const;
+
+    // MainWindowFrame
+    int OuterLeft() const override;
+    int OuterTop() const override;
+    int OuterWidth() const override;
+    int OuterHeight() const override;
+    void SetOuterLeft(int left) override;
+    void SetOuterTop(int top) override;
+    void SetOuterWidth(int width) override;
+    void SetOuterHeight(int height) override;
+    void HideSecondaryWindows() override;
+
+    // Controls, named as in the design.
+    QToolBar* TBar = nullptr;
+    QStatusBar* StBar = nullptr;
+    QLabel* StatusPanel0 = nullptr;
+    QLabel* StatusPanel1 = nullptr;
+    QLineEdit* TxtTip = nullptr;
+    QLabel* LblTip = nullptr;
+    QListWidget* Lst = nullptr;
+    QLineEdit* TxtGoto = nullptr;
+    QMenu* mPopup = nullptr;
+    QIcon FunctionIcon;
+    QIcon PropertyIcon;
+
+    // The menu's actions by their design names (mNew, bNew, pCut ...).
+    QAction* Action(const QString& name) const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void BuildHiddenControls();
+    void WireTracker();
+    void FormCreate();
+    void FormResize();
+    void LayOutClient();
+    void ShowTip();
+    void ShowList();
+    QAction* MakeAction(const QString& name, const QString& text, int glyph, std::function<void()> run);
+    void RunCommand(const std::function<void()>& command);
+    void ShowWindow(QWidget* window);
+    int TextWidth(const std::string& text) const override;
+
+    std::unique_ptr<SettingsStore> settings_;
+    QtMessageBoxes boxes_{this};
+    QtFileDialogs dialogs_{this};
+    QtClipboard clipboard_;
+    QtPrinter printer_;
+    QtMouseCursor cursor_;
+    MainUnit unit_;
+    DocumentFiles files_;
+    std::unique_ptr<EditorTracker> tracker_;
+    QWidget* client_ = nullptr;
+    EditorWidget* mainText_ = nullptr;
+    QWidget* form2_ = nullptr;
+    QWidget* form3_ = nullptr;
+    QWidget* form4_ = nullptr;
+    bool outerSizePending_ = false;
+    int pendingOuterWidth_ = 0;
+    int pendingOuterHeight_ = 0;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/Ports.h"
+
+#include <deque>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace tarnwick::fakes {
+
+// Message boxes answered from a script. Every box shown is recorded; a
+// question asked with no answer left is a test failure (thrown as logic_error).
+class FakeBoxes : public MessageBoxes {
+public:
+    enum class Kind { Information, Warning, Error, Confirm, ApplicationError };
+    struct Shown {
+        Kind kind;
+        std::string text;
+    };
+
+    void Answer(tarnwick::Answer answer) { answers_.push_back(answer); }
+
+    void Information(const std::string& text) override { shown.push_back({Kind::Information, text}); }
+    void Warning(const std::string& text) override { shown.push_back({Kind::Warning, text}); }
+    void ErrorMessage(const std::string& text) override { shown.push_back({Kind::Error, text}); }
+    void ApplicationError(const std::string& text) override {
+        shown.push_back({Kind::ApplicationError, text});
+    }
+    tarnwick::Answer Confirm(const std::string& text) override {
+        shown.push_back({Kind::Confirm, text});
+        if (answers_.empty()) throw std::logic_error("unexpected question: " + text);
+        const tarnwick::Answer a = answers_.front();
+        answers_.pop_front();
+        return a;
+    }
+
+    // The texts of the boxes of one kind, in the order shown.
+    std::vector<std::string> Texts(Kind kind) const {
+        std::vector<std::string> out;
+        for (const Shown& s : shown)
+            if (s.kind == kind) out.push_back(s.text);
+        return out;
+    }
+    std::vector<std::string> Questions() const { return Texts(Kind::Confirm); }
+    std::vector<std::string> Errors() const { return Texts(Kind::ApplicationError); }
+    bool AllAnswersUsed() const { return answers_.empty(); }
+
+    std::vector<Shown> shown;
+
+private:
+    std::deque<tarnwick::Answer> answers_;
+};
+
+}  // namespace tarnwick::fakes

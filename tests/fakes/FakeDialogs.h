@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/Ports.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarnwick::fakes {
+
+// File dialogs answered from a script: a path, or nullopt for Cancel. A
+// dialog shown with no answer left counts as cancelled. The filters shown are
+// recorded.
+class FakeDialogs : public FileDialogs {
+public:
+    void ChooseOpen(std::optional<std::string> path) { open_.push_back(std::move(path)); }
+    void ChooseSave(std::optional<std::string> path) { save_.push_back(std::move(path)); }
+
+    std::optional<std::string> OpenFileName(const std::string& filter) override {
+        openFilters.push_back(filter);
+        return Next(open_);
+    }
+    std::optional<std::string> SaveFileName(const std::string& filter) override {
+        saveFilters.push_back(filter);
+        return Next(save_);
+    }
+
+    std::vector<std::string> openFilters;
+    std::vector<std::string> saveFilters;
+
+private:
+    static std::optional<std::string> Next(std::deque<std::optional<std::string>>& queue) {
+        if (queue.empty()) return std::nullopt;
+        auto next = queue.front();
+        queue.pop_front();
+        return next;
+    }
+    std::deque<std::optional<std::string>> open_;
+    std::deque<std::optional<std::string>> save_;
+};
+
+}  // namespace tarnwick::fakes
