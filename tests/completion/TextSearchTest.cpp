@@ -1,0 +1,82 @@
+#include "completion/TextSearch.h"
+#include "LiteralSearch.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace tarnwick {
+namespace {
+
+using testing::LiteralRevFind;
+using testing::LiteralStandsBeforeDot;
+
+std::string RandomText(std::mt19937& rng, int length) {
+    static const char alphabet[] = "aAbB.xX\r\n =\"'";
+    std::uniform_int_distribution<int> pick(0, sizeof alphabet - 2);
+    std::string s;
+    for (int i = 0; i < length; ++i) s += alphabet[pick(rng)];
+    return s;
+}
+
+TEST(CompletionTextSearch, RevFindFastAgreesWithTheLiteralSearch) {
+    std::mt19937 rng(5);
+    for (int round = 0; round < 4000; ++round) {
+        const std::string text = RandomText(rng, std::uniform_int_distribution<int>(0, 30)(rng));
+        const std::string needle = RandomText(rng, std::uniform_int_distribution<int>(1, 3)(rng));
+        const int from = std::uniform_int_distribution<int>(-2, 33)(rng);
+        ASSERT_EQ(RevFindFast(from, text, needle), LiteralRevFind(from, text, needle))
+            << "text '" << text << "' needle '" << needle << "' from " << from;
+    }
+}
+
+TEST(CompletionTextSearch, NameBeforeDotAgreesWithTheLiteralTest) {
+    std::mt19937 rng(7);
+    for (int round = 0; round < 4000; ++round) {
+        const std::string text = RandomText(rng, std::uniform_int_distribution<int>(0, 30)(rng));
+        // Names that repeat themselves catch a later occurrence overlapping the dot.
+        const std::string name = RandomText(rng, std::uniform_int_distribution<int>(0, 3)(rng));
+        const int caret = std::uniform_int_distribution<int>(-1, 32)(rng);
+        ASSERT_EQ(NameStandsBeforeDot(text, caret, name), LiteralStandsBeforeDot(text, caret, name))
+            << "text '" << text << "' name '" << name << "' caret " << caret;
+    }
+}
+
+TEST(CompletionTextSearch, DotBeforeIsRevFindOfTheDot) {
+    std::mt19937 rng(11);
+    for (int round = 0; round < 2000; ++round) {
+        const std::string text = RandomText(rng, std::uniform_int_distribution<int>(0, 20)(rng));
+        const int caret = std::uniform_int_distribution<int>(-1, 22)(rng);
+        ASSERT_EQ(DotBefore(text, caret), LiteralRevFind(caret, text, ".")) << text << " " << caret;
+    }
+}
+
+TEST(CompletionTextSearch, NameBeforeDotCases) {
+    struct Row {
+        const char* name;
+        std::string text;
+        int caret;
+        std::string word;
+        bool expected;
+    } rows[] = {
+        {"plain", "fso.", 4, "fso", true},
+        {"any case", "FSO.", 4, "fso", true},
+        {"tail of a longer word", "myfso.", 6, "fso", true},
+        {"other word", "fs.", 3, "fso", false},
+        {"empty name never", "x.", 2, "", false},
+        {"text after the caret", "fso.fso", 4, "fso", true},
+        {"later occurrence over the dot", "x.x.x", 4, "x.x", false},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(NameStandsBeforeDot(row.text, row.caret, row.word), row.expected) << row.name;
+}
+
+TEST(CompletionTextSearch, OrderingIgnoresAsciiCaseOnly) {
+    EXPECT_TRUE(LessIgnoringCase("drives", "GetFile"));
+    EXPECT_FALSE(LessIgnoringCase("GETFILE", "getfile"));
+    EXPECT_TRUE(EqualsIgnoringCase("FSO.File", "fso.file"));
+    EXPECT_FALSE(EqualsIgnoringCase("\xC4", "\xE4"));
+}
+
+}  // namespace
+}  // namespace tarnwick
