@@ -3,6 +3,7 @@
 #include "app/Error.h"
 #include "app/ui/EditorWidget.h"
 #include "app/ui/Glyphs.h"
+#include "syntax/DocumentColouring.h"
 #include "syntax/SyntaxTable.h"
 
 #include <QApplication>
@@ -41,7 +42,8 @@ TForm1::TForm1(std::unique_ptr<SettingsStore> settings, QWidget* parent)
     : QMainWindow(parent),
       settings_(settings ? std::move(settings)
                          : std::make_unique<FileSettingsStore>(FileSettingsStore::DefaultPath())),
-      files_(unit_, [this](const std::string& title) { setWindowTitle(FromPath(title)); }) {
+      files_(unit_, [this](const std::string& title) { setWindowTitle(FromPath(title)); },
+             [](MainUnit& unit) { ColourWholeDocument(unit); }) {
     unit_.Boxes = &boxes_;
     unit_.Dialogs = &dialogs_;
     unit_.ClipboardPort = &clipboard_;

@@ -1,0 +1,318 @@
+#include "app/DocumentFiles.h"
+#include "app/Error.h"
+#include "app/MainUnit.h"
+#include "fakes/FakeBoxes.h"
+#include "fakes/FakeDialogs.h"
+#include "fakes/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace tarnwick {
+namespace {
+
+namespace fs = std::filesystem;
+using fakes::FakeBoxes;
+using fakes::FakeDialogs;
+using testing::TempDir;
+
+class DocumentFilesTest : public ::testing::Test {
+protected:
+    DocumentFilesTest() {
+        unit.Boxes = &boxes;
+        unit.Dialogs = &dialogs;
+    }
+
+    // The document as loaded from a file of the temporary directory.
+    void Load(const std::string& name, const std::string& bytes) {
+        files.OpenOperation(name, dir.Write(name, bytes));
+    }
+    void Type(const std::string& text) {
+        unit.MainText.SetSelStart(unit.MainText.Length());
+        unit.MainText.TypeText(text);
+    }
+    std::string ErrorOf(const std::function<void()>& command) {
+        try {
+            command();
+        } catch (const Error& e) {
+            return e.what();
+        }
+        return {};
+    }
+
+    TempDir dir;
+    MainUnit unit;
+    FakeBoxes boxes;
+    FakeDialogs dialogs;
+    std::vector<std::string> titles;
+    int colourings = 0;
+    bool busyWhileColouring = false;
+    DocumentFiles files{unit, [this](const std::string& t) { titles.push_back(t); },
+                        [this](MainUnit& u) {
+                            ++colourings;
+                            busyWhileColouring = u.Busy;
+                        }};
+};
+
+TEST(FileNamePart, TakesWhatFollowsTheLastSeparator) {
+    EXPECT_EQ(FileNamePart("/home/me/Hello.vbs"), "Hello.vbs");
+    EXPECT_EQ(FileNamePart("C:\\Scripts\\a.vbs"), "a.vbs");
+    EXPECT_EQ(FileNamePart("plain.txt"), "plain.txt");
+    EXPECT_EQ(FileNamePart("/home/me/"), "");
+}
+
+TEST_F(DocumentFilesTest, OpenOperationLoadsTitlesColoursAndRecordsTheFile) {
+    Load("Hello.vbs", "MsgBox 1\r\nMsgBox 2\r\n");
+    EXPECT_EQ(unit.MainText.Text(), "MsgBox 1\r\nMsgBox 2\r\n");
+    EXPECT_EQ(files.Title(), "Tarnwick - Hello.vbs");
+    EXPECT_EQ(unit.CurrentFileName, dir.File("Hello.vbs"));
+    EXPECT_EQ(unit.SavedText, unit.MainText.Text());
+    EXPECT_EQ(colourings, 1);
+    EXPECT_TRUE(busyWhileColouring);
+    EXPECT_FALSE(unit.Busy);
+    EXPECT_FALSE(files.Changed());
+}
+
+TEST_F(DocumentFilesTest, SavedTextIsTakenAfterColouring) {
+    files.SetColourer([](MainUnit& u) { u.MainText.SetText("tidied"); });
+    Load("a.vbs", "untidy");
+    EXPECT_EQ(unit.SavedText, "tidied");
+    EXPECT_FALSE(files.Changed());
+}
+
+TEST_F(DocumentFilesTest, AFileThatCannotBeReadLeavesTheDocumentAndClearsBusy) {
+    Load("first.vbs", "keep me");
+    Type(" and this");
+    const std::string missing = dir.File("missing.vbs");
+    EXPECT_EQ(ErrorOf([&] { files.OpenOperation("missing.vbs", missing); }),
+              "Cannot open file \"" + missing + "\". No such file or directory");
+    EXPECT_EQ(unit.MainText.Text(), "keep me and this");
+    EXPECT_EQ(unit.CurrentFileName, dir.File("first.vbs"));
+    EXPECT_EQ(unit.SavedText, "keep me");
+    EXPECT_EQ(files.Title(), "Tarnwick - first.vbs");
+    EXPECT_FALSE(unit.Busy);
+}
+
+TEST_F(DocumentFilesTest, ADirectoryIsNoFile) {
+    const std::string path = dir.Path().string();
+    EXPECT_EQ(ErrorOf([&] { files.OpenOperation("x", path); }),
+              "Cannot open file \"" + path + "\". Is a directory");
+}
+
+TEST_F(DocumentFilesTest, AnEmptyNameOnlyRecoloursAndRetakesSavedText) {
+    Load("a.vbs", "abc");
+    Type("d");
+    files.OpenOperation("", dir.Path().string() + "/");
+    EXPECT_EQ(unit.MainText.Text(), "abcd");
+    EXPECT_EQ(unit.SavedText, "abcd");
+    EXPECT_EQ(unit.CurrentFileName, dir.File("a.vbs"));
+    EXPECT_EQ(colourings, 2);
+}
+
+TEST_F(DocumentFilesTest, NewOnAFreshDocumentDoesNothing) {
+    files.New();
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(titles.empty());
+    EXPECT_EQ(files.Title(), "Tarnwick");
+}
+
+TEST_F(DocumentFilesTest, NewOnALoadedDocumentAsksAndNoGivesAnUntitledUnchangedDocument) {
+    Load("a.vbs", "text");
+    boxes.Answer(Answer::No);
+    files.New();
+    EXPECT_EQ(boxes.Questions(), std::vector<std::string>{"Do you want to save the changes to this document?"});
+    EXPECT_EQ(unit.MainText.Text(), "");
+    EXPECT_EQ(unit.CurrentFileName, "");
+    EXPECT_EQ(unit.SavedText, "");
+    EXPECT_EQ(files.Title(), "Tarnwick - Untitled");
+    EXPECT_FALSE(files.Changed());
+    EXPECT_EQ(TempDir::Read(dir.File("a.vbs")), "text");
+}
+
+TEST_F(DocumentFilesTest, NewAnsweredYesSavesThenLeavesAnUntitledDocument) {
+    Type("first script");
+    boxes.Answer(Answer::Yes);
+    dialogs.ChooseSave(dir.File("first.vbs"));
+    files.New();
+    EXPECT_EQ(TempDir::Read(dir.File("first.vbs")), "first script");
+    EXPECT_EQ(unit.MainText.Text(), "");
+    EXPECT_EQ(unit.CurrentFileName, "");  // the next Save asks for a name
+    EXPECT_EQ(files.Title(), "Tarnwick - Untitled");
+    Type("second");
+    dialogs.ChooseSave(std::nullopt);
+    EXPECT_FALSE(files.Save());
+    EXPECT_EQ(TempDir::Read(dir.File("first.vbs")), "first script");
+}
+
+TEST_F(DocumentFilesTest, NewStopsWhenItsSaveIsCancelledOrAnswerIsCancel) {
+    Type("precious");
+    boxes.Answer(Answer::Yes);
+    dialogs.ChooseSave(std::nullopt);
+    files.New();
+    boxes.Answer(Answer::Cancel);
+    files.New();
+    EXPECT_EQ(unit.MainText.Text(), "precious");
+    EXPECT_EQ(files.Title(), "Tarnwick");
+    EXPECT_TRUE(files.Changed());
+}
+
+TEST_F(DocumentFilesTest, NewStopsWhenItsSaveFails) {
+    Load("a.vbs", "x");
+    Type("y");
+    fs::remove_all(dir.Path());
+    boxes.Answer(Answer::Yes);
+    EXPECT_NE(ErrorOf([&] { files.New(); }), "");
+    EXPECT_EQ(unit.MainText.Text(), "xy");
+    EXPECT_EQ(unit.CurrentFileName, dir.File("a.vbs"));
+}
+
+TEST_F(DocumentFilesTest, OpenWithoutChangesGoesStraightToTheDialog) {
+    const std::string path = dir.Write("b.vbs", "bee");
+    dialogs.ChooseOpen(path);
+    files.Open();
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(dialogs.openFilters, std::vector<std::string>{"All Files|*.*|Text Files|*.txt|VBS Files|*.vbs"});
+    EXPECT_EQ(unit.MainText.Text(), "bee");
+    EXPECT_EQ(files.Title(), "Tarnwick - b.vbs");
+}
+
+TEST_F(DocumentFilesTest, OpenAnsweredNoKeepsTheTextUntilAFileIsChosen) {
+    Type("draft");
+    boxes.Answer(Answer::No);
+    dialogs.ChooseOpen(std::nullopt);
+    files.Open();
+    EXPECT_EQ(boxes.Questions(),
+              std::vector<std::string>{"Do you want to save the changes to this document before opening a new one?"});
+    EXPECT_EQ(unit.MainText.Text(), "draft");
+
+    boxes.Answer(Answer::No);
+    dialogs.ChooseOpen(dir.Write("c.vbs", "sea"));
+    files.Open();
+    EXPECT_EQ(unit.MainText.Text(), "sea");
+}
+
+TEST_F(DocumentFilesTest, OpenStopsOnCancelAndOnACancelledSave) {
+    Type("draft");
+    boxes.Answer(Answer::Cancel);
+    files.Open();
+    boxes.Answer(Answer::Yes);
+    dialogs.ChooseSave(std::nullopt);
+    files.Open();
+    EXPECT_TRUE(dialogs.openFilters.empty());  // the Open dialog never showed
+    EXPECT_EQ(unit.MainText.Text(), "draft");
+}
+
+TEST_F(DocumentFilesTest, OpenAnsweredYesSavesFirst) {
+    Load("a.vbs", "old");
+    Type(" new");
+    boxes.Answer(Answer::Yes);
+    dialogs.ChooseOpen(dir.Write("b.vbs", "bee"));
+    files.Open();
+    EXPECT_EQ(TempDir::Read(dir.File("a.vbs")), "old new");
+    EXPECT_EQ(unit.MainText.Text(), "bee");
+}
+
+TEST_F(DocumentFilesTest, SaveWritesEveryByteAsItIs) {
+    const std::string bytes = std::string("caf\xE9 \x80\r\nnul:") + '\0' + "!\r\n";
+    Load("bytes.vbs", bytes);
+    Type("x");
+    ASSERT_TRUE(files.Save());
+    EXPECT_EQ(TempDir::Read(dir.File("bytes.vbs")), bytes + "x");  // no final break added
+    EXPECT_FALSE(files.Changed());
+}
+
+TEST_F(DocumentFilesTest, SaveOfAnUntitledDocumentRunsSaveAs) {
+    Type("abc");
+    dialogs.ChooseSave(dir.File("new.vbs"));
+    ASSERT_TRUE(files.Save());
+    EXPECT_EQ(dialogs.saveFilters,
+              std::vector<std::string>{"Visual Basic Script File (*.vbs)|*.vbs|Text File (*.txt)|*.txt"});
+    EXPECT_EQ(unit.CurrentFileName, dir.File("new.vbs"));
+    EXPECT_EQ(files.Title(), "Tarnwick - new.vbs");
+    EXPECT_EQ(unit.SavedText, "abc");
+}
+
+TEST_F(DocumentFilesTest, CancelledSaveAsLeavesEverythingAsItWas) {
+    Type("abc");
+    EXPECT_FALSE(files.SaveAs());
+    EXPECT_EQ(unit.CurrentFileName, "");
+    EXPECT_EQ(files.Title(), "Tarnwick");
+    EXPECT_TRUE(files.Changed());
+}
+
+TEST_F(DocumentFilesTest, AFailedSaveNamesTheFailureAndChangesNoState) {
+    Type("abc");
+    const std::string path = dir.File("no-such-dir/x.vbs");
+    dialogs.ChooseSave(path);
+    EXPECT_EQ(ErrorOf([&] { files.SaveAs(); }), "Cannot save file \"" + path + "\". No such file or directory");
+    EXPECT_EQ(unit.CurrentFileName, "");
+    EXPECT_EQ(files.Title(), "Tarnwick");
+    EXPECT_TRUE(files.Changed());
+}
+
+TEST_F(DocumentFilesTest, SaveKeepsPermissionsAndSymbolicLinks) {
+    const std::string real = dir.Write("real.vbs", "old");
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const std::string link = dir.File("link.vbs");
+    fs::create_symlink(real, link);
+    files.OpenOperation("link.vbs", link);
+    Type(" new");
+    ASSERT_TRUE(files.Save());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(TempDir::Read(real), "old new");
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    // No temporary file is left behind.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);
+}
+
+TEST_F(DocumentFilesTest, DroppedFilesOpenInTurnWithoutAQuestion) {
+    Type("unsaved");
+    files.DropFiles({dir.Write("1.vbs", "one"), dir.Write("2.vbs", "two"), dir.Write("3.vbs", "three")});
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(unit.MainText.Text(), "three");
+    EXPECT_EQ(files.Title(), "Tarnwick - 3.vbs");
+    EXPECT_EQ(unit.CurrentFileName, dir.File("3.vbs"));
+    EXPECT_EQ(unit.SavedText, "three");
+    EXPECT_EQ(colourings, 3);
+}
+
+TEST_F(DocumentFilesTest, ADroppedFileThatCannotBeReadEndsTheDrop) {
+    const std::vector<std::string> paths = {dir.Write("1.vbs", "one"), dir.File("gone.vbs"),
+                                            dir.Write("3.vbs", "three")};
+    EXPECT_NE(ErrorOf([&] { files.DropFiles(paths); }), "");
+    EXPECT_EQ(unit.MainText.Text(), "one");
+    EXPECT_EQ(files.Title(), "Tarnwick - 1.vbs");
+}
+
+TEST_F(DocumentFilesTest, LongDroppedPathsAreTakenWhole) {
+    std::string deep = dir.Path().string();
+    while (deep.size() < 300) deep += "/a-rather-long-directory-name";
+    fs::create_directories(deep);
+    const std::string path = deep + "/script.vbs";
+    std::ofstream(path, std::ios::binary) << "deep";
+    files.DropFiles({path});
+    EXPECT_EQ(unit.MainText.Text(), "deep");
+    EXPECT_EQ(unit.CurrentFileName, path);
+}
+
+TEST_F(DocumentFilesTest, CommandLineFile) {
+    files.OpenCommandLineFile("");
+    EXPECT_EQ(colourings, 0);
+    files.OpenCommandLineFile(dir.Write("cmd.vbs", "WScript.Echo 1"));
+    EXPECT_EQ(files.Title(), "Tarnwick - cmd.vbs");
+    EXPECT_EQ(unit.MainText.Text(), "WScript.Echo 1");
+}
+
+TEST_F(DocumentFilesTest, TypingBackTheSavedTextMakesTheDocumentUnchanged) {
+    Load("a.vbs", "ab");
+    Type("c");
+    EXPECT_TRUE(files.Changed());
+    unit.MainText.DeleteBackward();
+    EXPECT_FALSE(files.Changed());
+}
+
+}  // namespace
+}  // namespace tarnwick
