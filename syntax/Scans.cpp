@@ -1,0 +1,172 @@
+#include "syntax/Scans.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tarnwick {
+namespace {
+
+constexpr std::size_t kNone = std::string_view::npos;
+
+// Only the letters A to Z fold; every other byte stays as it is.
+constexpr unsigned char Fold(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
+constexpr unsigned char Unfold(unsigned char c) { return c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c; }
+
+bool SameAt(std::string_view s, std::size_t at, std::string_view sub, bool matchCase) {
+    for (std::size_t k = 0; k < sub.size(); ++k) {
+        unsigned char a = static_cast<unsigned char>(s[at + k]);
+        unsigned char b = static_cast<unsigned char>(sub[k]);
+        if (matchCase ? a != b : Fold(a) != Fold(b)) return false;
+    }
+    return true;
+}
+
+// Finds occurrences of sub in a text without making lower-cased copies: the
+// first character is looked up with memchr in both of its letter cases.
+class OccurrenceFinder {
+public:
+    OccurrenceFinder(std::string_view text, std::string_view sub, bool matchCase)
+        : text_(text), sub_(sub), matchCase_(matchCase) {
+        unsigned char first = static_cast<unsigned char>(sub[0]);
+        lower_ = matchCase ? first : Fold(first);
+        upper_ = matchCase ? first : Unfold(lower_);
+    }
+
+    // The first occurrence starting at or after `from`, or kNone.
+    std::size_t Next(std::size_t from) {
+        if (sub_.size() > text_.size()) return kNone;
+        last_ = text_.size() - sub_.size();
+        std::size_t nextLower = Scan(lower_, from);
+        std::size_t nextUpper = lower_ == upper_ ? kNone : Scan(upper_, from);
+        for (;;) {
+            std::size_t at = std::min(nextLower, nextUpper);
+            if (at == kNone) return kNone;
+            if (SameAt(text_, at, sub_, matchCase_)) return at;
+            if (nextLower == at) nextLower = Scan(lower_, at + 1);
+            if (nextUpper == at) nextUpper = Scan(upper_, at + 1);
+        }
+    }
+
+private:
+    std::size_t Scan(unsigned char c, std::size_t from) const {
+        if (from > last_) return kNone;
+        const void* hit = std::memchr(text_.data() + from, c, last_ - from + 1);
+        return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text_.data()) : kNone;
+    }
+
+    std::string_view text_;
+    std::string_view sub_;
+    bool matchCase_;
+    unsigned char lower_;
+    unsigned char upper_;
+    std::size_t last_ = 0;
+};
+
+bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+
+// The bound of IsString and IsComment as a 0-based end: characters below it are looked at.
+// -1 stands for the whole text, as it does for RevFind.
+std::size_t BoundOf(std::string_view s, int pos) {
+    if (pos == -1) return s.size();
+    if (pos < 0) return 0;
+    return std::min(static_cast<std::size_t>(pos), s.size());
+}
+
+std::size_t LineStartBefore(std::string_view s, std::size_t end) {
+    std::size_t i = end;
+    while (i > 0 && !IsLineBreak(s[i - 1])) --i;
+    return i;
+}
+
+// Whether an odd number of double quotes stands in [from, end).
+bool OddQuotes(std::string_view s, std::size_t from, std::size_t end) {
+    return std::count(s.begin() + from, s.begin() + end, '"') % 2 == 1;
+}
+
+bool IsWholeWordRemAt(std::string_view s, std::size_t at, std::size_t lineStart) {
+    if (at + 3 > s.size()) return false;
+    if (!SameAt(s, at, "rem", false)) return false;
+    bool before = at == lineStart || IsDelimiter(static_cast<unsigned char>(s[at - 1]));
+    bool after = at + 3 == s.size() || IsDelimiter(static_cast<unsigned char>(s[at + 3]));
+    return before && after;
+}
+
+}  // namespace
+
+bool IsDelimiter(unsigned char c) {
+    return c == 0 || c == 8 || c == 9 || c == 10 || c == 13 || (c >= 32 && c <= 47) || (c >= 58 && c <= 64) ||
+           (c >= 91 && c <= 96);
+}
+
+int SearchStr(std::string_view s, std::string_view sub, int start, int count, unsigned options) {
+    if (sub.empty() || count < 0) return -1;
+    // The window is the Count + 1 characters from the 1-based Start; Start 0 means 1.
+    std::size_t windowStart = start <= 1 ? 0 : static_cast<std::size_t>(start) - 1;
+    if (windowStart >= s.size()) return -1;
+    std::size_t windowLength = std::min(s.size() - windowStart, static_cast<std::size_t>(count) + 1);
+    std::string_view window = s.substr(windowStart, windowLength);
+
+    OccurrenceFinder finder(window, sub, (options & MatchCase) != 0);
+    const bool wholeWord = (options & WholeWord) != 0;
+    for (std::size_t at = finder.Next(0); at != kNone; at = finder.Next(at + 1)) {
+        if (!wholeWord) return static_cast<int>(windowStart + at);
+        // The window's edges count as delimiters even where the text goes on.
+        std::size_t after = at + sub.size();
+        bool delimitedBefore = at == 0 || IsDelimiter(static_cast<unsigned char>(window[at - 1]));
+        bool delimitedAfter = after == window.size() || IsDelimiter(static_cast<unsigned char>(window[after]));
+        if (delimitedBefore && delimitedAfter) return static_cast<int>(windowStart + at);
+    }
+    return -1;
+}
+
+int InStr(std::string_view s, std::string_view sub, int start, int count, unsigned options, bool skipStrings,
+          bool skipComments) {
+    for (;;) {
+        int found = SearchStr(s, sub, start, count, options);
+        if (!skipStrings && !skipComments) return found;
+        if (found == -1) return -1;
+        bool skipped = (skipStrings && IsString(s, start, found)) || (skipComments && IsComment(s, start, found));
+        if (!skipped) return found;
+        // Search again from the character after the match, with the same Count.
+        start = found + static_cast<int>(sub.size()) + 1;
+    }
+}
+
+// Decided from the start of the line that holds the position: the quotes before
+// it on that line count, nothing on earlier lines does. Start does not matter.
+bool IsString(std::string_view s, int /*start*/, int pos) {
+    std::size_t end = BoundOf(s, pos);
+    return OddQuotes(s, LineStartBefore(s, end), end);
+}
+
+// Decided from the start of the line, like IsString: the last apostrophe and the
+// last whole-word "rem" before the position are examined, each unless it stands
+// inside a string.
+bool IsComment(std::string_view s, int /*start*/, int pos) {
+    std::size_t end = BoundOf(s, pos);
+    std::size_t lineStart = LineStartBefore(s, end);
+    std::string_view before = s.substr(lineStart, end - lineStart);
+
+    std::size_t apostrophe = before.rfind('\'');
+    if (apostrophe != kNone && !OddQuotes(s, lineStart, lineStart + apostrophe)) return true;
+
+    for (std::size_t i = end; i > lineStart; --i) {
+        std::size_t at = i - 1;
+        if (IsWholeWordRemAt(s, at, lineStart)) return !OddQuotes(s, lineStart, at);
+    }
+    return false;
+}
+
+int RevFind(int from, std::string_view s, std::string_view sub) {
+    const int length = static_cast<int>(s.size());
+    const int subLength = static_cast<int>(sub.size());
+    if (from == -1 || from > length) from = length;
+    if (s.empty()) return -1;
+    if (sub.empty()) return from;
+    if (from - 1 + subLength > length) from = length - subLength + 1;
+    for (int i = from; i >= 1; --i)
+        if (SameAt(s, static_cast<std::size_t>(i - 1), sub, false)) return i;
+    return -1;
+}
+
+}  // namespace tarnwick

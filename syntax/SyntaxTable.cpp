@@ -1,0 +1,38 @@
+#include "syntax/SyntaxTable.h"
+
+#include "syntax/ProfileFile.h"
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace tarnwick {
+
+// Sections "0", "1", ... are read in turn; the first whose Name is missing or
+// exactly "X" ends the table, so a gap in the numbering ends it too. The table
+// grows as far as the file goes.
+SyntaxEntries ReadSyntaxTable(std::string_view iniText) {
+    const ProfileFile file(iniText);
+    SyntaxEntries table;
+    for (std::size_t n = 0;; ++n) {
+        const std::string section = std::to_string(n);
+        TColorCoding entry;
+        entry.Name = file.Read(section, "Name", "X");
+        if (entry.Name == "X") break;
+        entry.TypeA = file.Read(section, "TypeA", "");
+        entry.TypeB = file.Read(section, "TypeB", "");
+        entry.Parameter = file.Read(section, "Parameter", "");
+        table.push_back(std::move(entry));
+    }
+    return table;
+}
+
+SyntaxEntries LoadSyntaxTable(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {};
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return {};
+    return ReadSyntaxTable(text);
+}
+
+}  // namespace tarnwick

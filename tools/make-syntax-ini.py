@@ -1,0 +1,26 @@
+#!/usr/bin/env python3
+"""Writes data/syntax.ini from the tab-separated word list (Name, TypeA, TypeB, Parameter).
+
+Usage: make-syntax-ini.py WORDS.tsv > data/syntax.ini
+Sections are numbered from 0 in the list's order; the editor colours words in
+that order. Every section carries all four keys, empty ones included.
+"""
+import sys
+
+
+def main(path):
+    with open(path, encoding="ascii") as f:
+        rows = [line.rstrip("\r\n").split("\t") for line in f]
+    header, rows = rows[0], [r for r in rows[1:] if r and r[0]]
+    assert header == ["Name", "TypeA", "TypeB", "Parameter"], header
+    out = sys.stdout
+    out.write("; Tarnwick syntax table: one section per word, numbered from 0 without gaps.\r\n")
+    out.write("; TypeA is Function, Statement or the object type of a member; TypeB is\r\n")
+    out.write("; Function for methods; Parameter is the tip shown while the call is typed.\r\n")
+    for n, (name, type_a, type_b, parameter) in enumerate(rows):
+        out.write(f"\r\n[{n}]\r\nName={name}\r\nTypeA={type_a}\r\n"
+                  f"TypeB={type_b}\r\nParameter={parameter}\r\n")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])
