@@ -30,6 +30,9 @@ public:
     static constexpr int kRowHeight = 18;
     static constexpr int kTallHeight = 170;  // more than kTallRows rows
     static constexpr int kTallRows = 8;
+    // A row draws its 16 x 16 icon at (left + 2, top + 2) and its text at (left + 24, top), "Tahoma" 8 pt.
+    static constexpr int kIconInset = 2;
+    static constexpr int kTextLeft = 24;
 
     explicit CompletionList(MainUnit& unit);
 

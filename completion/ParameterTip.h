@@ -26,8 +26,10 @@ struct TAutoComplete {
     bool operator==(const TAutoComplete&) const = default;
 };
 
-// The tip box `TxtTip`: white text on blue beside the caret.
+// The tip box `TxtTip`: white "Verdana" 8 pt text on blue beside the caret.
 struct TipState {
+    static constexpr Colour kBackground = RgbColour(0x21, 0x5C, 0xDA);
+    static constexpr Colour kTextColour = RgbColour(0xFF, 0xFF, 0xFF);
     static constexpr int kHeight = 19;
     static constexpr int kExtraWidth = 15;  // added to the measured text width
     bool Visible = false;

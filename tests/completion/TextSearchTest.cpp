@@ -1,5 +1,6 @@
 #include "completion/TextSearch.h"
 #include "LiteralSearch.h"
+#include "syntax/Scans.h"
 
 #include <gtest/gtest.h>
 
@@ -25,8 +26,10 @@ TEST(CompletionTextSearch, RevFindFastAgreesWithTheLiteralSearch) {
         const std::string text = RandomText(rng, std::uniform_int_distribution<int>(0, 30)(rng));
         const std::string needle = RandomText(rng, std::uniform_int_distribution<int>(1, 3)(rng));
         const int from = std::uniform_int_distribution<int>(-2, 33)(rng);
-        ASSERT_EQ(RevFindFast(from, text, needle), LiteralRevFind(from, text, needle))
+        const int expected = LiteralRevFind(from, text, needle);
+        ASSERT_EQ(RevFindFast(from, text, needle), expected)
             << "text '" << text << "' needle '" << needle << "' from " << from;
+        ASSERT_EQ(RevFind(from, text, needle), expected) << "the scans' own RevFind agrees";
     }
 }
 

@@ -1,0 +1,130 @@
+#include "app/MainUnit.h"
+#include "completion/EditorTracker.h"
+#include "completion/ObjectTyping.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace tarnwick {
+namespace {
+
+// About 10 MB of script with a few hundred creations and derivations spread
+// through it, ending in a line where the user has just typed "fso7.".
+std::string TenMegabyteScript() {
+    static const char* const kOrdinary[] = {
+        "Dim total, count, name",
+        "total = total + count ' running sum of the counts",
+        "If total > 100 Then MsgBox \"Done: \" & CStr(total)",
+        "Do While Not ts.AtEndOfStream",
+        "    name = Trim(ts.ReadLine) & obj.Name & \".txt\"",
+        "Loop",
+        "rem an old-style comment line with = signs",
+        "sh.Run \"notepad.exe \" & name, 1, True",
+        "End If",
+    };
+    std::string out;
+    out.reserve(10u << 20);
+    for (int i = 0; out.size() < (10u << 20); ++i) {
+        if (i % 700 == 0) {
+            const std::string n = std::to_string(i / 700);
+            out += "Set fso" + n + " = CreateObject(\"Scripting.FileSystemObject\")\r\n";
+            out += "Set f" + n + " = fso" + n + ".GetFile(\"C:\\Temp\\a" + n + ".txt\")\r\n";
+            if (i % 2100 == 0) {
+                out += "Set sh" + n + " = WScript.CreateObject(\"WScript.Shell\")\r\n";
+                out += "Set lnk" + n + " = sh" + n + ".CreateShortcut(\"x.lnk\")\r\n";
+            }
+        }
+        out += kOrdinary[i % (sizeof kOrdinary / sizeof kOrdinary[0])];
+        out += "\r\n";
+    }
+    return out;
+}
+
+SyntaxEntries BenchTable() {
+    SyntaxEntries table;
+    for (const char* name : {"GetFile", "CreateTextFile", "CreateFolder", "Drives", "FileExists", "OpenTextFile",
+                             "DeleteFile", "CopyFile", "MoveFile", "GetFolder", "GetDrive", "BuildPath"})
+        table.push_back({name, "FSO", "Function", ""});
+    for (const char* name : {"MsgBox", "Trim", "CStr", "Left", "Mid", "InStr", "Replace", "Split"})
+        table.push_back({name, "Function", "", std::string(name) + "(string, ...)"});
+    for (const char* name : {"Dim", "If", "Then", "Do", "While", "Loop", "Set", "End"})
+        table.push_back({name, "Statement", "", ""});
+    return table;
+}
+
+struct BenchUnit {
+    explicit BenchUnit(const std::string& lastLine) {
+        unit.SyntaxTable = BenchTable();
+        unit.MainText.SetText(TenMegabyteScript() + lastLine);
+        unit.MainText.SetSelStart(unit.MainText.Length());
+        unit.PrevLine = unit.CurLine = unit.MainText.BreakCount() + 1;
+    }
+    MainUnit unit;
+};
+
+// Releasing "." after a name the pass types: every rule searches the text in front.
+void BM_TypingPassAfterDot(benchmark::State& state) {
+    BenchUnit b("fso7.");
+    EditorTracker tracker(b.unit);
+    for (auto _ : state) tracker.MainTextKeyUp(Key::Period, {});
+    if (!tracker.Lst().IsOpen()) state.SkipWithError("the list did not open");
+    state.counters["bytes"] = static_cast<double>(b.unit.MainText.Length());
+}
+BENCHMARK(BM_TypingPassAfterDot)->Unit(benchmark::kMillisecond);
+
+// The same after a name nothing types (every search runs to the text's start).
+void BM_TypingPassUnknownName(benchmark::State& state) {
+    BenchUnit b("zzz.");
+    EditorTracker tracker(b.unit);
+    for (auto _ : state) tracker.MainTextKeyUp(Key::Period, {});
+}
+BENCHMARK(BM_TypingPassUnknownName)->Unit(benchmark::kMillisecond);
+
+// A derived variable: the member call's occurrences are matched against every parent.
+void BM_TypingPassDerived(benchmark::State& state) {
+    BenchUnit b("f7.");
+    EditorTracker tracker(b.unit);
+    for (auto _ : state) tracker.MainTextKeyUp(Key::Period, {});
+}
+BENCHMARK(BM_TypingPassDerived)->Unit(benchmark::kMillisecond);
+
+// The selection-change handler after an ordinary letter with the list open:
+// typing colour, follow prefix, status text.
+void BM_SelectionChangeLetter(benchmark::State& state) {
+    BenchUnit b("fso7.");
+    EditorTracker tracker(b.unit);
+    tracker.MainTextKeyUp(Key::Period, {});
+    b.unit.MainText.TypeText("ge");
+    tracker.MainTextKeyPress('e');
+    for (auto _ : state) tracker.MainTextSelectionChange();
+    if (!tracker.Lst().IsOpen() || tracker.Lst().ItemIndex() < 0) state.SkipWithError("the list is not following");
+}
+BENCHMARK(BM_SelectionChangeLetter)->Unit(benchmark::kMicrosecond);
+
+// One whole keystroke of a letter and its removal, through the model.
+void BM_LetterKeystroke(benchmark::State& state) {
+    BenchUnit b("fso7.");
+    EditorTracker tracker(b.unit);
+    tracker.MainTextKeyUp(Key::Period, {});
+    for (auto _ : state) {
+        tracker.MainTextKeyDown('G', {});
+        tracker.MainTextKeyPress('g');
+        b.unit.MainText.TypeText("g");
+        tracker.MainTextKeyUp('G', {});
+        b.unit.MainText.DeleteBackward();
+    }
+}
+BENCHMARK(BM_LetterKeystroke)->Unit(benchmark::kMicrosecond);
+
+// A tip trigger: the tip is evaluated over the caret's line.
+void BM_SelectionChangeTipTrigger(benchmark::State& state) {
+    BenchUnit b("MsgBox Trim(");
+    EditorTracker tracker(b.unit);
+    tracker.MainTextKeyPress('(');
+    for (auto _ : state) tracker.MainTextSelectionChange();
+}
+BENCHMARK(BM_SelectionChangeTipTrigger)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tarnwick
