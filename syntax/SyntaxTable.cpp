@@ -2,6 +2,7 @@
 
 #include "syntax/ProfileFile.h"
 
+#include <exception>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -27,11 +28,17 @@ SyntaxEntries ReadSyntaxTable(std::string_view iniText) {
     return table;
 }
 
+// A file that cannot be read (missing, a directory, a read error) gives an empty table.
 SyntaxEntries LoadSyntaxTable(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return {};
+    std::string text;
+    try {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) return {};
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (in.bad()) return {};
+    } catch (const std::exception&) {
+        return {};
+    }
     return ReadSyntaxTable(text);
 }
 

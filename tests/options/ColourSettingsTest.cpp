@@ -1,0 +1,92 @@
+#include "options/ColourSettingsLoader.h"
+
+#include "app/SettingsFormats.h"
+#include "tests/fakes/FakeSettingsStore.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace tarnwick {
+namespace {
+
+constexpr Colour kNavy = 0x00800000;
+constexpr Colour kGreen = 0x00008000;
+constexpr Colour kRed = 0x000000FF;
+
+TEST(ColourSettingsTest, NoKeyGivesTheDefaults) {
+    fakes::FakeSettingsStore store;
+    store.keyExists = false;
+    ColourSettings colours = LoadColourSettings(store);
+    EXPECT_EQ(colours, (ColourSettings{kNavy, kNavy, kGreen}));
+    EXPECT_EQ(AppliedEntriesOf(colours),
+              (AppliedEntries{"\\red0\\green0\\blue128;", "\\red0\\green0\\blue128;", "\\red0\\green128\\blue0;"}));
+    EXPECT_EQ(store.readOpens, 1);
+    EXPECT_EQ(store.reads, (std::vector<std::string>{"ccFunctions", "ccStatements", "ccComments"}));
+}
+
+struct StoredCase {
+    const char* name;
+    std::string stored;
+    Colour expected;
+};
+
+TEST(ColourSettingsTest, StoredValues) {
+    const StoredCase cases[] = {
+        {"identifier in lower case", "clred", kRed},
+        {"dollar and hex digits", "$000000FF", kRed},
+        {"identifier", "clTeal", 0x00808000},
+        {"empty gives the default", "", kNavy},
+        {"unreadable gives the default", "reddish", kNavy},
+    };
+    for (const auto& c : cases) {
+        fakes::FakeSettingsStore store;
+        store.values["ccFunctions"] = c.stored;
+        store.values["ccComments"] = "clBlue";
+        ColourSettings colours = LoadColourSettings(store);
+        EXPECT_EQ(colours.functions, c.expected) << c.name;
+        EXPECT_EQ(colours.statements, kNavy) << c.name;
+        EXPECT_EQ(colours.comments, 0x00FF0000u) << c.name;
+    }
+}
+
+TEST(ColourSettingsTest, ColourEntriesAndTable) {
+    EXPECT_EQ(ColourEntry(kNavy), "\\red0\\green0\\blue128;");
+    EXPECT_EQ(ColourEntry(kRed), "\\red255\\green0\\blue0;");
+    EXPECT_EQ(ColourEntry(0x00FF0000), "\\red0\\green0\\blue255;");
+    EXPECT_EQ(ColourEntry(0x00C0DCC0), "\\red192\\green220\\blue192;");
+    EXPECT_EQ(ColourEntry(kWindowTextColour), "\\red0\\green0\\blue0;");  // resolved to what it shows
+    EXPECT_EQ(ColourTableLine(ColourSettings{}),
+              "{\\colortbl;\\red0\\green0\\blue128;\\red0\\green0\\blue128;\\red0\\green128\\blue0;}");
+    EXPECT_EQ(ColourTableLine({kRed, 0x00FF0000, kGreen}),
+              "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;\\red0\\green128\\blue0;}");
+}
+
+TEST(ColourSettingsTest, TwentyChoicesInListOrder) {
+    const char* const shown[] = {"Black", "Maroon", "Green", "Olive", "Navy", "Purple", "Teal",
+                                 "Gray", "Money Green", "Cream", "Silver", "Red", "Lime", "Yellow",
+                                 "Blue", "Fuchsia", "Aqua", "White", "Sky Blue", "Medium Gray"};
+    std::set<Colour> values;
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_STREQ(kColourChoices[i].shownAs, shown[i]);
+        // Each identifier is stored and read back as the colour it names.
+        EXPECT_EQ(ParseSettingColour(kColourChoices[i].identifier), kColourChoices[i].value)
+            << kColourChoices[i].identifier;
+        EXPECT_EQ(ColourChoiceIndex(kColourChoices[i].value), i);
+        values.insert(kColourChoices[i].value);
+    }
+    EXPECT_EQ(values.size(), 20u);
+    EXPECT_EQ(ColourChoiceIndex(0x00123456), std::nullopt);
+}
+
+TEST(ColourSettingsTest, CommandLineFile) {
+    EXPECT_EQ(CommandLineFileToOpen({"tarnwick.exe"}), std::nullopt);
+    EXPECT_EQ(CommandLineFileToOpen({"tarnwick.exe", ""}), std::nullopt);
+    EXPECT_EQ(CommandLineFileToOpen({"tarnwick.exe", "C:\\scripts\\run me.vbs", "more"}),
+              (CommandLineFile{"run me.vbs", "C:\\scripts\\run me.vbs"}));
+    EXPECT_EQ(CommandLineFileToOpen({"tarnwick", "/home/u/a.vbs"}), (CommandLineFile{"a.vbs", "/home/u/a.vbs"}));
+    EXPECT_EQ(CommandLineFileToOpen({"tarnwick", "a.vbs"}), (CommandLineFile{"a.vbs", "a.vbs"}));
+}
+
+}  // namespace
+}  // namespace tarnwick
