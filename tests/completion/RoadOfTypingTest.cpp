@@ -97,3 +97,23 @@ TEST(RoadOfTyping, SpaceAcceptsAndTypesABlank) {
 
 }  // namespace
 }  // namespace tarnwick
+
+namespace tarnwick {
+namespace {
+
+TEST(RoadOfTyping, WithTheShippedSyntaxTable) {
+    Road road;
+    road.t.unit.SyntaxTable = LoadSyntaxTable(TARNWICK_SOURCE_DIR "/data/syntax.ini");
+    ASSERT_FALSE(road.t.unit.SyntaxTable.empty());
+    road.Type("set fso=CreateObject(\"Scripting.FileSystemObject\")\nfso.createt\n");
+    EXPECT_EQ(road.Text(), "Set fso = CreateObject(\"Scripting.FileSystemObject\")\r\nfso.CreateTextFile\r\n");
+    EXPECT_EQ(road.tracker.StatusText(), "Line 3 of 3, Col 1");
+
+    Road shell;
+    shell.t.unit.SyntaxTable = road.t.unit.SyntaxTable;
+    shell.Type("Set sh = WScript.CreateObject(\"WScript.Shell\")");
+    EXPECT_EQ(shell.Text(), "Set sh = WScript.CreateObject(\"WScript.Shell\")");
+}
+
+}  // namespace
+}  // namespace tarnwick
