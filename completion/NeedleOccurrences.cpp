@@ -23,7 +23,7 @@ void NeedleOccurrences::Prepare(const std::vector<std::string_view>& needles, in
     for (std::string_view needle : needles) {
         if (needle.empty()) continue;
         Entry& e = EntryFor(needle);
-        if (e.covered >= maxStart) continue;
+        if (e.covered >= maxStart || std::find(dotted.begin(), dotted.end(), &e) != dotted.end()) continue;
         if (e.dot >= 0)
             dotted.push_back(&e);
         else

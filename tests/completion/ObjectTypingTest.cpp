@@ -92,6 +92,16 @@ TEST(ObjectTyping, CreationAndDerivationRules) {
     for (const Row& row : rows) EXPECT_EQ(TypesAskedFor(row.text), row.expected) << row.name;
 }
 
+TEST(ObjectTyping, LongNamesAndDerivationsFarFromTheCaret) {
+    const std::string longName = "v" + std::string(150, 'x');
+    const std::string text = "Set " + longName + " = " + kFso + "\r\nSet f = " + longName + ".GetFile(a)\r\n";
+    EXPECT_EQ(TypesAskedFor(text + "f."), Calls{"FSO.File"});
+    EXPECT_EQ(TypesAskedFor(text + longName + "."), Calls{"FSO"});
+    std::string far = "Set fso = " + kFso + "\r\nSet f = fso.GetFile(a)\r\n";
+    for (int i = 0; i < 20000; ++i) far += "x = y.z + 1\r\n";
+    EXPECT_EQ(TypesAskedFor(far + "f."), Calls{"FSO.File"});
+}
+
 TEST(ObjectTyping, CreationAfterTheCaretIsNotSeen) {
     const std::string text = "fso.\r\nSet fso = " + kFso;
     EXPECT_EQ(TypesAskedFor(text, 4), Calls{});
