@@ -109,14 +109,6 @@ TEST(ObjectTyping, CreationAfterTheCaretIsNotSeen) {
     EXPECT_EQ(TypesAskedFor(ahead, static_cast<int>(ahead.find("fso.Close")) + 4), Calls{"FSO"});
 }
 
-TEST(ObjectTyping, VariablesNearestFirstWithDuplicates) {
-    EditorModel editor;
-    editor.SetText("Set a = " + kFso + "\r\nb = " + kFso + "\r\nSet a = " + kFso + "\r\nx.");
-    editor.SetSelStart(editor.Length());
-    ObjectTyping typing(editor, nullptr);
-    EXPECT_EQ(typing.CheckMainObjects(kCreationRules[0].Pattern, "FSO"), (Calls{"a", "b", "a"}));
-}
-
 // The pass exactly as first written: a fresh lower-cased search from the
 // limit for every find, plus the mended rules (whole-word Set, no empty
 // names, nothing inside strings and comments, limit caret - 1 for every

@@ -75,26 +75,6 @@ TEST(RoadOfTyping, ShellCreationTypedKeyByKeyKeepsItsText) {
     EXPECT_EQ(road.tracker.StatusText(), "Line 1 of 1, Col " + std::to_string(line.size() + 1));
 }
 
-TEST(RoadOfTyping, BackspaceRightAfterTheDotClosesTheList) {
-    Road road;
-    road.t.unit.MainText.SetText("Set fso = CreateObject(\"Scripting.FileSystemObject\")\r\n");
-    road.t.unit.MainText.SetSelStart(road.t.unit.MainText.Length());
-    road.Type("fso.");
-    ASSERT_TRUE(road.tracker.Lst().IsOpen());
-    road.Type("\b");
-    EXPECT_FALSE(road.tracker.Lst().IsOpen());
-    EXPECT_EQ(road.Text(), "Set fso = CreateObject(\"Scripting.FileSystemObject\")\r\nfso");
-}
-
-TEST(RoadOfTyping, SpaceAcceptsAndTypesABlank) {
-    Road road;
-    road.Type("wscript.ec ");
-    EXPECT_EQ(road.Text(), "wscript.Echo ");
-    EXPECT_FALSE(road.tracker.Lst().IsOpen());
-    road.Type("\n");
-    EXPECT_EQ(road.tracker.StatusText(), "Line 2 of 2, Col 1");
-}
-
 }  // namespace
 }  // namespace tarnwick
 

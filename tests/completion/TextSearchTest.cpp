@@ -54,32 +54,5 @@ TEST(CompletionTextSearch, DotBeforeIsRevFindOfTheDot) {
     }
 }
 
-TEST(CompletionTextSearch, NameBeforeDotCases) {
-    struct Row {
-        const char* name;
-        std::string text;
-        int caret;
-        std::string word;
-        bool expected;
-    } rows[] = {
-        {"plain", "fso.", 4, "fso", true},
-        {"any case", "FSO.", 4, "fso", true},
-        {"tail of a longer word", "myfso.", 6, "fso", true},
-        {"other word", "fs.", 3, "fso", false},
-        {"empty name never", "x.", 2, "", false},
-        {"text after the caret", "fso.fso", 4, "fso", true},
-        {"later occurrence over the dot", "x.x.x", 4, "x.x", false},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(NameStandsBeforeDot(row.text, row.caret, row.word), row.expected) << row.name;
-}
-
-TEST(CompletionTextSearch, OrderingIgnoresAsciiCaseOnly) {
-    EXPECT_TRUE(LessIgnoringCase("drives", "GetFile"));
-    EXPECT_FALSE(LessIgnoringCase("GETFILE", "getfile"));
-    EXPECT_TRUE(EqualsIgnoringCase("FSO.File", "fso.file"));
-    EXPECT_FALSE(EqualsIgnoringCase("\xC4", "\xE4"));
-}
-
 }  // namespace
 }  // namespace tarnwick
