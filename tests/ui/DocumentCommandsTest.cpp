@@ -1,0 +1,212 @@
+#include "UiTestSupport.h"
+
+#include "app/ui/EditorWidget.h"
+#include "options/ui/vbsoptions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QUrl>
+
+#include <unistd.h>
+
+using namespace tarnwick;
+
+namespace {
+
+QString WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return {};
+    file.write(bytes);
+    return path;
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Drop(QWidget& target, const QStringList& paths) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&target, &drop);
+}
+
+}  // namespace
+
+class DocumentCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void openThroughTheMenuTitlesTheWindow();
+    void newAfterALoadAsksAndLeavesAnUntitledDocument();
+    void saveAndSaveAsWriteTheTypedText();
+    void droppedFilesOpenInTurn();
+    void commandLineFileOpensWhenTheOptionsWindowIsCreated();
+    void commandLineFileThatCannotBeReadShowsTheError();
+    void safeSaveIntoAReadOnlyDirectory();
+};
+
+void DocumentCommandsTest::openThroughTheMenuTitlesTheWindow() {
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    const QString path = WriteFile(fx.config.filePath("Hello.vbs"), "MsgBox \"hi\"\r\n");
+    fx.dialogs.ChooseOpen(ToPath(path));
+    form.Action("mOpen")->trigger();
+    QCOMPARE(form.windowTitle(), QString("Tarnwick - Hello.vbs"));
+    QVERIFY(form.Unit().MainText.Text().find("MsgBox") != std::string::npos);
+    QCOMPARE(form.Unit().CurrentFileName, ToPath(path));
+    QVERIFY(!form.Files().Changed());
+
+    const QString missing = fx.config.filePath("gone.vbs");
+    fx.dialogs.ChooseOpen(ToPath(missing));
+    form.Action("bOpen")->trigger();
+    QCOMPARE(fx.boxes.Errors(),
+             std::vector<std::string>{"Cannot open file \"" + ToPath(missing) + "\". No such file or directory."});
+    QCOMPARE(form.windowTitle(), QString("Tarnwick - Hello.vbs"));
+    QVERIFY(!form.Unit().Busy);
+}
+
+void DocumentCommandsTest::newAfterALoadAsksAndLeavesAnUntitledDocument() {
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    fx.dialogs.ChooseOpen(ToPath(WriteFile(fx.config.filePath("a.vbs"), "x = 1\r\n")));
+    form.Action("mOpen")->trigger();
+    fx.boxes.Answer(Answer::No);
+    form.Action("bNew")->trigger();
+    QCOMPARE(form.windowTitle(), QString("Tarnwick - Untitled"));
+    QCOMPARE(form.Unit().MainText.Text(), std::string());
+    QVERIFY(!form.Files().Changed());
+    form.Action("mNew")->trigger();  // untitled and unchanged: no question
+    QCOMPARE(fx.boxes.Questions().size(), size_t(1));
+}
+
+void DocumentCommandsTest::saveAndSaveAsWriteTheTypedText() {
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    form.show();
+    form.MainText()->setFocus();
+    QTest::keyClicks(form.MainText(), "Dim a");
+    QTest::keyClick(form.MainText(), Qt::Key_Return);
+    QTest::keyClicks(form.MainText(), "a = \"");
+    for (const QString& text : {QString(QChar(0xE9)), QString(QChar(0x20AC))}) {  // beyond what keyClicks types
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(form.MainText(), &press);
+    }
+    QTest::keyClicks(form.MainText(), "\"");
+    const QString first = fx.config.filePath("first.vbs");
+    fx.dialogs.ChooseSave(ToPath(first));
+    form.Action("bSave")->trigger();
+    QCOMPARE(form.windowTitle(), QString("Tarnwick - first.vbs"));
+    const QByteArray expected = QByteArray(form.Unit().MainText.Text().c_str());
+    QVERIFY(expected.startsWith("Dim a\r\n"));
+    QVERIFY(expected.endsWith("\"\xE9\x80\""));  // Windows-1252 bytes, no break added
+    QCOMPARE(ReadFile(first), expected);
+
+    QTest::keyClick(form.MainText(), Qt::Key_Return);
+    form.Action("mSave")->trigger();  // named now: no dialog
+    QCOMPARE(fx.dialogs.saveFilters.size(), size_t(1));
+    QVERIFY(ReadFile(first).endsWith("\r\n"));
+
+    const QString second = fx.config.filePath("second.txt");
+    fx.dialogs.ChooseSave(ToPath(second));
+    form.Action("mSaveAs")->trigger();
+    QCOMPARE(form.windowTitle(), QString("Tarnwick - second.txt"));
+    QCOMPARE(form.Unit().CurrentFileName, ToPath(second));
+    QCOMPARE(ReadFile(second), ReadFile(first));
+}
+
+void DocumentCommandsTest::droppedFilesOpenInTurn() {
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    form.Unit().MainText.SetText("unsaved work");
+    QStringList paths;
+    for (const char* name : {"1.vbs", "2.vbs", "3.vbs"})
+        paths << WriteFile(fx.config.filePath(name), QByteArray("' file ") + name);
+    Drop(form, paths);
+    QVERIFY(fx.boxes.shown.empty());
+    QCOMPARE(form.windowTitle(), QString("Tarnwick - 3.vbs"));
+    QCOMPARE(form.Unit().CurrentFileName, ToPath(paths[2]));
+    QVERIFY(!form.Files().Changed());
+
+    // A path longer than the old 254-character buffer is taken whole.
+    QString deep = fx.config.path();
+    while (deep.size() < 300) deep += "/a-long-directory-name";
+    QVERIFY(QDir().mkpath(deep));
+    const QString longPath = WriteFile(deep + "/deep.vbs", "' deep");
+    Drop(form, {longPath});
+    QCOMPARE(form.Unit().CurrentFileName, ToPath(longPath));
+    QVERIFY(fx.boxes.Errors().empty());
+}
+
+void DocumentCommandsTest::commandLineFileOpensWhenTheOptionsWindowIsCreated() {
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    const QString path = WriteFile(fx.config.filePath("cmd.vbs"), "WScript.Echo 1\r\n");
+    TForm4 options(form, {"tarnwick", ToPath(path)}, &form);
+    QVERIFY(!options.isVisible());
+    QCOMPARE(form.windowTitle(), QString("Tarnwick - cmd.vbs"));
+    QCOMPARE(form.Unit().CurrentFileName, ToPath(path));
+    QCOMPARE(form.Unit().Colours, &options.Colours());
+
+    testing::MainWindowFixture plain;
+    TForm1& other = plain.Create();
+    TForm4 noFile(other, {"tarnwick"}, &other);
+    QCOMPARE(other.windowTitle(), QString("Tarnwick"));
+}
+
+void DocumentCommandsTest::commandLineFileThatCannotBeReadShowsTheError() {
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    const std::string missing = ToPath(fx.config.filePath("missing.vbs"));
+    TForm4 options(form, {"tarnwick", missing}, &form);
+    QCOMPARE(fx.boxes.Errors(),
+             std::vector<std::string>{"Cannot open file \"" + missing + "\". No such file or directory."});
+    QCOMPARE(form.windowTitle(), QString("Tarnwick"));
+    QCOMPARE(form.Unit().MainText.Text(), std::string());
+}
+
+void DocumentCommandsTest::safeSaveIntoAReadOnlyDirectory() {
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    // A directory no one may write into. Permissions do not stop the superuser,
+    // who gets the process file system instead, whose files cannot be replaced.
+    QString path;
+    QByteArray original;
+    if (geteuid() == 0) {
+        path = "/proc/version";
+        original = ReadFile(path);
+    } else {
+        QVERIFY(QDir(fx.config.path()).mkdir("locked"));
+        original = "' the original\r\n";
+        path = WriteFile(fx.config.filePath("locked/script.vbs"), original);
+        QVERIFY(QFile::setPermissions(fx.config.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner));
+    }
+    fx.dialogs.ChooseOpen(ToPath(path));
+    form.Action("mOpen")->trigger();
+    const std::string title = form.windowTitle().toStdString();
+    form.Unit().MainText.SetSelStart(0);
+    form.Unit().MainText.TypeText("changed ");
+    form.Action("mSave")->trigger();
+
+    QCOMPARE(fx.boxes.Errors().size(), size_t(1));
+    QVERIFY(fx.boxes.Errors()[0].rfind("Cannot save file \"" + ToPath(path) + "\". ", 0) == 0);
+    QCOMPARE(ReadFile(path), original);
+    QVERIFY(form.Files().Changed());  // nothing recorded as saved
+    QCOMPARE(form.windowTitle().toStdString(), title);
+    QCOMPARE(form.Unit().CurrentFileName, ToPath(path));
+    if (geteuid() != 0) {
+        QCOMPARE(QDir(fx.config.filePath("locked")).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"script.vbs"});  // no temporary file left behind
+        QFile::setPermissions(fx.config.filePath("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+}
+
+QTEST_MAIN(DocumentCommandsTest)
+#include "DocumentCommandsTest.moc"

@@ -1,0 +1,237 @@
+#include "UiTestSupport.h"
+
+#include "app/Error.h"
+#include "app/ui/EditorWidget.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+using namespace tarnwick;
+
+namespace {
+
+// "text|shortcut|glyph" per item, "-" for a separator.
+QStringList Describe(const QList<QAction*>& actions) {
+    QStringList out;
+    for (QAction* a : actions) {
+        if (a->isSeparator()) out << "-";
+        else out << a->text() + "|" + a->shortcut().toString(QKeySequence::PortableText) + "|" +
+                    QString::number(a->property("glyph").toInt());
+    }
+    return out;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void menus_data();
+    void menus();
+    void toolBar();
+    void popupMenu();
+    void statusBarAndHiddenControls();
+    void designGeometryAndFont();
+    void storedGeometryAndFont();
+    void resizePlacesTheEditor();
+    void shortcutsRunTheirCommands();
+    void commandsOfLaterWorkDoNothingUntilWired();
+    void failingCommandShowsTheApplicationErrorBox();
+};
+
+void MainWindowTest::menus_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("items");
+    QTest::newRow("File") << 0 << "File"
+                          << QStringList{"New|Ctrl+N|0", "Open|Ctrl+O|1", "-", "Save|Ctrl+S|2", "Save As||-1", "-",
+                                         "Print|Ctrl+P|3", "-", "Exit|Ctrl+Q|-1"};
+    QTest::newRow("Edit") << 1 << "Edit"
+                          << QStringList{"Undo Last Action||8", "-", "Cut||4", "Copy||5", "Paste||6", "Select All||-1",
+                                         "-", "Find||7", "Replace||-1", "-", "Indent||12", "Outdent||13", "-",
+                                         "Comment||10", "UnComment||11"};
+    QTest::newRow("Run") << 2 << "Run" << QStringList{"Run||14", "Run with default settings|F5|-1"};
+    QTest::newRow("Tools") << 3 << "Tools" << QStringList{"Editor Options||-1"};
+    QTest::newRow("Help") << 4 << "Help"
+                          << QStringList{"Contents|F1|-1", "HomePage||-1", "&Report errors, suggestions, comments||-1",
+                                         "-", "About Tarnwick||-1"};
+}
+
+void MainWindowTest::menus() {
+    QFETCH(int, index);
+    QFETCH(QString, title);
+    QFETCH(QStringList, items);
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    const QList<QAction*> menus = form.menuBar()->actions();
+    QCOMPARE(menus.size(), 5);
+    QCOMPARE(menus[index]->text(), title);
+    QCOMPARE(Describe(menus[index]->menu()->actions()), items);
+}
+
+void MainWindowTest::toolBar() {
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    QStringList layout;
+    for (QAction* a : form.TBar->actions()) {
+        if (a->isSeparator()) layout << "-";
+        else if (QWidget* w = form.TBar->widgetForAction(a); w == form.TxtGoto) layout << "TxtGoto";
+        else layout << a->objectName() + "|" + a->toolTip() + "|" + QString::number(a->property("glyph").toInt());
+    }
+    QCOMPARE(layout, (QStringList{"bNew|Create a new file|0", "bOpen|Open an existing file|1",
+                                  "bSave|Save current file|2", "bPrint|Print File|3", "-",
+                                  "bCut|Cut selected text|4", "bCopy|Copy selected text|5",
+                                  "bPaste|Paste selected text|6", "bFind|Open Find dialog|7", "-",
+                                  "bUndo|Undo Last Action|8", "-", "TxtGoto",
+                                  "bIndent|Indent Selected Text|12", "bOutdent|Outdent Selected Text|13",
+                                  "bComment|Comment selected lines|10", "bUncomment|Uncomment Selected Text|11", "-",
+                                  "bRun|Run with default settings specified in the Run Dialog|14"}));
+    QCOMPARE(form.TBar->height(), 25);
+    QCOMPARE(form.TxtGoto->text(), QString("Enter Ln"));
+    QCOMPARE(form.TxtGoto->toolTip(), QString("Go to line"));
+    QCOMPARE(form.TxtGoto->size(), QSize(67, 22));
+    QCOMPARE(form.TxtGoto->font().pointSize(), 7);
+}
+
+void MainWindowTest::popupMenu() {
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    QCOMPARE(Describe(form.mPopup->actions()),
+             (QStringList{"Cut||4", "Copy||5", "Paste||6", "Select All||-1", "-", "Find||7", "Replace||-1", "-",
+                          "Indent||12", "Outdent||13", "-", "Comment||10", "Uncomment||11"}));
+}
+
+void MainWindowTest::statusBarAndHiddenControls() {
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    form.show();
+    QCOMPARE(form.StatusPanel0->text(), QString("Line 1 of 1, Col 1"));
+    QCOMPARE(form.StatusPanel0->width(), 550);
+    QCOMPARE(form.StatusPanel1->text(), QString("1.1.0.31"));
+    QCOMPARE(form.StatusPanel1->width(), 50);
+    QVERIFY(form.StatusPanel1->alignment() & Qt::AlignRight);
+    QCOMPARE(form.StBar->height(), 20);
+
+    QVERIFY(!form.TxtTip->isVisible());
+    QCOMPARE(form.TxtTip->text(), QString(" ToolTips Here"));
+    QCOMPARE(form.TxtTip->geometry(), QRect(184, 480, 161, 19));
+    QVERIFY(!form.LblTip->isVisible());
+    QCOMPARE(form.LblTip->text(), QString("<-- ToolTip Width -->"));
+    QVERIFY(!form.Lst->isVisible());
+    QCOMPARE(form.Lst->count(), 4);
+    QCOMPARE(form.Lst->item(0)->text(), QString("Function 1"));
+    QVERIFY(!form.FunctionIcon.isNull());
+    QVERIFY(!form.PropertyIcon.isNull());
+    QCOMPARE(form.windowTitle(), QString("Tarnwick"));
+    QVERIFY(form.acceptDrops());
+}
+
+void MainWindowTest::designGeometryAndFont() {
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    QCOMPARE(form.pos(), QPoint(282, 118));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.centralWidget()->size(), QSize(662, 526));  // the client area below the menu
+    QCOMPARE(form.Unit().MainText.FontName(), std::string("Courier New"));
+    QCOMPARE(form.Unit().MainText.FontSize(), 10);
+}
+
+void MainWindowTest::storedGeometryAndFont() {
+    testing::MainWindowFixture fx;
+    fx.WriteSettings({{"Left", "-6"}, {"Top", "40"}, {"Width", "700"}, {"Height", "500"},
+                      {"FontName", "Liberation Mono"}, {"FontSize", "12"}});
+    TForm1& form = fx.Create();
+    QCOMPARE(form.OuterLeft(), -6);
+    QCOMPARE(form.OuterTop(), 40);
+    QCOMPARE(form.OuterWidth(), 700);
+    QCOMPARE(form.OuterHeight(), 500);
+    QCOMPARE(form.Unit().MainText.FontName(), std::string("Liberation Mono"));
+    QCOMPARE(form.Unit().MainText.FontSize(), 12);
+    QCOMPARE(form.MainText()->Layout().Font().pointSize(), 12);
+}
+
+void MainWindowTest::resizePlacesTheEditor() {
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    form.show();
+    form.resize(800, 640);
+    QCOMPARE(form.MainText()->geometry(), QRect(1, 28, form.OuterWidth() - 10, form.OuterHeight() - 102));
+}
+
+void MainWindowTest::shortcutsRunTheirCommands() {
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.MainText()->setFocus();
+    QTest::keyClicks(form.MainText(), "x");
+
+    fx.boxes.Answer(Answer::Cancel);
+    QTest::keyClick(form.MainText(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(fx.boxes.Questions().back(), std::string("Do you want to save the changes to this document?"));
+
+    fx.boxes.Answer(Answer::Cancel);
+    QTest::keyClick(form.MainText(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(fx.boxes.Questions().back(),
+             std::string("Do you want to save the changes to this document before opening a new one?"));
+
+    QTest::keyClick(form.MainText(), Qt::Key_S, Qt::ControlModifier);  // untitled: Save As, cancelled
+    QCOMPARE(fx.dialogs.saveFilters.size(), size_t(1));
+
+    fx.boxes.Answer(Answer::Cancel);
+    QTest::keyClick(form.MainText(), Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(fx.boxes.Questions().back(), std::string("Save the changes to this document?"));
+    QVERIFY(form.isVisible());
+
+    int printed = 0, runs = 0, help = 0;
+    form.commands.Print = [&] { ++printed; };
+    form.commands.RunDefault = [&] { ++runs; };
+    form.commands.HelpContents = [&] { ++help; };
+    QTest::keyClick(form.MainText(), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(form.MainText(), Qt::Key_F5);
+    QTest::keyClick(form.MainText(), Qt::Key_F1);
+    QCOMPARE(printed, 1);
+    QCOMPARE(runs, 1);
+    QCOMPARE(help, 1);
+    QCOMPARE(form.Unit().MainText.Text(), std::string("x"));  // none of the keys typed
+}
+
+void MainWindowTest::commandsOfLaterWorkDoNothingUntilWired() {
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    form.Unit().MainText.SetText("abc");
+    for (const char* name : {"mPrint", "mUndo", "mCut", "mCopy", "mPaste", "mSelectAll", "mFind", "mReplace",
+                             "mIndent", "mOutdent", "mComment", "mUnComment", "mRunDefault", "mContents",
+                             "mHomePage", "mReport", "pPaste", "bRun"}) {
+        QAction* action = form.Action(name);
+        QVERIFY2(action, name);
+        action->trigger();
+    }
+    QCOMPARE(form.Unit().MainText.Text(), std::string("abc"));
+    QVERIFY(fx.boxes.shown.empty());
+
+    QWidget runOptions, about, options;
+    form.SetSecondaryWindows(&runOptions, &about, &options);
+    form.Action("mRun")->trigger();
+    form.Action("mAbout")->trigger();
+    form.Action("mEditorOptions")->trigger();
+    QVERIFY(runOptions.isVisible() && about.isVisible() && options.isVisible());
+}
+
+void MainWindowTest::failingCommandShowsTheApplicationErrorBox() {
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    form.commands.Find = [] { throw std::runtime_error("Something broke"); };
+    form.Action("mFind")->trigger();
+    form.commands.Find = [] { throw Error("Already a sentence."); };
+    form.Action("bFind")->trigger();
+    QCOMPARE(fx.boxes.Errors(), (std::vector<std::string>{"Something broke.", "Already a sentence."}));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

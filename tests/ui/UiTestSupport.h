@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/FileSettingsStore.h"
+#include "app/ui/vbsmain.h"
+#include "fakes/FakeBoxes.h"
+#include "fakes/FakeDialogs.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace tarnwick::testing {
+
+// A main window whose settings live in a temporary XDG_CONFIG_HOME and whose
+// boxes and dialogs are answered by fakes.
+struct MainWindowFixture {
+    QTemporaryDir config;
+    fakes::FakeBoxes boxes;
+    fakes::FakeDialogs dialogs;
+    std::unique_ptr<TForm1> form;
+
+    MainWindowFixture() { qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit()); }
+
+    // The settings file the window reads and writes.
+    FileSettingsStore Store() const { return FileSettingsStore(FileSettingsStore::DefaultPath()); }
+
+    void WriteSettings(std::initializer_list<std::pair<const char*, const char*>> values) {
+        FileSettingsStore store = Store();
+        auto key = store.OpenForWriting();
+        QVERIFY(key);
+        for (const auto& [name, value] : values) QVERIFY(key->WriteString(name, value));
+    }
+
+    TForm1& Create() {
+        form = std::make_unique<TForm1>();
+        form->Unit().Boxes = &boxes;
+        form->Unit().Dialogs = &dialogs;
+        return *form;
+    }
+};
+
+}  // namespace tarnwick::testing
