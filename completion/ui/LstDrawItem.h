@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+namespace tarnwick {
+
+// Draws one row of the completion list `Lst` as the owner-drawn list does:
+// the row's background (the highlight for the selected row), its icon at
+// (left + 2, top + 2) and its text at (left + 24, top) in "Tahoma" 8 pt.
+// The row's icon and text are the item's decoration and display data.
+class LstDrawItem : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    explicit LstDrawItem(QObject* parent = nullptr);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+    // The list's font: "Tahoma" 8 pt.
+    static QFont ListFont();
+};
+
+}  // namespace tarnwick
