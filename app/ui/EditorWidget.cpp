@@ -98,8 +98,8 @@ Point EditorWidget::CaretPixelPosition() const {
     const int caret = model_.CaretPos();
     const int line = LineOfPos(caret);
     const qreal x = layout_.XOfColumn(LineText(line), caret - model_.LineIndex(line));
-    return {static_cast<int>(std::lround(x)) + kTextMargin - horizontalScrollBar()->value() + viewport()->x(),
-            (line - model_.FirstVisibleLine()) * layout_.LineHeight() + viewport()->y()};
+    return {static_cast<int>(std::lround(x)) + kTextMargin - horizontalScrollBar()->value(),
+            (line - model_.FirstVisibleLine()) * layout_.LineHeight()};
 }
 
 int EditorWidget::VisibleLineCount() const {
@@ -266,8 +266,7 @@ void EditorWidget::paintEvent(QPaintEvent*) {
 
     if (caretOn_ && hasFocus()) {
         const Point caret = CaretPixelPosition();
-        const int cx = caret.x - viewport()->x(), cy = caret.y - viewport()->y();
-        painter.fillRect(QRect(cx, cy, 1, lineHeight), Qt::black);
+        painter.fillRect(QRect(caret.x, caret.y, 1, lineHeight), Qt::black);
     }
 }
 

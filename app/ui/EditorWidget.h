@@ -39,7 +39,7 @@ public:
     // key-down handler takes them first.
     void SetClipboard(Clipboard* clipboard) { clipboard_ = clipboard; }
 
-    // ViewGeometry
+    // ViewGeometry. The caret's place is given in the client area: the viewport.
     Point CaretPixelPosition() const override;
     int VisibleLineCount() const override;
 

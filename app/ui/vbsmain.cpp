@@ -308,7 +308,7 @@ void TForm1::WireTracker() {
     tracker_ = std::make_unique<EditorTracker>(unit_, static_cast<const TipTextMeasure*>(this));
     EditorTracker& tracker = *tracker_;
     tracker.SetMapToWindow([this](Point p) {
-        const QPoint mapped = mainText_->mapTo(client_, QPoint(p.x, p.y));
+        const QPoint mapped = mainText_->viewport()->mapTo(client_, QPoint(p.x, p.y));
         return Point{mapped.x(), mapped.y()};
     });
     tracker.mCopyClick = [this] { RunCommand(commands.Copy); };

@@ -1,0 +1,218 @@
+#include "UiTestSupport.h"
+
+#include "app/ui/EditorWidget.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
+
+using namespace tarnwick;
+
+namespace {
+
+// Records the key handlers and the model's notifications in the order they come.
+struct EventLog : EditorObserver {
+    QStringList events;
+    void TextChanged(int, int, int) override { events << "change"; }
+    void SelectionChanged() override { events << "selection"; }
+};
+
+struct Editor {
+    EditorModel model;
+    EditorWidget widget{model};
+    Editor() {
+        widget.resize(400, 200);
+        widget.show();
+        widget.setFocus();
+    }
+    std::string Text() const { return model.Text(); }
+    QPoint PointOf(int line, int column) const {
+        const int lh = widget.Layout().LineHeight();
+        const std::string text = model.Line(line);
+        return QPoint(1 + int(widget.Layout().XOfColumn(text, column)) + 1, line * lh + lh / 2);
+    }
+};
+
+void TypeUnicode(QWidget* widget, char32_t code) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUcs4(&code, 1));
+    QCoreApplication::sendEvent(widget, &press);
+}
+
+}  // namespace
+
+class EditorWidgetTest : public QObject {
+    Q_OBJECT
+private slots:
+    void typingEditsTheModel();
+    void textOutsideTheCodePageIsTypedAsQuestionMarks();
+    void keyNavigation_data();
+    void keyNavigation();
+    void eventOrderOfATypedCharacter();
+    void consumedKeysStillDeliverTheirCharacter();
+    void mouseClickDragAndDoubleClick();
+    void scrollBarsFollowTheDocument();
+    void caretPixelPositionFeedsTheModel();
+    void mainWindowRoutesTabAndKeepsTheStatus();
+};
+
+void EditorWidgetTest::typingEditsTheModel() {
+    Editor e;
+    QTest::keyClicks(&e.widget, "Dim x");
+    QTest::keyClick(&e.widget, Qt::Key_Return);
+    QTest::keyClicks(&e.widget, "x = 12");
+    QCOMPARE(e.Text(), std::string("Dim x\r\nx = 12"));
+    QTest::keyClick(&e.widget, Qt::Key_Backspace);
+    QTest::keyClick(&e.widget, Qt::Key_Home);
+    QTest::keyClick(&e.widget, Qt::Key_Delete);
+    QCOMPARE(e.Text(), std::string("Dim x\r\n = 1"));
+    QTest::keyClick(&e.widget, Qt::Key_Left);  // over the line break
+    QTest::keyClick(&e.widget, Qt::Key_Delete);
+    QCOMPARE(e.Text(), std::string("Dim x = 1"));
+    QTest::keyClick(&e.widget, Qt::Key_Tab);
+    QCOMPARE(e.Text(), std::string("Dim x\t = 1"));  // a tab is text in the bare editor
+    QTest::keyClick(&e.widget, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(e.Text() != "Dim x\t = 1");
+}
+
+void EditorWidgetTest::textOutsideTheCodePageIsTypedAsQuestionMarks() {
+    Editor e;
+    TypeUnicode(&e.widget, 0xE9);     // é
+    TypeUnicode(&e.widget, 0x20AC);   // € is 0x80 in the code page
+    TypeUnicode(&e.widget, 0x263A);   // a smiling face has no byte
+    TypeUnicode(&e.widget, 0x1F600);  // nor has anything beyond the basic plane
+    QCOMPARE(e.Text(), std::string("\xE9\x80??"));
+}
+
+void EditorWidgetTest::keyNavigation_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("anchor");
+    QTest::addColumn<int>("caret");
+    // The document "abc def\r\nxy\r\nlast line" with the caret at 5 (between d and e).
+    QTest::newRow("Left") << int(Qt::Key_Left) << 0 << 4 << 4;
+    QTest::newRow("Shift+Left") << int(Qt::Key_Left) << int(Qt::ShiftModifier) << 5 << 4;
+    QTest::newRow("Right") << int(Qt::Key_Right) << 0 << 6 << 6;
+    QTest::newRow("Ctrl+Left") << int(Qt::Key_Left) << int(Qt::ControlModifier) << 4 << 4;
+    QTest::newRow("Ctrl+Right") << int(Qt::Key_Right) << int(Qt::ControlModifier) << 7 << 7;
+    QTest::newRow("Home") << int(Qt::Key_Home) << 0 << 0 << 0;
+    QTest::newRow("Shift+End") << int(Qt::Key_End) << int(Qt::ShiftModifier) << 5 << 7;
+    QTest::newRow("Down clamps to the short line") << int(Qt::Key_Down) << 0 << 11 << 11;
+    QTest::newRow("Ctrl+End") << int(Qt::Key_End) << int(Qt::ControlModifier) << 22 << 22;
+    QTest::newRow("Ctrl+Shift+Home") << int(Qt::Key_Home) << int(Qt::ControlModifier | Qt::ShiftModifier) << 5 << 0;
+    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << 0 << 18 << 18;
+    QTest::newRow("Up on the first line") << int(Qt::Key_Up) << 0 << 5 << 5;
+}
+
+void EditorWidgetTest::keyNavigation() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, anchor);
+    QFETCH(int, caret);
+    Editor e;
+    e.model.SetText("abc def\r\nxy\r\nlast line");
+    e.model.SetSelStart(5);
+    QTest::keyClick(&e.widget, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(e.model.Anchor(), anchor);
+    QCOMPARE(e.model.CaretPos(), caret);
+}
+
+void EditorWidgetTest::eventOrderOfATypedCharacter() {
+    Editor e;
+    EventLog log;
+    e.model.AddObserver(&log);
+    e.widget.onKeyDown = [&](int& key, KeyModifiers) { log.events << "down " + QString::number(key); };
+    e.widget.onKeyPress = [&](char& c) { log.events << "press " + QString(QChar(c)); };
+    e.widget.onKeyUp = [&](int key, KeyModifiers) { log.events << "up " + QString::number(key); };
+    QTest::keyClick(&e.widget, Qt::Key_Period);
+    QTest::keyClick(&e.widget, Qt::Key_Greater, Qt::ShiftModifier);
+    e.model.RemoveObserver(&log);
+    // The Shift key itself comes down first and up last, as on Windows.
+    QCOMPARE(log.events, (QStringList{"down 190", "press .", "change", "selection", "up 190",
+                                      "down 16", "down 190", "press >", "change", "selection", "up 190", "up 16"}));
+}
+
+void EditorWidgetTest::consumedKeysStillDeliverTheirCharacter() {
+    Editor e;
+    e.model.SetText("abc");
+    e.model.SetSelStart(3);
+    QStringList pressed;
+    e.widget.onKeyDown = [](int& key, KeyModifiers) {
+        if (key == 37 || key == 8) key = 0;  // Left and Backspace consumed
+    };
+    e.widget.onKeyPress = [&](char& c) {
+        pressed << QString::number(int(c));
+        if (c == '\b') c = 0;
+    };
+    QTest::keyClick(&e.widget, Qt::Key_Left);
+    QTest::keyClick(&e.widget, Qt::Key_Backspace);
+    QCOMPARE(e.model.CaretPos(), 3);
+    QCOMPARE(e.Text(), std::string("abc"));
+    QCOMPARE(pressed, QStringList{"8"});
+}
+
+void EditorWidgetTest::mouseClickDragAndDoubleClick() {
+    Editor e;
+    e.model.SetText("first line\r\nsecond_word here");
+    QTest::mouseClick(e.widget.viewport(), Qt::LeftButton, {}, e.PointOf(1, 3));
+    QCOMPARE(e.model.CaretPos(), 12 + 3);
+    QTest::mousePress(e.widget.viewport(), Qt::LeftButton, {}, e.PointOf(0, 2));
+    QTest::mouseMove(e.widget.viewport(), e.PointOf(1, 2));
+    QMouseEvent move(QEvent::MouseMove, e.PointOf(1, 2), e.widget.viewport()->mapToGlobal(e.PointOf(1, 2)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(e.widget.viewport(), &move);
+    QTest::mouseRelease(e.widget.viewport(), Qt::LeftButton, {}, e.PointOf(1, 2));
+    QCOMPARE(e.model.Anchor(), 2);
+    QCOMPARE(e.model.CaretPos(), 14);
+    QTest::mouseDClick(e.widget.viewport(), Qt::LeftButton, {}, e.PointOf(1, 4));
+    QCOMPARE(QString::fromStdString(e.model.SelText()), QString("second_word"));
+}
+
+void EditorWidgetTest::scrollBarsFollowTheDocument() {
+    Editor e;
+    std::string text;
+    for (int i = 0; i < 100; ++i) text += "line " + std::to_string(i) + std::string(i == 50 ? 200 : 0, 'x') + "\r\n";
+    e.model.SetText(text);
+    QCoreApplication::processEvents();
+    QVERIFY(e.widget.verticalScrollBar()->maximum() > 0);
+    QVERIFY(e.widget.horizontalScrollBar()->maximum() > 0);
+    e.widget.verticalScrollBar()->setValue(30);
+    QCOMPARE(e.model.FirstVisibleLine(), 30);
+    e.model.LineScroll(-10);
+    QCOMPARE(e.widget.verticalScrollBar()->value(), 20);
+    QTest::keyClick(&e.widget, Qt::Key_End, Qt::ControlModifier);
+    QVERIFY(e.model.FirstVisibleLine() > 80);  // the caret was scrolled into view
+    // The widest line is reachable sideways: End on it scrolls right.
+    e.model.SetSelStart(e.model.LineIndex(50));
+    QTest::keyClick(&e.widget, Qt::Key_End);
+    QVERIFY(e.widget.horizontalScrollBar()->value() > 0);
+}
+
+void EditorWidgetTest::caretPixelPositionFeedsTheModel() {
+    Editor e;
+    e.model.SetText("ab\r\ncd");
+    e.model.SetSelStart(5);
+    const Point p = e.model.CaretPixelPosition();
+    QCOMPARE(p.y, e.widget.Layout().LineHeight());
+    QCOMPARE(p.x, 1 + int(e.widget.Layout().XOfColumn("cd", 1) + 0.5));
+    QVERIFY(e.model.FirstVisibleLine() == 0);
+}
+
+void EditorWidgetTest::mainWindowRoutesTabAndKeepsTheStatus() {
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    form.show();
+    int indents = 0, outdents = 0;
+    form.commands.Indent = [&] { ++indents; };
+    form.commands.Outdent = [&] { ++outdents; };
+    QTest::keyClicks(form.MainText(), "ab");
+    QTest::keyClick(form.MainText(), Qt::Key_Tab);
+    QTest::keyClick(form.MainText(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(form.Unit().MainText.Text(), std::string("ab"));  // no tab typed
+    QCOMPARE(indents, 1);
+    QCOMPARE(outdents, 1);
+    QTest::keyClick(form.MainText(), Qt::Key_Return);
+    QCOMPARE(form.StatusPanel0->text(), QString("Line 2 of 2, Col 1"));
+}
+
+QTEST_MAIN(EditorWidgetTest)
+#include "EditorWidgetTest.moc"
