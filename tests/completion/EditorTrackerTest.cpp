@@ -145,6 +145,27 @@ TEST(EditorTracker, StatusText) {
     EXPECT_EQ(f.tracker.StatusText(), "Line 2 of 3, Col 2");
 }
 
+TEST(EditorTracker, LeavingALineRecoloursItAndKeepsTheView) {
+    std::string text;
+    for (int i = 0; i < 100; ++i) text += "x=1\r\n";
+    TrackerFixture f(text);
+    EditorModel& editor = f.Editor();
+    editor.SetSelStart(editor.LineIndex(79));  // the caret on line 80
+    editor.SetFirstVisibleLine(10);
+    const int waits = f.t.cursor.waits;
+    f.OpenList();
+    editor.SetSelStart(editor.LineIndex(11));  // a click on line 12, which is in view
+    EXPECT_EQ(editor.Line(79), "x = 1") << "the line left is tidied";
+    EXPECT_EQ(editor.Line(11), "x=1") << "the caret's line is not";
+    EXPECT_EQ(editor.FirstVisibleLine(), 10) << "the view stays where it was";
+    EXPECT_EQ(f.t.cursor.waits, waits + 1);
+    EXPECT_FALSE(f.t.cursor.waiting);
+    EXPECT_EQ(editor.SelStart(), editor.LineIndex(11));
+    EXPECT_FALSE(f.tracker.Lst().IsOpen());
+    EXPECT_EQ(f.t.unit.PrevLine, 12);
+    EXPECT_EQ(f.tracker.StatusText(), "Line 12 of 101, Col 1");
+}
+
 TEST(EditorTracker, BusyChangesAreIgnored) {
     TrackerFixture f("ab\r\ncd");
     f.t.unit.Busy = true;
