@@ -5,12 +5,22 @@
 #include "syntax/RtfLineColouring.h"
 
 namespace tarnwick {
+namespace {
+
+// Index of the first CR or LF at or after `from`, or npos.
+std::size_t FindBreak(std::string_view text, std::size_t from) {
+    for (std::size_t i = from; i < text.size(); ++i)
+        if (text[i] == '\r' || text[i] == '\n') return i;
+    return std::string_view::npos;
+}
+
+}  // namespace
 
 std::vector<std::string> SplitRtfLines(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t i = 0;
     while (i < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", i);
+        std::size_t end = FindBreak(text, i);
         if (end == std::string_view::npos) {
             lines.emplace_back(text.substr(i));
             break;
@@ -34,24 +44,39 @@ std::string JoinRtfLines(const std::vector<std::string>& lines) {
 }
 
 std::string ColorRTF(const MainUnit& unit, std::string line) {
-    return RtfLineColourer(unit.SyntaxTable)(std::move(line));
+    return RtfLineColourer(unit.SyntaxTable)(line);
 }
 
+// The lines of the RTF text with the colour table line inserted after the
+// first, each coloured, joined with CR LF; done in one pass over the text.
 void ColourWholeDocument(MainUnit& unit) {
-    std::vector<std::string> lines = SplitRtfLines(unit.MainText.SaveToRtf());
-    lines.insert(lines.begin() + (lines.empty() ? 0 : 1), ColourTableLine(unit.CurrentColours()));
+    std::string rtf = unit.MainText.SaveToRtf();
+    // The first TAB of the text becomes four spaces (no line break comes or goes, so the lines stay as they are).
+    if (std::size_t tab = rtf.find('\t'); tab != std::string::npos) rtf.replace(tab, 1, "    ");
+    const std::string colourTable = ColourTableLine(unit.CurrentColours());
 
-    // The first TAB of the text becomes four spaces; no line break is added, so the lines stay as they are.
-    for (std::string& line : lines) {
-        if (std::size_t tab = line.find('\t'); tab != std::string::npos) {
-            line.replace(tab, 1, "    ");
-            break;
+    RtfLineColourer colour(unit.SyntaxTable);
+    std::string coloured;
+    coloured.reserve(rtf.size() + rtf.size() / 4 + colourTable.size() + 64);
+    std::string_view text = rtf;
+    bool first = true;
+    while (!text.empty()) {
+        std::size_t end = FindBreak(text, 0);
+        colour.AppendColoured(text.substr(0, end), coloured);
+        coloured += "\r\n";
+        if (end == std::string_view::npos) break;
+        text.remove_prefix(end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1));
+        if (first) {
+            colour.AppendColoured(colourTable, coloured);
+            coloured += "\r\n";
+            first = false;
         }
     }
-
-    const RtfLineColourer colour(unit.SyntaxTable);
-    for (std::string& line : lines) line = colour(std::move(line));
-    unit.MainText.LoadFromRtf(JoinRtfLines(lines));
+    if (first) {  // a text of one line, or none
+        colour.AppendColoured(colourTable, coloured);
+        coloured += "\r\n";
+    }
+    unit.MainText.LoadFromRtf(coloured);
 }
 
 }  // namespace tarnwick

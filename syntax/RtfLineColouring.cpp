@@ -4,6 +4,8 @@
 #include "syntax/RtfScanCopy.h"
 #include "syntax/Scans.h"
 
+#include <algorithm>
+
 namespace tarnwick {
 namespace {
 
@@ -39,19 +41,54 @@ void InsertBoth(std::string& line, std::string& scanCopy, std::size_t at, std::s
     scanCopy.insert(at, scan);
 }
 
-// "\cf3" before the first apostrophe outside strings and before the first
-// whole-word "rem" outside strings, each closed with "\cf0 " at the end.
+// Whether the word at `at` stands wrapped in an opening colour word and "\cf0 ", as the keyword step leaves it.
+bool IsWrappedWord(const std::string& line, const std::string& scan, std::size_t at, std::size_t length) {
+    return at >= 4 && scan[at - 1] == kColourMark && line.compare(at - 4, 3, "\\cf") == 0 &&
+           line.compare(at + length, kClosingWord.size(), kClosingWord) == 0;
+}
+
+// "\cf3" before the apostrophe at `apostrophe` and before the "rem" at `rem` (an
+// index in the line as the first insertion leaves it), each closed with "\cf0 "
+// at the end of the line; npos where there is none.
+void OpenComments(std::string& line, std::string& scan, std::size_t apostrophe, std::size_t rem) {
+    if (apostrophe != std::string::npos) {
+        InsertBoth(line, scan, apostrophe, "\\cf3", kOpeningWordScan);
+        InsertBoth(line, scan, line.size(), kClosingWord, kClosingWordScan);
+    }
+    if (rem != std::string::npos) {
+        if (IsWrappedWord(line, scan, rem, 3)) {
+            // "Rem" was coloured as a statement: the comment colour takes the place of the
+            // statement colour, and the statement's closing word goes, so the comment colour
+            // runs to the end of the line as it does when the line is coloured live.
+            line.replace(rem - 4, 4, "\\cf3");
+            line.erase(rem + 3, kClosingWord.size());
+            scan.erase(rem + 3, kClosingWordScan.size());
+        } else {
+            InsertBoth(line, scan, rem, "\\cf3", kOpeningWordScan);
+        }
+        InsertBoth(line, scan, line.size(), kClosingWord, kClosingWordScan);
+    }
+}
+
+std::size_t IndexOrNone(int found) {
+    return found == -1 ? std::string::npos : static_cast<std::size_t>(found);
+}
+
+// The first apostrophe outside strings and the first whole-word "rem" outside
+// strings, searched for as the steps say.
 void ColourComments(std::string& line, std::string& scan) {
-    int apostrophe = InStr(scan, "'", 0, static_cast<int>(scan.size()), NoOptions, true, false);
-    if (apostrophe != -1) {
-        InsertBoth(line, scan, static_cast<std::size_t>(apostrophe), "\\cf3", kOpeningWordScan);
-        InsertBoth(line, scan, line.size(), kClosingWord, kClosingWordScan);
+    std::size_t apostrophe = IndexOrNone(InStr(scan, "'", 0, static_cast<int>(scan.size()), NoOptions, true, false));
+    if (apostrophe != std::string::npos) {
+        // The rem is searched for in the line as the apostrophe's colour word leaves it.
+        std::string afterScan = scan;
+        afterScan.insert(apostrophe, kOpeningWordScan);
+        std::size_t rem =
+            IndexOrNone(InStr(afterScan, "rem", 0, static_cast<int>(afterScan.size()), WholeWord, true, false));
+        OpenComments(line, scan, apostrophe, rem);
+        return;
     }
-    int rem = InStr(scan, "rem", 0, static_cast<int>(scan.size()), WholeWord, true, false);
-    if (rem != -1) {
-        InsertBoth(line, scan, static_cast<std::size_t>(rem), "\\cf3", kOpeningWordScan);
-        InsertBoth(line, scan, line.size(), kClosingWord, kClosingWordScan);
-    }
+    OpenComments(line, scan, std::string::npos,
+                 IndexOrNone(InStr(scan, "rem", 0, static_cast<int>(scan.size()), WholeWord, true, false)));
 }
 
 void ColourKeywordsStepByStep(const SyntaxEntries& table, std::string& line, std::string& scan) {
@@ -79,15 +116,55 @@ void ColourKeywordsStepByStep(const SyntaxEntries& table, std::string& line, std
 
 bool IsStructuralRtfLine(std::string_view line) { return line == "\\par }" || line == " " || line == "\\par "; }
 
+namespace {
+
+constexpr std::uint32_t kFnvOffset = 2166136261u;
+constexpr std::uint32_t kFnvPrime = 16777619u;
+
+}  // namespace
+
 RtfLineColourer::RtfLineColourer(const SyntaxEntries& table) : table_(table) {
+    std::size_t keywords = 0;
+    for (const TColorCoding& entry : table) keywords += OpeningWord(entry).empty() ? 0 : 1;
+    std::size_t size = 16;
+    while (size < keywords * 4) size *= 2;
+    slots_.resize(size);
     for (const TColorCoding& entry : table) {
         if (OpeningWord(entry).empty() || entry.Name.empty()) continue;
         if (!IsSingleWord(entry.Name)) {
             byWord_ = false;
             continue;
         }
-        keywords_.try_emplace(Folded(entry.Name), &entry);
-        longestName_ = std::max(longestName_, entry.Name.size());
+        Index(entry);
+    }
+}
+
+void RtfLineColourer::Index(const TColorCoding& entry) {
+    std::string folded = Folded(entry.Name);
+    std::uint32_t hash = kFnvOffset;
+    for (char c : folded) hash = (hash ^ static_cast<unsigned char>(c)) * kFnvPrime;
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        Slot& slot = slots_[i];
+        if (slot.entry == nullptr) {
+            slot = {hash, std::move(folded), &entry};
+            longestName_ = std::max(longestName_, entry.Name.size());
+            return;
+        }
+        if (slot.hash == hash && slot.foldedName == folded) return;  // an earlier entry has the name
+    }
+}
+
+// `hash` is that of the word lower-cased.
+const TColorCoding* RtfLineColourer::Find(std::string_view word, std::uint32_t hash) const {
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const Slot& slot = slots_[i];
+        if (slot.entry == nullptr) return nullptr;
+        if (slot.hash != hash || slot.foldedName.size() != word.size()) continue;
+        bool same = true;
+        for (std::size_t k = 0; k < word.size() && same; ++k) same = Fold(word[k]) == slot.foldedName[k];
+        if (same) return slot.entry;
     }
 }
 
@@ -96,67 +173,100 @@ RtfLineColourer::RtfLineColourer(const SyntaxEntries& table) : table_(table) {
 // word equals is the one that wraps it (a wrapped word is not wrapped again).
 // Whether a word stands in a string or a comment is decided at its first
 // character, as the searches do; inserted colour words change no such answer.
-std::string RtfLineColourer::ColourKeywordsByWord(const std::string& line, std::string& scan) const {
-    std::string out;
-    std::string outScan;
-    out.reserve(line.size() + 32);
-    outScan.reserve(line.size() + 32);
+void RtfLineColourer::ColourKeywordsByWord() {
+    const std::string& line = line_;
+    const std::string& scan = scan_;
+    std::string& out = wordsLine_;
+    std::string& outScan = wordsScan_;
+    out.clear();
+    outScan.clear();
 
     bool inString = false;
     bool commentByApostrophe = false;  // the last apostrophe seen stands outside a string
     bool commentByRem = false;         // the last whole-word "rem" seen stands outside a string
-    std::string key;
     std::size_t copied = 0;
+    std::size_t shift = 0;  // characters the colour words have added so far
+    apostropheAt_ = remAt_ = std::string::npos;
     std::size_t i = 0;
     while (i < scan.size()) {
         auto c = static_cast<unsigned char>(scan[i]);
         if (IsDelimiter(c)) {
             if (c == '"') inString = !inString;
-            if (c == '\'') commentByApostrophe = !inString;
+            if (c == '\'') {
+                commentByApostrophe = !inString;
+                if (!inString && apostropheAt_ == std::string::npos) apostropheAt_ = i + shift;
+            }
             ++i;
             continue;
         }
+        std::uint32_t hash = kFnvOffset;
         std::size_t end = i;
-        while (end < scan.size() && !IsDelimiter(static_cast<unsigned char>(scan[end]))) ++end;
+        for (; end < scan.size(); ++end) {
+            auto w = static_cast<unsigned char>(scan[end]);
+            if (IsDelimiter(w)) break;
+            hash = (hash ^ static_cast<unsigned char>(Fold(static_cast<char>(w)))) * kFnvPrime;
+        }
         std::string_view word(scan.data() + i, end - i);
         const bool inComment = commentByApostrophe || commentByRem;
+        std::size_t wordAt = i + shift;
         if (!inString && !inComment && word.size() <= longestName_) {
-            key.assign(word);
-            for (char& k : key) k = Fold(k);
-            if (auto hit = keywords_.find(key); hit != keywords_.end()) {
-                const TColorCoding& entry = *hit->second;
+            if (const TColorCoding* entry = Find(word, hash)) {
+                if (copied == 0) {
+                    out.reserve(line.size() + 64);
+                    outScan.reserve(line.size() + 64);
+                }
                 out.append(line, copied, i - copied);
                 outScan.append(scan, copied, i - copied);
-                out += OpeningWord(entry);
-                out += entry.Name;
+                out += OpeningWord(*entry);
+                out += entry->Name;
                 out += kClosingWord;
                 outScan += kOpeningWordScan;
-                outScan += entry.Name;
+                outScan += entry->Name;
                 outScan += kClosingWordScan;
                 copied = end;
+                wordAt += kOpeningWordScan.size();
+                shift += kOpeningWordScan.size() + kClosingWordScan.size();
             }
         }
-        if (word.size() == 3 && Fold(word[0]) == 'r' && Fold(word[1]) == 'e' && Fold(word[2]) == 'm')
+        if (word.size() == 3 && Fold(word[0]) == 'r' && Fold(word[1]) == 'e' && Fold(word[2]) == 'm') {
             commentByRem = !inString;
+            if (!inString && remAt_ == std::string::npos) remAt_ = wordAt;
+        }
         i = end;
     }
+    if (copied == 0) return;  // no keyword: the line stays as it is
     out.append(line, copied, std::string::npos);
     outScan.append(scan, copied, std::string::npos);
-    scan = std::move(outScan);
-    return out;
+    line_.swap(out);
+    scan_.swap(outScan);
 }
 
-std::string RtfLineColourer::operator()(std::string line) const {
-    if (IsStructuralRtfLine(line)) return line;
-    std::string scan = RtfScanCopy(line);
-    SpaceEqualsSigns(line, scan);
-    if (byWord_) {
-        line = ColourKeywordsByWord(line, scan);
-    } else {
-        ColourKeywordsStepByStep(table_, line, scan);
+void RtfLineColourer::AppendColoured(std::string_view line, std::string& out) {
+    if (IsStructuralRtfLine(line)) {
+        out += line;
+        return;
     }
-    ColourComments(line, scan);
-    return line;
+    line_.assign(line);
+    RtfScanCopyInto(line, scan_);
+    if (scan_.find('=') != std::string::npos) SpaceEqualsSigns(line_, scan_);
+    if (byWord_) {
+        ColourKeywordsByWord();
+        // The apostrophe's colour word comes first, and moves a rem after it.
+        std::size_t rem = remAt_;
+        if (rem != std::string::npos && apostropheAt_ != std::string::npos && apostropheAt_ < rem)
+            rem += kOpeningWordScan.size();
+        OpenComments(line_, scan_, apostropheAt_, rem);
+    } else {
+        ColourKeywordsStepByStep(table_, line_, scan_);
+        ColourComments(line_, scan_);
+    }
+    out += line_;
+}
+
+std::string RtfLineColourer::operator()(std::string_view line) {
+    std::string out;
+    AppendColoured(line, out);
+    return out;
 }
 
 std::string ColorRtfStepByStep(const SyntaxEntries& table, std::string line) {

@@ -2,9 +2,10 @@
 
 #include "syntax/SyntaxTable.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace tarnwick {
 
@@ -17,21 +18,40 @@ namespace tarnwick {
 // wrapped again. Control words and escapes are never searched (RtfScanCopy.h).
 //
 // Building one colourer indexes the table's keywords once, so that each line
-// costs one pass over its words instead of one search per keyword.
+// costs one pass over its words instead of one search per keyword. A colourer
+// keeps scratch buffers between lines; use one per thread.
 class RtfLineColourer {
 public:
     explicit RtfLineColourer(const SyntaxEntries& table);
-    std::string operator()(std::string line) const;
+
+    std::string operator()(std::string_view line);
+    // Appends the coloured line to `out`.
+    void AppendColoured(std::string_view line, std::string& out);
 
 private:
-    std::string ColourKeywordsByWord(const std::string& line, std::string& scan) const;
+    struct Slot {
+        std::uint32_t hash = 0;
+        std::string foldedName;
+        const TColorCoding* entry = nullptr;
+    };
+
+    void Index(const TColorCoding& entry);
+    const TColorCoding* Find(std::string_view word, std::uint32_t hash) const;
+    void ColourKeywordsByWord();
 
     const SyntaxEntries& table_;
-    // Lower-cased name of each keyword to the first coloured entry that has it.
-    std::unordered_map<std::string, const TColorCoding*> keywords_;
+    // Lower-cased keyword names, each to the first coloured entry that has it (open addressing).
+    std::vector<Slot> slots_;
     std::size_t longestName_ = 0;
     // False when some keyword is no single word; every line then takes the step-by-step searches.
     bool byWord_ = true;
+
+    // Scratch: the line being coloured and its scan copy, and the by-word pass's output.
+    std::string line_, scan_, wordsLine_, wordsScan_;
+    // Where the by-word pass found the first apostrophe and the first whole-word
+    // "rem" outside strings, in the line as it left it; npos: none.
+    std::size_t apostropheAt_ = std::string::npos;
+    std::size_t remAt_ = std::string::npos;
 };
 
 // The same colouring, done the slow way: one search per keyword entry and per

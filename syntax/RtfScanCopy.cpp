@@ -2,6 +2,8 @@
 
 #include "syntax/Scans.h"
 
+#include <algorithm>
+
 namespace tarnwick {
 namespace {
 
@@ -30,6 +32,12 @@ std::size_t ControlWordLength(std::string_view s, std::size_t at) {
 
 std::string RtfScanCopy(std::string_view s) {
     std::string scan;
+    RtfScanCopyInto(s, scan);
+    return scan;
+}
+
+void RtfScanCopyInto(std::string_view s, std::string& scan) {
+    scan.clear();
     scan.reserve(s.size());
     std::size_t i = 0;
     while (i < s.size()) {
@@ -40,8 +48,11 @@ std::string RtfScanCopy(std::string_view s) {
             continue;
         }
         if (c != '\\') {
-            scan += c;
-            ++i;
+            // A run of the document's own characters is copied as it is.
+            std::size_t end = i + 1;
+            while (end < s.size() && s[end] != '\\' && s[end] != '{' && s[end] != '}') ++end;
+            scan.append(s, i, end - i);
+            i = end;
             continue;
         }
         char next = i + 1 < s.size() ? s[i + 1] : '\0';
@@ -62,7 +73,6 @@ std::string RtfScanCopy(std::string_view s) {
             i += length;
         }
     }
-    return scan;
 }
 
 }  // namespace tarnwick

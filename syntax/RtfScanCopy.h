@@ -21,6 +21,8 @@ inline constexpr char kOpaque = '\x7F';
 inline constexpr char kColourMark = '\0';
 
 std::string RtfScanCopy(std::string_view rtfLine);
+// The same into `scan`, whose earlier content is replaced (its storage is reused).
+void RtfScanCopyInto(std::string_view rtfLine, std::string& scan);
 
 // The scan copy of the colour words the colouring inserts.
 inline constexpr std::string_view kOpeningWordScan{"\x08\x08\x08\0", 4};  // "\cf1" .. "\cf3"

@@ -93,11 +93,6 @@ bool IsWholeWordRemAt(std::string_view s, std::size_t at, std::size_t lineStart)
 
 }  // namespace
 
-bool IsDelimiter(unsigned char c) {
-    return c == 0 || c == 8 || c == 9 || c == 10 || c == 13 || (c >= 32 && c <= 47) || (c >= 58 && c <= 64) ||
-           (c >= 91 && c <= 96);
-}
-
 int SearchStr(std::string_view s, std::string_view sub, int start, int count, unsigned options) {
     if (sub.empty() || count < 0) return -1;
     // The window is the Count + 1 characters from the 1-based Start; Start 0 means 1.
@@ -152,7 +147,8 @@ bool IsComment(std::string_view s, int /*start*/, int pos) {
 
     for (std::size_t i = end; i > lineStart; --i) {
         std::size_t at = i - 1;
-        if (IsWholeWordRemAt(s, at, lineStart)) return !OddQuotes(s, lineStart, at);
+        if (Fold(static_cast<unsigned char>(s[at])) == 'r' && IsWholeWordRemAt(s, at, lineStart))
+            return !OddQuotes(s, lineStart, at);
     }
     return false;
 }

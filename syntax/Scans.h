@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string_view>
 
 namespace tarnwick {
@@ -22,7 +23,15 @@ bool IsComment(std::string_view s, int start, int pos);
 // 1-based position of the last occurrence of sub starting at or before from, ignoring case; -1: none.
 int RevFind(int from, std::string_view s, std::string_view sub);
 
-// Whether c is a word delimiter.
-bool IsDelimiter(unsigned char c);
+// Whether c is a word delimiter: codes 0, 8, 9, 10, 13, 32 to 47, 58 to 64 and
+// 91 to 96. Letters, digits, { | } ~ and every code from 127 up are not.
+inline constexpr std::array<bool, 256> kDelimiters = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[c] = c == 0 || c == 8 || c == 9 || c == 10 || c == 13 || (c >= 32 && c <= 47) ||
+                   (c >= 58 && c <= 64) || (c >= 91 && c <= 96);
+    return table;
+}();
+constexpr bool IsDelimiter(unsigned char c) { return kDelimiters[c]; }
 
 }  // namespace tarnwick

@@ -51,7 +51,8 @@ TEST(ColorRtfTest, GoldenLines) {
         {"control word is not searched", "\\par \\tab tab", "\\par \\tab \\cf1Tab\\cf0 "},
         {"escaped backslash is a delimiter", "\\par a\\\\dim", "\\par a\\\\\\cf2Dim\\cf0 "},
         {"escaped brace is no delimiter", "\\par dim\\{", "\\par dim\\{"},
-        {"rem comment hides later keywords", "\\par rem set x", "\\par \\cf2\\cf3Rem\\cf0  set x\\cf0 "},
+        {"rem comment hides later keywords", "\\par rem set x", "\\par \\cf3Rem set x\\cf0 "},
+        {"rem after a statement", "\\par x : rem if", "\\par x : \\cf3Rem if\\cf0 "},
         {"remainder is no comment", "\\par remainder=1", "\\par remainder = 1"},
         {"text after a spaced sign", "\\par x    =    y=1", "\\par x = y = 1"},
         {"equals in a string", "\\par s = \"a=b=c\"", "\\par s = \"a=b=c\""},
@@ -63,7 +64,7 @@ TEST(ColorRtfTest, GoldenLines) {
         {"blank line", " ", " "},
     };
     const SyntaxEntries table = RtfTable();
-    const RtfLineColourer colour(table);
+    RtfLineColourer colour(table);
     for (const auto& c : cases) {
         EXPECT_EQ(colour(c.line), c.expected) << c.name;
         EXPECT_EQ(ColorRtfStepByStep(table, c.line), c.expected) << c.name << " (step by step)";
@@ -94,7 +95,7 @@ std::string RandomRtfLine(std::mt19937& random) {
 
 TEST(ColorRtfTest, ByWordColouringAgreesWithTheStepByStepSearches) {
     const SyntaxEntries table = RtfTable();
-    const RtfLineColourer colour(table);
+    RtfLineColourer colour(table);
     std::mt19937 random(8122026);
     for (int round = 0; round < 20000; ++round) {
         std::string line = RandomRtfLine(random);
