@@ -3,7 +3,7 @@ Option Explicit
 
 Dim fso, shell, folder, file, report
 Set fso = CreateObject("Scripting.FileSystemObject")
-Set shell = CreateObject("WScript.Shell")
+Set shell = WScript.CreateObject("WScript.Shell")
 
 Set folder = fso.GetFolder(fso.GetParentFolderName(WScript.ScriptFullName))
 report = "Hello, " & shell.ExpandEnvironmentStrings("%USERNAME%") & "!" & vbCrLf

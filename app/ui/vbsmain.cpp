@@ -3,6 +3,7 @@
 #include "app/Error.h"
 #include "app/ui/EditorWidget.h"
 #include "app/ui/Glyphs.h"
+#include "completion/ui/LstDrawItem.h"
 #include "syntax/DocumentColouring.h"
 #include "syntax/SyntaxTable.h"
 
@@ -292,9 +293,12 @@ void TForm1::BuildHiddenControls() {
 
     Lst = new QListWidget(client_);
     Lst->setObjectName("Lst");
-    Lst->setFont(DesignFont("Tahoma", 8));
+    Lst->setFont(LstDrawItem::ListFont());
+    Lst->setItemDelegate(new LstDrawItem(Lst));
     Lst->setFocusPolicy(Qt::NoFocus);
     Lst->setUniformItemSizes(true);
+    Lst->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Lst->setTextElideMode(Qt::ElideNone);
     Lst->setIconSize(QSize(16, 16));
     Lst->setGeometry(512, 344, 137, 121);
     Lst->addItems({"Function 1", "Function 2", "Property 1", "Property 2"});
