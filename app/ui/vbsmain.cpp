@@ -396,20 +396,30 @@ void TForm1::FormResize() {
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     LayOutClient();
+    ApplyPendingOuterSize();
 }
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!outerSizePending_) return;
-    // The frame is known only once the window is shown: take it off the stored outer size.
-    QTimer::singleShot(0, this, [this] {
-        if (!outerSizePending_) return;
-        outerSizePending_ = false;
-        const int extraWidth = frameGeometry().width() - width();
-        const int extraHeight = frameGeometry().height() - height();
-        if (extraWidth > 0 || extraHeight > 0)
-            resize(pendingOuterWidth_ - extraWidth, pendingOuterHeight_ - extraHeight);
-    });
+    // A window manager adds its frame some time after the window is shown.
+    for (int delay : {0, 50, 200, 500}) QTimer::singleShot(delay, this, [this] { ApplyPendingOuterSize(); });
+    QTimer::singleShot(1000, this, [this] { outerSizePending_ = false; });
+}
+
+void TForm1::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    ApplyPendingOuterSize();
+}
+
+void TForm1::ApplyPendingOuterSize() {
+    // The stored size is the outer one: once the frame is known, take it off.
+    if (!outerSizePending_ || !isVisible()) return;
+    const int extraWidth = frameGeometry().width() - width();
+    const int extraHeight = frameGeometry().height() - height();
+    if (extraWidth <= 0 && extraHeight <= 0) return;
+    outerSizePending_ = false;
+    resize(pendingOuterWidth_ - extraWidth, pendingOuterHeight_ - extraHeight);
 }
 
 // ---- MainWindowFrame ----------------------------------------------------------

@@ -94,6 +94,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -107,6 +108,7 @@ private:
     void FormCreate();
     void FormResize();
     void LayOutClient();
+    void ApplyPendingOuterSize();
     void ShowTip();
     void ShowList();
     QAction* MakeAction(const QString& name, const QString& text, int glyph, std::function<void()> run);
