@@ -79,9 +79,10 @@ void ColourKeywords(LineEdit& line, const SyntaxEntries& table, const ColourSett
 }
 
 void RespellDeclaredNames(LineEdit& line) {
-    const std::vector<std::string> names =
-        DeclaredNames(line.unit.MainText.Text(), line.start + line.Length());
-    for (const std::string& name : names) {
+    // The names are copied out of the text before any of them is written back.
+    const DeclaredNameList names = DeclaredNames(line.unit.MainText.Text(), line.start + line.Length());
+    for (std::size_t n = 0; n < names.size(); ++n) {
+        const std::string_view name = names[n];
         const int length = static_cast<int>(name.size());
         int found = InStr(line.text, name, 0, line.Length(), WholeWord, true, true);
         while (found != -1) {

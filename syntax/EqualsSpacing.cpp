@@ -5,32 +5,66 @@
 namespace tarnwick {
 namespace {
 
-void Replace(std::string& s, std::size_t from, std::size_t to, std::string_view with) {
-    s.replace(from, to - from, with);
-}
-
 bool IsComparison(char c) { return c == '<' || c == '>'; }
+char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }
+
+// Whether a position lies in a string or a comment, decided as IsString and
+// IsComment do from the start of the line, kept up to date in one forward walk.
+class LineState {
+public:
+    bool InCode() const { return !inString_ && !commentByApostrophe_ && !commentByRem_; }
+
+    // Takes in the character at i (a delimiter) or the word [i, end).
+    void Delimiter(char c) {
+        if (c == '"') inString_ = !inString_;
+        if (c == '\'') commentByApostrophe_ = !inString_;
+    }
+    void Word(std::string_view word) {
+        if (word.size() == 3 && Fold(word[0]) == 'r' && Fold(word[1]) == 'e' && Fold(word[2]) == 'm')
+            commentByRem_ = !inString_;
+    }
+
+private:
+    bool inString_ = false;
+    bool commentByApostrophe_ = false;  // the last apostrophe stands outside a string
+    bool commentByRem_ = false;         // the last whole-word "rem" stands outside a string
+};
 
 }  // namespace
 
+// One walk over the line stands for the repeated search for "=" with
+// SkipStrings and SkipComments: the edits change only blanks and signs, which
+// move no word boundary and no quote, so the state before each position is the
+// one the searches would find.
 void SpaceEqualsSigns(std::string& text, std::string& scan) {
     const bool separate = &text != &scan;
-    int found = InStr(scan, "=", 0, static_cast<int>(scan.size()), NoOptions, true, true);
-    while (found != -1) {
-        std::size_t a = static_cast<std::size_t>(found);
+    LineState state;
+    std::size_t i = 0;
+    while (i < scan.size()) {
+        const char c = scan[i];
+        if (!IsDelimiter(static_cast<unsigned char>(c))) {
+            std::size_t end = i + 1;
+            while (end < scan.size() && !IsDelimiter(static_cast<unsigned char>(scan[end]))) ++end;
+            state.Word(std::string_view(scan).substr(i, end - i));
+            i = end;
+            continue;
+        }
+        if (c != '=' || !state.InCode()) {
+            state.Delimiter(c);
+            ++i;
+            continue;
+        }
+        std::size_t a = i;
         while (a > 0 && scan[a - 1] == ' ') --a;
-        std::size_t b = static_cast<std::size_t>(found) + 1;
+        std::size_t b = i + 1;
         while (b < scan.size() && scan[b] == ' ') ++b;
 
         // After the spaces and the sign are gone, a neighbouring "<" or ">" keeps the sign unspaced.
         bool comparison = (a > 0 && IsComparison(scan[a - 1])) || (b < scan.size() && IsComparison(scan[b]));
         std::string_view sign = comparison ? "=" : " = ";
-        Replace(scan, a, b, sign);
-        if (separate) Replace(text, a, b, sign);
-
-        // The next search starts right after the sign just written.
-        int next = static_cast<int>(a + sign.size()) + 1;
-        found = InStr(scan, "=", next, static_cast<int>(scan.size()), NoOptions, true, true);
+        scan.replace(a, b - a, sign);
+        if (separate) text.replace(a, b - a, sign);
+        i = a + sign.size();  // the next search starts right after the sign just written
     }
 }
 

@@ -4,7 +4,7 @@
 
 namespace tarnwick {
 
-// Puts single spaces around every "=" outside strings and comments: the spaces
+// Puts single spaces around every "=" of one line outside strings and comments: the spaces
 // before and after the sign are replaced by one each, or by none when a "<" or
 // ">" stands right before or after it (so "a < = b" becomes "a <=b"). Each next
 // search starts right after the sign just written.

@@ -118,8 +118,16 @@ bool IsStructuralRtfLine(std::string_view line) { return line == "\\par }" || li
 
 namespace {
 
-constexpr std::uint32_t kFnvOffset = 2166136261u;
-constexpr std::uint32_t kFnvPrime = 16777619u;
+// A cheap hash of a word ignoring case: its length and the folded letters at both ends.
+std::uint32_t WordHash(std::string_view word) {
+    const std::size_t n = word.size();
+    auto at = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(Fold(word[i]))); };
+    std::uint32_t h = static_cast<std::uint32_t>(n);
+    h = h * 131 + at(0);
+    h = h * 131 + at(n - 1);
+    if (n > 2) h = (h * 131 + at(1)) * 131 + at(n - 2);
+    return h ^ (h >> 11);
+}
 
 }  // namespace
 
@@ -141,8 +149,7 @@ RtfLineColourer::RtfLineColourer(const SyntaxEntries& table) : table_(table) {
 
 void RtfLineColourer::Index(const TColorCoding& entry) {
     std::string folded = Folded(entry.Name);
-    std::uint32_t hash = kFnvOffset;
-    for (char c : folded) hash = (hash ^ static_cast<unsigned char>(c)) * kFnvPrime;
+    const std::uint32_t hash = WordHash(folded);
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
         Slot& slot = slots_[i];
@@ -155,7 +162,7 @@ void RtfLineColourer::Index(const TColorCoding& entry) {
     }
 }
 
-// `hash` is that of the word lower-cased.
+// `hash` is the word's WordHash.
 const TColorCoding* RtfLineColourer::Find(std::string_view word, std::uint32_t hash) const {
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
@@ -199,18 +206,13 @@ void RtfLineColourer::ColourKeywordsByWord() {
             ++i;
             continue;
         }
-        std::uint32_t hash = kFnvOffset;
-        std::size_t end = i;
-        for (; end < scan.size(); ++end) {
-            auto w = static_cast<unsigned char>(scan[end]);
-            if (IsDelimiter(w)) break;
-            hash = (hash ^ static_cast<unsigned char>(Fold(static_cast<char>(w)))) * kFnvPrime;
-        }
+        std::size_t end = i + 1;
+        while (end < scan.size() && !IsDelimiter(static_cast<unsigned char>(scan[end]))) ++end;
         std::string_view word(scan.data() + i, end - i);
         const bool inComment = commentByApostrophe || commentByRem;
         std::size_t wordAt = i + shift;
         if (!inString && !inComment && word.size() <= longestName_) {
-            if (const TColorCoding* entry = Find(word, hash)) {
+            if (const TColorCoding* entry = Find(word, WordHash(word))) {
                 if (copied == 0) {
                     out.reserve(line.size() + 64);
                     outScan.reserve(line.size() + 64);

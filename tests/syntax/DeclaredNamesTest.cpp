@@ -1,0 +1,38 @@
+#include "syntax/DeclaredNames.h"
+
+#include <gtest/gtest.h>
+
+namespace tarnwick {
+namespace {
+
+TEST(DeclaredNamesTest, NamesOfOneDimStatement) {
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {" a", {"a"}},
+        {" a, b ,c", {"a", "b", "c"}},
+        {" arr(10, 2), Count", {"arr", "Count"}},
+        {" grid (3, 4) , x", {"grid", "x"}},
+        {" a ' b, c", {"a"}},
+        {" a : b = 1", {"a"}},
+        {" a\r\nDim b", {"a"}},
+        {" a, _", {"a"}},
+        {"", {}},
+        {" 1x, y", {"y"}},
+        {" m(f(1), 2), n", {"m", "n"}},
+    };
+    for (const auto& [text, expected] : cases) {
+        DeclaredNameList names;
+        AppendDeclaredNames(text, names);
+        EXPECT_EQ(names.ToVector(), expected) << text;
+    }
+}
+
+TEST(DeclaredNamesTest, EveryDimOfTheDocumentInOrder) {
+    const std::string text = "' Dim hidden\r\nDim a, b\r\ns = \"Dim no\"\r\nx = 1 : Dim c\r\nReDim d(2)\r\nDim e";
+    EXPECT_EQ(DeclaredNames(text, static_cast<int>(text.size())).ToVector(),
+              (std::vector<std::string>{"a", "b", "c", "e"}));
+    // The first window ends at the given Count; "Dim a" lies beyond it.
+    EXPECT_EQ(DeclaredNames("x = 1\r\nDim a", 3).ToVector(), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace tarnwick
