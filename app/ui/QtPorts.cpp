@@ -12,14 +12,23 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
+#include <QStringDecoder>
 #include <QStringList>
 
 namespace tarnwick {
 
 namespace {
 
+// Messages hold paths (the file system's UTF-8) and document text (the code
+// page): text that is valid UTF-8 is read as such, anything else as the code page.
+QString FromMessage(const std::string& text) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+    return utf8.hasError() ? FromAnsi(text) : decoded;
+}
+
 void Show(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const std::string& text) {
-    QMessageBox box(icon, caption, FromAnsi(text), QMessageBox::Ok, parent);
+    QMessageBox box(icon, caption, FromMessage(text), QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -70,7 +79,7 @@ void QtMessageBoxes::ApplicationError(const std::string& text) {
 }
 
 Answer QtMessageBoxes::Confirm(const std::string& text) {
-    QMessageBox box(QMessageBox::Question, "Confirm", FromAnsi(text),
+    QMessageBox box(QMessageBox::Question, "Confirm", FromMessage(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
     box.setEscapeButton(QMessageBox::Cancel);  // closing the box counts as Cancel
     switch (box.exec()) {
