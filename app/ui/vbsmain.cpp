@@ -77,7 +77,10 @@ TForm1::TForm1(std::unique_ptr<SettingsStore> settings, QWidget* parent)
 }
 
 TForm1::~TForm1() {
-    tracker_.reset();  // before the model it observes
+    // The tracker and the editor observe the model, a member that dies before
+    // the window's children would.
+    tracker_.reset();
+    delete mainText_;
 }
 
 // ---- Creation ---------------------------------------------------------------
