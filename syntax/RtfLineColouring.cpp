@@ -155,7 +155,8 @@ void RtfLineColourer::Index(const TColorCoding& entry) {
         Slot& slot = slots_[i];
         if (slot.entry == nullptr) {
             slot = {hash, std::move(folded), &entry};
-            longestName_ = std::max(longestName_, entry.Name.size());
+            lengthsByFirst_[static_cast<unsigned char>(slots_[i].foldedName[0])] |=
+                std::uint64_t{1} << std::min<std::size_t>(entry.Name.size(), 63);
             return;
         }
         if (slot.hash == hash && slot.foldedName == folded) return;  // an earlier entry has the name
@@ -211,7 +212,8 @@ void RtfLineColourer::ColourKeywordsByWord() {
         std::string_view word(scan.data() + i, end - i);
         const bool inComment = commentByApostrophe || commentByRem;
         std::size_t wordAt = i + shift;
-        if (!inString && !inComment && word.size() <= longestName_) {
+        const std::uint64_t lengths = lengthsByFirst_[static_cast<unsigned char>(Fold(word[0]))];
+        if (!inString && !inComment && ((lengths >> std::min<std::size_t>(word.size(), 63)) & 1) != 0) {
             if (const TColorCoding* entry = Find(word, WordHash(word))) {
                 if (copied == 0) {
                     out.reserve(line.size() + 64);

@@ -42,7 +42,8 @@ private:
     const SyntaxEntries& table_;
     // Lower-cased keyword names, each to the first coloured entry that has it (open addressing).
     std::vector<Slot> slots_;
-    std::size_t longestName_ = 0;
+    // Bit n of the entry for a lower-cased first letter: some keyword of n letters begins with it.
+    std::uint64_t lengthsByFirst_[256] = {};
     // False when some keyword is no single word; every line then takes the step-by-step searches.
     bool byWord_ = true;
 

