@@ -126,6 +126,14 @@ void EditorWidget::ColoursChanged(int, int) { viewport()->update(); }
 void EditorWidget::SelectionChanged() {
     RestartBlink();
     viewport()->update();
+    // Sideways the view follows where the caret ends up once the program's
+    // work is done, so a line recoloured on the way does not move it.
+    if (caretFollowPending_) return;
+    caretFollowPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        caretFollowPending_ = false;
+        EnsureCaretVisibleHorizontally();
+    });
 }
 
 void EditorWidget::ViewChanged() {

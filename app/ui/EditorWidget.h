@@ -100,6 +100,7 @@ private:
     qreal widestLine_ = 0;
     bool widthDirty_ = true;
     bool scrollBarsPending_ = false;
+    bool caretFollowPending_ = false;
     bool syncingScrollBars_ = false;
 };
 

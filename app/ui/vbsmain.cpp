@@ -228,7 +228,6 @@ void TForm1::BuildToolBar() {
         QAction* target = Action(runs);
         QAction* b = MakeAction(name, QString(), glyph, [target] { target->trigger(); });
         b->setToolTip(hint);
-        b->setStatusTip(hint);
         TBar->addAction(b);
     };
     button("bNew", "Create a new file", glyph::New, "mNew");

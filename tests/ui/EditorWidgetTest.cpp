@@ -185,6 +185,10 @@ void EditorWidgetTest::scrollBarsFollowTheDocument() {
     e.model.SetSelStart(e.model.LineIndex(50));
     QTest::keyClick(&e.widget, Qt::Key_End);
     QVERIFY(e.widget.horizontalScrollBar()->value() > 0);
+    // A caret the program places follows too, once its work is done.
+    e.model.SetSelStart(0);
+    QCoreApplication::processEvents();
+    QCOMPARE(e.widget.horizontalScrollBar()->value(), 0);
 }
 
 void EditorWidgetTest::caretPixelPositionFeedsTheModel() {
