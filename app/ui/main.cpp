@@ -1,13 +1,13 @@
 #include "app/DocumentFiles.h"
 #include "app/Error.h"
 #include "app/MainWindowLogic.h"
+#include "app/ui/QtPorts.h"
 #include "app/ui/vbsmain.h"
 #include "help/ui/vbsabout.h"
 #include "options/ui/vbsoptions.h"
 #include "run/ui/vbsrun.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include <string>
 #include <vector>
@@ -23,8 +23,7 @@ public:
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::exception& failure) {
-            QMessageBox::critical(nullptr, tarnwick::kApplicationTitle,
-                                  QString::fromStdString(tarnwick::ErrorBoxText(failure.what())));
+            tarnwick::QtMessageBoxes(activeWindow()).ApplicationError(tarnwick::ErrorBoxText(failure.what()));
             return false;
         }
     }

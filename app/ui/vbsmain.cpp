@@ -411,6 +411,9 @@ void TForm1::showEvent(QShowEvent* event) {
 
 void TForm1::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
+    // The outer size also changes when a window manager adds its frame, which
+    // comes as a move.
+    FormResize();
     ApplyPendingOuterSize();
 }
 
