@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace tarnwick {
 namespace {
@@ -30,47 +31,37 @@ std::optional<Colour> KeywordColour(const TColorCoding& entry, const ColourSetti
     return std::nullopt;
 }
 
-bool UniformColour(const EditorModel& m, int pos, int length) {
-    const auto& colours = m.Colours();
-    return std::all_of(colours.begin() + pos, colours.begin() + pos + length,
-                       [&](Colour c) { return c == colours[pos]; });
-}
-
-// The line as the colouring sees it, kept equal to the control's text of the line.
-struct LineEdit {
-    MainUnit& unit;
-    int start;       // position of the line's first character
+// The line as the colouring steps leave it, worked out before it is written:
+// the control's text model would move the rest of the document for every
+// respelled word, so the text is written once and the colours run by run.
+// Each operation does to `text` and `colours` what the same selection and
+// write would do in the control.
+struct LineWork {
     std::string text;
+    std::vector<Colour> colours;
 
     int Length() const { return static_cast<int>(text.size()); }
 
-    void Select(int index, int length) {
-        unit.MainText.SetSelStart(start + index);
-        unit.MainText.SetSelLength(length);
+    // Select and set the colour.
+    void SetColour(int index, int length, Colour colour) {
+        std::fill_n(colours.begin() + index, length, colour);
     }
-
-    // Writes `word` over the selected occurrence at index. A write that would
-    // change neither text nor colours is left out.
-    void Respell(int index, std::string_view word) {
-        const int length = static_cast<int>(word.size());
-        if (text.compare(static_cast<std::size_t>(index), word.size(), word) == 0 &&
-            UniformColour(unit.MainText, start + index, length))
-            return;
-        unit.MainText.SetSelText(word);
+    // Select and write the selected text: the new text takes the colour of the first replaced character.
+    void Write(int index, std::string_view word) {
         text.replace(static_cast<std::size_t>(index), word.size(), word);
+        std::fill_n(colours.begin() + index, word.size(), colours[static_cast<std::size_t>(index)]);
     }
 };
 
-void ColourKeywords(LineEdit& line, const SyntaxEntries& table, const ColourSettings& colours) {
+void ColourKeywords(LineWork& line, const SyntaxEntries& table, const ColourSettings& colours) {
     for (const TColorCoding& entry : table) {
         std::optional<Colour> colour = KeywordColour(entry, colours);
         if (!colour || entry.Name.empty()) continue;
         const int length = static_cast<int>(entry.Name.size());
         int found = InStr(line.text, entry.Name, 0, line.Length(), WholeWord, true, true);
         while (found != -1) {
-            line.Select(found, length);
-            line.unit.MainText.SetSelColour(*colour);
-            line.Respell(found, entry.Name);
+            line.SetColour(found, length, *colour);
+            line.Write(found, entry.Name);  // the table's spelling, in the colour just set
             // Go on from the match's last character, and never from the match itself.
             int next = std::max(found + length, found + 2);
             found = InStr(line.text, entry.Name, next, line.Length(), WholeWord, true, true);
@@ -78,32 +69,50 @@ void ColourKeywords(LineEdit& line, const SyntaxEntries& table, const ColourSett
     }
 }
 
-void RespellDeclaredNames(LineEdit& line) {
-    // The names are copied out of the text before any of them is written back.
-    const DeclaredNameList names = DeclaredNames(line.unit.MainText.Text(), line.start + line.Length());
+// Every use of a name that a Dim declares takes the declaration's spelling. The
+// names come from the whole document up to the end of the line.
+void RespellDeclaredNames(LineWork& line, const std::string& document, int lineStart) {
+    const DeclaredNameList names = DeclaredNames(document, lineStart + line.Length());
     for (std::size_t n = 0; n < names.size(); ++n) {
         const std::string_view name = names[n];
         const int length = static_cast<int>(name.size());
         int found = InStr(line.text, name, 0, line.Length(), WholeWord, true, true);
         while (found != -1) {
-            line.Select(found, length);
-            line.Respell(found, name);
+            line.Write(found, name);
             found = InStr(line.text, name, found + length + 1, line.Length(), WholeWord, true, true);
         }
     }
 }
 
-// The comment colour runs one character past the line, into its break.
-void ColourComments(LineEdit& line, Colour comments) {
-    int apostrophe = InStr(line.text, "'", 0, line.Length(), NoOptions, true, false);
-    if (apostrophe != -1) {
-        line.Select(apostrophe, line.Length() - apostrophe + 1);
-        line.unit.MainText.SetSelColour(comments);
+void Select(EditorModel& m, int pos, int length) {
+    m.SetSelStart(pos);
+    m.SetSelLength(length);
+}
+
+// Writes the worked-out line into the control: its text when it differs, then its colours run by run.
+void WriteLine(EditorModel& m, int index, int lineStart, const LineWork& line) {
+    if (m.Line(index) != line.text) m.SetLine(index, line.text);
+    for (int run = 0; run < line.Length();) {
+        int end = run + 1;
+        while (end < line.Length() && line.colours[end] == line.colours[run]) ++end;
+        Select(m, lineStart + run, end - run);
+        m.SetSelColour(line.colours[run]);
+        run = end;
     }
-    int rem = InStr(line.text, "rem", 0, line.Length(), WholeWord, true, false);
+}
+
+// The comment colour runs one character past the line, into its break.
+void ColourComments(EditorModel& m, int lineStart, const std::string& text, Colour comments) {
+    const int length = static_cast<int>(text.size());
+    int apostrophe = InStr(text, "'", 0, length, NoOptions, true, false);
+    if (apostrophe != -1) {
+        Select(m, lineStart + apostrophe, length - apostrophe + 1);
+        m.SetSelColour(comments);
+    }
+    int rem = InStr(text, "rem", 0, length, WholeWord, true, false);
     if (rem != -1) {
-        line.Select(rem, line.Length() - rem + 1);
-        line.unit.MainText.SetSelColour(comments);
+        Select(m, lineStart + rem, length - rem + 1);
+        m.SetSelColour(comments);
     }
 }
 
@@ -120,17 +129,19 @@ void ColorText(MainUnit& unit, int line) {
     UpdateBracket noRepaint(m);
 
     const int column = CurColumn(m);
-    LineEdit edit{unit, lineStart, m.Line(line - 1)};
-    SpaceEqualsSigns(edit.text);
-    if (edit.text != m.Line(line - 1)) m.SetLine(line - 1, edit.text);
-
     const ColourSettings colours = unit.CurrentColours();
-    edit.Select(0, edit.Length());
-    m.SetSelColour(kBlack);
 
-    ColourKeywords(edit, unit.SyntaxTable, colours);
-    RespellDeclaredNames(edit);
-    ColourComments(edit, colours.comments);
+    // Spacing around "=", written at once: the declared-variable step reads the document as it now stands.
+    LineWork work{m.Line(line - 1), {}};
+    SpaceEqualsSigns(work.text);
+    if (work.text != m.Line(line - 1)) m.SetLine(line - 1, work.text);
+
+    // The whole line, however long the spacing made it, starts black.
+    work.colours.assign(work.text.size(), kBlack);
+    ColourKeywords(work, unit.SyntaxTable, colours);
+    RespellDeclaredNames(work, m.Text(), lineStart);
+    WriteLine(m, line - 1, lineStart, work);
+    ColourComments(m, lineStart, work.text, colours.comments);
 
     // Back to the column the caret had, on the line the caret tracker recorded.
     int caretLineStart = FirstColumn(m, unit.CurLine);
