@@ -2,6 +2,7 @@
 
 #include "app/Ansi.h"
 #include "app/Ports.h"
+#include "app/ui/LinePainter.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -17,12 +18,6 @@
 namespace tarnwick {
 
 namespace {
-
-QColor ToQColor(Colour c) {
-    const Colour shown = DisplayedColour(c);
-    return QColor(static_cast<int>(RedOf(shown)), static_cast<int>(GreenOf(shown)),
-                  static_cast<int>(BlueOf(shown)));
-}
 
 // Character classes of the word moves and the double-click.
 enum class CharClass { Blank, Word, Other, Break };
@@ -220,57 +215,13 @@ void EditorWidget::paintEvent(QPaintEvent*) {
     painter.setFont(layout_.Font());
 
     const int lineHeight = layout_.LineHeight();
+    const LinePainter lines{model_, layout_, model_.SelStart(), model_.SelStart() + model_.SelLength(),
+                            palette().color(QPalette::Active, QPalette::Highlight),
+                            palette().color(QPalette::Active, QPalette::HighlightedText)};
     const qreal left = kTextMargin - horizontalScrollBar()->value();
-    const int selStart = model_.SelStart();
-    const int selEnd = selStart + model_.SelLength();
-    const std::string& text = model_.Text();
-    const std::vector<Colour>& colours = model_.Colours();
-    const QColor highlight = palette().color(QPalette::Active, QPalette::Highlight);
-    const QColor highlightedText = palette().color(QPalette::Active, QPalette::HighlightedText);
-
-    for (int row = 0, line = model_.FirstVisibleLine(); row * lineHeight < area.height(); ++row, ++line) {
-        const int start = model_.LineIndex(line);
-        if (start < 0) break;
-        const int length = model_.LineLength(start);
-        const int top = row * lineHeight;
-
-        // Runs of one colour and one selection state, cut at tabs and control characters.
-        qreal x = 0;
-        int col = 0;
-        while (col < length) {
-            const int pos = start + col;
-            const bool selected = pos >= selStart && pos < selEnd;
-            const unsigned char first = static_cast<unsigned char>(text[pos]);
-            const qreal runX = x;
-            int end = col;
-            if (first < 32) {
-                x = layout_.NextX(x, first);
-                end = col + 1;
-            } else {
-                const Colour colour = colours[pos];
-                while (end < length) {
-                    const int p = start + end;
-                    const unsigned char c = static_cast<unsigned char>(text[p]);
-                    if (c < 32 || colours[p] != colour || (p >= selStart && p < selEnd) != selected) break;
-                    x = layout_.NextX(x, c);
-                    ++end;
-                }
-            }
-            if (left + x >= 0 && left + runX <= area.width()) {
-                if (selected) painter.fillRect(QRectF(left + runX, top, x - runX, lineHeight), highlight);
-                if (first >= 32) {
-                    painter.setPen(selected ? highlightedText : ToQColor(colours[pos]));
-                    painter.drawText(QPointF(left + runX, top + layout_.Ascent()),
-                                     EditorLayout::Display(std::string_view(text).substr(pos, end - col)));
-                }
-            }
-            col = end;
-        }
-        // A selected line break shows as a blank cell after the line.
-        const int breakPos = start + length;
-        if (breakPos < model_.Length() && breakPos >= selStart && breakPos < selEnd)
-            painter.fillRect(QRectF(left + x, top, layout_.Advance(' '), lineHeight), highlight);
-    }
+    for (int row = 0, line = model_.FirstVisibleLine(); row * lineHeight < area.height() && line <= model_.BreakCount();
+         ++row, ++line)
+        lines.PaintLine(painter, line, left, row * lineHeight, area.width());
 
     if (caretOn_ && hasFocus()) {
         const Point caret = CaretPixelPosition();

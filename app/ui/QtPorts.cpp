@@ -3,12 +3,14 @@
 #include "app/Ansi.h"
 #include "app/DocumentFiles.h"
 #include "app/EditorModel.h"
+#include "app/Error.h"
+#include "app/ui/EditorLayout.h"
+#include "app/ui/LinePainter.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
-#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
@@ -109,33 +111,24 @@ void QtPrinter::Print(const EditorModel& document, const std::string& title) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(FromAnsi(title));
     QPainter painter;
-    if (!painter.begin(&printer)) return;
+    if (!painter.begin(&printer)) throw Error("No printer is available");
     QFont font(QString::fromStdString(document.FontName()));
-    font.setPointSize(document.FontSize());
+    font.setPointSize(std::max(1, document.FontSize()));
     font.setStyleHint(QFont::TypeWriter);
-    painter.setFont(QFont(font, &printer));
-    const QFontMetrics metrics(painter.font());
+    EditorLayout layout;
+    layout.SetFont(QFont(font, &printer), printer.logicalDpiX());
+    painter.setFont(layout.Font());
+    // The whole printable area, as the editor shows the text; no selection.
+    const LinePainter lines{document, layout};
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    int y = metrics.ascent();
-    const std::string& text = document.Text();
+    qreal top = 0;
     for (int line = 0; line < document.LineCount(); ++line) {
-        if (y + metrics.descent() > page.height()) {
+        if (top + layout.LineHeight() > page.height() && top > 0) {
             printer.newPage();
-            y = metrics.ascent();
+            top = 0;
         }
-        const int start = document.LineIndex(line);
-        const int length = document.LineLength(start);
-        int x = 0;
-        for (int i = 0; i < length; ++i) {
-            const int pos = start + i;
-            const Colour shown = DisplayedColour(document.ColourAt(pos));
-            painter.setPen(QColor(static_cast<int>(RedOf(shown)), static_cast<int>(GreenOf(shown)),
-                                  static_cast<int>(BlueOf(shown))));
-            const QString ch = text[pos] == '\t' ? QString(4, ' ') : FromAnsi(std::string(1, text[pos]));
-            painter.drawText(x, y, ch);
-            x += metrics.horizontalAdvance(ch);
-        }
-        y += metrics.lineSpacing();
+        lines.PaintLine(painter, line, 0, top, page.width());
+        top += layout.LineHeight();
     }
     painter.end();
 }

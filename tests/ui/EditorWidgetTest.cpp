@@ -52,6 +52,7 @@ private slots:
     void mouseClickDragAndDoubleClick();
     void scrollBarsFollowTheDocument();
     void caretPixelPositionFeedsTheModel();
+    void paintsEachCharactersColourAndTheSelection();
     void mainWindowRoutesTabAndKeepsTheStatus();
 };
 
@@ -199,6 +200,37 @@ void EditorWidgetTest::caretPixelPositionFeedsTheModel() {
     QCOMPARE(p.y, e.widget.Layout().LineHeight());
     QCOMPARE(p.x, 1 + int(e.widget.Layout().XOfColumn("cd", 1) + 0.5));
     QVERIFY(e.model.FirstVisibleLine() == 0);
+}
+
+void EditorWidgetTest::paintsEachCharactersColourAndTheSelection() {
+    Editor e;
+    e.model.SetText("MMMM\r\nWWWW");
+    e.model.SetSelStart(0);
+    e.model.SetSelLength(4);
+    e.model.SetSelColour(RgbColour(255, 0, 0));
+    e.model.SetSelStart(6);
+    e.model.SetSelLength(4);
+    e.model.SetSelColour(kWindowTextColour);  // the control's own colour shows black
+    e.model.SetSelLength(2);
+    const QImage image = e.widget.viewport()->grab().toImage();
+    const int lh = e.widget.Layout().LineHeight();
+    // Pixels of one line near a colour (text is smoothed, so not exactly it).
+    auto count = [&](int top, QColor colour) {
+        int n = 0;
+        for (int y = top; y < top + lh; ++y)
+            for (int x = 0; x < 120; ++x) {
+                const QColor p = image.pixelColor(x, y);
+                n += std::abs(p.red() - colour.red()) < 60 && std::abs(p.green() - colour.green()) < 60 &&
+                     std::abs(p.blue() - colour.blue()) < 60;
+            }
+        return n;
+    };
+    const QColor highlight = e.widget.palette().color(QPalette::Active, QPalette::Highlight);
+    QVERIFY(count(0, Qt::red) > 5);
+    QCOMPARE(count(lh, Qt::red), 0);
+    QVERIFY(count(lh, Qt::black) > 5);
+    QVERIFY(count(lh, highlight) > 10);
+    QCOMPARE(count(0, highlight), 0);
 }
 
 void EditorWidgetTest::mainWindowRoutesTabAndKeepsTheStatus() {

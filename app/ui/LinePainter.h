@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/EditorModel.h"
+#include "app/ui/EditorLayout.h"
+
+#include <QColor>
+
+class QPainter;
+
+namespace tarnwick {
+
+// Paints lines of the document in each character's colour: one painter for
+// the screen and the printer.
+struct LinePainter {
+    const EditorModel& model;
+    const EditorLayout& layout;
+    int selStart = 0;  // the selected range [selStart, selEnd); empty for the printer
+    int selEnd = 0;
+    QColor highlight;
+    QColor highlightedText;
+
+    // Paints 0-based line with its left edge at x = left and its top at top;
+    // runs wholly outside [0, clipWidth) are passed over.
+    void PaintLine(QPainter& painter, int line, qreal left, qreal top, qreal clipWidth) const;
+};
+
+QColor ToQColor(Colour colour);
+
+}  // namespace tarnwick
