@@ -7,6 +7,7 @@
 #include "syntax/Scans.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -69,12 +70,37 @@ void ColourKeywords(LineWork& line, const SyntaxEntries& table, const ColourSett
     }
 }
 
+// The words of a line, to rule out at once the names that cannot occur in it: a
+// whole-word occurrence of a name that begins with a letter starts with a word
+// of the line equal to the name's first word. Respelling changes no word's hash.
+class LineWords {
+public:
+    explicit LineWords(std::string_view line) {
+        for (std::size_t i = 0; i < line.size();) {
+            if (IsDelimiter(static_cast<unsigned char>(line[i]))) {
+                ++i;
+                continue;
+            }
+            hashes_.push_back(FirstWordHash(line.substr(i)));
+            while (i < line.size() && !IsDelimiter(static_cast<unsigned char>(line[i]))) ++i;
+        }
+    }
+    bool MayHold(std::uint32_t firstWordHash) const {
+        return std::find(hashes_.begin(), hashes_.end(), firstWordHash) != hashes_.end();
+    }
+
+private:
+    std::vector<std::uint32_t> hashes_;
+};
+
 // Every use of a name that a Dim declares takes the declaration's spelling. The
 // names come from the whole document up to the end of the line.
 void RespellDeclaredNames(LineWork& line, const std::string& document, int lineStart) {
     const DeclaredNameList names = DeclaredNames(document, lineStart + line.Length());
+    const LineWords words(line.text);
     for (std::size_t n = 0; n < names.size(); ++n) {
         const std::string_view name = names[n];
+        if (!words.MayHold(names.FirstWordHashOf(n))) continue;  // a name that is not in the line changes nothing
         const int length = static_cast<int>(name.size());
         int found = InStr(line.text, name, 0, line.Length(), WholeWord, true, true);
         while (found != -1) {

@@ -7,20 +7,21 @@ namespace {
 
 bool IsSpaceOrControl(char c) { return static_cast<unsigned char>(c) <= 32; }
 bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
-// The first word of one list item; a VBScript name begins with a letter.
-void AddName(std::string_view item, DeclaredNameList& names) {
-    std::size_t begin = 0;
-    while (begin < item.size() && IsSpaceOrControl(item[begin])) ++begin;
-    std::size_t end = begin;
-    while (end < item.size() && !IsSpaceOrControl(item[end])) ++end;
-    if (end > begin && IsAsciiLetter(item[begin])) names.Add(item.substr(begin, end - begin));
-}
+char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }
 
 }  // namespace
 
+std::uint32_t FirstWordHash(std::string_view s) {
+    std::uint32_t hash = 2166136261u;
+    for (char c : s) {
+        if (IsDelimiter(static_cast<unsigned char>(c))) break;
+        hash = (hash ^ static_cast<unsigned char>(Fold(c))) * 16777619u;
+    }
+    return hash;
+}
+
 void DeclaredNameList::Add(std::string_view name) {
-    spans_.emplace_back(chars_.size(), name.size());
+    spans_.push_back({chars_.size(), name.size(), FirstWordHash(name)});
     chars_ += name;
 }
 
@@ -30,39 +31,35 @@ std::vector<std::string> DeclaredNameList::ToVector() const {
     return out;
 }
 
+// Each item of the list: blanks, the name (up to a blank or its bounds), and
+// anything else up to the next comma outside the bounds.
 void AppendDeclaredNames(std::string_view afterDim, DeclaredNameList& names) {
-    std::size_t itemStart = 0;
-    std::string item;  // only for an item with array bounds, whose characters are not contiguous
-    bool bounded = false;
-    int depth = 0;     // inside array bounds, whose commas separate subscripts, not names
     std::size_t i = 0;
-    auto flush = [&](std::size_t end) {
-        AddName(bounded ? std::string_view(item) : afterDim.substr(itemStart, end - itemStart), names);
-        item.clear();
-        bounded = false;
-    };
-    for (; i < afterDim.size(); ++i) {
-        const char c = afterDim[i];
-        if (c == '\r' || c == '\n') break;
-        if (depth == 0 && (c == ':' || c == '\'')) break;
-        if (c == '(') {
-            if (depth == 0 && !bounded) {
-                item.assign(afterDim.substr(itemStart, i - itemStart));
-                bounded = true;
-            }
-            ++depth;
-        } else if (c == ')') {
-            if (depth > 0) --depth;
-        } else if (depth == 0) {
-            if (c == ',') {
-                flush(i);
-                itemStart = i + 1;
-            } else if (bounded) {
-                item += c;
+    const std::size_t n = afterDim.size();
+    auto endsStatement = [&](char c) { return c == '\r' || c == '\n' || c == ':' || c == '\''; };
+    while (i < n) {
+        while (i < n && IsSpaceOrControl(afterDim[i]) && afterDim[i] != '\r' && afterDim[i] != '\n') ++i;
+        std::size_t begin = i;
+        while (i < n && !IsSpaceOrControl(afterDim[i]) && afterDim[i] != '(' && afterDim[i] != ',' &&
+               !endsStatement(afterDim[i]))
+            ++i;
+        if (i > begin && IsAsciiLetter(afterDim[begin])) names.Add(afterDim.substr(begin, i - begin));
+        int depth = 0;  // inside array bounds, whose commas separate subscripts, not names
+        for (; i < n; ++i) {
+            const char c = afterDim[i];
+            if (c == '(') {
+                ++depth;
+            } else if (c == ')') {
+                if (depth > 0) --depth;
+            } else if (depth == 0 && (c == ',' || endsStatement(c))) {
+                break;
+            } else if (c == '\r' || c == '\n') {
+                return;
             }
         }
+        if (i >= n || afterDim[i] != ',') return;
+        ++i;
     }
-    flush(i);
 }
 
 DeclaredNameList DeclaredNames(std::string_view text, int count) {

@@ -1,6 +1,8 @@
 #include "syntax/Scans.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 namespace tarnwick {
@@ -21,45 +23,61 @@ bool SameAt(std::string_view s, std::size_t at, std::string_view sub, bool match
     return true;
 }
 
-// Finds occurrences of sub in a text without making lower-cased copies: the
-// first character is looked up with memchr in both of its letter cases.
+// Finds occurrences of sub in a text without making lower-cased copies. A
+// first character without letter case is looked up with memchr; a letter is
+// looked for in both cases at once, eight bytes at a time.
 class OccurrenceFinder {
 public:
     OccurrenceFinder(std::string_view text, std::string_view sub, bool matchCase)
         : text_(text), sub_(sub), matchCase_(matchCase) {
         unsigned char first = static_cast<unsigned char>(sub[0]);
         lower_ = matchCase ? first : Fold(first);
-        upper_ = matchCase ? first : Unfold(lower_);
+        bothCases_ = !matchCase && Unfold(lower_) != lower_;
     }
 
     // The first occurrence starting at or after `from`, or kNone.
-    std::size_t Next(std::size_t from) {
+    std::size_t Next(std::size_t from) const {
         if (sub_.size() > text_.size()) return kNone;
-        last_ = text_.size() - sub_.size();
-        std::size_t nextLower = Scan(lower_, from);
-        std::size_t nextUpper = lower_ == upper_ ? kNone : Scan(upper_, from);
-        for (;;) {
-            std::size_t at = std::min(nextLower, nextUpper);
+        const std::size_t last = text_.size() - sub_.size();
+        for (std::size_t at = from; at <= last; ++at) {
+            at = bothCases_ ? ScanBothCases(at, last) : ScanExact(at, last);
             if (at == kNone) return kNone;
             if (SameAt(text_, at, sub_, matchCase_)) return at;
-            if (nextLower == at) nextLower = Scan(lower_, at + 1);
-            if (nextUpper == at) nextUpper = Scan(upper_, at + 1);
         }
+        return kNone;
     }
 
 private:
-    std::size_t Scan(unsigned char c, std::size_t from) const {
-        if (from > last_) return kNone;
-        const void* hit = std::memchr(text_.data() + from, c, last_ - from + 1);
+    std::size_t ScanExact(std::size_t from, std::size_t last) const {
+        const void* hit = std::memchr(text_.data() + from, lower_, last - from + 1);
         return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text_.data()) : kNone;
+    }
+
+    // The letter in either case: setting bit 5 folds exactly the two cases of a letter onto one byte.
+    std::size_t ScanBothCases(std::size_t from, std::size_t last) const {
+        constexpr std::uint64_t kOnes = 0x0101010101010101u;
+        constexpr std::uint64_t kHighs = 0x8080808080808080u;
+        const std::uint64_t target = kOnes * lower_;
+        std::size_t i = from;
+        if constexpr (std::endian::native == std::endian::little) {
+            for (; i + 8 <= last + 1; i += 8) {
+                std::uint64_t word;
+                std::memcpy(&word, text_.data() + i, 8);
+                std::uint64_t x = (word | (kOnes * 0x20)) ^ target;
+                std::uint64_t zeroes = (x - kOnes) & ~x & kHighs;  // the lowest set byte is a true match
+                if (zeroes != 0) return i + static_cast<std::size_t>(std::countr_zero(zeroes) / 8);
+            }
+        }
+        for (; i <= last; ++i)
+            if ((static_cast<unsigned char>(text_[i]) | 0x20) == lower_) return i;
+        return kNone;
     }
 
     std::string_view text_;
     std::string_view sub_;
     bool matchCase_;
     unsigned char lower_;
-    unsigned char upper_;
-    std::size_t last_ = 0;
+    bool bothCases_;
 };
 
 bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
