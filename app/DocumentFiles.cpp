@@ -43,15 +43,17 @@ void DocumentFiles::OpenOperation(const std::string& name, const std::string& pa
     {
         BusyScope busy(unit_);
         if (!name.empty()) {
-            // Read first: a file that cannot be read leaves the document as it was.
-            const std::string bytes = ReadFileBytes(path);
-            unit_.MainText.Clear();
-            unit_.MainText.LoadFromBytes(bytes);
+            // Read and parse first: a file that cannot be read, or rich text that
+            // cannot be parsed, leaves the document as it was (the load replaces
+            // the whole content only once it has succeeded).
+            unit_.MainText.LoadFromBytes(ReadFileBytes(path));
             unit_.MainText.ClearUndo();
             SetTitle(TitleFor(name));
+            // Named at once, so that a failed colouring can never leave this
+            // text under the previous file's name for the next Save.
+            unit_.CurrentFileName = path;
         }
         if (colour_) colour_(unit_);
-        if (!name.empty()) unit_.CurrentFileName = path;
     }
     // Taken after colouring, which may have tidied the text.
     unit_.SavedText = unit_.MainText.Text();

@@ -95,6 +95,25 @@ TEST_F(DocumentFilesTest, AFileThatCannotBeReadLeavesTheDocumentAndClearsBusy) {
     EXPECT_FALSE(unit.Busy);
 }
 
+TEST_F(DocumentFilesTest, RichTextThatCannotBeReadLeavesTheDocument) {
+    Load("first.vbs", "keep me");
+    // Nested deeper than the reader takes.
+    EXPECT_EQ(ErrorOf([&] { Load("broken.rtf", "{\\rtf1 " + std::string(100000, '{')); }), "Failed to Load Stream");
+    EXPECT_EQ(unit.MainText.Text(), "keep me");
+    EXPECT_EQ(unit.CurrentFileName, dir.File("first.vbs"));
+    EXPECT_FALSE(unit.Busy);
+}
+
+TEST_F(DocumentFilesTest, AFailedColouringNeverLeavesTheNewTextUnderTheOldName) {
+    Load("a.vbs", "old file");
+    files.SetColourer([](MainUnit&) { throw Error("Failed to Load Stream"); });
+    EXPECT_EQ(ErrorOf([&] { Load("b.vbs", "new file"); }), "Failed to Load Stream");
+    EXPECT_EQ(unit.CurrentFileName, dir.File("b.vbs"));
+    EXPECT_FALSE(unit.Busy);
+    ASSERT_TRUE(files.Save());
+    EXPECT_EQ(TempDir::Read(dir.File("a.vbs")), "old file");
+}
+
 TEST_F(DocumentFilesTest, ADirectoryIsNoFile) {
     const std::string path = dir.Path().string();
     EXPECT_EQ(ErrorOf([&] { files.OpenOperation("x", path); }),
