@@ -77,6 +77,13 @@ void WriteFileSafely(const std::string& path, std::string_view bytes) {
     const fs::path target = SaveTarget(path);
     std::error_code ec;
     if (fs::is_directory(target, ec)) Fail(kWhat, path, SystemReason(EISDIR));
+    // A file the user may not write stays so: the rename below would replace
+    // it regardless. Opening it for update changes nothing in it.
+    if (fs::exists(target, ec)) {
+        errno = 0;
+        FilePtr probe(std::fopen(target.c_str(), "r+b"));
+        if (!probe) Fail(kWhat, path, SystemReason(errno ? errno : EACCES));
+    }
 
     fs::path tempPath;
     int error = 0;

@@ -13,7 +13,7 @@ std::string ReadFileBytes(const std::string& path);
 // Replaces the file's content by bytes without ever leaving it half written:
 // the bytes go to a temporary file in the same directory, which then takes
 // the original's permissions and replaces it. A symbolic link keeps pointing
-// at the file it names. Throws Error("Cannot save file \"<path>\". <reason>");
+// at the file it names; a file that may not be written is not replaced. Throws Error("Cannot save file \"<path>\". <reason>");
 // the original is then untouched.
 void WriteFileSafely(const std::string& path, std::string_view bytes);
 

@@ -287,6 +287,19 @@ TEST_F(DocumentFilesTest, SaveKeepsPermissionsAndSymbolicLinks) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);
 }
 
+TEST_F(DocumentFilesTest, AFileThatMayNotBeWrittenIsNotReplaced) {
+    const std::string path = dir.Write("locked.vbs", "original");
+    fs::permissions(path, fs::perms::owner_read);
+    files.OpenOperation("locked.vbs", path);
+    Type(" changed");
+    const std::string error = ErrorOf([&] { files.Save(); });
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    if (error.empty()) GTEST_SKIP() << "the superuser may write any file";
+    EXPECT_EQ(error, "Cannot save file \"" + path + "\". Permission denied");
+    EXPECT_EQ(TempDir::Read(path), "original");
+    EXPECT_TRUE(files.Changed());
+}
+
 TEST_F(DocumentFilesTest, DroppedFilesOpenInTurnWithoutAQuestion) {
     Type("unsaved");
     files.DropFiles({dir.Write("1.vbs", "one"), dir.Write("2.vbs", "two"), dir.Write("3.vbs", "three")});
