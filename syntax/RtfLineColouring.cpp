@@ -181,28 +181,28 @@ const TColorCoding* RtfLineColourer::Find(std::string_view word, std::uint32_t h
 // word equals is the one that wraps it (a wrapped word is not wrapped again).
 // Whether a word stands in a string or a comment is decided at its first
 // character, as the searches do; inserted colour words change no such answer.
-void RtfLineColourer::ColourKeywordsByWord() {
-    const std::string& line = line_;
-    const std::string& scan = scan_;
-    std::string& out = wordsLine_;
-    std::string& outScan = wordsScan_;
-    out.clear();
-    outScan.clear();
-
+// The comment marks are the first apostrophe and the first whole-word "rem"
+// outside strings, so the whole line is written out in one walk.
+void RtfLineColourer::AppendByWord(std::string_view line, const std::string& scan, std::string& out) const {
     bool inString = false;
     bool commentByApostrophe = false;  // the last apostrophe seen stands outside a string
     bool commentByRem = false;         // the last whole-word "rem" seen stands outside a string
+    bool apostropheOpened = false;
+    bool remOpened = false;
     std::size_t copied = 0;
-    std::size_t shift = 0;  // characters the colour words have added so far
-    apostropheAt_ = remAt_ = std::string::npos;
     std::size_t i = 0;
     while (i < scan.size()) {
         auto c = static_cast<unsigned char>(scan[i]);
         if (IsDelimiter(c)) {
             if (c == '"') inString = !inString;
             if (c == '\'') {
+                if (!inString && !apostropheOpened) {
+                    out.append(line, copied, i - copied);
+                    out += "\\cf3";
+                    copied = i;
+                    apostropheOpened = true;
+                }
                 commentByApostrophe = !inString;
-                if (!inString && apostropheAt_ == std::string::npos) apostropheAt_ = i + shift;
             }
             ++i;
             continue;
@@ -210,39 +210,41 @@ void RtfLineColourer::ColourKeywordsByWord() {
         std::size_t end = i + 1;
         while (end < scan.size() && !IsDelimiter(static_cast<unsigned char>(scan[end]))) ++end;
         std::string_view word(scan.data() + i, end - i);
-        const bool inComment = commentByApostrophe || commentByRem;
-        std::size_t wordAt = i + shift;
+
+        const TColorCoding* keyword = nullptr;
         const std::uint64_t lengths = lengthsByFirst_[static_cast<unsigned char>(Fold(word[0]))];
-        if (!inString && !inComment && ((lengths >> std::min<std::size_t>(word.size(), 63)) & 1) != 0) {
-            if (const TColorCoding* entry = Find(word, WordHash(word))) {
-                if (copied == 0) {
-                    out.reserve(line.size() + 64);
-                    outScan.reserve(line.size() + 64);
+        if (!inString && !commentByApostrophe && !commentByRem &&
+            ((lengths >> std::min<std::size_t>(word.size(), 63)) & 1) != 0)
+            keyword = Find(word, WordHash(word));
+        const bool isRem = word.size() == 3 && Fold(word[0]) == 'r' && Fold(word[1]) == 'e' && Fold(word[2]) == 'm';
+        const bool opensRem = isRem && !inString && !remOpened;
+
+        if (keyword != nullptr || opensRem) {
+            out.append(line, copied, i - copied);
+            if (opensRem) {
+                // A "Rem" that is also a statement keyword takes the comment colour in place of
+                // the statement colour, and no closing word, so the comment colour runs to the
+                // end of the line as it does when the line is coloured live.
+                out += "\\cf3";
+                if (keyword != nullptr) {
+                    out += keyword->Name;
+                } else {
+                    out.append(line, i, end - i);
                 }
-                out.append(line, copied, i - copied);
-                outScan.append(scan, copied, i - copied);
-                out += OpeningWord(*entry);
-                out += entry->Name;
+                remOpened = true;
+            } else {
+                out += OpeningWord(*keyword);
+                out += keyword->Name;
                 out += kClosingWord;
-                outScan += kOpeningWordScan;
-                outScan += entry->Name;
-                outScan += kClosingWordScan;
-                copied = end;
-                wordAt += kOpeningWordScan.size();
-                shift += kOpeningWordScan.size() + kClosingWordScan.size();
             }
+            copied = end;
         }
-        if (word.size() == 3 && Fold(word[0]) == 'r' && Fold(word[1]) == 'e' && Fold(word[2]) == 'm') {
-            commentByRem = !inString;
-            if (!inString && remAt_ == std::string::npos) remAt_ = wordAt;
-        }
+        if (isRem) commentByRem = !inString;
         i = end;
     }
-    if (copied == 0) return;  // no keyword: the line stays as it is
-    out.append(line, copied, std::string::npos);
-    outScan.append(scan, copied, std::string::npos);
-    line_.swap(out);
-    scan_.swap(outScan);
+    out.append(line, copied, std::string_view::npos);
+    if (apostropheOpened) out += kClosingWord;
+    if (remOpened) out += kClosingWord;
 }
 
 void RtfLineColourer::AppendColoured(std::string_view line, std::string& out) {
@@ -250,20 +252,15 @@ void RtfLineColourer::AppendColoured(std::string_view line, std::string& out) {
         out += line;
         return;
     }
-    line_.assign(line);
     RtfScanCopyInto(line, scan_);
+    line_.assign(line);
     if (scan_.find('=') != std::string::npos) SpaceEqualsSigns(line_, scan_);
     if (byWord_) {
-        ColourKeywordsByWord();
-        // The apostrophe's colour word comes first, and moves a rem after it.
-        std::size_t rem = remAt_;
-        if (rem != std::string::npos && apostropheAt_ != std::string::npos && apostropheAt_ < rem)
-            rem += kOpeningWordScan.size();
-        OpenComments(line_, scan_, apostropheAt_, rem);
-    } else {
-        ColourKeywordsStepByStep(table_, line_, scan_);
-        ColourComments(line_, scan_);
+        AppendByWord(line_, scan_, out);
+        return;
     }
+    ColourKeywordsStepByStep(table_, line_, scan_);
+    ColourComments(line_, scan_);
     out += line_;
 }
 

@@ -37,7 +37,7 @@ private:
 
     void Index(const TColorCoding& entry);
     const TColorCoding* Find(std::string_view word, std::uint32_t hash) const;
-    void ColourKeywordsByWord();
+    void AppendByWord(std::string_view line, const std::string& scan, std::string& out) const;
 
     const SyntaxEntries& table_;
     // Lower-cased keyword names, each to the first coloured entry that has it (open addressing).
@@ -47,12 +47,9 @@ private:
     // False when some keyword is no single word; every line then takes the step-by-step searches.
     bool byWord_ = true;
 
-    // Scratch: the line being coloured and its scan copy, and the by-word pass's output.
-    std::string line_, scan_, wordsLine_, wordsScan_;
-    // Where the by-word pass found the first apostrophe and the first whole-word
-    // "rem" outside strings, in the line as it left it; npos: none.
-    std::size_t apostropheAt_ = std::string::npos;
-    std::size_t remAt_ = std::string::npos;
+    // Scratch: the line being coloured and its scan copy.
+    std::string line_;
+    std::string scan_;
 };
 
 // The same colouring, done the slow way: one search per keyword entry and per
