@@ -103,11 +103,12 @@ int EditorWidget::VisibleLineCount() const {
 
 // ---- EditorObserver -----------------------------------------------------------
 
-void EditorWidget::TextChanged(int pos, int removed, int inserted) {
-    if (removed > 0) {
-        widthDirty_ = true;
+void EditorWidget::TextChanged(int pos, int, int inserted) {
+    if (pos == 0 && inserted == model_.Length()) {
+        widthDirty_ = true;  // the whole content replaced: measure it all again
     } else if (!widthDirty_) {
-        // Only the lines that gained text can have grown.
+        // Only the lines that gained text can have grown. The width never
+        // shrinks while editing, so no keystroke measures the whole document.
         const int first = LineOfPos(pos), last = LineOfPos(pos + inserted);
         for (int line = first; line <= last; ++line)
             widestLine_ = std::max(widestLine_, layout_.LineWidth(LineText(line)));
