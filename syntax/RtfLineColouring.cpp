@@ -91,6 +91,18 @@ void ColourComments(std::string& line, std::string& scan) {
                  IndexOrNone(InStr(scan, "rem", 0, static_cast<int>(scan.size()), WholeWord, true, false)));
 }
 
+// A cheap hash of a word ignoring case: its length and the folded letters at both ends.
+std::uint32_t WordHash(std::string_view word) {
+    const std::size_t n = word.size();
+    auto at = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(Fold(word[i]))); };
+    std::uint32_t h = static_cast<std::uint32_t>(n);
+    h = h * 131 + at(0);
+    h = h * 131 + at(n - 1);
+    if (n > 2) h = (h * 131 + at(1)) * 131 + at(n - 2);
+    return h ^ (h >> 11);
+}
+
+
 void ColourKeywordsStepByStep(const SyntaxEntries& table, std::string& line, std::string& scan) {
     for (const TColorCoding& entry : table) {
         std::string_view opening = OpeningWord(entry);
@@ -115,21 +127,6 @@ void ColourKeywordsStepByStep(const SyntaxEntries& table, std::string& line, std
 }  // namespace
 
 bool IsStructuralRtfLine(std::string_view line) { return line == "\\par }" || line == " " || line == "\\par "; }
-
-namespace {
-
-// A cheap hash of a word ignoring case: its length and the folded letters at both ends.
-std::uint32_t WordHash(std::string_view word) {
-    const std::size_t n = word.size();
-    auto at = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(Fold(word[i]))); };
-    std::uint32_t h = static_cast<std::uint32_t>(n);
-    h = h * 131 + at(0);
-    h = h * 131 + at(n - 1);
-    if (n > 2) h = (h * 131 + at(1)) * 131 + at(n - 2);
-    return h ^ (h >> 11);
-}
-
-}  // namespace
 
 RtfLineColourer::RtfLineColourer(const SyntaxEntries& table) : table_(table) {
     std::size_t keywords = 0;
