@@ -44,6 +44,9 @@ std::string CharactersOf(const QKeyEvent& event) {
     case Qt::Key_Delete: return {};
     default: break;
     }
+    // Alt with a key is a menu's business (a system character), never typing.
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    if (mods.testFlag(Qt::AltModifier) && !mods.testFlag(Qt::ControlModifier)) return {};
     std::string out;
     for (char32_t code : event.text().toUcs4())
         if (code != 0x7F) out.push_back(AnsiOf(code));

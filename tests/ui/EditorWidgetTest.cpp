@@ -71,6 +71,8 @@ void EditorWidgetTest::typingEditsTheModel() {
     QCOMPARE(e.Text(), std::string("Dim x = 1"));
     QTest::keyClick(&e.widget, Qt::Key_Tab);
     QCOMPARE(e.Text(), std::string("Dim x\t = 1"));  // a tab is text in the bare editor
+    QTest::keyClick(&e.widget, Qt::Key_Q, Qt::AltModifier);  // no character
+    QCOMPARE(e.Text(), std::string("Dim x\t = 1"));
     QTest::keyClick(&e.widget, Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(e.Text() != "Dim x\t = 1");
 }
