@@ -69,6 +69,8 @@ EditorWidget::EditorWidget(EditorModel& model, QWidget* parent) : QAbstractScrol
         caretOn_ = !caretOn_;
         viewport()->update();
     });
+    dragScroll_.setInterval(50);
+    connect(&dragScroll_, &QTimer::timeout, this, [this] { ExtendDragSelection(); });
     ApplyModelFont();
     model_.AddObserver(this);
     model_.SetViewGeometry(this);
@@ -415,8 +417,7 @@ void EditorWidget::RestartBlink() {
 // ---- Mouse --------------------------------------------------------------------
 
 int EditorWidget::PositionAt(QPoint point) const {
-    const int row = point.y() < 0 ? -1 - (-point.y() / std::max(1, layout_.LineHeight()))
-                                  : point.y() / std::max(1, layout_.LineHeight());
+    const int row = static_cast<int>(std::floor(point.y() / static_cast<double>(std::max(1, layout_.LineHeight()))));
     const int line = std::clamp(model_.FirstVisibleLine() + row, 0, model_.BreakCount());
     const qreal x = point.x() - kTextMargin + horizontalScrollBar()->value();
     return model_.LineIndex(line) + layout_.ColumnAtX(LineText(line), x);
@@ -436,12 +437,24 @@ void EditorWidget::mousePressEvent(QMouseEvent* event) {
 
 void EditorWidget::mouseMoveEvent(QMouseEvent* event) {
     if (!selecting_ || !(event->buttons() & Qt::LeftButton)) return;
-    model_.SetSelection(dragAnchor_, PositionAt(event->position().toPoint()));
+    dragPoint_ = event->position().toPoint();
+    ExtendDragSelection();
+    const bool outside = dragPoint_.y() < 0 || dragPoint_.y() >= viewport()->height();
+    if (outside && !dragScroll_.isActive()) dragScroll_.start();
+    else if (!outside) dragScroll_.stop();
+}
+
+void EditorWidget::ExtendDragSelection() {
+    // Beyond the top or bottom edge the point lies on a hidden line, so each
+    // step scrolls the caret's line into view: the view moves on.
+    model_.SetSelection(dragAnchor_, PositionAt(dragPoint_));
     AfterUserAction();
 }
 
 void EditorWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) selecting_ = false;
+    if (event->button() != Qt::LeftButton) return;
+    selecting_ = false;
+    dragScroll_.stop();
 }
 
 void EditorWidget::mouseDoubleClickEvent(QMouseEvent* event) {

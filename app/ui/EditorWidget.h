@@ -82,6 +82,7 @@ private:
     int WordRight(int pos) const;
     void SelectWordAt(int pos);
     void AfterUserAction();
+    void ExtendDragSelection();
     void EnsureCaretVisibleHorizontally();
     void UpdateScrollBars();
     void ScheduleScrollBarUpdate();
@@ -93,6 +94,8 @@ private:
     QMenu* popup_ = nullptr;
     Clipboard* clipboard_ = nullptr;
     QTimer blink_;
+    QTimer dragScroll_;  // keeps a drag selection going while the mouse is above or below the text
+    QPoint dragPoint_;
     bool caretOn_ = false;
     bool selecting_ = false;
     int dragAnchor_ = 0;

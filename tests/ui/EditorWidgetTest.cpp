@@ -50,6 +50,7 @@ private slots:
     void eventOrderOfATypedCharacter();
     void consumedKeysStillDeliverTheirCharacter();
     void mouseClickDragAndDoubleClick();
+    void dragBelowTheTextKeepsScrolling();
     void scrollBarsFollowTheDocument();
     void caretPixelPositionFeedsTheModel();
     void paintsEachCharactersColourAndTheSelection();
@@ -168,6 +169,26 @@ void EditorWidgetTest::mouseClickDragAndDoubleClick() {
     QCOMPARE(e.model.CaretPos(), 14);
     QTest::mouseDClick(e.widget.viewport(), Qt::LeftButton, {}, e.PointOf(1, 4));
     QCOMPARE(QString::fromStdString(e.model.SelText()), QString("second_word"));
+}
+
+void EditorWidgetTest::dragBelowTheTextKeepsScrolling() {
+    Editor e;
+    std::string text;
+    for (int i = 0; i < 200; ++i) text += "line\r\n";
+    e.model.SetText(text);
+    QTest::mousePress(e.widget.viewport(), Qt::LeftButton, {}, e.PointOf(0, 1));
+    const QPoint below(5, e.widget.viewport()->height() + 5);
+    QMouseEvent move(QEvent::MouseMove, below, e.widget.viewport()->mapToGlobal(below), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(e.widget.viewport(), &move);
+    const int first = e.model.FirstVisibleLine();
+    QTRY_VERIFY(e.model.FirstVisibleLine() >= first + 3);
+    QTest::mouseRelease(e.widget.viewport(), Qt::LeftButton, {}, below);
+    const int stopped = e.model.FirstVisibleLine();
+    QTest::qWait(150);
+    QCOMPARE(e.model.FirstVisibleLine(), stopped);
+    QCOMPARE(e.model.Anchor(), 1);
+    QVERIFY(e.model.CaretPos() > 1);
 }
 
 void EditorWidgetTest::scrollBarsFollowTheDocument() {
