@@ -57,7 +57,8 @@ void ColourWholeDocument(MainUnit& unit) {
 
     RtfLineColourer colour(unit.SyntaxTable);
     std::string coloured;
-    coloured.reserve(rtf.size() + rtf.size() / 4 + colourTable.size() + 64);
+    // Colour words add about a third to ordinary code; the text grows further by itself if need be.
+    coloured.reserve(rtf.size() + rtf.size() / 2 + colourTable.size() + 64);
     std::string_view text = rtf;
     bool first = true;
     while (!text.empty()) {
