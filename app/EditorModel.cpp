@@ -270,8 +270,13 @@ void EditorModel::DeleteForward() {
 
 void EditorModel::ApplyRaw(int pos, int removed, std::string_view text, const Colour* colours) {
     text_.replace(pos, removed, text);
-    colours_.erase(colours_.begin() + pos, colours_.begin() + pos + removed);
-    colours_.insert(colours_.begin() + pos, colours, colours + text.size());
+    // Move the colours after the change once, then copy the new ones in place.
+    int inserted = static_cast<int>(text.size());
+    if (inserted > removed)
+        colours_.insert(colours_.begin() + pos + removed, inserted - removed, kWindowTextColour);
+    else if (inserted < removed)
+        colours_.erase(colours_.begin() + pos + inserted, colours_.begin() + pos + removed);
+    std::copy(colours, colours + inserted, colours_.begin() + pos);
     UpdateLineStarts(pos, removed, text);
     for (auto* o : observers_) o->TextChanged(pos, removed, static_cast<int>(text.size()));
 }

@@ -39,7 +39,11 @@ bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 
 class Reader {
 public:
-    explicit Reader(std::string_view rtf) : in_(rtf) {}
+    explicit Reader(std::string_view rtf) : in_(rtf) {
+        // Text is never longer than the RTF that holds it.
+        doc_.text.reserve(rtf.size());
+        doc_.colours.reserve(rtf.size());
+    }
 
     RtfDocument Read() {
         if (in_.substr(0, 5) != "{\\rtf") throw Error("Failed to Load Stream");

@@ -24,13 +24,13 @@ struct NamedColour {
 };
 // The twenty named colours in the colour boxes' order.
 inline constexpr NamedColour kNamedColours[] = {
-    {"clBlack", 0x00000000}, {"clMaroon", 0x00000080}, {"clGreen", 0x00008000},
-    {"clOlive", 0x00008080}, {"clNavy", 0x00800000},   {"clPurple", 0x00800080},
-    {"clTeal", 0x00808000},  {"clGray", 0x00808080},   {"clSilver", 0x00C0C0C0},
-    {"clRed", 0x000000FF},   {"clLime", 0x0000FF00},   {"clYellow", 0x0000FFFF},
-    {"clBlue", 0x00FF0000},  {"clFuchsia", 0x00FF00FF}, {"clAqua", 0x00FFFF00},
-    {"clWhite", 0x00FFFFFF}, {"clMoneyGreen", 0x00C0DCC0}, {"clSkyBlue", 0x00F0CAA6},
-    {"clCream", 0x00F0FBFF}, {"clMedGray", 0x00A4A0A0},
+    {"clBlack", 0x00000000},  {"clMaroon", 0x00000080}, {"clGreen", 0x00008000},
+    {"clOlive", 0x00008080},  {"clNavy", 0x00800000},   {"clPurple", 0x00800080},
+    {"clTeal", 0x00808000},   {"clGray", 0x00808080},   {"clMoneyGreen", 0x00C0DCC0},
+    {"clCream", 0x00F0FBFF},  {"clSilver", 0x00C0C0C0}, {"clRed", 0x000000FF},
+    {"clLime", 0x0000FF00},   {"clYellow", 0x0000FFFF}, {"clBlue", 0x00FF0000},
+    {"clFuchsia", 0x00FF00FF}, {"clAqua", 0x00FFFF00},  {"clWhite", 0x00FFFFFF},
+    {"clSkyBlue", 0x00F0CAA6}, {"clMedGray", 0x00A4A0A0},
 };
 
 }  // namespace tarnwick
