@@ -25,7 +25,12 @@ std::string TitleFor(const std::string& name) { return std::string(kApplicationT
 }  // namespace
 
 std::string FileNamePart(std::string_view path) {
-    const auto slash = path.find_last_of("/\\");
+#ifdef _WIN32
+    constexpr const char* kSeparators = "/\\:";
+#else
+    constexpr const char* kSeparators = "/";  // a backslash is part of a file's name here
+#endif
+    const auto slash = path.find_last_of(kSeparators);
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 

@@ -19,7 +19,8 @@ inline constexpr const char* kOpenQuestion =
     "Do you want to save the changes to this document before opening a new one?";
 
 // The file name of a path: everything after its last directory separator
-// (empty for a path that ends in one).
+// (empty for a path that ends in one). Separators are the system's: "/" and,
+// on Windows, also "\" and the drive's ":".
 std::string FileNamePart(std::string_view path);
 
 // The document's files: New, Open, Save, Save As, dropped files and the file

@@ -55,12 +55,21 @@ FilePtr CreateTemporaryBeside(const fs::path& target, fs::path& tempPath, int& e
     return nullptr;
 }
 
+// A directory, or a device, pipe or socket, is no script: reading one could
+// wait for ever or never end, and a save would put a plain file in its place.
+// A path that does not exist is left to the open that follows.
+void RefuseAllButPlainFiles(const char* what, const std::string& path, const fs::path& file) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(file, ec);
+    if (ec || !fs::exists(status) || fs::is_regular_file(status)) return;
+    Fail(what, path, fs::is_directory(status) ? SystemReason(EISDIR) : "Not a regular file");
+}
+
 }  // namespace
 
 std::string ReadFileBytes(const std::string& path) {
     const char* kWhat = "Cannot open file";
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) Fail(kWhat, path, SystemReason(EISDIR));
+    RefuseAllButPlainFiles(kWhat, path, path);
     errno = 0;
     FilePtr file(std::fopen(path.c_str(), "rb"));
     if (!file) Fail(kWhat, path, SystemReason(errno ? errno : ENOENT));
@@ -76,7 +85,7 @@ void WriteFileSafely(const std::string& path, std::string_view bytes) {
     const char* kWhat = "Cannot save file";
     const fs::path target = SaveTarget(path);
     std::error_code ec;
-    if (fs::is_directory(target, ec)) Fail(kWhat, path, SystemReason(EISDIR));
+    RefuseAllButPlainFiles(kWhat, path, target);
     // A file the user may not write stays so: the rename below would replace
     // it regardless. Opening it for update changes nothing in it.
     if (fs::exists(target, ec)) {

@@ -1,5 +1,6 @@
 #include "options/ui/vbsoptions.h"
 
+#include "app/DocumentFiles.h"
 #include "app/ui/vbsmain.h"
 
 namespace tarnwick {
@@ -21,9 +22,10 @@ void TForm4::FormCreate(const std::vector<std::string>& arguments) {
     if (unit.Settings) colours_ = LoadColourSettings(*unit.Settings);
     applied_ = AppliedEntriesOf(colours_);
     unit.Colours = &colours_;
-    // Last: the document is coloured with the colours just loaded.
+    // Last: the document is coloured with the colours just loaded. The title
+    // takes the file name as Open and a drop do.
     if (const auto file = CommandLineFileToOpen(arguments))
-        main_.Guarded([&] { main_.Files().OpenOperation(file->name, file->path); });
+        main_.Guarded([&] { main_.Files().OpenOperation(FileNamePart(file->path), file->path); });
 }
 
 }  // namespace tarnwick

@@ -9,6 +9,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <vector>
+
+#include <sys/stat.h>
 
 namespace tarnwick {
 namespace {
@@ -56,11 +60,21 @@ protected:
                         }};
 };
 
-TEST(FileNamePart, TakesWhatFollowsTheLastSeparator) {
-    EXPECT_EQ(FileNamePart("/home/me/Hello.vbs"), "Hello.vbs");
-    EXPECT_EQ(FileNamePart("C:\\Scripts\\a.vbs"), "a.vbs");
-    EXPECT_EQ(FileNamePart("plain.txt"), "plain.txt");
-    EXPECT_EQ(FileNamePart("/home/me/"), "");
+TEST(FileNamePart, TakesWhatFollowsTheLastSeparatorOfTheSystem) {
+    struct Row {
+        const char* path;
+        const char* name;
+    };
+#ifdef _WIN32
+    const Row systemRows[] = {{"C:\\Scripts\\a.vbs", "a.vbs"}, {"C:a.vbs", "a.vbs"}, {"C:\\Scripts\\", ""}};
+#else
+    // Backslashes and colons are ordinary characters of a name here.
+    const Row systemRows[] = {{"/home/me/back\\slash.vbs", "back\\slash.vbs"}, {"/home/me/a:b.vbs", "a:b.vbs"}};
+#endif
+    const Row rows[] = {{"/home/me/Hello.vbs", "Hello.vbs"}, {"plain.txt", "plain.txt"}, {"/home/me/", ""}};
+    for (const auto& table : {std::vector<Row>(std::begin(rows), std::end(rows)),
+                              std::vector<Row>(std::begin(systemRows), std::end(systemRows))})
+        for (const Row& row : table) EXPECT_EQ(FileNamePart(row.path), row.name) << row.path;
 }
 
 TEST_F(DocumentFilesTest, OpenOperationLoadsTitlesColoursAndRecordsTheFile) {
@@ -118,6 +132,32 @@ TEST_F(DocumentFilesTest, ADirectoryIsNoFile) {
     const std::string path = dir.Path().string();
     EXPECT_EQ(ErrorOf([&] { files.OpenOperation("x", path); }),
               "Cannot open file \"" + path + "\". Is a directory");
+}
+
+TEST_F(DocumentFilesTest, OnlyPlainFilesAreOpened) {
+    // A pipe would keep the read waiting for a writer for ever; a device may never end.
+    const std::string pipe = dir.File("pipe.vbs");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    Load("first.vbs", "keep me");
+    for (const std::string& path : {pipe, std::string("/dev/zero")}) {
+        SCOPED_TRACE(path);
+        EXPECT_EQ(ErrorOf([&] { files.OpenOperation("x", path); }),
+                  "Cannot open file \"" + path + "\". Not a regular file");
+        EXPECT_EQ(unit.MainText.Text(), "keep me");
+        EXPECT_EQ(unit.CurrentFileName, dir.File("first.vbs"));
+        EXPECT_FALSE(unit.Busy);
+    }
+}
+
+TEST_F(DocumentFilesTest, SaveAsNeverPutsAPlainFileInPlaceOfAPipe) {
+    const std::string pipe = dir.File("pipe.vbs");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    Type("abc");
+    dialogs.ChooseSave(pipe);
+    EXPECT_EQ(ErrorOf([&] { files.SaveAs(); }), "Cannot save file \"" + pipe + "\". Not a regular file");
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_EQ(unit.CurrentFileName, "");
+    EXPECT_TRUE(files.Changed());
 }
 
 TEST_F(DocumentFilesTest, AnEmptyNameOnlyRecoloursAndRetakesSavedText) {
