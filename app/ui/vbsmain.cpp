@@ -369,11 +369,16 @@ void TForm1::ShowList() {
         return;
     }
     const QSignalBlocker block(Lst);
-    Lst->clear();
-    for (const CompletionRow& row : list.Rows()) {
-        auto* item = new QListWidgetItem(row.Icon == RowIcon::Function ? FunctionIcon : PropertyIcon,
-                                         FromAnsi(row.Name), Lst);
-        item->setSizeHint(QSize(0, CompletionList::kRowHeight));
+    // Rows are rebuilt only when they differ: a click on a row must leave
+    // its item in place, or the double click that follows finds no row.
+    if (list.Rows() != shownRows_) {
+        Lst->clear();
+        for (const CompletionRow& row : list.Rows()) {
+            auto* item = new QListWidgetItem(row.Icon == RowIcon::Function ? FunctionIcon : PropertyIcon,
+                                             FromAnsi(row.Name), Lst);
+            item->setSizeHint(QSize(0, CompletionList::kRowHeight));
+        }
+        shownRows_ = list.Rows();
     }
     Lst->setCurrentRow(list.ItemIndex());
     if (list.ItemIndex() >= 0) Lst->scrollToItem(Lst->currentItem());

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -125,6 +126,7 @@ private:
     MainUnit unit_;
     DocumentFiles files_;
     std::unique_ptr<EditorTracker> tracker_;
+    std::vector<CompletionRow> shownRows_;  // the rows Lst holds
     QWidget* client_ = nullptr;
     EditorWidget* mainText_ = nullptr;
     QWidget* form2_ = nullptr;

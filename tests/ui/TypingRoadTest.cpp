@@ -1,0 +1,281 @@
+// Typing into the real main window key by key, with the shipped syntax table:
+// tidying and colouring of the line left, the completion list, the parameter
+// tip and the status bar, as the user meets them.
+#include "UiTestSupport.h"
+
+#include "app/Ansi.h"
+#include "app/ui/EditorWidget.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include <algorithm>
+
+using namespace tarnwick;
+
+namespace {
+
+// Distinct colours, so a run shows which of the three it took.
+constexpr ColourSettings kColours{RgbColour(200, 0, 0), RgbColour(0, 0, 200), RgbColour(0, 150, 0)};
+
+// A line's colours as runs: "[S]Set[0] x" with S statements, F functions,
+// C comments, 0 black (or the window-text colour), other values in hex.
+QString ColourRuns(const EditorModel& model, int line) {
+    const int start = model.LineIndex(line);
+    const std::string text = model.Line(line);
+    QString out, current;
+    for (int i = 0; i < int(text.size()); ++i) {
+        const Colour c = model.ColourAt(start + i);
+        QString tag = c == kColours.statements ? "S"
+                      : c == kColours.functions ? "F"
+                      : c == kColours.comments  ? "C"
+                      : DisplayedColour(c) == kBlack ? "0"
+                                                     : QString::number(c, 16);
+        if (tag != current) out += "[" + tag + "]";
+        current = tag;
+        out += QChar(text[i]);
+    }
+    return out;
+}
+
+QStringList ListRows(const QListWidget* list) {
+    QStringList rows;
+    for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
+    return rows;
+}
+
+// The members of an object type in the shipped table, sorted ignoring case.
+QStringList MembersOf(const SyntaxEntries& table, const std::string& type) {
+    QStringList names;
+    for (const TColorCoding& e : table)
+        if (AnsiLowerCase(e.TypeA) == AnsiLowerCase(type)) names << QString::fromStdString(e.Name);
+    std::stable_sort(names.begin(), names.end(),
+                     [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    return names;
+}
+
+QString ParameterOf(const SyntaxEntries& table, const std::string& name) {
+    for (const TColorCoding& e : table)
+        if (e.Name == name && !e.Parameter.empty()) return QString::fromStdString(e.Parameter);
+    return {};
+}
+
+const char* const kFsoLine = "Set fso = CreateObject(\"Scripting.FileSystemObject\")";
+
+// A shown main window with the shipped table, the focus in its editor.
+struct TypingWindow : testing::MainWindowFixture {
+    ColourSettings colours = kColours;
+    EditorWidget* editor = nullptr;
+
+    TForm1& Open() {
+        TForm1& form = Create();
+        form.Unit().Colours = &colours;
+        form.show();
+        if (!QTest::qWaitForWindowActive(&form)) qWarning("the window did not become active");
+        editor = form.MainText();
+        editor->setFocus();
+        return form;
+    }
+    const std::string& Text() const { return form->Unit().MainText.Text(); }
+    int Caret() const { return form->Unit().MainText.CaretPos(); }
+    // Where the list and the tip stand: 20 pixels left of and 18 below the caret.
+    QPoint BesideCaret() const {
+        const Point caret = editor->CaretPixelPosition();
+        return editor->viewport()->mapTo(form->centralWidget(), QPoint(caret.x, caret.y)) + QPoint(-20, 18);
+    }
+};
+
+}  // namespace
+
+class TypingRoadTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void roadOfTyping();
+    void classNameInAStringOpensNoList();
+    void parameterTipFollowsTheCalls();
+    void listKeys();
+    void openedScriptIsColouredAndTidied();
+};
+
+void TypingRoadTest::initTestCase() {
+    // The window reads the table beside the executable, where the build puts it.
+    QVERIFY2(QFile::exists(QCoreApplication::applicationDirPath() + "/syntax.ini"), "syntax.ini not beside the test");
+}
+
+void TypingRoadTest::roadOfTyping() {
+    TypingWindow w;
+    TForm1& form = w.Open();
+    QVERIFY(!form.Unit().SyntaxTable.empty());
+    QTest::keyClicks(w.editor, "set fso=CreateObject(\"Scripting.FileSystemObject\")");
+    QCOMPARE(ColourRuns(form.Unit().MainText, 0), "[0]set fso=CreateObject(\"Scripting.FileSystemObject\")");
+    QCOMPARE(form.StatusPanel0->text(), QString("Line 1 of 1, Col 51"));
+
+    QTest::keyClick(w.editor, Qt::Key_Return);
+    QCOMPARE(w.Text(), std::string(kFsoLine) + "\r\n");
+    QCOMPARE(ColourRuns(form.Unit().MainText, 0),
+             "[S]Set[0] fso = [F]CreateObject[0](\"Scripting.FileSystemObject\")");
+    QCOMPARE(form.StatusPanel0->text(), QString("Line 2 of 2, Col 1"));
+
+    QTest::keyClicks(w.editor, "fso.");
+    QVERIFY(form.Lst->isVisible());
+    const QStringList members = MembersOf(form.Unit().SyntaxTable, "FSO");
+    QVERIFY(members.contains("CreateTextFile"));
+    QCOMPARE(ListRows(form.Lst), members);
+    QCOMPARE(form.Lst->currentRow(), -1);  // nothing chosen before a letter or arrow key
+    QCOMPARE(form.Lst->pos(), w.BesideCaret());
+    QCOMPARE(form.Lst->size(), QSize(137, 170));
+    QCOMPARE(form.StatusPanel0->text(), QString("Line 2 of 2, Col 5"));
+
+    QTest::keyClicks(w.editor, "c");
+    QVERIFY(form.Lst->currentItem());
+    QVERIFY(form.Lst->currentItem()->text().startsWith("c", Qt::CaseInsensitive));
+    QTest::keyClicks(w.editor, "reatet");
+    QVERIFY(form.Lst->currentItem());
+    QCOMPARE(form.Lst->currentItem()->text(), QString("CreateTextFile"));
+    QVERIFY(form.Lst->isVisible());
+    QCOMPARE(w.Text(), std::string(kFsoLine) + "\r\nfso.createt");  // the list writes nothing yet
+
+    QTest::keyClick(w.editor, Qt::Key_Return);
+    QVERIFY(!form.Lst->isVisible());
+    QCOMPARE(w.Text(), std::string(kFsoLine) + "\r\nfso.CreateTextFile\r\n");
+    QCOMPARE(ColourRuns(form.Unit().MainText, 1), "[0]fso.CreateTextFile");
+    QCOMPARE(ColourRuns(form.Unit().MainText, 0),
+             "[S]Set[0] fso = [F]CreateObject[0](\"Scripting.FileSystemObject\")");
+    QCOMPARE(form.StatusPanel0->text(), QString("Line 3 of 3, Col 1"));
+    QVERIFY(w.editor->hasFocus());
+    QVERIFY(!form.Unit().Busy);
+}
+
+void TypingRoadTest::classNameInAStringOpensNoList() {
+    TypingWindow w;
+    TForm1& form = w.Open();
+    QTest::keyClicks(w.editor, "Set sh = WScript.");
+    QVERIFY(form.Lst->isVisible());  // the fixed name wscript
+    QTest::keyClicks(w.editor, "CreateObject(\"WScript.");
+    QVERIFY(!form.Lst->isVisible());  // a dot inside the string
+    QTest::keyClicks(w.editor, "Shell\")");
+    QCOMPARE(w.Text(), std::string("Set sh = WScript.CreateObject(\"WScript.Shell\")"));
+    QVERIFY(!form.Lst->isVisible());
+}
+
+void TypingRoadTest::parameterTipFollowsTheCalls() {
+    TypingWindow w;
+    TForm1& form = w.Open();
+    const SyntaxEntries& table = form.Unit().SyntaxTable;
+    const QString leftTip = " " + ParameterOf(table, "Left") + " ";
+    const QString msgBoxTip = " " + ParameterOf(table, "MsgBox") + " ";
+    QVERIFY(leftTip.trimmed().size() > 0 && msgBoxTip.trimmed().size() > 0);
+
+    QTest::keyClicks(w.editor, "MsgBox Left(");
+    QVERIFY(form.TxtTip->isVisible());
+    QCOMPARE(form.TxtTip->text(), leftTip);
+    QCOMPARE(form.TxtTip->pos(), w.BesideCaret());
+    form.LblTip->setText(leftTip);
+    form.LblTip->adjustSize();
+    QCOMPARE(form.TxtTip->size(), QSize(form.LblTip->width() + 15, 19));
+
+    QTest::keyClicks(w.editor, "s, 2)");
+    QVERIFY(form.TxtTip->isVisible());
+    QCOMPARE(form.TxtTip->text(), msgBoxTip);
+    QTest::keyClicks(w.editor, ")");
+    QVERIFY(!form.TxtTip->isVisible());
+
+    // A ")" inside a string closes no call.
+    QTest::keyClick(w.editor, Qt::Key_Return);
+    QTest::keyClicks(w.editor, "MsgBox Left(\")\", ");
+    QVERIFY(form.TxtTip->isVisible());
+    QCOMPARE(form.TxtTip->text(), leftTip);
+    QTest::keyClick(w.editor, Qt::Key_Return);
+    QVERIFY(!form.TxtTip->isVisible());  // Enter hides it
+}
+
+void TypingRoadTest::listKeys() {
+    TypingWindow w;
+    TForm1& form = w.Open();
+    QTest::keyClicks(w.editor, kFsoLine);
+    QTest::keyClick(w.editor, Qt::Key_Return);
+    QTest::keyClicks(w.editor, "fso.");
+    QVERIFY(form.Lst->isVisible());
+    const int last = form.Lst->count() - 1;
+    const int caret = w.Caret();
+
+    QTest::keyClick(w.editor, Qt::Key_Up);  // nothing chosen: the last row
+    QCOMPARE(form.Lst->currentRow(), last);
+    QTest::keyClick(w.editor, Qt::Key_Down);  // from the last to the first
+    QCOMPARE(form.Lst->currentRow(), 0);
+    QTest::keyClick(w.editor, Qt::Key_Down);
+    QCOMPARE(form.Lst->currentRow(), 1);
+    QTest::keyClick(w.editor, Qt::Key_Up);
+    QTest::keyClick(w.editor, Qt::Key_Up);  // from the first to the last
+    QCOMPARE(form.Lst->currentRow(), last);
+    QCOMPARE(w.Caret(), caret);
+    QCOMPARE(form.StatusPanel0->text(), QString("Line 2 of 2, Col 5"));
+
+    QTest::keyClick(w.editor, Qt::Key_Escape);
+    QVERIFY(!form.Lst->isVisible());
+    QCOMPARE(w.Text(), std::string(kFsoLine) + "\r\nfso.");
+    QTest::keyClick(w.editor, Qt::Key_Down);  // a closed list leaves Down to the editor
+    QCOMPARE(w.Caret(), caret);               // (on the last line it stays)
+
+    QTest::keyClick(w.editor, Qt::Key_Backspace);
+    QTest::keyClicks(w.editor, ".");
+    QVERIFY(form.Lst->isVisible());
+    QTest::keyClick(w.editor, Qt::Key_Backspace);  // right after the dot
+    QVERIFY(!form.Lst->isVisible());
+    QCOMPARE(w.Text(), std::string(kFsoLine) + "\r\nfso");
+
+    QTest::keyClicks(w.editor, ".ge");
+    QVERIFY(form.Lst->isVisible());
+    QTest::keyClick(w.editor, Qt::Key_Backspace);  // not right after the dot: stays open
+    QVERIFY(form.Lst->isVisible());
+    QCOMPARE(w.Text(), std::string(kFsoLine) + "\r\nfso.g");
+
+    const QList<QListWidgetItem*> found = form.Lst->findItems("GetFile", Qt::MatchExactly);
+    QVERIFY(!found.isEmpty());
+    const QPoint row = form.Lst->visualItemRect(found.first()).center();
+    // A double click as the platform delivers it: press, release, double click, release.
+    QTest::mouseClick(form.Lst->viewport(), Qt::LeftButton, Qt::NoModifier, row);
+    QCOMPARE(form.Lst->currentItem()->text(), QString("GetFile"));
+    QTest::mouseDClick(form.Lst->viewport(), Qt::LeftButton, Qt::NoModifier, row);
+    QVERIFY(!form.Lst->isVisible());
+    QCOMPARE(w.Text(), std::string(kFsoLine) + "\r\nfso.GetFile");  // the name alone
+    QCOMPARE(w.Caret(), int(w.Text().size()));
+    QVERIFY(w.editor->hasFocus());
+
+    QTest::keyClicks(w.editor, "(\"x\").");
+    QVERIFY(!form.Lst->isVisible());  // a line without "=" assigns no name to type
+}
+
+void TypingRoadTest::openedScriptIsColouredAndTidied() {
+    TypingWindow w;
+    TForm1& form = w.Open();
+    const QString path = w.config.filePath("note.vbs");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("dim x\r\nx=1 ' note\r\nmsgbox \"dim\"\r\n");
+    }
+    w.dialogs.ChooseOpen(ToPath(path));
+    form.Action("mOpen")->trigger();
+    QCOMPARE(w.Text(), std::string("Dim x\r\nx = 1 ' note\r\nMsgBox \"dim\"\r\n"));
+    const EditorModel& model = form.Unit().MainText;
+    QCOMPARE(ColourRuns(model, 0), "[S]Dim[0] x");
+    QCOMPARE(ColourRuns(model, 1), "[0]x = 1 [C]' note");
+    QCOMPARE(ColourRuns(model, 2), "[F]MsgBox[0] \"dim\"");
+    QVERIFY(!form.Files().Changed());
+    QVERIFY(!form.Unit().Busy);
+
+    // Typing goes on from there as in a fresh window.
+    QTest::keyClick(w.editor, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(form.StatusPanel0->text(), QString("Line 4 of 4, Col 1"));
+    QTest::keyClicks(w.editor, "msgbox x");
+    QTest::keyClick(w.editor, Qt::Key_Return);
+    QCOMPARE(ColourRuns(model, 3), "[F]MsgBox[0] x");
+    QVERIFY(form.Files().Changed());
+}
+
+QTEST_MAIN(TypingRoadTest)
+#include "TypingRoadTest.moc"
