@@ -105,16 +105,18 @@ void WriteFileSafely(const std::string& path, std::string_view bytes) {
         fs::remove(tempPath, ignored);
         Fail(kWhat, path, reason);
     };
+    // The original's permissions before any of the text is written, so a
+    // script only its owner may read is never readable by others meanwhile.
+    const fs::file_status original = fs::status(target, ec);
+    if (!ec && fs::exists(original))
+        fs::permissions(tempPath, original.permissions(), fs::perm_options::replace, ec);
+
     errno = 0;
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), temp.get()) != bytes.size())
         discard(SystemReason(errno ? errno : EIO));
     if (std::fflush(temp.get()) != 0) discard(SystemReason(errno ? errno : EIO));
     // Closing reports a write the system could not complete (a full disk, say).
     if (std::fclose(temp.release()) != 0) discard(SystemReason(errno ? errno : EIO));
-
-    const fs::file_status original = fs::status(target, ec);
-    if (!ec && fs::exists(original))
-        fs::permissions(tempPath, original.permissions(), fs::perm_options::replace, ec);
 
     fs::rename(tempPath, target, ec);
     if (ec) discard(ec.message());
