@@ -126,8 +126,9 @@ void CompletionList::SetItemIndex(int index) {
 int CompletionList::PrefixStart() const {
     const EditorModel& editor = unit_.MainText;
     const int caret = editor.SelStart();
-    // Only a dot on the caret's own line starts a member prefix: overwriting
-    // from a dot on an earlier line would run across line breaks.
+    // Only a dot on the caret's own line starts a member prefix. When the
+    // caret has been moved in front of the list's dot, the last dot before it
+    // may stand lines away; writing a name there would change text out of sight.
     const int lineStart = editor.LineIndex(editor.LineFromChar(caret));
     const size_t dot = std::string_view(editor.Text()).substr(lineStart, caret - lineStart).rfind('.');
     return dot == std::string_view::npos ? -1 : lineStart + static_cast<int>(dot) + 1;

@@ -24,17 +24,6 @@ std::string_view Trimmed(std::string_view s) {
     return s;
 }
 
-// The largest 0-based start that RevFind with this limit may answer, after
-// its own adjustments (-1 or past the end: the whole text; a match must fit).
-// Below 0: RevFind finds nothing.
-int MaxStartOfLimit(int limit, int textLength, int needleLength) {
-    if (textLength == 0) return -1;
-    int from = limit;
-    if (from == -1 || from > textLength) from = textLength;
-    if (from + needleLength - 1 > textLength) from = textLength - needleLength + 1;
-    return from - 1;
-}
-
 // A derived name is cut to this length before the name-before-dot test.
 constexpr size_t kDerivedNameLimit = 255;
 
@@ -109,7 +98,7 @@ std::vector<std::string> ObjectTyping::CheckMainObjects(std::string_view pattern
     NeedleOccurrences& occurrences = Occurrences(local);
     // Each backward search starts one before the previous find, so together
     // they visit every occurrence in front of the caret once, nearest first.
-    const int maxStart = MaxStartOfLimit(editor_.SelStart() - 1, static_cast<int>(text.size()),
+    const int maxStart = RevFindMaxStart(editor_.SelStart() - 1, static_cast<int>(text.size()),
                                          static_cast<int>(pattern.size()));
     if (maxStart >= 0) {
         const std::vector<int>& starts = occurrences.StartsUpTo(pattern, maxStart);
@@ -132,7 +121,7 @@ void ObjectTyping::CheckSubobject(const std::vector<std::string>& vars, std::str
         // The needle var + memberCall, searched with limit caret - 1 for every
         // variable, is found through the occurrences of memberCall alone.
         const int varLength = static_cast<int>(var.size());
-        const int maxStart = MaxStartOfLimit(editor_.SelStart() - 1, length,
+        const int maxStart = RevFindMaxStart(editor_.SelStart() - 1, length,
                                              varLength + static_cast<int>(memberCall.size()));
         if (maxStart < 0) continue;
         const std::vector<int>& calls = occurrences.StartsUpTo(memberCall, maxStart + varLength);

@@ -22,51 +22,27 @@ bool LessIgnoringCase(std::string_view a, std::string_view b) {
     });
 }
 
-namespace {
-
-// The adjusted start limit of RevFind: -1 or past the end means the whole
-// text, and an occurrence must not run past the end.
-int AdjustedFrom(int from, int textLength, int needleLength) {
+int RevFindMaxStart(int limit, int textLength, int needleLength) {
+    if (textLength == 0) return -1;
+    int from = limit;
     if (from == -1 || from > textLength) from = textLength;
     if (from + needleLength - 1 > textLength) from = textLength - needleLength + 1;
-    return from;
-}
-
-}  // namespace
-
-int RevFindFast(int from, std::string_view text, std::string_view needle) {
-    const int length = static_cast<int>(text.size());
-    if (length == 0) return -1;
-    if (needle.empty()) return (from == -1 || from > length) ? length : from;
-    from = AdjustedFrom(from, length, static_cast<int>(needle.size()));
-    const char first = AsciiLower(needle[0]);
-    for (int i = from; i >= 1; --i)
-        if (AsciiLower(text[i - 1]) == first && MatchesAt(text, i - 1, needle)) return i;
-    return -1;
-}
-
-int DotBefore(std::string_view text, int caret) {
-    const int length = static_cast<int>(text.size());
-    if (length == 0) return -1;
-    if (caret == -1 || caret > length) caret = length;
-    if (caret <= 0) return -1;
-    const size_t dot = text.rfind('.', static_cast<size_t>(caret - 1));
-    return dot == std::string_view::npos ? -1 : static_cast<int>(dot) + 1;
+    return from - 1;
 }
 
 bool NameStandsBeforeDot(std::string_view text, int caret, std::string_view name) {
     const int length = static_cast<int>(text.size());
     const int nameLength = static_cast<int>(name.size());
     if (name.empty() || length == 0) return false;
-    // RevFind answers the largest 1-based start at or before `from`; the test
-    // wants that answer to be exactly caret - length of the name. Only the few
-    // starts between it and `from` need checking, not the text in front.
-    const int from = AdjustedFrom(caret, length, nameLength);
-    const int wanted = caret - nameLength;
-    if (wanted < 1 || wanted > from) return false;
-    if (!MatchesAt(text, wanted - 1, name)) return false;
-    for (int i = wanted + 1; i <= from; ++i)
-        if (MatchesAt(text, i - 1, name)) return false;
+    // RevFind answers the last occurrence starting at or before maxStart; the
+    // test wants it to end right before the dot. Only the few starts between
+    // that one and maxStart need checking, not the text in front.
+    const int maxStart = RevFindMaxStart(caret, length, nameLength);
+    const int wanted = caret - nameLength - 1;  // 0-based start that ends right before the dot
+    if (wanted < 0 || wanted > maxStart) return false;
+    if (!MatchesAt(text, wanted, name)) return false;
+    for (int start = wanted + 1; start <= maxStart; ++start)
+        if (MatchesAt(text, start, name)) return false;
     return true;
 }
 

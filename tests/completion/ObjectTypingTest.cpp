@@ -83,6 +83,8 @@ TEST(ObjectTyping, CreationAndDerivationRules) {
         {"dot inside a string", "Set sh = WScript.CreateObject(\"WScript.", {}},
         {"dot inside a comment", "' see wscript.", {}},
         {"dot after a closed string", "x = \"a\" : wscript.", {"Wscript"}},
+        {"a name holding rem is no comment", "Set objRemote = " + kFso + "\r\nobjRemote.", {"FSO"}},
+        {"rem as a word starts a comment", "Set fso = " + kFso + "\r\nx = 1 rem fso.", {}},
         {"derived variable of the second parent",
          "Set a = " + kFso + "\r\nSet b = " + kFso + "\r\nSet f = b.GetFile(x)\r\nSet g = a.GetFile(y)\r\ng.",
          {"FSO.File"}},

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tarnwick {
 namespace {
 
@@ -93,6 +95,17 @@ TEST(RoadOfTyping, WithTheShippedSyntaxTable) {
     shell.t.unit.SyntaxTable = road.t.unit.SyntaxTable;
     shell.Type("Set sh = WScript.CreateObject(\"WScript.Shell\")");
     EXPECT_EQ(shell.Text(), "Set sh = WScript.CreateObject(\"WScript.Shell\")");
+}
+
+TEST(RoadOfTyping, NameHoldingRemOpensItsList) {
+    Road road;
+    road.t.unit.SyntaxTable = LoadSyntaxTable(TARNWICK_SOURCE_DIR "/data/syntax.ini");
+    road.Type("Set objRemote = CreateObject(\"Scripting.FileSystemObject\")\nobjRemote.");
+    EXPECT_EQ(road.Text(), "Set objRemote = CreateObject(\"Scripting.FileSystemObject\")\r\nobjRemote.");
+    ASSERT_TRUE(road.tracker.Lst().IsOpen());
+    EXPECT_NE(std::find(road.tracker.Lst().Rows().begin(), road.tracker.Lst().Rows().end(),
+                        CompletionRow{"CreateTextFile", RowIcon::Function}),
+              road.tracker.Lst().Rows().end());
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "completion/TextSearch.h"
 #include "LiteralSearch.h"
-#include "syntax/Scans.h"
 
 #include <gtest/gtest.h>
 
@@ -20,19 +19,6 @@ std::string RandomText(std::mt19937& rng, int length) {
     return s;
 }
 
-TEST(CompletionTextSearch, RevFindFastAgreesWithTheLiteralSearch) {
-    std::mt19937 rng(5);
-    for (int round = 0; round < 4000; ++round) {
-        const std::string text = RandomText(rng, std::uniform_int_distribution<int>(0, 30)(rng));
-        const std::string needle = RandomText(rng, std::uniform_int_distribution<int>(1, 3)(rng));
-        const int from = std::uniform_int_distribution<int>(-2, 33)(rng);
-        const int expected = LiteralRevFind(from, text, needle);
-        ASSERT_EQ(RevFindFast(from, text, needle), expected)
-            << "text '" << text << "' needle '" << needle << "' from " << from;
-        ASSERT_EQ(RevFind(from, text, needle), expected) << "the scans' own RevFind agrees";
-    }
-}
-
 TEST(CompletionTextSearch, NameBeforeDotAgreesWithTheLiteralTest) {
     std::mt19937 rng(7);
     for (int round = 0; round < 4000; ++round) {
@@ -45,12 +31,19 @@ TEST(CompletionTextSearch, NameBeforeDotAgreesWithTheLiteralTest) {
     }
 }
 
-TEST(CompletionTextSearch, DotBeforeIsRevFindOfTheDot) {
-    std::mt19937 rng(11);
-    for (int round = 0; round < 2000; ++round) {
-        const std::string text = RandomText(rng, std::uniform_int_distribution<int>(0, 20)(rng));
-        const int caret = std::uniform_int_distribution<int>(-1, 22)(rng);
-        ASSERT_EQ(DotBefore(text, caret), LiteralRevFind(caret, text, ".")) << text << " " << caret;
+TEST(CompletionTextSearch, BackwardSearchFromTheBoundIsRevFind) {
+    std::mt19937 rng(5);
+    for (int round = 0; round < 4000; ++round) {
+        const std::string text = RandomText(rng, std::uniform_int_distribution<int>(0, 30)(rng));
+        const std::string needle = RandomText(rng, std::uniform_int_distribution<int>(1, 3)(rng));
+        const int limit = std::uniform_int_distribution<int>(-2, 33)(rng);
+        int found = -1;
+        for (int start = RevFindMaxStart(limit, static_cast<int>(text.size()), static_cast<int>(needle.size()));
+             start >= 0 && found < 0; --start)
+            if (MatchesAt(text, start, needle)) found = start;
+        const int expected = LiteralRevFind(limit, text, needle);
+        ASSERT_EQ(found, expected == -1 ? -1 : expected - 1)
+            << "text '" << text << "' needle '" << needle << "' limit " << limit;
     }
 }
 
