@@ -55,9 +55,9 @@ void EditorModel::ResetContent(std::string text, std::vector<Colour> colours) {
     firstVisibleLine_ = 0;
     anchor_ = caret_ = 0;
     typingColour_ = colours_.empty() ? kWindowTextColour : colours_.front();
-    for (auto* o : observers_) o->TextChanged(0, oldLength, Length());
+    for (auto* o : Observers()) o->TextChanged(0, oldLength, Length());
     NotifySelection();
-    for (auto* o : observers_) o->ViewChanged();
+    for (auto* o : Observers()) o->ViewChanged();
 }
 
 void EditorModel::SetText(std::string_view text) {
@@ -178,7 +178,7 @@ void EditorModel::SetSelectionRaw(int anchor, int caret) {
 }
 
 void EditorModel::NotifySelection() {
-    for (auto* o : observers_) o->SelectionChanged();
+    for (auto* o : Observers()) o->SelectionChanged();
 }
 
 void EditorModel::SetSelStart(int pos) {
@@ -233,7 +233,7 @@ void EditorModel::SetSelColour(Colour colour) {
         std::string same = text_.substr(start, length);
         RecordReplace(start, std::move(same), std::move(old), length, false);
     }
-    for (auto* o : observers_) o->ColoursChanged(start, length);
+    for (auto* o : Observers()) o->ColoursChanged(start, length);
 }
 
 // ---- Typing ---------------------------------------------------------------------
@@ -278,7 +278,10 @@ void EditorModel::ApplyRaw(int pos, int removed, std::string_view text, const Co
         colours_.erase(colours_.begin() + pos + inserted, colours_.begin() + pos + removed);
     std::copy(colours, colours + inserted, colours_.begin() + pos);
     UpdateLineStarts(pos, removed, text);
-    for (auto* o : observers_) o->TextChanged(pos, removed, static_cast<int>(text.size()));
+    // Observers may read the selection: keep it inside the text until the caller places it.
+    anchor_ = std::min(anchor_, Length());
+    caret_ = std::min(caret_, Length());
+    for (auto* o : Observers()) o->TextChanged(pos, removed, static_cast<int>(text.size()));
 }
 
 void EditorModel::Replace(int pos, int removed, std::string_view text, const Colour* colours, bool typing) {
@@ -295,9 +298,16 @@ void EditorModel::Replace(int pos, int removed, std::string_view text, const Col
         fill.assign(text.size(), typingColour_);
         colours = fill.data();
     }
+    bool unchanged = removedText == text && std::equal(removedColours.begin(), removedColours.end(), colours);
+    int caret = pos + static_cast<int>(text.size());
+    if (unchanged) {  // writing the same text and colours again is no edit and no undo step
+        SetSelectionRaw(caret, caret);
+        ScrollCaret();
+        NotifySelection();
+        return;
+    }
     ApplyRaw(pos, removed, text, colours);
     RecordReplace(pos, std::move(removedText), std::move(removedColours), static_cast<int>(text.size()), typing);
-    int caret = pos + static_cast<int>(text.size());
     SetSelectionRaw(caret, caret);
     ScrollCaret();
     NotifySelection();
@@ -310,7 +320,7 @@ void EditorModel::BeginUpdate() { ++updateDepth_; }
 void EditorModel::EndUpdate() {
     if (updateDepth_ == 0) return;
     if (--updateDepth_ == 0)
-        for (auto* o : observers_) o->ViewChanged();
+        for (auto* o : Observers()) o->ViewChanged();
 }
 
 // ---- Search -----------------------------------------------------------------------
@@ -348,13 +358,13 @@ int EditorModel::FindText(std::string_view what, int start, int length, FindOpti
 void EditorModel::SetFontName(std::string name) {
     if (name.empty()) return;  // an empty face leaves the font unchanged
     fontName_ = std::move(name);
-    for (auto* o : observers_) o->FontChanged();
+    for (auto* o : Observers()) o->FontChanged();
 }
 
 void EditorModel::SetFontSize(int points) {
     if (points <= 0) return;
     fontSize_ = points;
-    for (auto* o : observers_) o->FontChanged();
+    for (auto* o : Observers()) o->FontChanged();
 }
 
 // ---- View state ------------------------------------------------------------------
@@ -363,7 +373,7 @@ void EditorModel::SetFirstVisibleLine(int line) {
     line = std::clamp(line, 0, BreakCount());
     if (line == firstVisibleLine_) return;
     firstVisibleLine_ = line;
-    for (auto* o : observers_) o->ViewChanged();
+    for (auto* o : Observers()) o->ViewChanged();
 }
 
 void EditorModel::LineScroll(int lines) { SetFirstVisibleLine(firstVisibleLine_ + lines); }

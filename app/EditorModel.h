@@ -36,6 +36,7 @@ public:
     // Selection start, length or caret end changed (also when written with the same value).
     virtual void SelectionChanged() {}
     // First visible line changed, or an update bracket ended (repaint all).
+    // Observers must not change the model while being told of a change.
     virtual void ViewChanged() {}
     // The default font changed.
     virtual void FontChanged() {}
@@ -66,7 +67,7 @@ public:
     void Clear();
     int Length() const { return static_cast<int>(text_.size()); }
     // Loads bytes: RTF when they begin with "{\rtf", plain text otherwise.
-    // Throws EditorError("Failed to Load Stream") for RTF it cannot read.
+    // Throws Error("Failed to Load Stream") for RTF it cannot read.
     void LoadFromBytes(std::string_view data);
     // The whole content, colours and font, as RTF (layout in RtfWriter.h).
     std::string SaveToRtf() const;
@@ -159,6 +160,8 @@ private:
     int Snap(int pos) const;
     void NotifySelection();
     void ResetContent(std::string text, std::vector<Colour> colours);
+    // A copy, so an observer may add or remove observers while being told.
+    std::vector<EditorObserver*> Observers() const { return observers_; }
 
     std::string text_;
     std::vector<Colour> colours_;
@@ -176,6 +179,8 @@ private:
     std::vector<UndoStep> undo_;
     std::vector<UndoStep> redo_;
     int groupDepth_ = 0;
+    int groupAnchor_ = 0;  // the selection when the outermost group began
+    int groupCaret_ = 0;
     bool groupOpen_ = false;
     bool lastWasTyping_ = false;
     bool replaying_ = false;

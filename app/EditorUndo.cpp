@@ -22,8 +22,9 @@ void EditorModel::RecordReplace(int pos, std::string removedText, std::vector<Co
     }
     if (!join) {
         UndoStep step;
-        step.anchorBefore = anchor_;
-        step.caretBefore = caret_;
+        // Undoing a command puts back the selection the user had before it.
+        step.anchorBefore = groupDepth_ > 0 ? groupAnchor_ : anchor_;
+        step.caretBefore = groupDepth_ > 0 ? groupCaret_ : caret_;
         step.typing = typing && groupDepth_ == 0;
         undo_.push_back(std::move(step));
     }
@@ -34,7 +35,11 @@ void EditorModel::RecordReplace(int pos, std::string removedText, std::vector<Co
 }
 
 void EditorModel::BeginUndoGroup() {
-    if (groupDepth_++ == 0) groupOpen_ = false;
+    if (groupDepth_++ == 0) {
+        groupOpen_ = false;
+        groupAnchor_ = anchor_;
+        groupCaret_ = caret_;
+    }
 }
 
 void EditorModel::EndUndoGroup() {

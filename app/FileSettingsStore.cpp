@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <optional>
+#include <random>
 #include <sstream>
 #include <system_error>
 
@@ -13,10 +15,13 @@ constexpr const char* kSection = "[Software\\Tarnwick]";
 
 using Values = std::map<std::string, std::string>;
 
-Values ReadValues(const std::filesystem::path& file) {
+// The values of the file; nullopt when the file exists but cannot be read.
+std::optional<Values> ReadValues(const std::filesystem::path& file) {
     Values values;
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec)) return values;
     std::ifstream in(file, std::ios::binary);
-    if (!in) return values;
+    if (!in) return std::nullopt;
     std::string line;
     bool inSection = false;
     while (std::getline(in, line)) {
@@ -29,14 +34,31 @@ Values ReadValues(const std::filesystem::path& file) {
         if (!inSection || eq == std::string::npos || eq == 0) continue;
         values[line.substr(0, eq)] = UnescapeSettingValue(line.substr(eq + 1));
     }
+    if (in.bad()) return std::nullopt;
     return values;
+}
+
+bool IsReadOnly(const std::filesystem::path& file) {
+    std::error_code ec;
+    auto status = std::filesystem::status(file, ec);
+    if (ec || !std::filesystem::exists(status)) return false;
+    return (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
+}
+
+// A name no other writer uses at the same moment.
+std::filesystem::path TemporaryNameFor(const std::filesystem::path& file) {
+    static std::mt19937_64 random{std::random_device{}()};
+    std::filesystem::path temp = file;
+    temp += ".tmp" + std::to_string(random());
+    return temp;
 }
 
 bool WriteValues(const std::filesystem::path& file, const Values& values) {
     std::error_code ec;
+    // The rename below would go round a read-only file's protection.
+    if (IsReadOnly(file)) return false;
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
-    std::filesystem::path temp = file;
-    temp += ".tmp";
+    std::filesystem::path temp = TemporaryNameFor(file);
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) return false;
@@ -60,7 +82,7 @@ bool WriteValues(const std::filesystem::path& file, const Values& values) {
 class FileSettingsKey : public SettingsKey {
 public:
     FileSettingsKey(std::filesystem::path file, bool writable)
-        : file_(std::move(file)), writable_(writable), values_(ReadValues(file_)) {}
+        : file_(std::move(file)), writable_(writable), values_(ReadValues(file_).value_or(Values{})) {}
 
     std::optional<std::string> ReadString(const std::string& name) const override {
         auto it = values_.find(name);
@@ -71,7 +93,9 @@ public:
     bool WriteString(const std::string& name, const std::string& value) override {
         if (!writable_ || name.empty() || name.find_first_of("=\r\n[") != std::string::npos) return false;
         // Re-read first, so values written by another instance since this key was opened survive.
-        Values current = ReadValues(file_);
+        std::optional<Values> read = ReadValues(file_);
+        if (!read) return false;  // rewriting a file we cannot read would lose its other values
+        Values current = std::move(*read);
         current[name] = value;
         if (!WriteValues(file_, current)) return false;
         values_ = std::move(current);

@@ -20,12 +20,12 @@ struct GroupState {
 };
 
 // Destinations whose text is never document text.
-constexpr std::array<std::string_view, 37> kSkippedDestinations = {
+constexpr std::array<std::string_view, 38> kSkippedDestinations = {
     "stylesheet", "info", "pict", "object", "header", "headerl", "headerr", "headerf", "footer",
     "footerl", "footerr", "footerf", "footnote", "annotation", "themedata", "colorschememapping",
     "latentstyles", "datastore", "listtable", "listoverridetable", "rsidtbl", "generator",
     "xmlnstbl", "mmathPr", "filetbl", "revtbl", "pgdsctbl", "fldinst", "bkmkstart", "bkmkend",
-    "xe", "tc", "txe", "private", "userprops", "docvar", "listtext",
+    "xe", "tc", "txe", "private", "userprops", "docvar", "listtext", "pntext",
 };
 
 int HexValue(char c) {
@@ -108,6 +108,7 @@ private:
                 starred_ = false;
                 break;
             case '}':
+                starred_ = false;
                 if (stack_.empty()) {
                     finished_ = true;
                     break;
@@ -202,6 +203,11 @@ private:
             --skipPending_;
             return;
         }
+        if (starred && word != "fonttbl" && word != "colortbl") {
+            // A \* destination the reader does not know is skipped whole, wherever it stands.
+            state_.destination = Destination::Skip;
+            return;
+        }
         if (word == "fonttbl") {
             state_.destination = Destination::FontTable;
         } else if (word == "colortbl") {
@@ -224,16 +230,7 @@ private:
             if (word == "red" || word == "green" || word == "blue") pendingHasColour_ = true;
         } else if (state_.destination == Destination::Text) {
             TextWord(word, hasNumber, number);
-        } else if (starred) {
-            state_.destination = Destination::Skip;
         }
-        if (starred && state_.destination == Destination::Text && !IsKnownTextWord(word))
-            state_.destination = Destination::Skip;  // an unknown \* destination is skipped whole
-    }
-
-    static bool IsKnownTextWord(std::string_view word) {
-        return word == "par" || word == "line" || word == "tab" || word == "cf" || word == "u" || word == "uc" ||
-               word == "plain" || word == "pard" || word == "deff" || word == "fldrslt";
     }
 
     void TextWord(std::string_view word, bool hasNumber, int number) {
@@ -270,6 +267,7 @@ private:
     }
 
     void Character(unsigned char c) {
+        starred_ = false;
         if (skipPending_ > 0) {
             --skipPending_;
             return;

@@ -1,6 +1,6 @@
 #include "app/RtfWriter.h"
 
-#include <algorithm>
+#include <unordered_map>
 
 namespace tarnwick {
 namespace {
@@ -29,8 +29,9 @@ std::string WriteRtf(std::string_view text, const std::vector<Colour>& colours, 
                      int fontSize) {
     // Colour table: entry 0 is the window-text colour, then every other colour in order of appearance.
     std::vector<Colour> table;
+    std::unordered_map<Colour, std::size_t> indexOf;
     for (Colour c : colours)
-        if (c != kWindowTextColour && std::find(table.begin(), table.end(), c) == table.end()) table.push_back(c);
+        if (c != kWindowTextColour && indexOf.emplace(c, table.size() + 1).second) table.push_back(c);
 
     std::string out;
     out.reserve(text.size() + text.size() / 8 + 256);
@@ -56,10 +57,7 @@ std::string WriteRtf(std::string_view text, const std::vector<Colour>& colours, 
         }
         Colour colour = i < colours.size() ? colours[i] : kWindowTextColour;
         if (colour != current) {
-            std::size_t index = colour == kWindowTextColour
-                                    ? 0
-                                    : static_cast<std::size_t>(std::find(table.begin(), table.end(), colour) -
-                                                               table.begin()) + 1;
+            std::size_t index = colour == kWindowTextColour ? 0 : indexOf[colour];
             out += "\\cf" + std::to_string(index) + " ";
             current = colour;
         }

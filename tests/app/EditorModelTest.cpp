@@ -63,6 +63,14 @@ TEST(EditorModel, PlainLoadTakesEveryKindOfBreakAndKeepsEveryByte) {
     EXPECT_TRUE(m.Check());
 }
 
+TEST(EditorModel, CrLfFileComesBackByteForByte) {
+    EditorModel m;
+    std::string file = "Option Explicit\r\n\r\nDim s\t' caf\xE9\r\ns = \"a\0b\"\r\n";
+    file.insert(file.find("a") + 1, 1, '\0');
+    m.LoadFromBytes(file);
+    EXPECT_EQ(m.Text(), file);
+}
+
 TEST(EditorModel, LinesAreReturnedWhole) {
     EditorModel m;
     std::string longLine(10000, 'x');
@@ -207,36 +215,50 @@ TEST(EditorModel, ViewStateScrollsByLinesAndBringsTheCaretIntoView) {
     EXPECT_GT(m.FirstVisibleLine() + 33, 79);
 }
 
-// A random run of edits and undos against a plain string reference.
+// A random run of edits, colourings, undos and redos against a plain string
+// reference; undo and redo must also bring back every colour.
 TEST(EditorModel, RandomEditsAgreeWithAStringReference) {
     std::mt19937 random(20261208);
     EditorModel m;
-    std::string reference;
-    std::vector<std::string> history{reference};
+    struct Snapshot {
+        std::string text;
+        std::vector<Colour> colours;
+    };
+    std::vector<Snapshot> history{{"", {}}};
+    std::vector<Snapshot> future;
     const std::string pieces[] = {"a", "b\r\n", "\r\n", "xyz", "", "\t", "\xE9"};
     for (int step = 0; step < 5000; ++step) {
-        int action = static_cast<int>(random() % 10);
-        if (action < 7) {
-            int start = static_cast<int>(random() % (reference.size() + 1));
-            int length = static_cast<int>(random() % 4);
-            m.SetSelStart(start);
-            m.SetSelLength(length);
-            start = m.SelStart();
-            length = m.SelLength();
-            const std::string& piece = pieces[random() % std::size(pieces)];
-            if (length == 0 && piece.empty()) continue;
-            m.SetSelText(piece);
-            reference.replace(start, length, piece);
-            history.push_back(reference);
-        } else if (action < 9 && history.size() > 1) {
+        int action = static_cast<int>(random() % 12);
+        int length = m.Length();
+        if (action < 8) {
+            m.SetSelStart(static_cast<int>(random() % (length + 1)));
+            m.SetSelLength(static_cast<int>(random() % 4));
+            std::string before = m.Text();
+            if (action < 2) {
+                m.SetSelColour(static_cast<Colour>(random() % 3));
+            } else {
+                const std::string& piece = pieces[random() % std::size(pieces)];
+                int start = m.SelStart();
+                int removed = m.SelLength();
+                m.SetSelText(piece);
+                before.replace(start, removed, piece);
+                ASSERT_EQ(m.Text(), before) << "step " << step;
+            }
+            if (m.Text() != history.back().text || m.Colours() != history.back().colours) {
+                history.push_back({m.Text(), m.Colours()});
+                future.clear();
+            }
+        } else if (action < 10 && history.size() > 1) {
             m.Undo();
+            future.push_back(history.back());
             history.pop_back();
-            reference = history.back();
-        } else {
-            ASSERT_EQ(m.LineCount() + (reference.ends_with("\r\n") || reference.empty() ? 1 : 0),
-                      static_cast<int>(std::count(reference.begin(), reference.end(), '\n')) + 1);
+        } else if (!future.empty()) {
+            m.Redo();
+            history.push_back(future.back());
+            future.pop_back();
         }
-        ASSERT_EQ(m.Text(), reference) << "step " << step;
+        ASSERT_EQ(m.Text(), history.back().text) << "step " << step;
+        ASSERT_EQ(m.Colours(), history.back().colours) << "step " << step;
         ASSERT_TRUE(m.Check()) << "step " << step;
     }
 }

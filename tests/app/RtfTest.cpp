@@ -96,6 +96,21 @@ TEST(Rtf, FontNameIsFoundWhenColourWordsStandInsideIt) {
     EXPECT_EQ(doc.text, "x");
 }
 
+TEST(Rtf, StarredGroupsInTheFontTableAreNotPartOfTheName) {
+    RtfDocument doc = ReadRtf(
+        "{\\rtf1{\\fonttbl{\\f0\\froman\\fprq2{\\*\\panose 02020603050405020304}Times New Roman{\\*\\falt Times};}}"
+        "{\\*\\x y}\\b bold\\b0\\par }");
+    EXPECT_EQ(doc.fontName, "Times New Roman");
+    EXPECT_EQ(doc.text, "bold");
+}
+
+TEST(Rtf, UnicodeFallbackAndOutOfRangeColours) {
+    RtfDocument doc = ReadRtf("{\\rtf1{\\colortbl;\\red9\\green9\\blue9;}\\uc2\\u233\\'65\\'65x\\cf7 y\\cf1 z}");
+    EXPECT_EQ(doc.text, "\xE9xyz");
+    EXPECT_EQ(doc.colours[2], kWindowTextColour);  // \cf7 has no table entry
+    EXPECT_EQ(doc.colours[3], RgbColour(9, 9, 9));
+}
+
 TEST(Rtf, ColourWordNumbersEndAtTheFirstNonDigit) {
     RtfDocument doc = ReadRtf("{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}\\pard \\cf1Dim\\cf0  x\\par }");
     EXPECT_EQ(doc.text, "Dim x");

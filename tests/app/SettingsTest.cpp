@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -51,7 +52,9 @@ TEST_F(SettingsFile, WritersCreateTheKeyAndValuesSurviveAsWritten) {
     auto key = store.OpenReadOnly();
     for (const auto& [name, value] : values) EXPECT_EQ(key->ReadString(name), value) << name;
     // Rewritten whole: no temporary file is left behind.
-    EXPECT_FALSE(fs::exists(store.Path().string() + ".tmp"));
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(store.Path().parent_path())) ++files;
+    EXPECT_EQ(files, 1);
 }
 
 TEST_F(SettingsFile, EachOpenSeesTheLatestValues) {
@@ -75,6 +78,25 @@ TEST_F(SettingsFile, AFailedWriteIsReportedWithTheValueName) {
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "Failed to set data for 'ccComments'");
     }
+}
+
+TEST_F(SettingsFile, AReadOnlyFileIsNotReplaced) {
+    FileSettingsStore store(dir / "Tarnwick.conf");
+    ASSERT_TRUE(store.OpenForWriting()->WriteString("Left", "1"));
+    fs::permissions(store.Path(), fs::perms::owner_read);
+    EXPECT_FALSE(store.OpenForWriting()->WriteString("Left", "2"));
+    EXPECT_EQ(store.OpenReadOnly()->ReadString("Left"), "1");
+}
+
+TEST_F(SettingsFile, DefaultPathFollowsXdgConfigHome) {
+    const char* old = std::getenv("XDG_CONFIG_HOME");
+    std::string saved = old ? old : "";
+    setenv("XDG_CONFIG_HOME", "/some/where", 1);
+    EXPECT_EQ(FileSettingsStore::DefaultPath(), fs::path("/some/where/Tarnwick/Tarnwick.conf"));
+    unsetenv("XDG_CONFIG_HOME");
+    if (const char* home = std::getenv("HOME"))
+        EXPECT_EQ(FileSettingsStore::DefaultPath(), fs::path(home) / ".config" / "Tarnwick" / "Tarnwick.conf");
+    if (old) setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
 }
 
 TEST_F(SettingsFile, ForeignLinesAndSectionsAreIgnored) {
