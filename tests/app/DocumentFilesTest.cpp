@@ -89,6 +89,15 @@ TEST_F(DocumentFilesTest, OpenOperationLoadsTitlesColoursAndRecordsTheFile) {
     EXPECT_FALSE(files.Changed());
 }
 
+TEST_F(DocumentFilesTest, AFileOfRichTextLoadsAsItsTextNotItsMarkup) {
+    Load("coloured.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Courier New;}}{\\colortbl;\\red0\\green0\\blue128;}"
+                         "\\f0 \\cf1 MsgBox\\cf0  1\\par x}");
+    EXPECT_EQ(unit.MainText.Text(), "MsgBox 1\r\nx");
+    EXPECT_EQ(unit.MainText.ColourAt(0), Colour(0x00800000));
+    EXPECT_EQ(files.Title(), "Tarnwick - coloured.rtf");
+    EXPECT_FALSE(files.Changed());
+}
+
 TEST_F(DocumentFilesTest, SavedTextIsTakenAfterColouring) {
     files.SetColourer([](MainUnit& u) { u.MainText.SetText("tidied"); });
     Load("a.vbs", "untidy");
