@@ -37,15 +37,26 @@ fs::path SaveTarget(const std::string& path) {
     return target;
 }
 
+// The start of a file name, short enough that a temporary name built on it
+// stays within the system's limit however long the name is; a character of
+// several bytes is never cut.
+std::string NameStem(const std::string& name) {
+    constexpr std::size_t kMaxStem = 100;
+    if (name.size() <= kMaxStem) return name;
+    std::size_t cut = kMaxStem;
+    while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
+    return name.substr(0, cut);
+}
+
 // Creates a new, empty file beside target that no other file uses.
 FilePtr CreateTemporaryBeside(const fs::path& target, fs::path& tempPath, int& error) {
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const std::string stem = NameStem(target.filename().string());
     std::random_device seed;
     std::mt19937 random(seed());
     error = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = dir / ("." + target.filename().string() + ".tarnwick-" +
-                          std::to_string(random() % 1000000) + ".tmp");
+        tempPath = dir / ("." + stem + ".tarnwick-" + std::to_string(random() % 1000000) + ".tmp");
         errno = 0;
         // "x": fail instead of reusing a file that already exists.
         if (std::FILE* f = std::fopen(tempPath.c_str(), "wbx")) return FilePtr(f);

@@ -336,6 +336,18 @@ TEST_F(DocumentFilesTest, SaveKeepsPermissionsAndSymbolicLinks) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 2);
 }
 
+TEST_F(DocumentFilesTest, AFileWithTheLongestNameTheSystemAllowsIsSaved) {
+    // The temporary file beside it must not need a longer name.
+    std::string name = std::string(240, 'n') + "\xC3\xA9.vbs";  // a two-byte character where a cut could fall
+    name.insert(99, "\xC3\xA9");
+    const std::string path = dir.Write(name, "old");
+    files.OpenOperation(name, path);
+    Type(" new");
+    ASSERT_TRUE(files.Save());
+    EXPECT_EQ(TempDir::Read(path), "old new");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+}
+
 TEST_F(DocumentFilesTest, AFileThatMayNotBeWrittenIsNotReplaced) {
     const std::string path = dir.Write("locked.vbs", "original");
     fs::permissions(path, fs::perms::owner_read);
