@@ -58,13 +58,32 @@ TEST(EditorTracker, KeyTableWithTheListOpen) {
     EXPECT_FALSE(f.tracker.Tip().Visible);
 }
 
-TEST(EditorTracker, ListKeysReachTheListUnconsumed) {
-    for (int key : {Key::Enter, Key::Space, Key::Backspace, Key::Nine, Key::Quote}) {
+TEST(EditorTracker, ListKeysAcceptAndThenTypeTheirCharacter) {
+    struct Row {
+        const char* key;
+        const char* text;
+        bool open;
+    } rows[] = {
+        {"\n", "fso.GetFile\r\n", false},
+        {" ", "fso.GetFile ", false},
+        {"(", "fso.GetFile(", false},
+        {"9", "fso.GetFile9", false},
+        {"'", "fso.GetFile'", false},
+        {"\"", "fso.GetFile\"", false},
+        {"\b", "fso.g", true},  // not right after the dot: only the letter goes
+    };
+    for (const Row& row : rows) {
         TrackerFixture f("fso.");
         f.OpenList();
-        EXPECT_FALSE(f.tracker.MainTextKeyDown(key, kShift)) << key;
-        EXPECT_FALSE(f.tracker.Lst().IsOpen()) << key;  // accepted, or Backspace right after the dot
+        f.Type(std::string("ge") + row.key);
+        EXPECT_EQ(f.Editor().Text(), row.text) << row.text;
+        EXPECT_EQ(f.tracker.Lst().IsOpen(), row.open) << row.text;
     }
+    TrackerFixture f("fso.");
+    f.OpenList();
+    f.Type("\b");  // right after the dot: the list closes and the dot goes
+    EXPECT_EQ(f.Editor().Text(), "fso");
+    EXPECT_FALSE(f.tracker.Lst().IsOpen());
 }
 
 TEST(EditorTracker, KeyTableWithTheListClosed) {
@@ -164,6 +183,20 @@ TEST(EditorTracker, LeavingALineRecoloursItAndKeepsTheView) {
     EXPECT_FALSE(f.tracker.Lst().IsOpen());
     EXPECT_EQ(f.t.unit.PrevLine, 12);
     EXPECT_EQ(f.tracker.StatusText(), "Line 12 of 101, Col 1");
+}
+
+TEST(EditorTracker, AfterASelectionTheLastProcessedLineIsRecoloured) {
+    TrackerFixture f("x=1\r\ny=2\r\nz=3");
+    EditorModel& editor = f.Editor();
+    editor.SetSelStart(1);  // processed: line 1
+    ASSERT_EQ(f.t.unit.PrevLine, 1);
+    editor.SetSelection(1, editor.LineIndex(1) + 1);  // a drag down to line 2
+    EXPECT_EQ(f.t.unit.CurLine, 1);
+    EXPECT_EQ(f.t.unit.PrevLine, 1);
+    editor.SetSelStart(editor.LineIndex(2));  // a click on line 3
+    EXPECT_EQ(editor.Line(0), "x = 1") << "the line of the last processed change is recoloured";
+    EXPECT_EQ(editor.Line(1), "y=2");
+    EXPECT_EQ(f.t.unit.PrevLine, 3);
 }
 
 TEST(EditorTracker, BusyChangesAreIgnored) {
