@@ -94,9 +94,11 @@ private:
 };
 
 // Every use of a name that a Dim declares takes the declaration's spelling. The
-// names come from the whole document up to the end of the line.
+// names come from the whole document up to the end of the line, the line itself
+// as the keyword step has respelled it.
 void RespellDeclaredNames(LineWork& line, const std::string& document, int lineStart) {
-    const DeclaredNameList names = DeclaredNames(document, lineStart + line.Length());
+    const DeclaredNameList names =
+        DeclaredNames(document, lineStart + line.Length(), static_cast<std::size_t>(lineStart), line.text);
     const LineWords words(line.text);
     for (std::size_t n = 0; n < names.size(); ++n) {
         const std::string_view name = names[n];

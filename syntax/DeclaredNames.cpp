@@ -7,6 +7,7 @@ namespace {
 
 bool IsSpaceOrControl(char c) { return static_cast<unsigned char>(c) <= 32; }
 bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsNameCharacter(char c) { return IsAsciiLetter(c) || (c >= '0' && c <= '9') || c == '_'; }
 char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }
 
 }  // namespace
@@ -31,8 +32,8 @@ std::vector<std::string> DeclaredNameList::ToVector() const {
     return out;
 }
 
-// Each item of the list: blanks, the name (up to a blank or its bounds), and
-// anything else up to the next comma outside the bounds.
+// Each item of the list: blanks, the name, and anything else up to the next
+// comma outside the bounds.
 void AppendDeclaredNames(std::string_view afterDim, DeclaredNameList& names) {
     std::size_t i = 0;
     const std::size_t n = afterDim.size();
@@ -40,9 +41,7 @@ void AppendDeclaredNames(std::string_view afterDim, DeclaredNameList& names) {
     while (i < n) {
         while (i < n && IsSpaceOrControl(afterDim[i]) && afterDim[i] != '\r' && afterDim[i] != '\n') ++i;
         std::size_t begin = i;
-        while (i < n && !IsSpaceOrControl(afterDim[i]) && afterDim[i] != '(' && afterDim[i] != ',' &&
-               !endsStatement(afterDim[i]))
-            ++i;
+        while (i < n && IsNameCharacter(afterDim[i])) ++i;
         if (i > begin && IsAsciiLetter(afterDim[begin])) names.Add(afterDim.substr(begin, i - begin));
         int depth = 0;  // inside array bounds, whose commas separate subscripts, not names
         for (; i < n; ++i) {
@@ -63,10 +62,18 @@ void AppendDeclaredNames(std::string_view afterDim, DeclaredNameList& names) {
 }
 
 DeclaredNameList DeclaredNames(std::string_view text, int count) {
+    return DeclaredNames(text, count, std::string_view::npos, {});
+}
+
+DeclaredNameList DeclaredNames(std::string_view text, int count, std::size_t lineStart, std::string_view line) {
     DeclaredNameList names;
     int found = InStr(text, "Dim", 0, count, WholeWord, true, true);
     while (found != -1) {
-        AppendDeclaredNames(text.substr(static_cast<std::size_t>(found) + 3), names);
+        const std::size_t after = static_cast<std::size_t>(found) + 3;
+        if (after >= lineStart && after <= lineStart + line.size())
+            AppendDeclaredNames(line.substr(after - lineStart), names);  // the line runs to its break
+        else
+            AppendDeclaredNames(text.substr(after), names);
         found = InStr(text, "Dim", found + 3, count, WholeWord, true, true);
     }
     return names;

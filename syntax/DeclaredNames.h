@@ -34,13 +34,16 @@ private:
 // Appends the names a Dim statement declares, given the text that follows the
 // word Dim up to the end of its line: the identifiers of the comma-separated
 // list, each without its array bounds. A comment or a ":" ends the statement;
-// a name begins with a letter and ends at a blank or at its bounds.
+// a name is a letter followed by letters, digits and underscores.
 void AppendDeclaredNames(std::string_view afterDim, DeclaredNameList& names);
 
 // The names declared by the Dims of a document text, in document order. The
 // first search window reaches from the start to index `count` (Count + 1
 // characters); each repeated search keeps that Count from its new start, so it
 // may find Dims further on. Dims inside strings or comments do not count.
+// The names of a Dim inside [lineStart, lineStart + line.size()) are read from
+// `line` instead: the same line with only the case of its letters changed.
 DeclaredNameList DeclaredNames(std::string_view text, int count);
+DeclaredNameList DeclaredNames(std::string_view text, int count, std::size_t lineStart, std::string_view line);
 
 }  // namespace tarnwick

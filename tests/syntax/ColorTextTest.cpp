@@ -97,6 +97,8 @@ TEST_F(ColorTextTest, DeclaredVariables) {
         {"Dim in a string declares nothing", {"s = \"Dim Foo\"", "foo = 1"}, 2, "{0}foo = 1"},
         {"declared name in a string stays", {"Dim Total", "s = \"total\""}, 2, "{0}s = \"total\""},
         {"the line itself declares", {"dim Foo, foo2 : FOO = 1"}, 1, "{S}Dim{0} Foo, foo2 : Foo = 1"},
+        {"a keyword declared on the line keeps the table's spelling", {"dim len : LEN = 1"}, 1,
+         "{S}Dim{0} {F}Len{0} : {F}Len{0} = 1"},
     };
     for (const auto& c : cases) {
         std::string text;

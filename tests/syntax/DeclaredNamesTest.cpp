@@ -18,6 +18,7 @@ TEST(DeclaredNamesTest, NamesOfOneDimStatement) {
         {"", {}},
         {" 1x, y", {"y"}},
         {" m(f(1), 2), n", {"m", "n"}},
+        {" my_var2, x=1, a.b", {"my_var2", "x", "a"}},
     };
     for (const auto& [text, expected] : cases) {
         DeclaredNameList names;

@@ -1,0 +1,175 @@
+// ColorText against the colouring done the slow way: every step through the
+// control as a user of its selection would do it (select, colour, write the
+// selected text), with the step-by-step scans. The two must leave the same
+// text, the same colour on every character, breaks included, and the same caret.
+
+#include "syntax/ColorText.h"
+
+#include "app/CaretPrimitives.h"
+#include "app/MainUnit.h"
+#include "syntax/DeclaredNames.h"
+#include "tests/syntax/ReferenceScans.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace tarnwick {
+namespace {
+
+void Select(EditorModel& m, int pos, int length) {
+    m.SetSelStart(pos);
+    m.SetSelLength(length);
+}
+
+int Size(const std::string& s) { return static_cast<int>(s.size()); }
+
+void ColorTextStepByStep(MainUnit& unit, int number) {
+    EditorModel& m = unit.MainText;
+    if (number < 1 || number - 1 > m.BreakCount()) return;
+    const int ls = FirstColumn(m, number);
+    if (CurLineLen(m, ls) == 0) return;
+    m.BeginUpdate();
+    unit.Busy = true;
+    const ColourSettings colours = unit.CurrentColours();
+    const int column = CurColumn(m);
+    const int ll = CurLineLen(m, ls);
+
+    // Spacing around "=".
+    std::string w = m.Line(number - 1);
+    int i = reference::InStr(w, "=", 0, Size(w), NoOptions, true, true);
+    while (i != -1) {
+        int a = i;
+        while (a > 0 && w[a - 1] == ' ') --a;
+        int b = i + 1;
+        while (b < Size(w) && w[b] == ' ') ++b;
+        w.erase(a, b - a);
+        bool comparison = (a > 0 && (w[a - 1] == '<' || w[a - 1] == '>')) ||
+                          (a < Size(w) && (w[a] == '<' || w[a] == '>'));
+        std::string sign = comparison ? "=" : " = ";
+        w.insert(a, sign);
+        i = reference::InStr(w, "=", a + Size(sign) + 1, ll, NoOptions, true, true);
+    }
+    if (w != m.Line(number - 1)) m.SetLine(number - 1, w);
+
+    Select(m, ls, Size(w));
+    m.SetSelColour(kBlack);
+
+    for (const TColorCoding& entry : unit.SyntaxTable) {
+        if (entry.TypeA != "Function" && entry.TypeA != "Statement") continue;
+        const int length = Size(entry.Name);
+        int g = reference::InStr(m.Line(number - 1), entry.Name, 0, Size(w), WholeWord, true, true);
+        while (g != -1) {
+            Select(m, ls + g, length);
+            m.SetSelColour(entry.TypeA == "Function" ? colours.functions : colours.statements);
+            m.SetSelText(entry.Name);
+            g = reference::InStr(m.Line(number - 1), entry.Name, g + std::max(length, 2), Size(w), WholeWord,
+                                 true, true);
+        }
+    }
+
+    const std::string t = m.Text();
+    DeclaredNameList names;
+    const int count = ls + Size(w);
+    for (int g = reference::InStr(t, "Dim", 0, count, WholeWord, true, true); g != -1;
+         g = reference::InStr(t, "Dim", g + 3, count, WholeWord, true, true)) {
+        const int n = CurLineNum(m, g);
+        std::string line = m.Line(n - 1).substr(static_cast<std::size_t>(g - FirstColumn(m, n)) + 3);
+        AppendDeclaredNames(line, names);
+    }
+    for (std::size_t n = 0; n < names.size(); ++n) {
+        const std::string name(names[n]);
+        int found = reference::InStr(m.Line(number - 1), name, 0, Size(w), WholeWord, true, true);
+        while (found != -1) {
+            Select(m, ls + found, Size(name));
+            m.SetSelText(name);
+            found = reference::InStr(m.Line(number - 1), name, found + Size(name) + 1, Size(w), WholeWord, true,
+                                     true);
+        }
+    }
+
+    const std::string line = m.Line(number - 1);
+    int c = reference::InStr(line, "'", 0, Size(line), NoOptions, true, false);
+    if (c != -1) {
+        Select(m, ls + c, Size(line) - c + 1);
+        m.SetSelColour(colours.comments);
+    }
+    int r = reference::InStr(line, "rem", 0, Size(line), WholeWord, true, false);
+    if (r != -1) {
+        Select(m, ls + r, Size(line) - r + 1);
+        m.SetSelColour(colours.comments);
+    }
+
+    int caretLineStart = FirstColumn(m, unit.CurLine);
+    if (caretLineStart < 0) caretLineStart = FirstColumn(m, m.BreakCount() + 1);
+    m.SetSelStart(caretLineStart + column - 1);
+    m.EndUpdate();
+    unit.Busy = false;
+}
+
+SyntaxEntries StepsTable() {
+    return {
+        {"Dim", "Statement", "", ""},     {"If", "Statement", "", ""},      {"Then", "Statement", "", ""},
+        {"Rem", "Statement", "", ""},     {"Len", "Function", "", ""},      {"MsgBox", "Function", "", ""},
+        {"x", "Function", "", ""},        {"End If", "Function", "", ""},   {"len", "Statement", "", ""},
+        {"Total", "Wscript", "", ""},     {"a=b", "Statement", "", ""},
+    };
+}
+
+std::string RandomDocument(std::mt19937& random) {
+    static const std::string pieces[] = {
+        "dim ", "Dim ", "DIM", "if", "then", "end if", "rem", "REM ", "len", "LEN", "msgbox", "x", "X", "total",
+        "Total", "a", "b", "a=b", " ", " ", "  ", "=", "<", ">", "\"", "'", ":", ",", "(", ")", "_", "1",
+        "remainder", "dim len", "dim Total, arr(2, 3)", "\r\n", "\r\n", "\xE9", "{"};
+    std::string text;
+    for (int n = static_cast<int>(random() % 30); n > 0; --n) text += pieces[random() % std::size(pieces)];
+    return text;
+}
+
+// Some colours already in the text, so that what a write or a selection keeps shows.
+void PaintAtRandom(EditorModel& m, std::mt19937& random) {
+    for (int k = 0; k < 3 && m.Length() > 0; ++k) {
+        const int from = static_cast<int>(random() % m.Length());
+        Select(m, from, static_cast<int>(random() % 6));
+        m.SetSelColour(0x00010203u * static_cast<Colour>(k + 1));
+    }
+}
+
+TEST(ColorTextStepsTest, SameResultAsTheSelectionSteps) {
+    const ColourSettings colours{0x000000FF, 0x00FF0000, 0x00008000};
+    std::mt19937 random(20261208);
+    for (int round = 0; round < 5000; ++round) {
+        const std::string text = RandomDocument(random);
+        MainUnit fast;
+        MainUnit slow;
+        for (MainUnit* unit : {&fast, &slow}) {
+            unit->SyntaxTable = StepsTable();
+            unit->Colours = const_cast<ColourSettings*>(&colours);
+            unit->MainText.SetText(text);
+        }
+        const int lines = fast.MainText.BreakCount() + 1;
+        const int number = 1 + static_cast<int>(random() % lines);
+        const int curLine = 1 + static_cast<int>(random() % (lines + 1));
+        const int caret = static_cast<int>(random() % (fast.MainText.Length() + 1));
+        std::mt19937 paint(round);
+        for (MainUnit* unit : {&fast, &slow}) {
+            std::mt19937 same = paint;
+            PaintAtRandom(unit->MainText, same);
+            unit->CurLine = curLine;
+            unit->MainText.SetSelStart(caret);
+        }
+        ColorText(fast, number);
+        ColorTextStepByStep(slow, number);
+        const std::string where = "line " + std::to_string(number) + " of \"" + text + "\"";
+        ASSERT_EQ(fast.MainText.Text(), slow.MainText.Text()) << where;
+        ASSERT_EQ(fast.MainText.Colours(), slow.MainText.Colours()) << where;
+        ASSERT_EQ(fast.MainText.SelStart(), slow.MainText.SelStart()) << where;
+        ASSERT_EQ(fast.MainText.SelLength(), slow.MainText.SelLength()) << where;
+        ASSERT_EQ(fast.MainText.TypingColour(), slow.MainText.TypingColour()) << where;
+        ASSERT_EQ(fast.Busy, slow.Busy) << where;
+    }
+}
+
+}  // namespace
+}  // namespace tarnwick
