@@ -127,6 +127,15 @@ void EditorWidget::ColoursChanged(int, int) { viewport()->update(); }
 void EditorWidget::SelectionChanged() {
     RestartBlink();
     viewport()->update();
+    if (followNow_) {
+        // The user's own edit or move: the view follows the caret before the
+        // window's handlers, notified after the editor, place the tip or the
+        // list beside it.
+        followNow_ = false;
+        model_.ScrollCaret();
+        EnsureCaretVisibleHorizontally();
+        return;
+    }
     // Sideways the view follows where the caret ends up once the program's
     // work is done, so a line recoloured on the way does not move it.
     if (caretFollowPending_) return;
@@ -243,6 +252,7 @@ void EditorWidget::keyPressEvent(QKeyEvent* event) {
     int key = VirtualKeyOf(*event);
     const KeyModifiers mods = ModifiersOf(*event);
     if (onKeyDown) onKeyDown(key, mods);
+    followNow_ = true;
     const bool vertical = key == vk::Up || key == vk::Down || key == vk::Prior || key == vk::Next;
     if (!vertical) goalX_ = -1;
     if (key != 0) NavigationKey(key, mods);
@@ -261,6 +271,7 @@ void EditorWidget::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void EditorWidget::inputMethodEvent(QInputMethodEvent* event) {
+    followNow_ = true;
     for (char32_t code : event->commitString().toUcs4()) {
         char c = AnsiOf(code);
         if (onKeyPress) onKeyPress(c);
@@ -404,6 +415,7 @@ void EditorWidget::SelectWordAt(int pos) {
 }
 
 void EditorWidget::AfterUserAction() {
+    followNow_ = false;
     model_.ScrollCaret();
     EnsureCaretVisibleHorizontally();
     RestartBlink();
@@ -427,6 +439,7 @@ void EditorWidget::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     if (event->button() != Qt::LeftButton) return;
     goalX_ = -1;
+    followNow_ = true;
     const int pos = PositionAt(event->position().toPoint());
     if (event->modifiers().testFlag(Qt::ShiftModifier)) model_.SetSelection(model_.Anchor(), pos);
     else model_.SetSelStart(pos);

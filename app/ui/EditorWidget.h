@@ -104,6 +104,7 @@ private:
     bool widthDirty_ = true;
     bool scrollBarsPending_ = false;
     bool caretFollowPending_ = false;
+    bool followNow_ = false;  // set while the user's own key or click is handled
     bool syncingScrollBars_ = false;
 };
 

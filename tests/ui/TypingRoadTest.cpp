@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -96,6 +97,7 @@ private slots:
     void roadOfTyping();
     void classNameInAStringOpensNoList();
     void parameterTipFollowsTheCalls();
+    void tipAndListStandAtTheCaretOfAScrolledView();
     void listKeys();
     void openedScriptIsColouredAndTidied();
 };
@@ -190,6 +192,33 @@ void TypingRoadTest::parameterTipFollowsTheCalls() {
     QCOMPARE(form.TxtTip->text(), leftTip);
     QTest::keyClick(w.editor, Qt::Key_Return);
     QVERIFY(!form.TxtTip->isVisible());  // Enter hides it
+}
+
+void TypingRoadTest::tipAndListStandAtTheCaretOfAScrolledView() {
+    TypingWindow w;
+    TForm1& form = w.Open();
+    QScrollBar* sideways = w.editor->horizontalScrollBar();
+    QTest::keyClicks(w.editor, "MsgBox");
+    // Each blank shows the tip; past the right edge the view scrolls first.
+    for (int i = 0; i < 150 && sideways->value() == 0; ++i) {
+        QTest::keyClick(w.editor, Qt::Key_Space);
+        QVERIFY(form.TxtTip->isVisible());
+        QCOMPARE(form.TxtTip->pos(), w.BesideCaret());
+    }
+    QVERIFY(sideways->value() > 0);
+    QTest::keyClick(w.editor, Qt::Key_Home);
+    QTest::keyClick(w.editor, Qt::Key_Right);
+    QTest::keyClick(w.editor, Qt::Key_End);  // a move after a blank evaluates the tip again
+    QVERIFY(form.TxtTip->isVisible());
+    QCOMPARE(form.TxtTip->pos(), w.BesideCaret());
+
+    QTest::keyClick(w.editor, Qt::Key_Return);
+    QTest::keyClicks(w.editor, QString(kFsoLine) + QString(100, ' '));
+    QTest::keyClick(w.editor, Qt::Key_Return);
+    QTest::keyClicks(w.editor, QString(90, ' ') + "fso.");
+    QVERIFY(sideways->value() > 0);
+    QVERIFY(form.Lst->isVisible());
+    QCOMPARE(form.Lst->pos(), w.BesideCaret());
 }
 
 void TypingRoadTest::listKeys() {
