@@ -150,7 +150,7 @@ TEST(ColorTextStepsTest, SameResultAsTheSelectionSteps) {
         }
         const int lines = fast.MainText.BreakCount() + 1;
         const int number = 1 + static_cast<int>(random() % lines);
-        const int curLine = 1 + static_cast<int>(random() % (lines + 1));
+        const int curLine = static_cast<int>(random() % (lines + 2));  // 0: the caret's own line
         const int caret = static_cast<int>(random() % (fast.MainText.Length() + 1));
         std::mt19937 paint(round);
         for (MainUnit* unit : {&fast, &slow}) {
