@@ -381,7 +381,9 @@ void TForm1::ShowList() {
         shownRows_ = list.Rows();
     }
     Lst->setCurrentRow(list.ItemIndex());
+    // No row is chosen only right after a filling: the list shows its top.
     if (list.ItemIndex() >= 0) Lst->scrollToItem(Lst->currentItem());
+    else Lst->scrollToTop();
     Lst->setGeometry(list.Position().x, list.Position().y, list.Width(), list.Height());
     Lst->show();
     Lst->raise();

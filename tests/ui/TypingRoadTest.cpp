@@ -252,6 +252,9 @@ void TypingRoadTest::listKeys() {
     QTest::keyClick(w.editor, Qt::Key_Backspace);
     QTest::keyClicks(w.editor, ".");
     QVERIFY(form.Lst->isVisible());
+    QCOMPARE(form.Lst->currentRow(), -1);  // opened afresh: nothing chosen, nothing highlighted
+    QVERIFY(form.Lst->selectedItems().isEmpty());
+    QCOMPARE(form.Lst->verticalScrollBar()->value(), 0);  // from its first row
     QTest::keyClick(w.editor, Qt::Key_Backspace);  // right after the dot
     QVERIFY(!form.Lst->isVisible());
     QCOMPARE(w.Text(), std::string(kFsoLine) + "\r\nfso");
@@ -264,6 +267,7 @@ void TypingRoadTest::listKeys() {
 
     const QList<QListWidgetItem*> found = form.Lst->findItems("GetFile", Qt::MatchExactly);
     QVERIFY(!found.isEmpty());
+    form.Lst->scrollToItem(found.first());  // as the user scrolls the list
     const QPoint row = form.Lst->visualItemRect(found.first()).center();
     // A double click as the platform delivers it: press, release, double click, release.
     QTest::mouseClick(form.Lst->viewport(), Qt::LeftButton, Qt::NoModifier, row);
@@ -276,6 +280,13 @@ void TypingRoadTest::listKeys() {
 
     QTest::keyClicks(w.editor, "(\"x\").");
     QVERIFY(!form.Lst->isVisible());  // a line without "=" assigns no name to type
+
+    QTest::keyClick(w.editor, Qt::Key_Return);
+    QTest::keyClicks(w.editor, "MsgBox fso.");
+    QVERIFY(form.TxtTip->isVisible() && form.Lst->isVisible());
+    QTest::keyClick(w.editor, Qt::Key_Escape);  // closes the list, leaves the tip
+    QVERIFY(form.TxtTip->isVisible() && !form.Lst->isVisible());
+    QCOMPARE(form.Unit().MainText.Line(2), std::string("MsgBox fso."));
 }
 
 void TypingRoadTest::openedScriptIsColouredAndTidied() {
