@@ -100,6 +100,7 @@ private slots:
     void tipAndListStandAtTheCaretOfAScrolledView();
     void listKeys();
     void openedScriptIsColouredAndTidied();
+    void recolouringALineKeepsTheView();
 };
 
 void TypingRoadTest::initTestCase() {
@@ -267,7 +268,10 @@ void TypingRoadTest::listKeys() {
 
     const QList<QListWidgetItem*> found = form.Lst->findItems("GetFile", Qt::MatchExactly);
     QVERIFY(!found.isEmpty());
-    form.Lst->scrollToItem(found.first());  // as the user scrolls the list
+    QScrollBar* bar = form.Lst->verticalScrollBar();
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() / 2, bar->height() - 4));
+    QVERIFY(w.editor->hasFocus());  // scrolling the list leaves the focus in the editor
+    form.Lst->scrollToItem(found.first());
     const QPoint row = form.Lst->visualItemRect(found.first()).center();
     // A double click as the platform delivers it: press, release, double click, release.
     QTest::mouseClick(form.Lst->viewport(), Qt::LeftButton, Qt::NoModifier, row);
@@ -315,6 +319,33 @@ void TypingRoadTest::openedScriptIsColouredAndTidied() {
     QTest::keyClick(w.editor, Qt::Key_Return);
     QCOMPARE(ColourRuns(model, 3), "[F]MsgBox[0] x");
     QVERIFY(form.Files().Changed());
+}
+
+void TypingRoadTest::recolouringALineKeepsTheView() {
+    TypingWindow w;
+    TForm1& form = w.Open();
+    for (int i = 0; i < 80; ++i) {
+        QTest::keyClicks(w.editor, "n=" + QString::number(i));
+        QTest::keyClick(w.editor, Qt::Key_Return);
+    }
+    EditorModel& model = form.Unit().MainText;
+    QCOMPARE(model.Line(79), std::string("n = 79"));
+    const int visible = w.editor->VisibleLineCount();
+    QVERIFY(model.FirstVisibleLine() > 80 - visible);  // the caret's line in view
+    QVERIFY(model.FirstVisibleLine() <= 80);
+
+    // The user scrolls up and clicks into a line in the middle of the view.
+    w.editor->verticalScrollBar()->setValue(20);
+    QCOMPARE(model.FirstVisibleLine(), 20);
+    const int lh = w.editor->Layout().LineHeight();
+    QTest::mouseClick(w.editor->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 5 * lh + lh / 2));
+    QCOMPARE(form.StatusPanel0->text(), QString("Line 26 of 81, Col 7"));
+    QTest::keyClicks(w.editor, "+1");
+    QTest::keyClick(w.editor, Qt::Key_Down);  // leaves the line: recoloured, the view stays
+    QCOMPARE(model.Line(25), std::string("n = 25+1"));
+    QCOMPARE(model.FirstVisibleLine(), 20);
+    QCOMPARE(w.editor->verticalScrollBar()->value(), 20);
+    QCOMPARE(form.StatusPanel0->text(), QString("Line 27 of 81, Col 7"));
 }
 
 QTEST_MAIN(TypingRoadTest)
