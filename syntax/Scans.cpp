@@ -90,8 +90,10 @@ std::size_t BoundOf(std::string_view s, int pos) {
     return std::min(static_cast<std::size_t>(pos), s.size());
 }
 
+// The start of the line that holds the bound: a bound between CR and LF belongs to the line before.
 std::size_t LineStartBefore(std::string_view s, std::size_t end) {
     std::size_t i = end;
+    if (i > 0 && i < s.size() && s[i - 1] == '\r' && s[i] == '\n') --i;
     while (i > 0 && !IsLineBreak(s[i - 1])) --i;
     return i;
 }

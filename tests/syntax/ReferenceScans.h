@@ -29,9 +29,11 @@ inline int RevFind(int from, const std::string& text, const std::string& word) {
     return -1;
 }
 
-// 1-based position of the first character of the line that holds the 0-based bound pos.
+// 1-based position of the first character of the line that holds the 0-based
+// bound pos; a bound between CR and LF belongs to the line before.
 inline int LineStartPosition(const std::string& s, int pos) {
     int bound = pos == -1 ? static_cast<int>(s.size()) : pos;
+    if (bound > 0 && bound < static_cast<int>(s.size()) && s[bound - 1] == '\r' && s[bound] == '\n') --bound;
     int last = 0;
     for (int i = 0; i < bound && i < static_cast<int>(s.size()); ++i)
         if (s[i] == '\r' || s[i] == '\n') last = i + 1;

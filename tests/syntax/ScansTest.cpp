@@ -114,6 +114,7 @@ TEST(ScansTest, IsStringAndIsCommentDecideFromTheLineStart) {
         {"position zero", "'x", 0, false, false},
         {"earlier line's comment ends at the break", "' a\r\nb = 1", 7, false, false},
         {"earlier line's quote ends at the break", "\"a\r\nb = 1", 6, false, false},
+        {"between CR and LF is the line before", "' \"a\r\nb", 5, true, true},
         {"start does not matter", "' a = 1", 4, false, true},
     };
     for (const auto& c : cases) {
