@@ -8,6 +8,7 @@
 #include "run/ui/vbsrun.h"
 
 #include <QApplication>
+#include <QFont>
 
 #include <string>
 #include <vector>
@@ -29,12 +30,20 @@ public:
     }
 };
 
+// Where the design's fonts are missing, close stand-ins of the same widths,
+// so the fixed-width list still shows whole member names.
+void SubstituteMissingFonts() {
+    QFont::insertSubstitutions("Tahoma", {"DejaVu Sans Condensed", "Liberation Sans Narrow", "Liberation Sans"});
+    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arial"});
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     TarnwickApplication app(argc, argv);
     QApplication::setApplicationName(tarnwick::kApplicationTitle);
     app.setProperty("helpFile", tarnwick::kHelpFileName);
+    SubstituteMissingFonts();
     const std::vector<std::string> arguments(argv, argv + argc);
 
     // The creation order is fixed: the options window opens the command-line
