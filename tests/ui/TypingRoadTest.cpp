@@ -180,6 +180,15 @@ void TypingRoadTest::parameterTipFollowsTheCalls() {
     form.LblTip->adjustSize();
     QCOMPARE(form.TxtTip->size(), QSize(form.LblTip->width() + 15, 19));
 
+    // After a "(" a click elsewhere in the line evaluates the tip there.
+    const int lh = w.editor->Layout().LineHeight();
+    const QPoint column3(1 + int(w.editor->Layout().XOfColumn("MsgBox Left(", 3)) + 1, lh / 2);
+    QTest::mouseClick(w.editor->viewport(), Qt::LeftButton, Qt::NoModifier, column3);
+    QCOMPARE(w.Caret(), 3);
+    QVERIFY(form.TxtTip->isVisible());
+    QCOMPARE(form.TxtTip->pos(), w.BesideCaret());
+    QTest::keyClick(w.editor, Qt::Key_End);
+
     QTest::keyClicks(w.editor, "s, 2)");
     QVERIFY(form.TxtTip->isVisible());
     QCOMPARE(form.TxtTip->text(), msgBoxTip);
