@@ -371,7 +371,7 @@ void TForm1::ShowList() {
     const QSignalBlocker block(Lst);
     // Rows are rebuilt only when they differ: a click on a row must leave
     // its item in place, or the double click that follows finds no row.
-    if (list.Rows() != shownRows_) {
+    if (!shownRows_ || list.Rows() != *shownRows_) {
         Lst->clear();
         for (const CompletionRow& row : list.Rows()) {
             auto* item = new QListWidgetItem(row.Icon == RowIcon::Function ? FunctionIcon : PropertyIcon,

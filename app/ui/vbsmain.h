@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -126,7 +127,7 @@ private:
     MainUnit unit_;
     DocumentFiles files_;
     std::unique_ptr<EditorTracker> tracker_;
-    std::vector<CompletionRow> shownRows_;  // the rows Lst holds
+    std::optional<std::vector<CompletionRow>> shownRows_;  // the rows Lst holds; none: the design's own
     QWidget* client_ = nullptr;
     EditorWidget* mainText_ = nullptr;
     QWidget* form2_ = nullptr;
