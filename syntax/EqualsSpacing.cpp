@@ -17,7 +17,7 @@ public:
     // Takes in the character at i (a delimiter) or the word [i, end).
     void Delimiter(char c) {
         if (c == '"') inString_ = !inString_;
-        if (c == '\'') commentByApostrophe_ = !inString_;
+        if (c == '\'') commentByApostrophe_ = commentByApostrophe_ || !inString_;
     }
     void Word(std::string_view word) {
         if (word.size() == 3 && Fold(word[0]) == 'r' && Fold(word[1]) == 'e' && Fold(word[2]) == 'm')
@@ -26,7 +26,7 @@ public:
 
 private:
     bool inString_ = false;
-    bool commentByApostrophe_ = false;  // the last apostrophe stands outside a string
+    bool commentByApostrophe_ = false;  // an apostrophe outside a string has been passed
     bool commentByRem_ = false;         // the last whole-word "rem" stands outside a string
 };
 

@@ -182,7 +182,7 @@ const TColorCoding* RtfLineColourer::Find(std::string_view word, std::uint32_t h
 // outside strings, so the whole line is written out in one walk.
 void RtfLineColourer::AppendByWord(std::string_view line, const std::string& scan, std::string& out) const {
     bool inString = false;
-    bool commentByApostrophe = false;  // the last apostrophe seen stands outside a string
+    bool commentByApostrophe = false;  // an apostrophe outside a string has been passed
     bool commentByRem = false;         // the last whole-word "rem" seen stands outside a string
     bool apostropheOpened = false;
     bool remOpened = false;
@@ -199,7 +199,7 @@ void RtfLineColourer::AppendByWord(std::string_view line, const std::string& sca
                     copied = i;
                     apostropheOpened = true;
                 }
-                commentByApostrophe = !inString;
+                commentByApostrophe = commentByApostrophe || !inString;
             }
             ++i;
             continue;

@@ -154,16 +154,21 @@ bool IsString(std::string_view s, int /*start*/, int pos) {
     return OddQuotes(s, LineStartBefore(s, end), end);
 }
 
-// Decided from the start of the line, like IsString: the last apostrophe and the
-// last whole-word "rem" before the position are examined, each unless it stands
-// inside a string.
+// Decided from the start of the line, like IsString: an apostrophe outside a
+// string opens a comment, whatever stands after it (a quote inside the comment
+// opens no string that could end it); otherwise the last whole-word "rem"
+// before the position is examined, unless it stands inside a string.
 bool IsComment(std::string_view s, int /*start*/, int pos) {
     std::size_t end = BoundOf(s, pos);
     std::size_t lineStart = LineStartBefore(s, end);
-    std::string_view before = s.substr(lineStart, end - lineStart);
 
-    std::size_t apostrophe = before.rfind('\'');
-    if (apostrophe != kNone && !OddQuotes(s, lineStart, lineStart + apostrophe)) return true;
+    bool inString = false;
+    for (std::size_t i = s.find_first_of("\"'", lineStart); i < end; i = s.find_first_of("\"'", i + 1)) {
+        if (s[i] == '"')
+            inString = !inString;
+        else if (!inString)
+            return true;
+    }
 
     for (std::size_t i = end; i > lineStart; --i) {
         std::size_t at = i - 1;

@@ -23,8 +23,8 @@ int InStr(std::string_view s, std::string_view sub, int start, int count, unsign
           bool skipStrings, bool skipComments);
 // Whether 0-based index pos lies inside a double-quoted string / a comment.
 // Only the characters before pos on its own line are looked at (pos -1: the end of the
-// text), whatever `start` is: an odd number of quotes means a string; the
-// last apostrophe, or else the last whole-word "rem", outside a string means a
+// text), whatever `start` is: an odd number of quotes means a string; any
+// apostrophe, or else the last whole-word "rem", outside a string means a
 // comment. A doubled quote inside a string leaves the position inside it.
 bool IsString(std::string_view s, int start, int pos);
 bool IsComment(std::string_view s, int start, int pos);

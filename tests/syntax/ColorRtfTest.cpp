@@ -59,6 +59,7 @@ TEST(ColorRtfTest, GoldenLines) {
         {"apostrophe and rem both open a comment", "\\par x ' it's rem",
          "\\par x \\cf3' it's \\cf3rem\\cf0 \\cf0 "},
         {"apostrophe in a string", "\\par s = \"it's\" ' c", "\\par s = \"it's\" \\cf3' c\\cf0 "},
+        {"a quote in a comment ends no comment", "\\par ' \"don't\" if x=1", "\\par \\cf3' \"don't\" if x=1\\cf0 "},
         {"end line", "\\par }", "\\par }"},
         {"empty text line", "\\par ", "\\par "},
         {"blank line", " ", " "},

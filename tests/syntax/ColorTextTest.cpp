@@ -69,6 +69,8 @@ TEST_F(ColorTextTest, SingleLines) {
         {"remainder is no comment", "remainder=5", "{0}remainder = 5"},
         {"comment from the apostrophe", "x = 1 ' note", "{0}x = 1 {C}' note"},
         {"apostrophe in a string", "s = \"it's\" ' c", "{0}s = \"it's\" {C}' c"},
+        {"a comment quoting an apostrophe stays as written", "' the \"don't\" rule: if x=1",
+         "{C}' the \"don't\" rule: if x=1"},
         {"keyword inside a longer word", "iffy = 1", "{0}iffy = 1"},
     };
     for (const auto& c : cases) {

@@ -47,6 +47,7 @@ TEST(EqualsSpacingTest, Lines) {
         {"x    =    y=1", "x = y = 1"},
         {"s = \"a=b=c\"", "s = \"a=b=c\""},
         {"x=1 ' a=b", "x = 1 ' a=b"},
+        {"' \"don't\" a=b", "' \"don't\" a=b"},
         {"rem a=b", "rem a=b"},
         {"remainder=1", "remainder = 1"},
         {"s=\"a\"\"=\"", "s = \"a\"\"=\""},

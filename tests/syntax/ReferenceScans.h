@@ -52,8 +52,8 @@ inline bool IsString(const std::string& s, int /*start*/, int pos) {
 
 inline bool IsComment(const std::string& s, int start, int pos) {
     int lineStart = LineStartPosition(s, pos);
-    int a = RevFind(pos, s, "'");
-    if (a != -1 && a >= lineStart && !IsString(s, start, a)) return true;
+    for (int a = RevFind(pos, s, "'"); a != -1 && a >= lineStart; a = a > 1 ? RevFind(a - 1, s, "'") : -1)
+        if (!IsString(s, start, a)) return true;
     for (int r = RevFind(pos, s, "rem"); r != -1 && r >= lineStart; r = r > 1 ? RevFind(r - 1, s, "rem") : -1) {
         bool before = r == lineStart || IsDelimiter(static_cast<unsigned char>(s[r - 2]));
         bool after = r + 2 == static_cast<int>(s.size()) || IsDelimiter(static_cast<unsigned char>(s[r + 2]));

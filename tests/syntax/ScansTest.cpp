@@ -105,6 +105,7 @@ TEST(ScansTest, IsStringAndIsCommentDecideFromTheLineStart) {
         {"after an apostrophe", "x = 1 ' note", 9, false, true},
         {"apostrophe at the first position counts", "' note", 2, false, true},
         {"apostrophe in a string", "x = \"it's\" + y", 12, false, false},
+        {"a quote inside a comment ends no comment", "' the \"don't\" x", 14, false, true},
         {"after whole-word rem", "rem note", 5, false, true},
         {"rem at the end of the text", "x : rem", 7, false, true},
         {"remainder is no rem", "remainder + y", 11, false, false},
