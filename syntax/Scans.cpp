@@ -163,10 +163,10 @@ bool IsComment(std::string_view s, int /*start*/, int pos) {
     std::size_t lineStart = LineStartBefore(s, end);
 
     bool inString = false;
-    for (std::size_t i = s.find_first_of("\"'", lineStart); i < end; i = s.find_first_of("\"'", i + 1)) {
-        if (s[i] == '"')
+    for (char c : s.substr(lineStart, end - lineStart)) {
+        if (c == '"')
             inString = !inString;
-        else if (!inString)
+        else if (c == '\'' && !inString)
             return true;
     }
 
