@@ -137,7 +137,7 @@ void PaintAtRandom(EditorModel& m, std::mt19937& random) {
 }
 
 TEST(ColorTextStepsTest, SameResultAsTheSelectionSteps) {
-    const ColourSettings colours{0x000000FF, 0x00FF0000, 0x00008000};
+    ColourSettings colours{0x000000FF, 0x00FF0000, 0x00008000};
     std::mt19937 random(20261208);
     for (int round = 0; round < 5000; ++round) {
         const std::string text = RandomDocument(random);
@@ -145,7 +145,7 @@ TEST(ColorTextStepsTest, SameResultAsTheSelectionSteps) {
         MainUnit slow;
         for (MainUnit* unit : {&fast, &slow}) {
             unit->SyntaxTable = StepsTable();
-            unit->Colours = const_cast<ColourSettings*>(&colours);
+            unit->Colours = &colours;
             unit->MainText.SetText(text);
         }
         const int lines = fast.MainText.BreakCount() + 1;
