@@ -47,6 +47,13 @@ std::string CharactersOf(const QKeyEvent& event) {
     // Alt with a key is a menu's business (a system character), never typing.
     const Qt::KeyboardModifiers mods = event.modifiers();
     if (mods.testFlag(Qt::AltModifier) && !mods.testFlag(Qt::ControlModifier)) return {};
+    // Ctrl with a letter gives its control character, as on Windows (Ctrl+X is 24), which
+    // is never typed; Ctrl with any other key gives none. Ctrl+Alt is AltGr and types.
+    if (mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier)) {
+        if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+            return std::string(1, static_cast<char>(event.key() - Qt::Key_A + 1));
+        return {};
+    }
     std::string out;
     for (char32_t code : event.text().toUcs4())
         if (code != 0x7F) out.push_back(AnsiOf(code));

@@ -109,7 +109,7 @@ void QtClipboard::SetText(const std::string& text) { QApplication::clipboard()->
 
 void QtPrinter::Print(const EditorModel& document, const std::string& title) {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(FromAnsi(title));
+    printer.setDocName(FromPath(title));
     QPainter painter;
     if (!painter.begin(&printer)) throw Error("No printer is available");
     QFont font(QString::fromStdString(document.FontName()));

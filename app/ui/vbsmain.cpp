@@ -3,9 +3,14 @@
 #include "app/Error.h"
 #include "app/ui/EditorWidget.h"
 #include "app/ui/Glyphs.h"
+#ifdef _WIN32
+#include "app/ui/RegistrySettingsStore.h"
+#endif
 #include "completion/ui/LstDrawItem.h"
 #include "syntax/DocumentColouring.h"
 #include "syntax/SyntaxTable.h"
+
+#include <algorithm>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -37,12 +42,20 @@ QFont DesignFont(const char* family, int points) {
 // An 8-pixel gap between groups of tool buttons.
 void AddGap(QToolBar* bar) { bar->addSeparator(); }
 
+// The registry key on Windows, a settings file elsewhere.
+std::unique_ptr<SettingsStore> DefaultSettingsStore() {
+#ifdef _WIN32
+    return std::make_unique<RegistrySettingsStore>();
+#else
+    return std::make_unique<FileSettingsStore>(FileSettingsStore::DefaultPath());
+#endif
+}
+
 }  // namespace
 
 TForm1::TForm1(std::unique_ptr<SettingsStore> settings, QWidget* parent)
     : QMainWindow(parent),
-      settings_(settings ? std::move(settings)
-                         : std::make_unique<FileSettingsStore>(FileSettingsStore::DefaultPath())),
+      settings_(settings ? std::move(settings) : DefaultSettingsStore()),
       files_(unit_, [this](const std::string& title) { setWindowTitle(FromPath(title)); },
              [](MainUnit& unit) { ColourWholeDocument(unit); }) {
     unit_.Boxes = &boxes_;
@@ -67,6 +80,7 @@ TForm1::TForm1(std::unique_ptr<SettingsStore> settings, QWidget* parent)
     BuildStatusBar();
     BuildHiddenControls();
     WireTracker();
+    WireEditingCommands();
 
     // Design geometry: it stands wherever a stored value is missing.
     move(kDesignLeft, kDesignTop);
@@ -500,7 +514,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
 // ---- Dropped files ------------------------------------------------------------
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+    const auto urls = event->mimeData()->urls();
+    if (std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); }))
+        event->acceptProposedAction();
 }
 
 void TForm1::dropEvent(QDropEvent* event) {

@@ -107,6 +107,7 @@ private:
     void BuildStatusBar();
     void BuildHiddenControls();
     void WireTracker();
+    void WireEditingCommands();
     void FormCreate();
     void FormResize();
     void LayOutClient();

@@ -1,0 +1,56 @@
+// The main window's editing commands: clipboard, undo, select all, print, the
+// go-to-line box, comment and indent. Their logic lives in the core.
+
+#include "app/ui/vbsmain.h"
+
+#include "app/ui/EditorWidget.h"
+#include "app/ui/QtPorts.h"
+#include "commands/ClipboardCommands.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace tarnwick {
+namespace {
+
+// TxtGoto: a click selects its text; typed characters other than digits,
+// backspace and Enter never reach it.
+class GotoBoxFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = static_cast<QLineEdit*>(watched);
+        if (event->type() == QEvent::MouseButtonPress) {
+            QTimer::singleShot(0, box, [box] { box->selectAll(); });  // after the click has placed the cursor
+        } else if (event->type() == QEvent::KeyPress) {
+            const QString text = static_cast<QKeyEvent*>(event)->text();
+            if (!text.isEmpty() && text.at(0).unicode() < 128 &&
+                FilterGotoCharacter(static_cast<char>(text.at(0).unicode())) == 0)
+                return true;
+            if (!text.isEmpty() && text.at(0).unicode() >= 128) return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+void TForm1::WireEditingCommands() {
+    commands.Copy = [this] { mCopyClick(unit_); };
+    commands.Cut = [this] { mCutClick(unit_); };
+    commands.Paste = [this] { mPasteClick(unit_); };
+    commands.Undo = [this] { mUndoClick(unit_); };
+    commands.SelectAll = [this] { mSelectAllClick(unit_); };
+    commands.Print = [this] { mPrintClick(unit_); };
+    commands.GotoLine = [this] {
+        mainText_->setFocus();
+        GoToLine(unit_, ToAnsi(TxtGoto->text()));
+    };
+    TxtGoto->installEventFilter(new GotoBoxFilter(TxtGoto));
+}
+
+}  // namespace tarnwick
