@@ -87,8 +87,8 @@ TEST_F(CommentCommands, Uncomment) {
             {"the uncommented code is tidied, the caret short of its end", "'x=1", 4, 0, "x = 1", 3, 0},
             {"only the commented line of a selection changes", "1\r\n2\r\n3\r\n4\r\na\r\n'b\r\nc\r\n8", 12, 8,
              "1\r\n2\r\n3\r\n4\r\na\r\nb\r\nc\r\n8", 12, 7},
-            // Both lines lose their mark though the selection held none: it shrinks to nothing, never turns round.
-            {"selection cannot shrink below nothing", "'a\r\n'b", 2, 2, "a\r\nb", 1, 0},
+            // Both lines lose their mark though the selection holds only the break between them.
+            {"selection of a break alone shrinks to nothing", "'a\r\n'b", 2, 2, "a\r\nb", 1, 0},
         });
 }
 
@@ -103,15 +103,6 @@ TEST_F(CommentCommands, CommentedLinesShowTheCommentColourAtOnce) {
     EXPECT_EQ(unit.MainText.ColourAt(0), colours.statements);
     EXPECT_EQ(unit.MainText.ColourAt(7), colours.functions);
     EXPECT_EQ(unit.MainText.ColourAt(4), kBlack);
-}
-
-TEST_F(CommentCommands, CommentTwiceThenUncommentOnceLeavesOneMark) {
-    Place("x = 1", 0, 0);
-    mCommentClick(unit);
-    mCommentClick(unit);
-    EXPECT_EQ(unit.MainText.Text(), "''x = 1");
-    mUncommentClick(unit);
-    EXPECT_EQ(unit.MainText.Text(), "'x = 1");
 }
 
 // With Busy clear after the first coloured line, the caret tracker recolours
