@@ -6,6 +6,8 @@
 #include "app/ui/EditorWidget.h"
 #include "app/ui/QtPorts.h"
 #include "commands/ClipboardCommands.h"
+#include "commands/CommentCommands.h"
+#include "commands/IndentCommands.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -46,6 +48,10 @@ void TForm1::WireEditingCommands() {
     commands.Undo = [this] { mUndoClick(unit_); };
     commands.SelectAll = [this] { mSelectAllClick(unit_); };
     commands.Print = [this] { mPrintClick(unit_); };
+    commands.Comment = [this] { mCommentClick(unit_); };
+    commands.Uncomment = [this] { mUncommentClick(unit_); };
+    commands.Indent = [this] { mIndentClick(unit_); };
+    commands.Outdent = [this] { mOutdentClick(unit_); };
     commands.GotoLine = [this] {
         mainText_->setFocus();
         GoToLine(unit_, ToAnsi(TxtGoto->text()));

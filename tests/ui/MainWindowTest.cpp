@@ -225,6 +225,16 @@ void MainWindowTest::clipboardCommandsThroughMenusAndKeys() {
     QCOMPARE(text.Text(), std::string("cabc"));
     form.Action("mSelectAll")->trigger();
     QCOMPARE(text.SelLength(), 4);
+    // Tab and Shift+Tab indent and outdent; the menus comment and uncomment.
+    text.SetSelStart(0);
+    QTest::keyClick(form.MainText(), Qt::Key_Tab);
+    QCOMPARE(text.Text(), std::string("    cabc"));
+    QTest::keyClick(form.MainText(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(text.Text(), std::string("cabc"));
+    form.Action("mComment")->trigger();
+    QCOMPARE(text.Text(), std::string("'cabc"));
+    form.Action("mUnComment")->trigger();
+    QCOMPARE(text.Text(), std::string("cabc"));
     QVERIFY(fx.boxes.shown.empty());
 }
 
