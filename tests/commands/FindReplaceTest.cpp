@@ -1,0 +1,185 @@
+#include "commands/FindReplace.h"
+
+#include "app/CaretPrimitives.h"
+#include "app/MainUnit.h"
+#include "completion/EditorTracker.h"
+#include "tests/fakes/FakeBoxes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tarnwick {
+namespace {
+
+using Kind = fakes::FakeBoxes::Kind;
+constexpr SearchDirection kUp = SearchDirection::Up;
+constexpr SearchDirection kDown = SearchDirection::Down;
+const std::vector<std::string> kNoResults{"Search completed with no results!"};
+const std::vector<std::string> kSilent{};
+
+FindDialogState Find(std::string text, SearchDirection direction = kDown, bool matchCase = false,
+                     bool wholeWord = false) {
+    return {std::move(text), matchCase, wholeWord, direction};
+}
+ReplaceDialogState Replace(std::string find, std::string with, bool matchCase = false, bool wholeWord = false) {
+    return {std::move(find), std::move(with), matchCase, wholeWord};
+}
+
+struct Row {
+    const char* name;
+    std::string text;
+    int selStart;
+    int selLength;
+    FindReplaceDialogs dialogs;
+    std::string expectedText;
+    int expectedSelStart;
+    int expectedSelLength;
+    std::vector<std::string> messages;
+};
+
+class FindReplace : public ::testing::Test {
+protected:
+    void SetUp() override {
+        unit.Colours = &colours;
+        unit.Boxes = &boxes;
+    }
+    void Place(const std::string& text, int start, int length) {
+        unit.MainText.SetText(text);
+        unit.MainText.ClearUndo();
+        unit.MainText.SetSelStart(start);
+        unit.MainText.SetSelLength(length);
+        unit.CurLine = unit.PrevLine = CurLineNum(unit.MainText, start);
+    }
+    template <typename Step>
+    void Run(const std::vector<Row>& rows, Step step) {
+        for (Row row : rows) {
+            SCOPED_TRACE(row.name);
+            boxes.shown.clear();
+            Place(row.text, row.selStart, row.selLength);
+            step(row.dialogs);
+            EXPECT_EQ(unit.MainText.Text(), row.expectedText);
+            EXPECT_EQ(unit.MainText.SelStart(), row.expectedSelStart);
+            EXPECT_EQ(unit.MainText.SelLength(), row.expectedSelLength);
+            EXPECT_EQ(boxes.Texts(Kind::Information), row.messages);
+            EXPECT_EQ(boxes.shown.size(), row.messages.size());
+            EXPECT_FALSE(unit.Busy);
+            EXPECT_TRUE(unit.MainText.Check());
+            if (row.expectedText != row.text) {  // one undo step brings the text back
+                unit.MainText.Undo();
+                EXPECT_EQ(unit.MainText.Text(), row.text);
+            }
+        }
+    }
+    MainUnit unit;
+    ColourSettings colours{0x0000FF, 0xFF0000, 0x008000};
+    fakes::FakeBoxes boxes;
+};
+
+TEST_F(FindReplace, FindNext) {
+    Run(
+        {
+            {"down from the caret selects the first", "a-a", 0, 0, {Find("a"), {}}, "a-a", 0, 1, kSilent},
+            {"down from a selected hit selects the next", "a-a", 0, 1, {Find("a"), {}}, "a-a", 2, 1, kSilent},
+            {"after the last hit: message, no wrap, selection kept", "a-a", 2, 1, {Find("a"), {}}, "a-a", 2, 1,
+             kNoResults},
+            {"down starts at the caret, not before it", "aXa", 1, 0, {Find("a"), {}}, "aXa", 2, 1, kSilent},
+            {"up from the end takes the nearest", "a a a", 5, 0, {Find("a", kUp), {}}, "a a a", 4, 1, kSilent},
+            {"up from a selected hit takes the one before", "a a a", 2, 1, {Find("a", kUp), {}}, "a a a", 0, 1,
+             kSilent},
+            {"up finds the document's first character", "ab", 1, 0, {Find("a", kUp), {}}, "ab", 0, 1, kSilent},
+            {"up from the first hit: message", "a a", 0, 1, {Find("a", kUp), {}}, "a a", 0, 1, kNoResults},
+            {"up: a hit running past the selection start is not taken", "xab", 2, 1, {Find("ab", kUp), {}}, "xab",
+             2, 1, kNoResults},
+            {"whole word skips the a inside cat", "cat a", 0, 0, {Find("a", kDown, false, true), {}}, "cat a", 4, 1,
+             kSilent},
+            {"match case", "A a", 0, 0, {Find("a", kDown, true), {}}, "A a", 2, 1, kSilent},
+            {"any case and inside words by default", "cAt", 0, 0, {Find("a"), {}}, "cAt", 1, 1, kSilent},
+            {"hit on a later line", "ab\r\ncab", 2, 0, {Find("ab"), {}}, "ab\r\ncab", 5, 2, kSilent},
+            {"empty find text finds nothing", "abc", 0, 0, {Find(""), {}}, "abc", 0, 0, kNoResults},
+        },
+        [this](FindReplaceDialogs& d) { DialogFindFind(unit, d, FindNextIn::FindDialog); });
+}
+
+TEST_F(FindReplace, FindNextOfTheReplaceDialogCopiesItsTextAndUsesTheFindDialogsOptions) {
+    FindReplaceDialogs dialogs{Find("old", kDown, false), Replace("a", "b", true)};
+    Place("A a", 0, 0);
+    EXPECT_TRUE(DialogFindFind(unit, dialogs, FindNextIn::ReplaceDialog));
+    EXPECT_EQ(dialogs.find.findText, "a");
+    EXPECT_EQ(unit.MainText.SelStart(), 0);  // the Replace dialog's Match case does not apply
+    EXPECT_EQ(unit.MainText.SelLength(), 1);
+}
+
+TEST_F(FindReplace, ReplaceButton) {
+    Run(
+        {
+            {"nothing selected: only finds", "x a a", 0, 0, {Find(""), Replace("a", "b")}, "x a a", 2, 1, kSilent},
+            {"selected hit replaced, next selected", "a a", 0, 1, {Find(""), Replace("a", "b")}, "b a", 2, 1,
+             kSilent},
+            {"a selection that is no hit is kept; the next hit is selected", "foo a", 0, 3,
+             {Find(""), Replace("a", "b")}, "foo a", 4, 1, kSilent},
+            {"last hit replaced: message, caret after the new text", "a", 0, 1, {Find(""), Replace("a", "bb")},
+             "bb", 2, 0, kNoResults},
+            {"replace text holding the find text: down goes on behind it", "a a", 0, 1,
+             {Find(""), Replace("a", "ba")}, "ba a", 3, 1, kSilent},
+            {"replace text holding the find text: up goes on before it", "a a", 2, 1,
+             {Find("", kUp), Replace("a", "ba")}, "a ba", 0, 1, kSilent},
+            {"the Find dialog's options, not the Replace dialog's", "A", 0, 0, {Find(""), Replace("a", "b", true)},
+             "A", 0, 1, kSilent},
+            {"the selected hit is checked with the Find dialog's options", "A a", 0, 1,
+             {Find("", kDown, true), Replace("a", "b")}, "A a", 2, 1, kSilent},
+        },
+        [this](FindReplaceDialogs& d) {
+            DialogReplaceReplace(unit, d, ReplaceButton::Replace);
+            EXPECT_EQ(d.find.findText, d.replace.findText);
+        });
+}
+
+TEST_F(FindReplace, ReplaceAll) {
+    Run(
+        {
+            {"replace text holding the find text ends", "aa", 1, 0, {Find(""), Replace("a", "ba")}, "baba", 4, 0,
+             kSilent},
+            {"empty replace text removes adjacent hits", "xxx", 0, 0, {Find(""), Replace("x", "")}, "", 0, 0,
+             kSilent},
+            {"from the start, whatever the caret and direction", "a a", 3, 0, {Find("", kUp), Replace("a", "b")},
+             "b b", 3, 0, kSilent},
+            {"the Replace dialog's match case", "Aa", 0, 0, {Find(""), Replace("a", "b", true)}, "Ab", 2, 0,
+             kSilent},
+            {"not the Find dialog's match case", "Aa", 0, 0, {Find("", kDown, true), Replace("a", "b")}, "bb", 2, 0,
+             kSilent},
+            {"whole word", "cat a", 0, 0, {Find(""), Replace("a", "b", false, true)}, "cat b", 5, 0, kSilent},
+            {"across lines", "a\r\na", 0, 0, {Find(""), Replace("a", "bc")}, "bc\r\nbc", 6, 0, kSilent},
+            {"nothing found: no message, nothing moves", "xyz", 1, 1, {Find(""), Replace("a", "b")}, "xyz", 1, 1,
+             kSilent},
+            {"empty find text: nothing", "xyz", 1, 0, {Find(""), Replace("", "b")}, "xyz", 1, 0, kSilent},
+        },
+        [this](FindReplaceDialogs& d) {
+            EXPECT_FALSE(DialogReplaceReplace(unit, d, ReplaceButton::ReplaceAll));
+            EXPECT_EQ(d.find.findText, "");  // the Find dialog keeps its text
+        });
+}
+
+TEST_F(FindReplace, ReplaceAllGivesEachNewTextTheColourOfWhatItReplaced) {
+    Place("a b", 0, 1);
+    unit.MainText.SetSelColour(0x0000FF);
+    FindReplaceDialogs dialogs{Find(""), Replace("a", "cc")};
+    DialogReplaceReplace(unit, dialogs, ReplaceButton::ReplaceAll);
+    EXPECT_EQ(unit.MainText.ColourAt(0), 0x0000FFu);
+    EXPECT_EQ(unit.MainText.ColourAt(1), 0x0000FFu);
+}
+
+// The caret tracking tidies the line the hit leaves behind; the hit must
+// still be the text selected.
+TEST_F(FindReplace, FindNextSelectsTheHitAfterTheLineLeftIsTidied) {
+    EditorTracker tracker(unit);
+    Place("x=1\r\ny a", 1, 0);
+    FindReplaceDialogs dialogs{Find("a"), {}};
+    ASSERT_TRUE(DialogFindFind(unit, dialogs, FindNextIn::FindDialog));
+    EXPECT_EQ(unit.MainText.Text(), "x = 1\r\ny a");
+    EXPECT_EQ(unit.MainText.SelText(), "a");
+}
+
+}  // namespace
+}  // namespace tarnwick
