@@ -1,5 +1,5 @@
 // The main window's editing commands: clipboard, undo, select all, print, the
-// go-to-line box, comment and indent. Their logic lives in the core.
+// go-to-line box, comment and indent, find and replace. Their logic lives in the core.
 
 #include "app/ui/vbsmain.h"
 
@@ -7,7 +7,9 @@
 #include "app/ui/QtPorts.h"
 #include "commands/ClipboardCommands.h"
 #include "commands/CommentCommands.h"
+#include "commands/FindReplace.h"
 #include "commands/IndentCommands.h"
+#include "commands/ui/FindDialogs.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -57,6 +59,41 @@ void TForm1::WireEditingCommands() {
         GoToLine(unit_, ToAnsi(TxtGoto->text()));
     };
     TxtGoto->installEventFilter(new GotoBoxFilter(TxtGoto));
+    WireFindDialogs();
+}
+
+void TForm1::WireFindDialogs() {
+    DialogFind = new TFindDialog(this);
+    DialogReplace = new TReplaceDialog(this);
+    commands.Find = [this] { ShowWindow(DialogFind); };
+    commands.Replace = [this] { ShowWindow(DialogReplace); };
+    // Each press runs one step on both dialogs' states; the Find dialog shows
+    // the find text the step may have copied into it, and a hit takes the focus.
+    auto press = [this](std::function<bool(FindReplaceDialogs&)> step) {
+        return [this, step] {
+            Guarded([&] {
+                FindReplaceDialogs dialogs{DialogFind->State(), DialogReplace->State()};
+                const bool hit = step(dialogs);
+                DialogFind->SetFindText(dialogs.find.findText);
+                if (hit) {
+                    activateWindow();
+                    mainText_->setFocus();
+                }
+            });
+        };
+    };
+    DialogFind->OnFindNext = press([this](FindReplaceDialogs& d) {
+        return DialogFindFind(unit_, d, FindNextIn::FindDialog);
+    });
+    DialogReplace->OnFindNext = press([this](FindReplaceDialogs& d) {
+        return DialogFindFind(unit_, d, FindNextIn::ReplaceDialog);
+    });
+    DialogReplace->OnReplace = press([this](FindReplaceDialogs& d) {
+        return DialogReplaceReplace(unit_, d, ReplaceButton::Replace);
+    });
+    DialogReplace->OnReplaceAll = press([this](FindReplaceDialogs& d) {
+        return DialogReplaceReplace(unit_, d, ReplaceButton::ReplaceAll);
+    });
 }
 
 }  // namespace tarnwick

@@ -26,6 +26,8 @@ class QToolBar;
 namespace tarnwick {
 
 class EditorWidget;
+class TFindDialog;
+class TReplaceDialog;
 
 // The main editor window: the menus, the tool bar, the editor MainText, the
 // status bar and the hidden controls of completion and tips. It holds the
@@ -87,6 +89,8 @@ public:
     QListWidget* Lst = nullptr;
     QLineEdit* TxtGoto = nullptr;
     QMenu* mPopup = nullptr;
+    TFindDialog* DialogFind = nullptr;  // modeless, shown by Find and Replace
+    TReplaceDialog* DialogReplace = nullptr;
     QIcon FunctionIcon;
     QIcon PropertyIcon;
 
@@ -108,6 +112,7 @@ private:
     void BuildHiddenControls();
     void WireTracker();
     void WireEditingCommands();
+    void WireFindDialogs();
     void FormCreate();
     void FormResize();
     void LayOutClient();

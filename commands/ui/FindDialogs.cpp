@@ -1,0 +1,129 @@
+#include "commands/ui/FindDialogs.h"
+
+#include "app/ui/QtPorts.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace tarnwick {
+namespace {
+
+template <typename Widget, typename... Args>
+Widget* Named(const char* name, Args&&... args) {
+    auto* widget = new Widget(std::forward<Args>(args)...);
+    widget->setObjectName(name);
+    return widget;
+}
+
+QPushButton* Button(const char* name, const QString& text, const std::function<void()>* run, QWidget* owner) {
+    auto* button = Named<QPushButton>(name, text, owner);
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, owner, [run] {
+        if (*run) (*run)();
+    });
+    return button;
+}
+
+// Like the platform's dialogs: the search buttons wait for a find text.
+void EnableWithText(QLineEdit* box, std::initializer_list<QPushButton*> buttons) {
+    auto update = [box, buttons = std::vector<QPushButton*>(buttons)] {
+        for (QPushButton* b : buttons) b->setEnabled(!box->text().isEmpty());
+    };
+    QObject::connect(box, &QLineEdit::textChanged, box, update);
+    update();
+}
+
+}  // namespace
+
+TFindDialog::TFindDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName("DialogFind");
+    setWindowTitle("Find");
+    setModal(false);
+    TxtFind = Named<QLineEdit>("TxtFind");
+    auto* label = new QLabel("Fi&nd what:");
+    label->setBuddy(TxtFind);
+    ChkWholeWord = Named<QCheckBox>("ChkWholeWord", "Match &whole word only");
+    ChkMatchCase = Named<QCheckBox>("ChkMatchCase", "Match &case");
+    OptUp = Named<QRadioButton>("OptUp", "&Up");
+    OptDown = Named<QRadioButton>("OptDown", "&Down");
+    OptDown->setChecked(true);
+    auto* direction = new QGroupBox("Direction");
+    auto* directionRow = new QHBoxLayout(direction);
+    directionRow->addWidget(OptUp);
+    directionRow->addWidget(OptDown);
+    CmdFindNext = Button("CmdFindNext", "&Find Next", &OnFindNext, this);
+    CmdFindNext->setDefault(true);
+    CmdCancel = Named<QPushButton>("CmdCancel", "Cancel", this);
+    CmdCancel->setAutoDefault(false);
+    connect(CmdCancel, &QPushButton::clicked, this, &QDialog::hide);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(label, 0, 0);
+    grid->addWidget(TxtFind, 0, 1, 1, 2);
+    grid->addWidget(CmdFindNext, 0, 3);
+    grid->addWidget(CmdCancel, 1, 3);
+    auto* checks = new QVBoxLayout;
+    checks->addWidget(ChkWholeWord);
+    checks->addWidget(ChkMatchCase);
+    grid->addLayout(checks, 1, 0, 2, 2);
+    grid->addWidget(direction, 1, 2, 2, 1);
+    EnableWithText(TxtFind, {CmdFindNext});
+}
+
+FindDialogState TFindDialog::State() const {
+    return {ToAnsi(TxtFind->text()), ChkMatchCase->isChecked(), ChkWholeWord->isChecked(),
+            OptUp->isChecked() ? SearchDirection::Up : SearchDirection::Down};
+}
+
+void TFindDialog::SetFindText(const std::string& text) {
+    const QString shown = FromAnsi(text);
+    if (TxtFind->text() != shown) TxtFind->setText(shown);
+}
+
+TReplaceDialog::TReplaceDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName("DialogReplace");
+    setWindowTitle("Replace");
+    setModal(false);
+    TxtFind = Named<QLineEdit>("TxtFind");
+    TxtReplace = Named<QLineEdit>("TxtReplace");
+    auto* findLabel = new QLabel("Fi&nd what:");
+    findLabel->setBuddy(TxtFind);
+    auto* replaceLabel = new QLabel("Re&place with:");
+    replaceLabel->setBuddy(TxtReplace);
+    ChkWholeWord = Named<QCheckBox>("ChkWholeWord", "Match &whole word only");
+    ChkMatchCase = Named<QCheckBox>("ChkMatchCase", "Match &case");
+    CmdFindNext = Button("CmdFindNext", "&Find Next", &OnFindNext, this);
+    CmdFindNext->setDefault(true);
+    CmdReplace = Button("CmdReplace", "&Replace", &OnReplace, this);
+    CmdReplaceAll = Button("CmdReplaceAll", "Replace &All", &OnReplaceAll, this);
+    CmdCancel = Named<QPushButton>("CmdCancel", "Cancel", this);
+    CmdCancel->setAutoDefault(false);
+    connect(CmdCancel, &QPushButton::clicked, this, &QDialog::hide);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(findLabel, 0, 0);
+    grid->addWidget(TxtFind, 0, 1);
+    grid->addWidget(replaceLabel, 1, 0);
+    grid->addWidget(TxtReplace, 1, 1);
+    grid->addWidget(ChkWholeWord, 2, 0, 1, 2);
+    grid->addWidget(ChkMatchCase, 3, 0, 1, 2);
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {CmdFindNext, CmdReplace, CmdReplaceAll, CmdCancel}) buttons->addWidget(b);
+    buttons->addStretch();
+    grid->addLayout(buttons, 0, 2, 5, 1);
+    EnableWithText(TxtFind, {CmdFindNext, CmdReplace, CmdReplaceAll});
+}
+
+ReplaceDialogState TReplaceDialog::State() const {
+    return {ToAnsi(TxtFind->text()), ToAnsi(TxtReplace->text()), ChkMatchCase->isChecked(),
+            ChkWholeWord->isChecked()};
+}
+
+}  // namespace tarnwick

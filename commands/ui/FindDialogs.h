@@ -1,0 +1,55 @@
+#pragma once
+
+#include "commands/FindReplace.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace tarnwick {
+
+// DialogFind: the modeless Find dialog. Its controls hold its state; each press
+// of Find Next runs OnFindNext.
+class TFindDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFindDialog(QWidget* parent);
+    FindDialogState State() const;
+    void SetFindText(const std::string& text);  // the Replace dialog copies its find text in
+
+    std::function<void()> OnFindNext;
+
+    QLineEdit* TxtFind = nullptr;
+    QCheckBox* ChkWholeWord = nullptr;
+    QCheckBox* ChkMatchCase = nullptr;
+    QRadioButton* OptUp = nullptr;
+    QRadioButton* OptDown = nullptr;
+    QPushButton* CmdFindNext = nullptr;
+    QPushButton* CmdCancel = nullptr;
+};
+
+// DialogReplace: the modeless Replace dialog, without a direction choice.
+class TReplaceDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit TReplaceDialog(QWidget* parent);
+    ReplaceDialogState State() const;
+
+    std::function<void()> OnFindNext, OnReplace, OnReplaceAll;
+
+    QLineEdit* TxtFind = nullptr;
+    QLineEdit* TxtReplace = nullptr;
+    QCheckBox* ChkWholeWord = nullptr;
+    QCheckBox* ChkMatchCase = nullptr;
+    QPushButton* CmdFindNext = nullptr;
+    QPushButton* CmdReplace = nullptr;
+    QPushButton* CmdReplaceAll = nullptr;
+    QPushButton* CmdCancel = nullptr;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,70 @@
+#include "UiTestSupport.h"
+
+#include "app/ui/EditorWidget.h"
+#include "commands/ui/FindDialogs.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace tarnwick;
+
+class FindDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void findNextFromTheEditMenuSelectsEachHitInTurn();
+    void replaceAllThroughTheDialog();
+};
+
+void FindDialogsTest::findNextFromTheEditMenuSelectsEachHitInTurn() {
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    form.show();
+    form.Unit().MainText.SetText("Dim cat\r\nMsgBox cat");
+    form.Unit().MainText.SetSelStart(0);
+    form.Action("mFind")->trigger();
+    TFindDialog* dialog = form.DialogFind;
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), QString("Find"));
+    QVERIFY(!dialog->CmdFindNext->isEnabled());  // no find text yet
+    QTest::keyClicks(dialog->TxtFind, "cat");
+    QTest::mouseClick(dialog->CmdFindNext, Qt::LeftButton);
+    QCOMPARE(form.Unit().MainText.SelStart(), 4);
+    QCOMPARE(form.Unit().MainText.SelLength(), 3);
+    QTest::mouseClick(dialog->CmdFindNext, Qt::LeftButton);
+    QCOMPARE(form.Unit().MainText.SelText(), std::string("cat"));
+    QCOMPARE(form.Unit().MainText.SelStart(), 16);
+    QVERIFY(fx.boxes.shown.empty());
+    QTest::mouseClick(dialog->CmdFindNext, Qt::LeftButton);
+    QCOMPARE(fx.boxes.Texts(fakes::FakeBoxes::Kind::Information),
+             std::vector<std::string>{"Search completed with no results!"});
+    QCOMPARE(form.Unit().MainText.SelStart(), 16);  // the last hit stays selected
+    QVERIFY(dialog->isVisible());
+}
+
+void FindDialogsTest::replaceAllThroughTheDialog() {
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    form.show();
+    form.Unit().MainText.SetText("a A a\xE9");
+    form.Action("mReplace")->trigger();
+    TReplaceDialog* dialog = form.DialogReplace;
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), QString("Replace"));
+    dialog->TxtFind->setText(QString::fromUtf8("a\u00E9"));  // Windows-1252 0xE9
+    QTest::keyClicks(dialog->TxtReplace, "ba");
+    QTest::mouseClick(dialog->CmdReplaceAll, Qt::LeftButton);
+    QCOMPARE(form.Unit().MainText.Text(), std::string("a A ba"));
+    dialog->TxtFind->setText("a");
+    dialog->ChkMatchCase->setChecked(true);
+    QTest::mouseClick(dialog->CmdReplaceAll, Qt::LeftButton);
+    QCOMPARE(form.Unit().MainText.Text(), std::string("ba A bba"));
+    QVERIFY(fx.boxes.shown.empty());
+    form.Unit().MainText.Undo();  // one step per press
+    QCOMPARE(form.Unit().MainText.Text(), std::string("a A ba"));
+    QTest::mouseClick(dialog->CmdCancel, Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+}
+
+QTEST_MAIN(FindDialogsTest)
+#include "FindDialogsTest.moc"
