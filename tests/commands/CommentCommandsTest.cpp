@@ -4,6 +4,8 @@
 #include "app/MainUnit.h"
 #include "completion/EditorTracker.h"
 
+#include "tests/commands/LineCommandTest.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,46 +15,9 @@
 namespace tarnwick {
 namespace {
 
-struct LineCommandRow {
-    const char* name;
-    std::string text;
-    int selStart;
-    int selLength;
-    std::string expectedText;
-    int expectedSelStart;
-    int expectedSelLength;
-};
+using testing::LineCommandRow;
 
-class CommentCommands : public ::testing::Test {
-protected:
-    void SetUp() override {
-        unit.SyntaxTable = {{"Dim", "Statement", "Statement", ""}, {"MsgBox", "Function", "Function", ""}};
-        unit.Colours = &colours;
-    }
-    // The document and selection as the user left them: the caret tracker has
-    // recorded the line of the selection start.
-    void Place(const std::string& text, int start, int length) {
-        unit.MainText.SetText(text);
-        unit.MainText.SetSelStart(start);
-        unit.MainText.SetSelLength(length);
-        unit.CurLine = unit.PrevLine = CurLineNum(unit.MainText, start);
-    }
-    void Run(void (*command)(MainUnit&), const std::vector<LineCommandRow>& rows) {
-        for (const LineCommandRow& row : rows) {
-            SCOPED_TRACE(row.name);
-            Place(row.text, row.selStart, row.selLength);
-            command(unit);
-            EXPECT_EQ(unit.MainText.Text(), row.expectedText);
-            EXPECT_EQ(unit.MainText.SelStart(), row.expectedSelStart);
-            EXPECT_EQ(unit.MainText.SelLength(), row.expectedSelLength);
-            EXPECT_FALSE(unit.Busy);
-            EXPECT_TRUE(unit.MainText.Check());
-            unit.MainText.Undo();  // one step brings the text back
-            EXPECT_EQ(unit.MainText.Text(), row.text);
-        }
-    }
-    MainUnit unit;
-    ColourSettings colours{0x0000FF, 0xFF0000, 0x008000};
+class CommentCommands : public testing::LineCommandTest {
 };
 
 // Lines of five documents' worth: line n of "l1".."l5" starts at 4 * (n - 1).

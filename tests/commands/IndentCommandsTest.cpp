@@ -5,6 +5,8 @@
 #include "completion/EditorTracker.h"
 #include "syntax/ColorText.h"
 
+#include "tests/commands/LineCommandTest.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,53 +15,16 @@
 namespace tarnwick {
 namespace {
 
-struct LineCommandRow {
-    const char* name;
-    std::string text;
-    int selStart;
-    int selLength;
-    std::string expectedText;
-    int expectedSelStart;
-    int expectedSelLength;
-};
+using testing::LineCommandRow;
 
-class IndentCommands : public ::testing::Test {
+class IndentCommands : public testing::LineCommandTest {
 protected:
-    void SetUp() override {
-        unit.SyntaxTable = {{"Dim", "Statement", "Statement", ""}, {"MsgBox", "Function", "Function", ""}};
-        unit.Colours = &colours;
-    }
-    void Place(const std::string& text, int start, int length) {
-        unit.MainText.SetText(text);
-        Select(start, length);
-    }
-    void Select(int start, int length) {
-        unit.MainText.SetSelStart(start);
-        unit.MainText.SetSelLength(length);
-        unit.CurLine = unit.PrevLine = CurLineNum(unit.MainText, start);
-    }
-    void Run(void (*command)(MainUnit&), const std::vector<LineCommandRow>& rows) {
-        for (const LineCommandRow& row : rows) {
-            SCOPED_TRACE(row.name);
-            Place(row.text, row.selStart, row.selLength);
-            command(unit);
-            EXPECT_EQ(unit.MainText.Text(), row.expectedText);
-            EXPECT_EQ(unit.MainText.SelStart(), row.expectedSelStart);
-            EXPECT_EQ(unit.MainText.SelLength(), row.expectedSelLength);
-            EXPECT_FALSE(unit.Busy);
-            EXPECT_TRUE(unit.MainText.Check());
-            unit.MainText.Undo();  // one step brings the text back
-            EXPECT_EQ(unit.MainText.Text(), row.text);
-        }
-    }
     // n lines "line 1" .. "line n".
     static std::string Numbered(int n) {
         std::string text;
         for (int i = 1; i <= n; ++i) text += "line " + std::to_string(i) + (i < n ? "\r\n" : "");
         return text;
     }
-    MainUnit unit;
-    ColourSettings colours{0x0000FF, 0xFF0000, 0x008000};
 };
 
 const std::string kFiveLines = "l1\r\nl2\r\nl3\r\nl4\r\nl5";
