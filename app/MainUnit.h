@@ -32,6 +32,7 @@ struct MainUnit {
     Printer* PrinterPort = nullptr;
     MouseCursor* Cursor = nullptr;
     SettingsStore* Settings = nullptr;
+    ProcessStarter* Processes = nullptr;
 
     // The colours in force (the defaults when no options window is attached).
     ColourSettings CurrentColours() const { return Colours ? *Colours : ColourSettings{}; }

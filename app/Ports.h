@@ -52,6 +52,15 @@ public:
     virtual void Restore() = 0;
 };
 
+// Starts the script host for the runner and forgets it.
+class ProcessStarter {
+public:
+    virtual ~ProcessStarter() = default;
+    // Starts a command line, split by the Windows rules, without waiting for
+    // it. Throws Error naming the program when it cannot be started.
+    virtual void Start(const std::string& commandLine) = 0;
+};
+
 // Shows the hourglass for a scope.
 class WaitCursor {
 public:

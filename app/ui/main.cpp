@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     // The creation order is fixed: the options window opens the command-line
     // file, which needs the main window and is coloured with its colours.
     tarnwick::TForm1 form1;
-    tarnwick::TForm2 form2(&form1);
+    tarnwick::TForm2 form2(form1, &form1);
     tarnwick::TForm3 form3(&form1);
     tarnwick::TForm4 form4(form1, arguments, &form1);
     form1.SetSecondaryWindows(&form2, &form3, &form4);

@@ -81,6 +81,7 @@ TForm1::TForm1(std::unique_ptr<SettingsStore> settings, QWidget* parent)
     BuildHiddenControls();
     WireTracker();
     WireEditingCommands();
+    WireRunCommands();
 
     // Design geometry: it stands wherever a stored value is missing.
     move(kDesignLeft, kDesignTop);
@@ -499,10 +500,6 @@ void TForm1::mOpenClick() { files_.Open(); }
 void TForm1::mSaveClick() { files_.Save(); }
 void TForm1::mSaveAsClick() { files_.SaveAs(); }
 void TForm1::mExitClick() { close(); }
-
-std::string TForm1::ScratchScriptPath() const {
-    return ToPath(QDir(QCoreApplication::applicationDirPath()).filePath(kScratchScriptName));
-}
 
 void TForm1::closeEvent(QCloseEvent* event) {
     CloseDecision decision = CloseDecision::Refuse;

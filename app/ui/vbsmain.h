@@ -6,6 +6,7 @@
 #include "app/MainWindowLogic.h"
 #include "app/ui/QtPorts.h"
 #include "completion/EditorTracker.h"
+#include "run/ui/QtProcessStarter.h"
 
 #include <QIcon>
 #include <QMainWindow>
@@ -65,8 +66,11 @@ public:
     void mSaveAsClick();
     void mExitClick();
 
-    // The scratch script beside the executable.
+    // The scratch script the runs write: beside the executable, or in the
+    // user's own cache folder where that is read-only.
     std::string ScratchScriptPath() const;
+    // Runs a command template on the editor's text; a failure is shown.
+    void RunTemplate(const std::string& commandTemplate);
 
     // MainWindowFrame
     int OuterLeft() const override;
@@ -113,6 +117,9 @@ private:
     void WireTracker();
     void WireEditingCommands();
     void WireFindDialogs();
+    void WireRunCommands();
+    void PrepareScratchFolder() const;
+    void ShowStarted(const std::string& command);
     void FormCreate();
     void FormResize();
     void LayOutClient();
@@ -130,6 +137,8 @@ private:
     QtClipboard clipboard_;
     QtPrinter printer_;
     QtMouseCursor cursor_;
+    QtProcessStarter processes_{[this] { return scratchScriptPath_; }};
+    std::string scratchScriptPath_;
     MainUnit unit_;
     DocumentFiles files_;
     std::unique_ptr<EditorTracker> tracker_;
