@@ -158,13 +158,15 @@ void RunOptionsWindowTest::defaultCheckBoxStoresTheTemplateOfItsClick() {
     QTest::mouseClick(form2->ChkDefault, Qt::LeftButton);
     QCOMPARE(stored(), std::string());
 
-    // F5 with nothing stored says so, then shows this window.
-    form2->hide();
+    // F5 and the Run button with nothing stored say so, then show this window.
     fx->form->SetSecondaryWindows(form2.get(), nullptr, nullptr);
-    fx->form->Action("mRunDefault")->trigger();
+    for (const char* command : {"mRunDefault", "bRun"}) {
+        form2->hide();
+        fx->form->Action(command)->trigger();
+        QVERIFY(form2->isVisible());
+    }
     QCOMPARE(fx->boxes.Texts(fakes::FakeBoxes::Kind::Error),
-             std::vector<std::string>{"No default parameters specified in the Run Dialog"});
-    QVERIFY(form2->isVisible());
+             std::vector<std::string>(2, "No default parameters specified in the Run Dialog"));
 }
 
 QTEST_MAIN(RunOptionsWindowTest)
