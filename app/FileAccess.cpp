@@ -20,6 +20,24 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
+std::string NameOf(const fs::path& path) {
+#ifdef _WIN32
+    const std::u8string name = path.filename().u8string();
+    return std::string(name.begin(), name.end());
+#else
+    return path.filename().string();
+#endif
+}
+
+std::FILE* OpenFile(const fs::path& path, const char* mode) {
+#ifdef _WIN32
+    const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
+    return _wfopen(path.c_str(), wideMode.c_str());
+#else
+    return std::fopen(path.c_str(), mode);
+#endif
+}
+
 [[noreturn]] void Fail(const char* what, const std::string& path, const std::string& reason) {
     throw Error(std::string(what) + " \"" + path + "\". " + reason);
 }
@@ -29,7 +47,7 @@ std::string SystemReason(int error) { return std::strerror(error); }
 // The file a save really replaces: the target of a symbolic link, so the link stays.
 fs::path SaveTarget(const std::string& path) {
     std::error_code ec;
-    fs::path target = path;
+    fs::path target = PathOf(path);
     if (fs::is_symlink(target, ec)) {
         fs::path resolved = fs::weakly_canonical(target, ec);
         if (!ec) return resolved;
@@ -51,15 +69,15 @@ std::string NameStem(const std::string& name) {
 // Creates a new, empty file beside target that no other file uses.
 FilePtr CreateTemporaryBeside(const fs::path& target, fs::path& tempPath, int& error) {
     const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const std::string stem = NameStem(target.filename().string());
+    const std::string stem = NameStem(NameOf(target));
     std::random_device seed;
     std::mt19937 random(seed());
     error = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = dir / ("." + stem + ".tarnwick-" + std::to_string(random() % 1000000) + ".tmp");
+        tempPath = dir / PathOf("." + stem + ".tarnwick-" + std::to_string(random() % 1000000) + ".tmp");
         errno = 0;
         // "x": fail instead of reusing a file that already exists.
-        if (std::FILE* f = std::fopen(tempPath.c_str(), "wbx")) return FilePtr(f);
+        if (std::FILE* f = OpenFile(tempPath, "wbx")) return FilePtr(f);
         error = errno;
         if (error != EEXIST) break;
     }
@@ -78,11 +96,19 @@ void RefuseAllButPlainFiles(const char* what, const std::string& path, const fs:
 
 }  // namespace
 
+fs::path PathOf(const std::string& path) {
+#ifdef _WIN32
+    return fs::path(std::u8string(path.begin(), path.end()));
+#else
+    return fs::path(path);
+#endif
+}
+
 std::string ReadFileBytes(const std::string& path) {
     const char* kWhat = "Cannot open file";
-    RefuseAllButPlainFiles(kWhat, path, path);
+    RefuseAllButPlainFiles(kWhat, path, PathOf(path));
     errno = 0;
-    FilePtr file(std::fopen(path.c_str(), "rb"));
+    FilePtr file(OpenFile(PathOf(path), "rb"));
     if (!file) Fail(kWhat, path, SystemReason(errno ? errno : ENOENT));
     std::string bytes;
     char buffer[65536];
@@ -101,7 +127,7 @@ void WriteFileSafely(const std::string& path, std::string_view bytes) {
     // it regardless. Opening it for update changes nothing in it.
     if (fs::exists(target, ec)) {
         errno = 0;
-        FilePtr probe(std::fopen(target.c_str(), "r+b"));
+        FilePtr probe(OpenFile(target, "r+b"));
         if (!probe) Fail(kWhat, path, SystemReason(errno ? errno : EACCES));
     }
 
@@ -135,7 +161,7 @@ void WriteFileSafely(const std::string& path, std::string_view bytes) {
 
 void DeleteFileQuietly(const std::string& path) {
     std::error_code ignored;
-    fs::remove(path, ignored);
+    fs::remove(PathOf(path), ignored);
 }
 
 }  // namespace tarnwick

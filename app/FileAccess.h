@@ -1,11 +1,16 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace tarnwick {
 
 // Whole-file reads and writes of scripts, byte for byte.
+
+// Paths reach the core as UTF-8 on Windows, so that names outside the ANSI
+// code page work, and as the system's own bytes elsewhere.
+std::filesystem::path PathOf(const std::string& path);
 
 // The file's bytes, or Error("Cannot open file \"<path>\". <the system's reason>").
 // Only plain files are read: a directory, device, pipe or socket is refused.

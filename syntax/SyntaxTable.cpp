@@ -1,5 +1,7 @@
 #include "syntax/SyntaxTable.h"
 
+#include "app/FileAccess.h"
+
 #include "syntax/ProfileFile.h"
 
 #include <exception>
@@ -32,7 +34,7 @@ SyntaxEntries ReadSyntaxTable(std::string_view iniText) {
 SyntaxEntries LoadSyntaxTable(const std::string& path) {
     std::string text;
     try {
-        std::ifstream in(path, std::ios::binary);
+        std::ifstream in(PathOf(path), std::ios::binary);
         if (!in) return {};
         text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         if (in.bad()) return {};

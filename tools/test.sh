@@ -17,3 +17,6 @@ trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true' EXIT
 
 cd "$root/build"
 ctest --output-on-failure -j"$(nproc)" --timeout 600
+
+# The core and the Windows pieces, cross-built and run under Wine.
+bash "$root/tools/windows-tests.sh"

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -55,8 +56,14 @@ std::string ToAnsi(const QString& text) {
     return out;
 }
 
+#ifdef _WIN32
+// UTF-8, so that names outside the ANSI code page survive the trip through the core.
+QString FromPath(const std::string& path) { return QString::fromUtf8(path); }
+std::string ToPath(const QString& path) { return QDir::toNativeSeparators(path).toUtf8().toStdString(); }
+#else
 QString FromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 std::string ToPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+#endif
 
 QString QtNameFilters(const std::string& filter) {
     const QStringList parts = QString::fromStdString(filter).split('|');

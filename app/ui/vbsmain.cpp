@@ -4,7 +4,7 @@
 #include "app/ui/EditorWidget.h"
 #include "app/ui/Glyphs.h"
 #ifdef _WIN32
-#include "app/ui/RegistrySettingsStore.h"
+#include "app/win/RegistrySettingsStore.h"
 #endif
 #include "completion/ui/LstDrawItem.h"
 #include "syntax/DocumentColouring.h"

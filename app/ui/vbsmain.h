@@ -6,7 +6,6 @@
 #include "app/MainWindowLogic.h"
 #include "app/ui/QtPorts.h"
 #include "completion/EditorTracker.h"
-#include "run/ui/QtProcessStarter.h"
 
 #include <QIcon>
 #include <QMainWindow>
@@ -137,7 +136,7 @@ private:
     QtClipboard clipboard_;
     QtPrinter printer_;
     QtMouseCursor cursor_;
-    QtProcessStarter processes_{[this] { return scratchScriptPath_; }};
+    std::unique_ptr<ProcessStarter> processes_;
     std::string scratchScriptPath_;
     MainUnit unit_;
     DocumentFiles files_;

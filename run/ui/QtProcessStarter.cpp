@@ -22,19 +22,11 @@ bool IsRunnable(const QString& program) {
 void QtProcessStarter::Start(const std::string& commandLine) {
     const std::vector<std::string> words = SplitCommandLine(commandLine);
     if (words.empty() || words.front().empty()) throw Error("The command line names no program to start");
-#ifdef _WIN32
-    // The system reads the arguments by its own rules, so they go as written.
-    QProcess process;
-    process.setProgram(FromPath(words.front()));
-    process.setNativeArguments(FromAnsi(std::string(ArgumentsPart(commandLine))));
-    if (!process.startDetached()) throw Error(StartFailureMessage({words.front(), {}, false}));
-#else
     const ProcessLaunch launch = PlanLaunch(words, scratchScriptPath_(), IsRunnable(FromPath(words.front())));
     if (launch.throughWine && !IsRunnable(FromPath(launch.program))) throw Error(StartFailureMessage(launch));
     QStringList arguments;
     for (const std::string& argument : launch.arguments) arguments << FromPath(argument);
     if (!QProcess::startDetached(FromPath(launch.program), arguments)) throw Error(StartFailureMessage(launch));
-#endif
 }
 
 }  // namespace tarnwick

@@ -7,10 +7,9 @@
 
 namespace tarnwick {
 
-// Starts the script host directly, never through a shell. On Windows the
-// command line goes to the system as it stands; elsewhere it is split by the
-// Windows rules and a wscript or cscript that is not installed natively runs
-// through Wine.
+// Starts the script host directly, never through a shell, where Windows does
+// not: the command line is split by the Windows rules, and a wscript or
+// cscript that is not installed natively runs through Wine.
 class QtProcessStarter : public ProcessStarter {
 public:
     // scratchScriptPath: the path whose argument is handed to Wine in its own form.

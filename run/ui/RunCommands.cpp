@@ -5,6 +5,11 @@
 
 #include "app/MainWindowLogic.h"
 #include "run/ScriptRunner.h"
+#ifdef _WIN32
+#include "run/win/WinProcessStarter.h"
+#else
+#include "run/ui/QtProcessStarter.h"
+#endif
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,7 +38,12 @@ QString ScratchScriptFolder() {
 }  // namespace
 
 void TForm1::WireRunCommands() {
-    unit_.Processes = &processes_;
+#ifdef _WIN32
+    processes_ = std::make_unique<WinProcessStarter>();
+#else
+    processes_ = std::make_unique<QtProcessStarter>([this] { return scratchScriptPath_; });
+#endif
+    unit_.Processes = processes_.get();
     scratchScriptPath_ = ToPath(QDir(ScratchScriptFolder()).filePath(kScratchScriptName));
     commands.RunDefault = [this] {
         PrepareScratchFolder();

@@ -1,4 +1,4 @@
-#include "app/ui/RegistrySettingsStore.h"
+#include "app/win/RegistrySettingsStore.h"
 
 #include <windows.h>
 
@@ -6,8 +6,6 @@
 
 namespace tarnwick {
 namespace {
-
-constexpr const char* kKeyPath = "Software\\Tarnwick";
 
 class RegistryKey : public SettingsKey {
 public:
@@ -45,14 +43,14 @@ private:
 
 std::unique_ptr<SettingsKey> RegistrySettingsStore::OpenReadOnly() {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath_.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) key = nullptr;
     return std::make_unique<RegistryKey>(key);
 }
 
 std::unique_ptr<SettingsKey> RegistrySettingsStore::OpenForWriting() {
     // The key is created when it does not exist yet, so a first run can store its settings.
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kKeyPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, keyPath_.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE,
                         nullptr, &key, nullptr) != ERROR_SUCCESS)
         return nullptr;
     return std::make_unique<RegistryKey>(key);
