@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFontDatabase>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -165,7 +166,10 @@ void EditorWidget::FontChanged() {
 }
 
 void EditorWidget::ApplyModelFont() {
-    QFont font(QString::fromStdString(model_.FontName()));
+    // "Default" names the system's fixed-width font; a name that is not
+    // installed gets the nearest font Qt finds.
+    QFont font = model_.FontName() == "Default" ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
+                                               : QFont(QString::fromStdString(model_.FontName()));
     font.setPointSize(std::max(1, model_.FontSize()));
     font.setStyleHint(QFont::TypeWriter);
     layout_.SetFont(font, logicalDpiX());
