@@ -43,6 +43,9 @@ public:
     virtual void FontChanged() {}
 };
 
+// The font name that stands for the system's fixed-width font.
+inline constexpr const char* kSystemFixedFontName = "Default";
+
 struct FindOptions {
     bool wholeWord = false;
     bool matchCase = false;

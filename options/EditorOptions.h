@@ -14,8 +14,6 @@ class EditorModel;
 
 inline constexpr const char* kDefaultFontName = "Courier New";
 inline constexpr const char* kDefaultFontSize = "10";
-// The font name that stands for the system's fixed-width font.
-inline constexpr const char* kSystemFixedFontName = "Default";
 
 // The texts of the font name and size boxes of the Editor Options window. The
 // colours of its pickers are the ColourSettings in force, held beside it.

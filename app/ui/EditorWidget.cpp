@@ -166,9 +166,8 @@ void EditorWidget::FontChanged() {
 }
 
 void EditorWidget::ApplyModelFont() {
-    // "Default" names the system's fixed-width font; a name that is not
-    // installed gets the nearest font Qt finds.
-    QFont font = model_.FontName() == "Default" ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
+    // A name that is not installed gets the nearest font Qt finds.
+    QFont font = model_.FontName() == kSystemFixedFontName ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
                                                : QFont(QString::fromStdString(model_.FontName()));
     font.setPointSize(std::max(1, model_.FontSize()));
     font.setStyleHint(QFont::TypeWriter);
