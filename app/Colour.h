@@ -21,7 +21,29 @@ constexpr unsigned RedOf(Colour c) { return c & 0xFFu; }
 constexpr unsigned GreenOf(Colour c) { return (c >> 8) & 0xFFu; }
 constexpr unsigned BlueOf(Colour c) { return (c >> 16) & 0xFFu; }
 
+// What the colouring coloured a character as. The model keeps the role in the
+// high byte of the character's stored colour, so that a role's colour can be
+// changed later even where two roles share one colour value.
+enum class ColourRole : std::uint8_t { None = 0, Functions = 1, Statements = 2, Comments = 3 };
+
+// The stored form of a role's colour: the RGB value with the role in the high byte.
+constexpr Colour WithRole(Colour c, ColourRole role) {
+    const Colour rgb = c == kWindowTextColour ? kBlack : c & 0x00FFFFFFu;
+    return rgb | (static_cast<Colour>(role) << 24);
+}
+constexpr ColourRole RoleOf(Colour stored) {
+    const Colour high = stored >> 24;
+    return high >= 1 && high <= 3 ? static_cast<ColourRole>(high) : ColourRole::None;
+}
+// A stored colour without its role: the value a colour setting compares with.
+constexpr Colour PlainColour(Colour stored) {
+    return RoleOf(stored) == ColourRole::None ? stored : stored & 0x00FFFFFFu;
+}
+
 // The colour a painter or printer shows for a stored colour value.
-constexpr Colour DisplayedColour(Colour c) { return c == kWindowTextColour ? kBlack : c; }
+constexpr Colour DisplayedColour(Colour c) {
+    const Colour plain = PlainColour(c);
+    return plain == kWindowTextColour ? kBlack : plain;
+}
 
 }  // namespace tarnwick

@@ -77,8 +77,8 @@ void EditorModel::LoadFromBytes(std::string_view data) {
 
 std::string EditorModel::SaveToRtf() const { return WriteRtf(text_, colours_, fontName_, fontSize_); }
 
-void EditorModel::LoadFromRtf(std::string_view rtf) {
-    RtfDocument doc = ReadRtf(rtf);  // throws before anything changes
+void EditorModel::LoadFromRtf(std::string_view rtf, RtfColourRoles roles) {
+    RtfDocument doc = ReadRtf(rtf, roles);  // throws before anything changes
     if (!doc.fontName.empty() && doc.fontName != fontName_) SetFontName(doc.fontName);
     ResetContent(std::move(doc.text), std::move(doc.colours));
 }
@@ -215,8 +215,36 @@ void EditorModel::SelectAll() { SetSelection(0, Length()); }
 // ---- Colours --------------------------------------------------------------------
 
 Colour EditorModel::ColourAt(int pos) const {
-    if (pos < 0 || pos >= Length()) return typingColour_;
-    return colours_[pos];
+    if (pos < 0 || pos >= Length()) return TypingColour();
+    return PlainColour(colours_[pos]);
+}
+
+ColourRole EditorModel::RoleAt(int pos) const {
+    return RoleOf(pos < 0 || pos >= Length() ? typingColour_ : colours_[pos]);
+}
+
+std::vector<Colour> EditorModel::Colours() const {
+    std::vector<Colour> plain(colours_.size());
+    std::transform(colours_.begin(), colours_.end(), plain.begin(), PlainColour);
+    return plain;
+}
+
+void EditorModel::SetRoleColour(ColourRole role, Colour colour) {
+    if (role == ColourRole::None) return;
+    const Colour stored = WithRole(colour, role);
+    auto renew = [&](std::vector<Colour>& colours) {
+        for (Colour& c : colours)
+            if (RoleOf(c) == role) c = stored;
+    };
+    renew(colours_);
+    if (RoleOf(typingColour_) == role) typingColour_ = stored;
+    for (auto* history : {&undo_, &redo_})
+        for (UndoStep& step : *history)
+            for (UndoRecord& record : step.records) {
+                renew(record.removedColours);
+                renew(record.insertedColours);
+            }
+    for (auto* o : Observers()) o->ColoursChanged(0, Length());
 }
 
 void EditorModel::SetSelColour(Colour colour) {

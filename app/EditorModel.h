@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Colour.h"
+#include "app/RtfReader.h"
 
 #include <functional>
 #include <memory>
@@ -42,6 +43,9 @@ public:
     virtual void FontChanged() {}
 };
 
+// The font name that stands for the system's fixed-width font.
+inline constexpr const char* kSystemFixedFontName = "Default";
+
 struct FindOptions {
     bool wholeWord = false;
     bool matchCase = false;
@@ -71,7 +75,9 @@ public:
     void LoadFromBytes(std::string_view data);
     // The whole content, colours and font, as RTF (layout in RtfWriter.h).
     std::string SaveToRtf() const;
-    void LoadFromRtf(std::string_view rtf);
+    // roles: whether colour table entries 1 to 3 are the functions, statements
+    // and comments colours, as the whole-document colouring writes them.
+    void LoadFromRtf(std::string_view rtf, RtfColourRoles roles = RtfColourRoles::None);
 
     // ---- The line list (0-based) -----------------------------------------------
     int LineCount() const;                       // a final empty line is not counted
@@ -97,10 +103,18 @@ public:
     void SelectAll();
 
     // ---- Colours --------------------------------------------------------------------
+    // Every character stores its colour with the role it was coloured as
+    // (WithRole); the readers below give the colour without the role.
     Colour ColourAt(int pos) const;
-    const std::vector<Colour>& Colours() const { return colours_; }
-    void SetSelColour(Colour colour);            // empty selection: the typing colour
-    Colour TypingColour() const { return typingColour_; }
+    ColourRole RoleAt(int pos) const;
+    std::vector<Colour> Colours() const;                              // one per character
+    const std::vector<Colour>& StoredColours() const { return colours_; }  // with the roles
+    void SetSelColour(Colour colour);            // a stored colour; empty selection: the typing colour
+    Colour TypingColour() const { return PlainColour(typingColour_); }
+    // Every character of the role, the typing colour and the undo history take
+    // the new colour, as if the role's entry of a colour table changed: no edit,
+    // no undo step, the selection stays.
+    void SetRoleColour(ColourRole role, Colour colour);
 
     // ---- Typing (the widget's keyboard input) -------------------------------------------
     void TypeText(std::string_view text);        // replaces the selection; typed runs merge into one undo step

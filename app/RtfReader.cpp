@@ -39,7 +39,7 @@ bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 
 class Reader {
 public:
-    explicit Reader(std::string_view rtf) : in_(rtf) {
+    Reader(std::string_view rtf, RtfColourRoles roles) : in_(rtf), roles_(roles) {
         // Text is never longer than the RTF that holds it.
         doc_.text.reserve(rtf.size());
         doc_.colours.reserve(rtf.size());
@@ -245,6 +245,9 @@ private:
             int index = hasNumber ? number : 0;
             state_.colour = index > 0 && index < static_cast<int>(colours_.size()) ? colours_[index]
                                                                                      : kWindowTextColour;
+            if (roles_ == RtfColourRoles::FirstThreeEntries && index >= 1 && index <= 3 &&
+                state_.colour != kWindowTextColour)
+                state_.colour = WithRole(state_.colour, static_cast<ColourRole>(index));
         } else if (word == "plain") {
             state_.colour = kWindowTextColour;
         } else if (word == "uc") {
@@ -303,6 +306,7 @@ private:
     }
 
     std::string_view in_;
+    RtfColourRoles roles_;
     std::size_t pos_ = 0;
     bool finished_ = false;
     GroupState state_;
@@ -322,6 +326,6 @@ private:
 
 }  // namespace
 
-RtfDocument ReadRtf(std::string_view rtf) { return Reader(rtf).Read(); }
+RtfDocument ReadRtf(std::string_view rtf, RtfColourRoles roles) { return Reader(rtf, roles).Read(); }
 
 }  // namespace tarnwick

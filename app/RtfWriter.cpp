@@ -30,8 +30,11 @@ std::string WriteRtf(std::string_view text, const std::vector<Colour>& colours, 
     // Colour table: entry 0 is the window-text colour, then every other colour in order of appearance.
     std::vector<Colour> table;
     std::unordered_map<Colour, std::size_t> indexOf;
-    for (Colour c : colours)
+    // RTF has no place for colour roles: a role's colour is written as its plain value.
+    for (Colour stored : colours) {
+        const Colour c = PlainColour(stored);
         if (c != kWindowTextColour && indexOf.emplace(c, table.size() + 1).second) table.push_back(c);
+    }
 
     std::string out;
     out.reserve(text.size() + text.size() / 8 + 256);
@@ -55,7 +58,7 @@ std::string WriteRtf(std::string_view text, const std::vector<Colour>& colours, 
             ++i;
             continue;
         }
-        Colour colour = i < colours.size() ? colours[i] : kWindowTextColour;
+        Colour colour = i < colours.size() ? PlainColour(colours[i]) : kWindowTextColour;
         if (colour != current) {
             std::size_t index = colour == kWindowTextColour ? 0 : indexOf[colour];
             out += "\\cf" + std::to_string(index) + " ";

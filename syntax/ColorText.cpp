@@ -26,9 +26,10 @@ private:
     bool& busy_;
 };
 
+// The colour a keyword is stored with: its role's colour, marked with the role.
 std::optional<Colour> KeywordColour(const TColorCoding& entry, const ColourSettings& colours) {
-    if (entry.TypeA == "Function") return colours.functions;
-    if (entry.TypeA == "Statement") return colours.statements;
+    if (entry.TypeA == "Function") return WithRole(colours.functions, ColourRole::Functions);
+    if (entry.TypeA == "Statement") return WithRole(colours.statements, ColourRole::Statements);
     return std::nullopt;
 }
 
@@ -169,7 +170,7 @@ void ColorText(MainUnit& unit, int line) {
     ColourKeywords(work, unit.SyntaxTable, colours);
     RespellDeclaredNames(work, m.Text(), lineStart);
     WriteLine(m, line - 1, lineStart, work);
-    ColourComments(m, lineStart, work.text, colours.comments);
+    ColourComments(m, lineStart, work.text, WithRole(colours.comments, ColourRole::Comments));
 
     // Back to the column the caret had, on the line the caret tracker recorded.
     int caretLineStart = FirstColumn(m, unit.CurLine);

@@ -77,7 +77,7 @@ void ColourWholeDocument(MainUnit& unit) {
         colour.AppendColoured(colourTable, coloured);
         coloured += "\r\n";
     }
-    unit.MainText.LoadFromRtf(coloured);
+    unit.MainText.LoadFromRtf(coloured, RtfColourRoles::FirstThreeEntries);
 }
 
 }  // namespace tarnwick

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFontDatabase>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -165,7 +166,9 @@ void EditorWidget::FontChanged() {
 }
 
 void EditorWidget::ApplyModelFont() {
-    QFont font(QString::fromStdString(model_.FontName()));
+    // A name that is not installed gets the nearest font Qt finds.
+    QFont font = model_.FontName() == kSystemFixedFontName ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
+                                               : QFont(QString::fromStdString(model_.FontName()));
     font.setPointSize(std::max(1, model_.FontSize()));
     font.setStyleHint(QFont::TypeWriter);
     layout_.SetFont(font, logicalDpiX());

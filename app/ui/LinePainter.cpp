@@ -14,7 +14,7 @@ void LinePainter::PaintLine(QPainter& painter, int line, qreal left, qreal top, 
     if (start < 0) return;
     const int length = model.LineLength(start);
     const std::string& text = model.Text();
-    const std::vector<Colour>& colours = model.Colours();
+    const std::vector<Colour>& colours = model.StoredColours();
     const int lineHeight = layout.LineHeight();
     auto selected = [this](int pos) { return pos >= selStart && pos < selEnd; };
 
