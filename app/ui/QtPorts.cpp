@@ -8,6 +8,8 @@
 #include "app/ui/LinePainter.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
@@ -106,6 +108,8 @@ std::optional<std::string> QtFileDialogs::SaveFileName(const std::string& filter
 std::string QtClipboard::Text() const { return ToAnsi(QApplication::clipboard()->text()); }
 
 void QtClipboard::SetText(const std::string& text) { QApplication::clipboard()->setText(FromAnsi(text)); }
+
+void QtUrlOpener::Open(const std::string& address) { QDesktopServices::openUrl(QUrl(QString::fromStdString(address))); }
 
 void QtPrinter::Print(const EditorModel& document, const std::string& title) {
     QPrinter printer(QPrinter::HighResolution);

@@ -81,6 +81,7 @@ TForm1::TForm1(std::unique_ptr<SettingsStore> settings, QWidget* parent)
     BuildHiddenControls();
     WireTracker();
     WireEditingCommands();
+    WireHelpCommands();
 
     // Design geometry: it stands wherever a stored value is missing.
     move(kDesignLeft, kDesignTop);

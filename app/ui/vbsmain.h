@@ -25,6 +25,7 @@ class QToolBar;
 
 namespace tarnwick {
 
+class ChmHelpUnit;
 class EditorWidget;
 class TFindDialog;
 class TReplaceDialog;
@@ -113,6 +114,7 @@ private:
     void WireTracker();
     void WireEditingCommands();
     void WireFindDialogs();
+    void WireHelpCommands();
     void FormCreate();
     void FormResize();
     void LayOutClient();
@@ -139,6 +141,7 @@ private:
     QWidget* form2_ = nullptr;
     QWidget* form3_ = nullptr;
     QWidget* form4_ = nullptr;
+    ChmHelpUnit* help_ = nullptr;  // a child object: it goes with the window
     bool outerSizePending_ = false;
     int pendingOuterWidth_ = 0;
     int pendingOuterHeight_ = 0;
