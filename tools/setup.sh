@@ -7,7 +7,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(cmake ninja-build g++ ccache pkg-config
           qt6-base-dev qt6-base-dev-tools libgl-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth fonts-liberation fonts-dejavu-core)
+          xvfb xauth fonts-liberation fonts-dejavu-core
+          libchm-dev fp-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
