@@ -67,7 +67,8 @@ void QtHtmlHelp::Send(std::uintptr_t ownerWindow, const std::optional<std::strin
     bool shown = true;
     switch (command) {
     case hh::kDisplayTopic:
-        shown = topic.isEmpty() ? (window->ShowContents(), true) : window->ShowTopic(topic);
+        if (topic.isEmpty()) window->ShowContents();
+        else shown = window->ShowTopic(topic);
         break;
     case hh::kDisplayToc: window->ShowContents(); break;
     case hh::kDisplayIndex: {

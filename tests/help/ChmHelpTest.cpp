@@ -139,6 +139,9 @@ TEST(ChmHelpViewer, HelpFileLookup) {
         SCOPED_TRACE(row.expected);
         EXPECT_EQ(LookUpHelpFile(row.managerFile, row.applicationFile, row.executableDir), row.expected);
     }
+    // A folder longer than the old 260-character path buffer is kept whole.
+    const std::string deep = "/opt/" + std::string(300, 'd') + "/";
+    EXPECT_EQ(LookUpHelpFile("", "Tarnwick Help.chm", deep), deep + "Tarnwick Help.chm");
     Viewer v;
     v.applicationFile = "Tarnwick Help.chm";
     EXPECT_EQ(v.viewer.HelpFile(), "/opt/tarnwick/Tarnwick Help.chm");
