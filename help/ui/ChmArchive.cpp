@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <chm_lib.h>
 
 namespace tarnwick {
