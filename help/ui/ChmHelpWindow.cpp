@@ -144,6 +144,9 @@ ChmHelpWindow::ChmHelpWindow(std::unique_ptr<ChmArchive> archive, const QString&
     connect(display, &QPushButton::clicked, this, [this] { ShowIndexEntry(IndexList->currentItem()); });
 }
 
+// The page view reads from the archive: it goes first.
+ChmHelpWindow::~ChmHelpWindow() { delete Browser; }
+
 void ChmHelpWindow::FillContents() {
     AddContents(archive_->Contents(), nullptr, ContentsTree, style()->standardIcon(QStyle::SP_DirIcon),
                 style()->standardIcon(QStyle::SP_FileIcon));

@@ -39,6 +39,7 @@ class ChmHelpWindow : public QWidget {
     Q_OBJECT
 public:
     ChmHelpWindow(std::unique_ptr<ChmArchive> archive, const QString& path, QWidget* owner);
+    ~ChmHelpWindow() override;
 
     const ChmArchive& Archive() const { return *archive_; }
     QString Path() const { return path_; }
