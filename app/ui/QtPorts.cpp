@@ -8,9 +8,8 @@
 #include "app/ui/LinePainter.h"
 
 #include <QApplication>
-#include <QDesktopServices>
-#include <QUrl>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -18,6 +17,7 @@
 #include <QPrinter>
 #include <QStringDecoder>
 #include <QStringList>
+#include <QUrl>
 
 namespace tarnwick {
 
