@@ -45,6 +45,14 @@ public:
     virtual void Print(const EditorModel& document, const std::string& title) = 0;
 };
 
+// Opens an address (a web page, a "mailto:" message) with the desktop's
+// default handler. Whether anything answers is not reported.
+class UrlOpener {
+public:
+    virtual ~UrlOpener() = default;
+    virtual void Open(const std::string& address) = 0;
+};
+
 class MouseCursor {
 public:
     virtual ~MouseCursor() = default;

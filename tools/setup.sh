@@ -8,7 +8,8 @@ packages=(cmake ninja-build g++ ccache pkg-config
           qt6-base-dev qt6-base-dev-tools libgl-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth fonts-liberation fonts-dejavu-core
-          wine wine64)  # wscript and cscript where Windows has them built in
+          libchm-dev fp-utils   # the help viewer and the help compiler
+          wine wine64)          # wscript and cscript where Windows has them built in
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -17,6 +18,7 @@
 #include <QPrinter>
 #include <QStringDecoder>
 #include <QStringList>
+#include <QUrl>
 
 namespace tarnwick {
 
@@ -113,6 +115,8 @@ std::optional<std::string> QtFileDialogs::SaveFileName(const std::string& filter
 std::string QtClipboard::Text() const { return ToAnsi(QApplication::clipboard()->text()); }
 
 void QtClipboard::SetText(const std::string& text) { QApplication::clipboard()->setText(FromAnsi(text)); }
+
+void QtUrlOpener::Open(const std::string& address) { QDesktopServices::openUrl(QUrl(QString::fromStdString(address))); }
 
 void QtPrinter::Print(const EditorModel& document, const std::string& title) {
     QPrinter printer(QPrinter::HighResolution);

@@ -44,6 +44,11 @@ public:
     void Print(const EditorModel& document, const std::string& title) override;
 };
 
+class QtUrlOpener : public UrlOpener {
+public:
+    void Open(const std::string& address) override;
+};
+
 class QtMouseCursor : public MouseCursor {
 public:
     void ShowWait() override;

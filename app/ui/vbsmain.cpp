@@ -82,6 +82,7 @@ TForm1::TForm1(std::unique_ptr<SettingsStore> settings, QWidget* parent)
     WireTracker();
     WireEditingCommands();
     WireRunCommands();
+    WireHelpCommands();
 
     // Design geometry: it stands wherever a stored value is missing.
     move(kDesignLeft, kDesignTop);

@@ -25,6 +25,7 @@ class QToolBar;
 
 namespace tarnwick {
 
+class ChmHelpUnit;
 class EditorWidget;
 class TFindDialog;
 class TReplaceDialog;
@@ -119,6 +120,7 @@ private:
     void WireRunCommands();
     void PrepareScratchFolder() const;
     void ShowStarted(const std::string& command);
+    void WireHelpCommands();
     void FormCreate();
     void FormResize();
     void LayOutClient();
@@ -147,6 +149,7 @@ private:
     QWidget* form2_ = nullptr;
     QWidget* form3_ = nullptr;
     QWidget* form4_ = nullptr;
+    ChmHelpUnit* help_ = nullptr;  // a child object: it goes with the window
     bool outerSizePending_ = false;
     int pendingOuterWidth_ = 0;
     int pendingOuterHeight_ = 0;

@@ -39,7 +39,7 @@ private slots:
     void storedGeometryAndFont();
     void resizePlacesTheEditor();
     void shortcutsRunTheirCommands();
-    void commandsOfLaterWorkDoNothingUntilWired();
+    void secondaryWindowsShowByTheirCommands();
     void clipboardCommandsThroughMenusAndKeys();
     void goToLineBox();
     void failingCommandShowsTheApplicationErrorBox();
@@ -254,18 +254,9 @@ void MainWindowTest::goToLineBox() {
     QCOMPARE(form.Unit().MainText.SelStart(), 10);
 }
 
-void MainWindowTest::commandsOfLaterWorkDoNothingUntilWired() {
+void MainWindowTest::secondaryWindowsShowByTheirCommands() {
     testing::MainWindowFixture fx;
     TForm1& form = fx.Create();
-    form.Unit().MainText.SetText("abc");
-    for (const char* name : {"mContents", "mHomePage", "mReport"}) {
-        QAction* action = form.Action(name);
-        QVERIFY2(action, name);
-        action->trigger();
-    }
-    QCOMPARE(form.Unit().MainText.Text(), std::string("abc"));
-    QVERIFY(fx.boxes.shown.empty());
-
     QWidget runOptions, about, options;
     form.SetSecondaryWindows(&runOptions, &about, &options);
     form.Action("mRun")->trigger();

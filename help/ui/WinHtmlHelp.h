@@ -1,0 +1,13 @@
+#pragma once
+
+#include "help/ChmHelp.h"
+
+#include <memory>
+
+namespace tarnwick {
+
+// "HtmlHelpA" of "HHCtrl.ocx", loaded at run time. None when the library or
+// the function is missing, so that every help request then does nothing.
+std::unique_ptr<HtmlHelpEntry> LoadWinHtmlHelp();
+
+}  // namespace tarnwick

@@ -1,0 +1,136 @@
+#include "help/ChmHelp.h"
+#include "help/ui/ChmHelpWindow.h"
+#include "help/ui/QtHtmlHelp.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace tarnwick;
+
+namespace {
+
+const QString kHelpFile = QStringLiteral(TARNWICK_HELP_FILE);
+
+std::string Argument(const QString& topic = {}) {
+    return (topic.isEmpty() ? kHelpFile : kHelpFile + "::/" + topic).toStdString();
+}
+
+QString Title(const ChmHelpWindow* window) { return window->Browser->documentTitle(); }
+
+}  // namespace
+
+// The program's own viewer answering the HTML Help commands with the shipped help file.
+class HelpViewerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        if (!QFile::exists(kHelpFile)) QSKIP("the help file was not compiled (chmcmd is missing)");
+    }
+    void commands_data();
+    void commands();
+    void linksPicturesAndHistory();
+    void contextsAndClosing();
+    void missingFileNamesTheFile();
+};
+
+void HelpViewerTest::commands_data() {
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("keyword");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("contents beside the first topic") << "" << hh::kDisplayToc << "" << 0 << "Welcome to Tarnwick";
+    QTest::newRow("a topic") << "keys.htm" << hh::kDisplayTopic << "" << 0 << "Keys";
+    QTest::newRow("a topic with an anchor") << "menus.htm#run" << hh::kDisplayTopic << "" << 0 << "Menu commands";
+    QTest::newRow("index with the keyword") << "" << hh::kDisplayIndex << "tab KEY" << 1 << "Keys";
+    QTest::newRow("index with the start of a keyword") << "" << hh::kDisplayIndex << "synt" << 1
+                                                        << "The syntax table (syntax.ini)";
+}
+
+void HelpViewerTest::commands() {
+    QFETCH(QString, topic);
+    QFETCH(int, command);
+    QFETCH(QString, keyword);
+    QFETCH(int, tab);
+    QFETCH(QString, title);
+    QtHtmlHelp help;
+    const HelpData data = keyword.isEmpty() ? HelpData(std::uintptr_t{0}) : HelpData(keyword.toStdString());
+    help.Send(0, Argument(topic), command, data);
+    ChmHelpWindow* window = help.Window(kHelpFile);
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->windowTitle(), "Tarnwick Help");
+    QCOMPARE(window->Tabs->currentIndex(), tab);
+    QCOMPARE(Title(window), title);
+
+    QTreeWidget* tree = window->ContentsTree;
+    QCOMPARE(tree->topLevelItemCount(), 6);
+    QCOMPARE(tree->topLevelItem(2)->text(0), "Using the editor");
+    QCOMPARE(tree->topLevelItem(2)->child(0)->text(0), "Menu commands");
+    QVERIFY(window->IndexList->count() > 50);
+    if (command == hh::kDisplayIndex) {
+        QCOMPARE(window->IndexKeyword->text(), keyword);
+        QVERIFY(window->IndexList->currentItem()->text().startsWith(keyword, Qt::CaseInsensitive));
+    }
+}
+
+void HelpViewerTest::linksPicturesAndHistory() {
+    QtHtmlHelp help;
+    help.Send(0, Argument(), hh::kDisplayToc, std::uintptr_t{0});
+    ChmHelpWindow* window = help.Window(kHelpFile);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    ChmBrowser* browser = window->Browser;
+
+    const QImage picture = QImage::fromData(
+        browser->loadResource(QTextDocument::ImageResource, QUrl("images/mainwindow.png")).toByteArray());
+    QVERIFY(!picture.isNull());
+
+    // A click on the link "Getting started" of the first page.
+    QTextCursor link = browser->document()->find("Getting started");
+    QVERIFY(!link.isNull());
+    QTextCursor inside(browser->document());
+    inside.setPosition(link.selectionStart() + 2);
+    browser->ensureCursorVisible();
+    const QPoint at = browser->cursorRect(inside).center();
+    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(Title(window), "Getting started");
+
+    browser->backward();
+    QCOMPARE(Title(window), "Welcome to Tarnwick");
+    browser->forward();
+    QCOMPARE(Title(window), "Getting started");
+
+    // A page of the contents, and a second request going to the same window.
+    QTreeWidgetItem* tips = window->ContentsTree->topLevelItem(3)->child(2);
+    emit window->ContentsTree->itemClicked(tips, 0);
+    QCOMPARE(Title(window), "Parameter tips");
+    help.Send(0, Argument("settings.htm"), hh::kDisplayTopic, std::uintptr_t{0});
+    QCOMPARE(help.Window(kHelpFile), window);
+    QCOMPARE(Title(window), "Where settings are kept");
+}
+
+void HelpViewerTest::contextsAndClosing() {
+    QtHtmlHelp help;
+    help.Send(0, Argument(), hh::kHelpContext, std::uintptr_t{99});
+    QVERIFY2(!help.Window(kHelpFile), "a context the file does not map opens nothing");
+    help.Send(0, Argument(), hh::kHelpContext, std::uintptr_t{3});
+    QVERIFY(help.Window(kHelpFile));
+    QCOMPARE(Title(help.Window(kHelpFile)), "Running scripts");
+    help.Send(0, Argument("nowhere.htm"), hh::kDisplayTopic, std::uintptr_t{0});
+    QCOMPARE(Title(help.Window(kHelpFile)), "Running scripts");
+    help.Send(0, std::nullopt, hh::kCloseAll, std::uintptr_t{0});
+    QVERIFY(!help.Window(kHelpFile));
+}
+
+void HelpViewerTest::missingFileNamesTheFile() {
+    QStringList reports;
+    QtHtmlHelp help([&](QWidget*, const QString& text) { reports << text; });
+    help.Send(0, "/nowhere/Tarnwick Help.chm", hh::kDisplayToc, std::uintptr_t{0});
+    QCOMPARE(reports, QStringList{"Cannot open help file \"/nowhere/Tarnwick Help.chm\"."});
+    QVERIFY(!help.Window("/nowhere/Tarnwick Help.chm"));
+}
+
+QTEST_MAIN(HelpViewerTest)
+#include "HelpViewerTest.moc"
