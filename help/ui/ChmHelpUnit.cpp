@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #ifdef _WIN32
-#include "help/ui/WinHtmlHelp.h"
+#include "help/win/WinHtmlHelp.h"
 #elif defined(TARNWICK_HAVE_CHMLIB)
 #include "help/ui/QtHtmlHelp.h"
 #endif

@@ -4,6 +4,7 @@
 #include "app/Error.h"
 #include "app/FileAccess.h"
 #include "app/win/RegistrySettingsStore.h"
+#include "help/win/WinHtmlHelp.h"
 #include "run/win/WinProcessStarter.h"
 
 #include <gtest/gtest.h>
@@ -92,6 +93,12 @@ TEST(ProcessStart, CscriptRunsAScriptThatWritesAFile) {
     EXPECT_EQ(ReadFileBytes(Utf8(out)), "ran");
     EXPECT_THROW(WinProcessStarter().Start("no-such-host-4711 x"), Error);
     fs::remove_all(folder);
+}
+
+TEST(HtmlHelp, TheEntryPointLoadsAtRunTime) {
+    const std::unique_ptr<HtmlHelpEntry> entry = LoadWinHtmlHelp();
+    ASSERT_TRUE(entry) << "HHCtrl.ocx with HtmlHelpA";
+    entry->Send(0, std::nullopt, 18, std::uintptr_t{0});  // closes all help windows: there are none
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "help/ui/WinHtmlHelp.h"
+#include "help/win/WinHtmlHelp.h"
 
 #include <windows.h>
 
