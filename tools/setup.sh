@@ -9,6 +9,7 @@ packages=(cmake ninja-build g++ ccache pkg-config
           googletest libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth fonts-liberation fonts-dejavu-core
           libchm-dev fp-utils   # the help viewer and the help compiler
+          dpkg-dev file desktop-file-utils xdotool imagemagick  # the package and its test
           wine wine64)          # wscript and cscript where Windows has them built in
 missing=()
 for p in "${packages[@]}"; do

@@ -18,5 +18,8 @@ trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true' EXIT
 cd "$root/build"
 ctest --output-on-failure -j"$(nproc)" --timeout 600
 
+# The Debian package, installed into a scratch root and started there.
+bash "$root/tools/package-test.sh"
+
 # The core and the Windows pieces, cross-built and run under Wine.
 bash "$root/tools/windows-tests.sh"

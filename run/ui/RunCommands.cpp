@@ -4,6 +4,7 @@
 #include "app/ui/vbsmain.h"
 
 #include "app/MainWindowLogic.h"
+#include "run/ui/CommandLineText.h"
 #include "run/ScriptRunner.h"
 #ifdef _WIN32
 #include "run/win/WinProcessStarter.h"
@@ -14,8 +15,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QStandardPaths>
-#include <QStatusBar>
+#include <QTemporaryFile>
 
 namespace tarnwick {
 
@@ -23,10 +25,10 @@ namespace {
 
 // The scratch script goes beside the executable where that folder may be
 // written, and otherwise into a folder of the user's own, which only the
-// user may read.
+// user may read. Writing is tried: permission bits do not tell on Windows.
 QString ScratchScriptFolder() {
     const QString beside = QCoreApplication::applicationDirPath();
-    if (QFileInfo(beside).isWritable()) return beside;
+    if (QTemporaryFile probe(beside + "/.tarnwick-probe-XXXXXX"); probe.open()) return beside;
 #ifdef _WIN32
     const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Tarnwick";
 #else
@@ -39,7 +41,7 @@ QString ScratchScriptFolder() {
 
 void TForm1::WireRunCommands() {
 #ifdef _WIN32
-    processes_ = std::make_unique<WinProcessStarter>();
+    processes_ = std::make_unique<WinProcessStarter>([this] { return scratchScriptPath_; });
 #else
     processes_ = std::make_unique<QtProcessStarter>([this] { return scratchScriptPath_; });
 #endif
@@ -55,10 +57,14 @@ void TForm1::WireRunCommands() {
 std::string TForm1::ScratchScriptPath() const { return scratchScriptPath_; }
 
 void TForm1::PrepareScratchFolder() const {
-    const QString folder = QFileInfo(FromPath(scratchScriptPath_)).absolutePath();
-    if (QFileInfo::exists(folder)) return;
-    QDir().mkpath(folder);
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString script = FromPath(scratchScriptPath_);
+    const QString folder = QFileInfo(script).absolutePath();
+    if (folder != QCoreApplication::applicationDirPath()) {
+        QDir().mkpath(folder);  // a failure shows when the script is written
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    // The script is ours: a link planted in its place must not send the text elsewhere.
+    if (QFileInfo(script).isSymLink()) QFile::remove(script);
 }
 
 void TForm1::RunTemplate(const std::string& commandTemplate) {
@@ -70,7 +76,8 @@ void TForm1::RunTemplate(const std::string& commandTemplate) {
 
 void TForm1::ShowStarted(const std::string& command) {
     // A cold Wine start takes seconds: the user sees that something happened.
-    StBar->showMessage("Started: " + FromAnsi(command), 10000);
+    // It stands until the caret moves.
+    StatusPanel0->setText("Started: " + CommandLineText(command, scratchScriptPath_).trimmed());
 }
 
 }  // namespace tarnwick

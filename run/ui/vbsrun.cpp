@@ -164,15 +164,12 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
                 LstOptionsClick();
                 return true;
             }
-            // Moving the selection with the keyboard raises the list's click too.
-            static const QList<int> moves{Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp,
-                                          Qt::Key_PageDown};
-            if (moves.contains(key)) {
-                const int before = LstOptions->currentRow();
-                static_cast<QObject*>(LstOptions)->event(event);  // the list moves its selection first
-                if (LstOptions->currentRow() != before) LstOptionsClick();
-                return true;
-            }
+            // Moving the selection with the keyboard (arrows, pages, a typed
+            // letter) raises the list's click too.
+            const int before = LstOptions->currentRow();
+            static_cast<QObject*>(LstOptions)->event(event);  // the list moves its selection first
+            if (LstOptions->currentRow() != before) LstOptionsClick();
+            return true;
         }
     }
     return QWidget::eventFilter(watched, event);

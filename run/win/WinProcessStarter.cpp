@@ -6,29 +6,41 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarnwick {
 
-std::wstring WideCommandLine(const std::string& commandLine) {
-    if (commandLine.empty()) return {};
-    const int size = static_cast<int>(commandLine.size());
-    UINT codePage = CP_UTF8;
-    int wide = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, commandLine.data(), size, nullptr, 0);
-    if (wide == 0) {
-        codePage = 1252;
-        wide = MultiByteToWideChar(codePage, 0, commandLine.data(), size, nullptr, 0);
-    }
+namespace {
+
+std::wstring Widened(std::string_view text, UINT codePage) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int wide = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
     std::wstring out(static_cast<std::size_t>(wide), L'\0');
-    MultiByteToWideChar(codePage, 0, commandLine.data(), size, out.data(), wide);
+    MultiByteToWideChar(codePage, 0, text.data(), size, out.data(), wide);
     return out;
+}
+
+}  // namespace
+
+std::wstring WideCommandLine(const std::string& commandLine, const std::string& scratchScriptPath) {
+    if (scratchScriptPath.empty()) return Widened(commandLine, 1252);
+    std::wstring out;
+    std::size_t from = 0;
+    for (std::size_t at; (at = commandLine.find(scratchScriptPath, from)) != std::string::npos;
+         from = at + scratchScriptPath.size())
+        out += Widened(std::string_view(commandLine).substr(from, at - from), 1252) +
+               Widened(scratchScriptPath, CP_UTF8);
+    return out + Widened(std::string_view(commandLine).substr(from), 1252);
 }
 
 void WinProcessStarter::Start(const std::string& commandLine) {
     const std::vector<std::string> words = SplitCommandLine(commandLine);
     if (words.empty() || words.front().empty()) throw Error("The command line names no program to start");
     // Blanks before the program name are dropped: the rebuilt template starts with one.
-    std::wstring line = WideCommandLine(commandLine.substr(commandLine.find_first_not_of(" \t")));
+    std::wstring line =
+        WideCommandLine(commandLine.substr(commandLine.find_first_not_of(" \t")), scratchScriptPath_());
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;

@@ -2,6 +2,7 @@
 
 #include "app/Ports.h"
 
+#include <functional>
 #include <string>
 
 namespace tarnwick {
@@ -10,12 +11,16 @@ namespace tarnwick {
 // without waiting for it.
 class WinProcessStarter : public ProcessStarter {
 public:
+    explicit WinProcessStarter(std::function<std::string()> scratchScriptPath)
+        : scratchScriptPath_(std::move(scratchScriptPath)) {}
     void Start(const std::string& commandLine) override;
+
+private:
+    std::function<std::string()> scratchScriptPath_;
 };
 
 // The command line for the system's wide-character calls: the scratch path
-// in it is UTF-8, the template around it Windows-1252 text, so it is read as
-// UTF-8 where it is valid UTF-8 and as Windows-1252 otherwise.
-std::wstring WideCommandLine(const std::string& commandLine);
+// in it is UTF-8, the template around it Windows-1252 text.
+std::wstring WideCommandLine(const std::string& commandLine, const std::string& scratchScriptPath);
 
 }  // namespace tarnwick

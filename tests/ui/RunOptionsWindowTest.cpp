@@ -1,9 +1,11 @@
 #include "UiTestSupport.h"
 
+#include "fakes/TempDir.h"
 #include "run/ui/vbsrun.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -105,6 +107,9 @@ void RunOptionsWindowTest::clicksSpaceAndKeysEachFlipOneTickAndRebuild() {
     QTest::keyClick(List(), Qt::Key_Down);
     QCOMPARE(List()->currentRow(), 5);
     QCOMPARE(Template(), QString(" wscript  //H:CScript  //H:Wscript //nologo [FilePath]"));
+    QTest::keyClick(List(), Qt::Key_Slash);  // a typed character moves the selection too
+    QCOMPARE(List()->currentRow(), 6);
+    QCOMPARE(Template(), QString(" wscript  //H:CScript  //H:Wscript //I //nologo [FilePath]"));
 }
 
 void RunOptionsWindowTest::hostChoiceAndManualEdit() {
@@ -134,6 +139,18 @@ void RunOptionsWindowTest::hostChoiceAndManualEdit() {
     ClickRow(0);
     QCOMPARE(Template(), QString(" wscript  //? //H:CScript  [FilePath]"));
     QVERIFY(form2->LblParameter->isReadOnly());
+
+    // Escape leaves a manual edit too; Execute runs what the box holds.
+    QTest::mouseClick(form2->CmdManual, Qt::LeftButton);
+    QTest::keyClicks(form2->LblParameter, "/bin/true [FilePath]");
+    QTest::keyClick(form2->LblParameter, Qt::Key_Escape);
+    QVERIFY(form2->LblParameter->isReadOnly());
+    fx->form->Unit().MainText.SetText("WScript.Echo 1");
+    QTest::mouseClick(form2->CmdExecute, Qt::LeftButton);
+    QVERIFY(fx->boxes.shown.empty());
+    QCOMPARE(testing::TempDir::Read(fx->form->ScratchScriptPath()), std::string("WScript.Echo 1\r\n"));
+    QVERIFY(fx->form->StatusPanel0->text().startsWith("Started: /bin/true  \""));
+    QVERIFY(form2->isVisible());
 }
 
 void RunOptionsWindowTest::explanationsUnderTheMouse() {

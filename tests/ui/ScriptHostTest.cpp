@@ -6,6 +6,7 @@
 #include "run/ScriptRunner.h"
 #include "run/ui/QtProcessStarter.h"
 
+#include <QLabel>
 #include <QProcess>
 #include <QStatusBar>
 
@@ -90,7 +91,7 @@ void ScriptHostTest::f5RunsTheScriptThroughCscript() {
                                  "\", True)\r\nf.WriteLine \"ran: \" & WScript.ScriptName\r\nf.Close");
     form.Action("mRunDefault")->trigger();
     QVERIFY2(fx.boxes.shown.empty(), fx.boxes.shown.empty() ? "" : fx.boxes.shown[0].text.c_str());
-    QVERIFY(form.StBar->currentMessage().startsWith("Started:  cscript  //nologo  \""));
+    QVERIFY(form.StatusPanel0->text().startsWith("Started: cscript  //nologo  \""));
     QCOMPARE(WaitForFile(out, 120), QByteArray("ran: rundefault080.vbs\r\n"));
 
     QProcess::execute("wineserver", {"-k"});

@@ -82,17 +82,20 @@ TEST(FileNames, ANameOutsideTheAnsiCodePageIsSavedAndReadBack) {
 }
 
 TEST(ProcessStart, CscriptRunsAScriptThatWritesAFile) {
-    const fs::path folder = FreshFolder("tarnwick-run");
-    const fs::path out = folder / "out.txt";
+    const fs::path base = FreshFolder("tarnwick-run");
+    const fs::path out = base / "out.txt";  // named in the script, which the host reads as ANSI text
+    const fs::path folder = base / fs::path(u8"\u4e2d \u00e9");  // the script's folder is outside that code page
+    fs::create_directories(folder);
     const fs::path script = folder / "rundefault080.vbs";
     WriteFileSafely(Utf8(script), "Set f = CreateObject(\"Scripting.FileSystemObject\").CreateTextFile(\"" +
                                       Utf8(out) + "\", True)\r\nf.Write \"ran\"\r\nf.Close\r\n");
-    WinProcessStarter().Start(" cscript  //nologo  \"" + Utf8(script) + "\"");
+    WinProcessStarter starter([&] { return Utf8(script); });
+    starter.Start(" cscript  //nologo  \"" + Utf8(script) + "\"");
     for (int i = 0; i < 600 && !fs::exists(out); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(100));
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_EQ(ReadFileBytes(Utf8(out)), "ran");
-    EXPECT_THROW(WinProcessStarter().Start("no-such-host-4711 x"), Error);
-    fs::remove_all(folder);
+    EXPECT_THROW(starter.Start("no-such-host-4711 x"), Error);
+    fs::remove_all(base);
 }
 
 TEST(HtmlHelp, TheEntryPointLoadsAtRunTime) {
