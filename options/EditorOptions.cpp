@@ -55,7 +55,8 @@ void ApplyEditorOptions(MainUnit& unit, const FontChoice& font, const ColourSett
         WriteSettingOrThrow(key.get(), kStatementsColourValue, FormatSettingColour(colours.statements));
         WriteSettingOrThrow(key.get(), kCommentsColourValue, FormatSettingColour(colours.comments));
         // The font is read at start-up; storing it here keeps the choice for the next run.
-        WriteSettingOrThrow(key.get(), "FontName", font.name);
+        // An empty name leaves the editor's face, so that face is what is stored.
+        WriteSettingOrThrow(key.get(), "FontName", font.name.empty() ? editor.FontName() : font.name);
         WriteSettingOrThrow(key.get(), "FontSize", FormatSettingInteger(editor.FontSize()));
     }
 

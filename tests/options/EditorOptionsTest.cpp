@@ -114,6 +114,8 @@ TEST_F(EditorOptionsTest, EverySecondFontChangeTakesEffect) {
         EXPECT_EQ(store.values["FontName"], font.name);  // stored as typed, installed or not
         EXPECT_EQ(store.values["FontSize"], font.size);
     }
+    Apply({"", "9"});  // an empty name keeps the face, and the face is what is stored
+    EXPECT_EQ(store.values["FontName"], "Default");
 }
 
 TEST_F(EditorOptionsTest, FailuresStopApply) {
