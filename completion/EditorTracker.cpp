@@ -118,7 +118,9 @@ void EditorTracker::LeaveLine() {
     HideTip();
     const int firstVisible = editor.FirstVisibleLine();
     WaitCursor wait(unit_.Cursor);
-    ColorText(unit_, unit_.PrevLine);
+    // While there are undone steps to redo, the line is coloured but not
+    // rewritten, so the redo steps still fit the text.
+    ColorText(unit_, unit_.PrevLine, editor.CanRedo() ? Tidy::No : Tidy::Yes);
     // Colouring moves the caret and may scroll; the view goes back to where it was.
     editor.LineScroll(firstVisible - editor.FirstVisibleLine());
 }

@@ -1,0 +1,95 @@
+// Paths a new user takes through the real main window, typed key by key with
+// the shipped syntax table: undo and redo, the completion list's edges, the
+// status text and the keys users expect.
+#include "UiTestSupport.h"
+
+#include "app/ui/EditorWidget.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+using namespace tarnwick;
+
+namespace {
+
+// A shown main window with the shipped table, the focus in its editor.
+struct UserWindow : testing::MainWindowFixture {
+    ColourSettings colours{};
+    EditorWidget* editor = nullptr;
+
+    TForm1& Open() {
+        TForm1& form = Create();
+        form.Unit().Colours = &colours;
+        form.show();
+        if (!QTest::qWaitForWindowActive(&form)) qWarning("the window did not become active");
+        editor = form.MainText();
+        editor->setFocus();
+        return form;
+    }
+    const std::string& Text() const { return form->Unit().MainText.Text(); }
+    void Keys(Qt::Key key, int times, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        for (int i = 0; i < times; ++i) QTest::keyClick(editor, key, mods);
+    }
+};
+
+}  // namespace
+
+class UserPathsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void undoAndRedoWalkTheSameSteps();
+};
+
+void UserPathsTest::undoAndRedoWalkTheSameSteps() {
+    struct Row {
+        const char* name;
+        std::function<void(UserWindow&)> type;
+    };
+    const Row rows[] = {
+        {"three lines, caret still",
+         [](UserWindow& w) {
+             QTest::keyClicks(w.editor, "dim abc");
+             w.Keys(Qt::Key_Return, 1);
+             QTest::keyClicks(w.editor, "ABC=1");
+             w.Keys(Qt::Key_Return, 1);
+             QTest::keyClicks(w.editor, "x = 2");
+         }},
+        {"two lines, caret moved up and down",
+         [](UserWindow& w) {
+             QTest::keyClicks(w.editor, "dim abc");
+             w.Keys(Qt::Key_Return, 1);
+             QTest::keyClicks(w.editor, "ABC=1");
+             for (int i = 0; i < 3; ++i) {
+                 w.Keys(Qt::Key_Up, 1);
+                 w.Keys(Qt::Key_Down, 1);
+             }
+         }},
+    };
+    for (const Row& row : rows) {
+        UserWindow w;
+        w.Open();
+        // The text after each step, as typing leaves it, from the last back to the first.
+        std::vector<std::string> states;
+        row.type(w);
+        states.push_back(w.Text());
+        for (int i = 0; i < 3; ++i) {
+            w.Keys(Qt::Key_Z, 1, Qt::ControlModifier);
+            QVERIFY2(w.Text() != states.back(), row.name);  // every Undo undoes text
+            states.push_back(w.Text());
+        }
+        // Back and forth, with the caret moved in between: the same states.
+        w.Keys(Qt::Key_Up, 1);
+        w.Keys(Qt::Key_Down, 1);
+        for (int i = 2; i >= 0; --i) {
+            w.Keys(Qt::Key_Y, 1, Qt::ControlModifier);
+            QVERIFY2(w.Text() == states[i], row.name);
+        }
+        for (int i = 1; i <= 3; ++i) {
+            w.Keys(Qt::Key_Z, 1, Qt::ControlModifier);
+            QVERIFY2(w.Text() == states[i], row.name);
+        }
+    }
+}
+
+QTEST_MAIN(UserPathsTest)
+#include "UserPathsTest.moc"
