@@ -14,6 +14,11 @@ constexpr int kOffsetDown = 18;   // and one row below it
 
 }  // namespace
 
+bool IsMemberNameChar(char ch) {
+    const unsigned char c = static_cast<unsigned char>(ch);
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+
 int CompletionListHeight(int rows) {
     return rows > CompletionList::kTallRows ? CompletionList::kTallHeight : 20 * rows - 10;
 }
@@ -100,10 +105,13 @@ void CompletionList::Accept() {
     const int start = PrefixStart();
     if (itemIndex_ >= 0 && itemIndex_ < static_cast<int>(rows_.size()) && start >= 0) {
         const std::string name = rows_[itemIndex_].Name;
+        // Only the name after the dot gives way: the typed prefix and the name
+        // characters right after it, never a comma, a bracket or what follows.
+        const std::string& text = editor.Text();
+        int end = start;
+        while (end < editor.Length() && IsMemberNameChar(text[end])) ++end;
         editor.SetSelStart(start);
-        const int lineStart = editor.LineIndex(-1);
-        const int lineEnd = lineStart + editor.LineLength(lineStart);
-        editor.SetSelLength(std::min(static_cast<int>(name.size()), lineEnd - start));
+        editor.SetSelLength(end - start);
         editor.SetSelText(name);
     }
     Close();

@@ -54,8 +54,8 @@ public:
     void LstKeyDown(int key);
     // Accepts as the 9 key does; nothing is typed after the name.
     void LstDblClick();
-    // Writes the selected row's name over the text after the dot (never past
-    // the line's end) under Busy, then closes the list.
+    // Writes the selected row's name over the name after the dot (the typed
+    // prefix and the name characters after it) under Busy, then closes the list.
     void Accept();
     void Close();
 
@@ -87,6 +87,9 @@ private:
     Point position_;
     int height_ = 0;
 };
+
+// Letters, digits and "_": the characters a member's name is made of.
+bool IsMemberNameChar(char ch);
 
 // The list's height for a number of rows: 170 above 8 rows, else 20 per row less 10.
 int CompletionListHeight(int rows);

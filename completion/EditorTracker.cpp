@@ -77,6 +77,9 @@ bool EditorTracker::MainTextKeyDown(int key, KeyModifiers modifiers) {
 
 char EditorTracker::MainTextKeyPress(char ch) {
     if (ch == '\t') ch = 0;
+    // A character that cannot be part of a name ends the member being typed;
+    // the accepting keys have already done their work on key down.
+    if (list_.IsOpen() && static_cast<unsigned char>(ch) >= ' ' && !IsMemberNameChar(ch)) list_.Close();
     lastChar_ = ch;
     return ch;
 }

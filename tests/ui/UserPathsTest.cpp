@@ -38,6 +38,7 @@ class UserPathsTest : public QObject {
     Q_OBJECT
 private slots:
     void undoAndRedoWalkTheSameSteps();
+    void acceptingAMemberReplacesOnlyItsName();
 };
 
 void UserPathsTest::undoAndRedoWalkTheSameSteps() {
@@ -89,6 +90,30 @@ void UserPathsTest::undoAndRedoWalkTheSameSteps() {
             QVERIFY2(w.Text() == states[i], row.name);
         }
     }
+}
+
+void UserPathsTest::acceptingAMemberReplacesOnlyItsName() {
+    UserWindow w;
+    TForm1& form = w.Open();
+    QTest::keyClicks(w.editor, "Set fso = CreateObject(\"Scripting.FileSystemObject\")");
+    w.Keys(Qt::Key_Return, 1);
+    QTest::keyClicks(w.editor, "Set ts = fso.OpenTextFile(\"a\")");
+    w.Keys(Qt::Key_Return, 1);
+    QTest::keyClicks(w.editor, "arr = Split(ts.readl");
+    QVERIFY(form.Lst->isVisible());
+    QTest::keyClicks(w.editor, ",");
+    QVERIFY(!form.Lst->isVisible());  // a comma is no part of a name
+    QTest::keyClicks(w.editor, " vbTab)");
+    QCOMPARE(QString::fromStdString(form.Unit().MainText.Line(2)), QString("arr = Split(ts.readl, vbTab)"));
+
+    // Accepted in front of other text, the name replaces only the name characters after the dot.
+    w.Keys(Qt::Key_Return, 1);
+    QTest::keyClicks(w.editor, "x = ts(1)");
+    w.Keys(Qt::Key_Left, 3);
+    QTest::keyClicks(w.editor, ".rEADl");
+    QVERIFY(form.Lst->isVisible());
+    w.Keys(Qt::Key_Space, 1);
+    QCOMPARE(QString::fromStdString(form.Unit().MainText.Line(3)), QString("x = ts.ReadLine (1)"));
 }
 
 QTEST_MAIN(UserPathsTest)
