@@ -48,6 +48,7 @@ void TForm1::WireEditingCommands() {
     commands.Cut = [this] { mCutClick(unit_); };
     commands.Paste = [this] { mPasteClick(unit_); };
     commands.Undo = [this] { mUndoClick(unit_); };
+    commands.Redo = [this] { unit_.MainText.Redo(); };
     commands.SelectAll = [this] { mSelectAllClick(unit_); };
     commands.Print = [this] { mPrintClick(unit_); };
     commands.Comment = [this] { mCommentClick(unit_); };

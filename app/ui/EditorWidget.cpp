@@ -350,7 +350,10 @@ bool EditorWidget::NavigationKey(int key, KeyModifiers mods) {
     if (!mods.Ctrl || mods.Alt) return false;
     switch (key) {
     case 'A': model_.SelectAll(); return true;
-    case 'Z': model_.Undo(); return true;
+    case 'Z':  // Ctrl+Shift+Z is the other common redo key
+        if (mods.Shift) model_.Redo();
+        else model_.Undo();
+        return true;
     case 'Y': model_.Redo(); return true;
     case 'C':
         if (clipboard_ && hasSelection) clipboard_->SetText(model_.SelText());

@@ -170,6 +170,7 @@ void TForm1::BuildMenus() {
     QMenu* edit = menuBar()->addMenu("Edit");
     edit->setObjectName("mEdit");
     edit->addAction(MakeAction("mUndo", "Undo Last Action", glyph::Undo, hook(&C::Undo)));
+    edit->addAction(MakeAction("mRedo", "Redo", -1, hook(&C::Redo)));
     edit->addSeparator();
     edit->addAction(MakeAction("mCut", "Cut", glyph::Cut, hook(&C::Cut)));
     edit->addAction(MakeAction("mCopy", "Copy", glyph::Copy, hook(&C::Copy)));

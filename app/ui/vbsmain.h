@@ -54,7 +54,7 @@ public:
     // The commands of later work, run by the menus, buttons and keys; empty
     // ones do nothing.
     struct Commands {
-        std::function<void()> Print, Undo, Cut, Copy, Paste, SelectAll, Find, Replace, Indent, Outdent,
+        std::function<void()> Print, Undo, Redo, Cut, Copy, Paste, SelectAll, Find, Replace, Indent, Outdent,
             Comment, Uncomment, RunDefault, HelpContents, HomePage, Feedback, GotoLine;
     } commands;
 

@@ -39,6 +39,7 @@ class UserPathsTest : public QObject {
 private slots:
     void undoAndRedoWalkTheSameSteps();
     void acceptingAMemberReplacesOnlyItsName();
+    void redoKeysAndMenu();
 };
 
 void UserPathsTest::undoAndRedoWalkTheSameSteps() {
@@ -114,6 +115,20 @@ void UserPathsTest::acceptingAMemberReplacesOnlyItsName() {
     QVERIFY(form.Lst->isVisible());
     w.Keys(Qt::Key_Space, 1);
     QCOMPARE(QString::fromStdString(form.Unit().MainText.Line(3)), QString("x = ts.ReadLine (1)"));
+}
+
+void UserPathsTest::redoKeysAndMenu() {
+    UserWindow w;
+    TForm1& form = w.Open();
+    QTest::keyClicks(w.editor, "abc");
+    w.Keys(Qt::Key_Z, 1, Qt::ControlModifier);
+    QCOMPARE(w.Text(), std::string());
+    w.Keys(Qt::Key_Z, 1, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(w.Text(), std::string("abc"));
+    form.Action("mUndo")->trigger();
+    QCOMPARE(w.Text(), std::string());
+    form.Action("mRedo")->trigger();
+    QCOMPARE(w.Text(), std::string("abc"));
 }
 
 QTEST_MAIN(UserPathsTest)
