@@ -94,7 +94,12 @@ void EditorTracker::RunTypingPass() {
 }
 
 void EditorTracker::MainTextSelectionChange() {
-    if (unit_.Busy || inSelectionChange_) return;
+    if (inSelectionChange_) return;
+    if (unit_.Busy) {
+        if (!statusStale_ && OnStatusStale) OnStatusStale();
+        statusStale_ = true;
+        return;
+    }
     EditorModel& editor = unit_.MainText;
     if (editor.SelLength() != 0) return;  // nothing, not even the status text, while text is selected
     inSelectionChange_ = true;
@@ -112,7 +117,15 @@ void EditorTracker::MainTextSelectionChange() {
         if (IsTipTrigger(lastChar_)) EvaluateTip();
     }
     unit_.PrevLine = CurLineNum(editor, editor.SelStart());
+    statusStale_ = false;
     SetStatus(StatusLine(unit_.PrevLine, editor.BreakCount() + 1, CurColumn(editor)));
+}
+
+void EditorTracker::CatchUpStatus() {
+    if (!statusStale_ || unit_.Busy) return;
+    statusStale_ = false;
+    const EditorModel& editor = unit_.MainText;
+    SetStatus(StatusLine(CurLineNum(editor, editor.SelStart()), editor.BreakCount() + 1, CurColumn(editor)));
 }
 
 void EditorTracker::LeaveLine() {

@@ -127,13 +127,15 @@ void TForm1::RunCommand(const std::function<void()>& command) {
 }
 
 bool TForm1::Guarded(const std::function<void()>& command) {
+    bool done = true;
     try {
         command();
-        return true;
     } catch (const std::exception& failure) {
         unit_.Boxes->ApplicationError(ErrorBoxText(failure.what()));
-        return false;
+        done = false;
     }
+    if (tracker_) tracker_->CatchUpStatus();
+    return done;
 }
 
 void TForm1::BuildMenus() {
@@ -339,6 +341,8 @@ void TForm1::WireTracker() {
     tracker.mOutdentClick = [this] { RunCommand(commands.Outdent); };
     tracker.OnStatusChanged = [this] { StatusPanel0->setText(QString::fromStdString(tracker_->StatusText())); };
     tracker.OnTipChanged = [this] { ShowTip(); };
+    // Also a command run outside the window's handlers (the command-line file) catches up.
+    tracker.OnStatusStale = [this] { QTimer::singleShot(0, this, [this] { tracker_->CatchUpStatus(); }); };
     tracker.Lst().OnChanged = [this] { ShowList(); };
     tracker.Lst().FocusEditor = [this] { mainText_->setFocus(); };
 

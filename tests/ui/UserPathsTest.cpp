@@ -5,6 +5,7 @@
 
 #include "app/ui/EditorWidget.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 
@@ -40,6 +41,7 @@ private slots:
     void undoAndRedoWalkTheSameSteps();
     void acceptingAMemberReplacesOnlyItsName();
     void redoKeysAndMenu();
+    void statusTextFollowsBusyCommands();
 };
 
 void UserPathsTest::undoAndRedoWalkTheSameSteps() {
@@ -129,6 +131,34 @@ void UserPathsTest::redoKeysAndMenu() {
     QCOMPARE(w.Text(), std::string());
     form.Action("mRedo")->trigger();
     QCOMPARE(w.Text(), std::string("abc"));
+}
+
+void UserPathsTest::statusTextFollowsBusyCommands() {
+    UserWindow w;
+    TForm1& form = w.Open();
+    const QString path = w.config.filePath("long.vbs");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    for (int i = 1; i <= 600; ++i) file.write(i < 600 ? "x = 1\r\n" : "Set fso = CreateObject(\"Scripting.FileSystemObject\")");
+    file.close();
+    w.dialogs.ChooseOpen(path.toStdString());
+    QTest::keyClicks(w.editor, "abc");
+    w.boxes.Answer(Answer::No);
+    form.Action("mOpen")->trigger();
+    QCOMPARE(form.StatusPanel0->text(), QString("Line 1 of 600, Col 1"));
+
+    // A member accepted by a double click.
+    w.Keys(Qt::Key_End, 1, Qt::ControlModifier);
+    w.Keys(Qt::Key_Return, 1);
+    QTest::keyClicks(w.editor, "fso.");
+    const QList<QListWidgetItem*> found = form.Lst->findItems("GetFile", Qt::MatchExactly);
+    QVERIFY(!found.isEmpty());
+    form.Lst->scrollToItem(found.first());
+    const QPoint row = form.Lst->visualItemRect(found.first()).center();
+    QTest::mouseClick(form.Lst->viewport(), Qt::LeftButton, Qt::NoModifier, row);
+    QTest::mouseDClick(form.Lst->viewport(), Qt::LeftButton, Qt::NoModifier, row);
+    QCOMPARE(QString::fromStdString(form.Unit().MainText.Line(600)), QString("fso.GetFile"));
+    QCOMPARE(form.StatusPanel0->text(), QString("Line 601 of 601, Col 12"));
 }
 
 QTEST_MAIN(UserPathsTest)
