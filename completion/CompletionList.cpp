@@ -41,11 +41,24 @@ void CompletionList::PlaceLB(std::string_view typeName) {
     } else {
         Point caret = unit_.MainText.CaretPixelPosition();
         if (MapToWindow) caret = MapToWindow(caret);
-        position_ = {caret.x + kOffsetLeft, caret.y + kOffsetDown};
         height_ = CompletionListHeight(static_cast<int>(rows_.size()));
+        width_ = std::max(kWidth, MeasureWidth ? MeasureWidth(rows_) : 0);
+        position_ = {caret.x + kOffsetLeft, caret.y + kOffsetDown};
+        if (ClientSize) position_ = KeptInside(position_, caret.y, ClientSize());
         open_ = true;
     }
     Changed();
+}
+
+Point CompletionList::KeptInside(Point place, int caretTop, Point client) const {
+    // No room below the caret line: above it, if it fits there better.
+    if (place.y + height_ > client.y) {
+        const int above = caretTop - height_;
+        place.y = above >= 0 ? above : std::max(0, std::min(place.y, client.y - height_));
+    }
+    if (place.x + width_ > client.x) place.x = client.x - width_;
+    place.x = std::max(0, place.x);
+    return place;
 }
 
 void CompletionList::Next() {

@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
@@ -345,6 +346,16 @@ void TForm1::WireTracker() {
     tracker.OnStatusStale = [this] { QTimer::singleShot(0, this, [this] { tracker_->CatchUpStatus(); }); };
     tracker.Lst().OnChanged = [this] { ShowList(); };
     tracker.Lst().FocusEditor = [this] { mainText_->setFocus(); };
+    tracker.Lst().ClientSize = [this] { return Point{client_->width(), client_->height()}; };
+    tracker.Lst().MeasureWidth = [this](const std::vector<CompletionRow>& rows) {
+        const QFontMetrics metrics(Lst->font());
+        int widest = 0;
+        for (const CompletionRow& row : rows) widest = std::max(widest, metrics.horizontalAdvance(FromAnsi(row.Name)));
+        const int scrollBar = int(rows.size()) > CompletionList::kTallRows
+                                  ? Lst->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Lst)
+                                  : 0;
+        return CompletionList::kTextLeft + widest + 6 + scrollBar + 2 * Lst->frameWidth();
+    };
 
     mainText_->onKeyDown = [this](int& key, KeyModifiers mods) {
         bool consumed = false;
@@ -377,8 +388,16 @@ void TForm1::ShowTip() {
     }
     TxtTip->setText(FromAnsi(tip.Text));
     TxtTip->setGeometry(tip.Position.x, tip.Position.y, tip.Width, TipState::kHeight);
+    KeepTipClearOfList();
     TxtTip->show();
     TxtTip->raise();
+}
+
+void TForm1::KeepTipClearOfList() {
+    if (!tracker_->Lst().IsOpen() || !TxtTip->geometry().intersects(Lst->geometry())) return;
+    // The list stands below the caret line, where the tip would: the tip goes above that line.
+    const int caretTop = tracker_->Tip().Position.y - 18;
+    TxtTip->move(TxtTip->x(), std::max(0, std::min(caretTop, Lst->y()) - TipState::kHeight));
 }
 
 void TForm1::ShowList() {
@@ -406,6 +425,7 @@ void TForm1::ShowList() {
     Lst->setGeometry(list.Position().x, list.Position().y, list.Width(), list.Height());
     Lst->show();
     Lst->raise();
+    if (TxtTip->isVisible()) KeepTipClearOfList();
 }
 
 // ---- Layout -------------------------------------------------------------------

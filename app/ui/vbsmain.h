@@ -119,6 +119,7 @@ private:
     void ApplyPendingOuterSize();
     void ShowTip();
     void ShowList();
+    void KeepTipClearOfList();
     QAction* MakeAction(const QString& name, const QString& text, int glyph, std::function<void()> run);
     void RunCommand(const std::function<void()>& command);
     void ShowWindow(QWidget* window);

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 
 using namespace tarnwick;
@@ -42,6 +43,7 @@ private slots:
     void acceptingAMemberReplacesOnlyItsName();
     void redoKeysAndMenu();
     void statusTextFollowsBusyCommands();
+    void listStaysInsideTheWindowAndShowsWholeNames();
 };
 
 void UserPathsTest::undoAndRedoWalkTheSameSteps() {
@@ -159,6 +161,33 @@ void UserPathsTest::statusTextFollowsBusyCommands() {
     QTest::mouseDClick(form.Lst->viewport(), Qt::LeftButton, Qt::NoModifier, row);
     QCOMPARE(QString::fromStdString(form.Unit().MainText.Line(600)), QString("fso.GetFile"));
     QCOMPARE(form.StatusPanel0->text(), QString("Line 601 of 601, Col 12"));
+}
+
+void UserPathsTest::listStaysInsideTheWindowAndShowsWholeNames() {
+    UserWindow w;
+    TForm1& form = w.Open();
+    QTest::keyClicks(w.editor, "Set fso = CreateObject(\"Scripting.FileSystemObject\")");
+    // Down to the last visible line, then out to the right edge.
+    w.Keys(Qt::Key_Return, w.editor->VisibleLineCount() + 5);
+    QTest::keyClicks(w.editor, QString(60, ' ') + "MsgBox fso.");
+    QVERIFY(form.Lst->isVisible() && form.TxtTip->isVisible());
+    const QRect client = form.centralWidget()->rect();
+    QVERIFY2(client.contains(form.Lst->geometry()), "the list inside the client area");
+    const Point caret = w.editor->CaretPixelPosition();
+    const QPoint caretInWindow = w.editor->viewport()->mapTo(form.centralWidget(), QPoint(caret.x, caret.y));
+    QVERIFY2(form.Lst->geometry().bottom() < caretInWindow.y(), "above the caret line");
+    QVERIFY2(!form.TxtTip->geometry().intersects(form.Lst->geometry()), "the tip clear of the list");
+    const QFontMetrics metrics(form.Lst->font());
+    QVERIFY(form.Lst->width() >= 24 + metrics.horizontalAdvance("GetAbsolutePathName"));
+
+    // With room below, the list stands where it always did.
+    w.Keys(Qt::Key_Escape, 1);
+    w.Keys(Qt::Key_Home, 1, Qt::ControlModifier);
+    w.Keys(Qt::Key_End, 1);
+    w.Keys(Qt::Key_Return, 1);
+    QTest::keyClicks(w.editor, "fso.");
+    const Point top = w.editor->CaretPixelPosition();
+    QCOMPARE(form.Lst->pos(), w.editor->viewport()->mapTo(form.centralWidget(), QPoint(top.x, top.y)) + QPoint(-20, 18));
 }
 
 QTEST_MAIN(UserPathsTest)
