@@ -68,6 +68,9 @@ bool EditorTracker::MainTextKeyDown(int key, KeyModifiers modifiers) {
         return true;
     }
     if (key == Key::Tab) {
+        // The line moves under the list and the tip: they close first.
+        list_.Close();
+        HideTip();
         Run(modifiers.Shift ? mOutdentClick : mIndentClick);
         return true;
     }

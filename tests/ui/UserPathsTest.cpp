@@ -44,6 +44,7 @@ private slots:
     void redoKeysAndMenu();
     void statusTextFollowsBusyCommands();
     void listStaysInsideTheWindowAndShowsWholeNames();
+    void tabClosesTheListAndTheTip();
 };
 
 void UserPathsTest::undoAndRedoWalkTheSameSteps() {
@@ -188,6 +189,20 @@ void UserPathsTest::listStaysInsideTheWindowAndShowsWholeNames() {
     QTest::keyClicks(w.editor, "fso.");
     const Point top = w.editor->CaretPixelPosition();
     QCOMPARE(form.Lst->pos(), w.editor->viewport()->mapTo(form.centralWidget(), QPoint(top.x, top.y)) + QPoint(-20, 18));
+}
+
+void UserPathsTest::tabClosesTheListAndTheTip() {
+    for (Qt::KeyboardModifiers mods : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
+        UserWindow w;
+        TForm1& form = w.Open();
+        QTest::keyClicks(w.editor, "Set fso = CreateObject(\"Scripting.FileSystemObject\")");
+        w.Keys(Qt::Key_Return, 1);
+        QTest::keyClicks(w.editor, "    MsgBox fso.");
+        QVERIFY(form.Lst->isVisible() && form.TxtTip->isVisible());
+        w.Keys(Qt::Key_Tab, 1, mods);
+        QVERIFY(!form.Lst->isVisible());
+        QVERIFY(!form.TxtTip->isVisible());
+    }
 }
 
 QTEST_MAIN(UserPathsTest)
