@@ -322,7 +322,10 @@ bool EditorWidget::NavigationKey(int key, KeyModifiers mods) {
     case vk::Next: {
         const int page = std::max(1, VisibleLineCount() - 1) * (key == vk::Prior ? -1 : 1);
         const int target = VerticalMove(page);
-        model_.LineScroll(page);
+        // The view stops when the last line reaches the bottom.
+        const int first = model_.FirstVisibleLine();
+        const int lastFirst = std::max(first, model_.BreakCount() + 1 - VisibleLineCount());
+        model_.SetFirstVisibleLine(std::clamp(first + page, 0, std::max(0, lastFirst)));
         MoveCaret(target, mods.Shift);
         return true;
     }

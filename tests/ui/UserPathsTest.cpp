@@ -45,6 +45,7 @@ private slots:
     void statusTextFollowsBusyCommands();
     void listStaysInsideTheWindowAndShowsWholeNames();
     void tabClosesTheListAndTheTip();
+    void pageDownStopsAtTheLastLine();
 };
 
 void UserPathsTest::undoAndRedoWalkTheSameSteps() {
@@ -203,6 +204,20 @@ void UserPathsTest::tabClosesTheListAndTheTip() {
         QVERIFY(!form.Lst->isVisible());
         QVERIFY(!form.TxtTip->isVisible());
     }
+}
+
+void UserPathsTest::pageDownStopsAtTheLastLine() {
+    UserWindow w;
+    TForm1& form = w.Open();
+    const int visible = w.editor->VisibleLineCount();
+    std::string text;
+    for (int i = 0; i < visible * 3 / 2; ++i) text += "x\r\n";
+    form.Unit().MainText.SetText(text);
+    const int lines = form.Unit().MainText.BreakCount() + 1;
+    for (int i = 0; i < 4; ++i) w.Keys(Qt::Key_PageDown, 1);
+    QCOMPARE(form.Unit().MainText.FirstVisibleLine(), lines - visible);
+    w.Keys(Qt::Key_PageUp, 1);
+    QCOMPARE(form.Unit().MainText.FirstVisibleLine(), std::max(0, lines - visible - (visible - 1)));
 }
 
 QTEST_MAIN(UserPathsTest)
