@@ -12,10 +12,16 @@ class EditorModel;
 
 enum class Answer { Yes, No, Cancel };
 
+// The one button of a box that only informs.
+enum class BoxButton { Ok, Yes };
+
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
     virtual void Information(const std::string& text) = 0;
+    // An information box whose one button is `button` ("&Yes" for Yes); boxes
+    // that have only OK show that.
+    virtual void Information(const std::string& text, BoxButton /*button*/) { Information(text); }
     virtual void Warning(const std::string& text) = 0;
     virtual void ErrorMessage(const std::string& text) = 0;
     // Yes, No and Cancel; closing the box counts as Cancel.

@@ -13,6 +13,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QPrinter>
 #include <QStringDecoder>
 #include <QStringList>
@@ -71,8 +72,18 @@ QString QtNameFilters(const std::string& filter) {
     return filters.join(";;");
 }
 
-void QtMessageBoxes::Information(const std::string& text) {
-    Show(parent_, QMessageBox::Information, "Information", text);
+void QtMessageBoxes::Information(const std::string& text) { Information(text, BoxButton::Ok); }
+
+void QtMessageBoxes::Information(const std::string& text, BoxButton button) {
+    if (button == BoxButton::Ok) {
+        Show(parent_, QMessageBox::Information, "Information", text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, "Information", FromMessage(text), QMessageBox::NoButton, parent_);
+    QPushButton* yes = box.addButton(QMessageBox::Yes);
+    yes->setText("&Yes");
+    box.setEscapeButton(yes);
+    box.exec();
 }
 void QtMessageBoxes::Warning(const std::string& text) { Show(parent_, QMessageBox::Warning, "Warning", text); }
 void QtMessageBoxes::ErrorMessage(const std::string& text) { Show(parent_, QMessageBox::Critical, "Error", text); }

@@ -14,6 +14,7 @@ class QtMessageBoxes : public MessageBoxes {
 public:
     explicit QtMessageBoxes(QWidget* parent) : parent_(parent) {}
     void Information(const std::string& text) override;
+    void Information(const std::string& text, BoxButton button) override;
     void Warning(const std::string& text) override;
     void ErrorMessage(const std::string& text) override;
     Answer Confirm(const std::string& text) override;
