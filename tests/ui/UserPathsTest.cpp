@@ -46,6 +46,7 @@ private slots:
     void listStaysInsideTheWindowAndShowsWholeNames();
     void tabClosesTheListAndTheTip();
     void pageDownStopsAtTheLastLine();
+    void namedConstantsAreColouredAndRespelled();
 };
 
 void UserPathsTest::undoAndRedoWalkTheSameSteps() {
@@ -218,6 +219,18 @@ void UserPathsTest::pageDownStopsAtTheLastLine() {
     QCOMPARE(form.Unit().MainText.FirstVisibleLine(), lines - visible);
     w.Keys(Qt::Key_PageUp, 1);
     QCOMPARE(form.Unit().MainText.FirstVisibleLine(), std::max(0, lines - visible - (visible - 1)));
+}
+
+void UserPathsTest::namedConstantsAreColouredAndRespelled() {
+    UserWindow w;
+    TForm1& form = w.Open();
+    w.colours.statements = RgbColour(0, 0, 200);
+    QTest::keyClicks(w.editor, "x = vbcrlf & VBTAB");
+    w.Keys(Qt::Key_Return, 1);
+    const EditorModel& model = form.Unit().MainText;
+    QCOMPARE(QString::fromStdString(model.Line(0)), QString("x = vbCrLf & vbTab"));
+    QCOMPARE(model.ColourAt(4), w.colours.statements);
+    QCOMPARE(model.ColourAt(13), w.colours.statements);
 }
 
 QTEST_MAIN(UserPathsTest)
