@@ -3,6 +3,7 @@
 #include "app/Error.h"
 #include "app/ui/EditorWidget.h"
 #include "app/ui/Glyphs.h"
+#include "app/ui/UserSettingsFile.h"
 #ifdef _WIN32
 #include "app/ui/RegistrySettingsStore.h"
 #endif
@@ -48,7 +49,7 @@ std::unique_ptr<SettingsStore> DefaultSettingsStore() {
 #ifdef _WIN32
     return std::make_unique<RegistrySettingsStore>();
 #else
-    return std::make_unique<FileSettingsStore>(FileSettingsStore::DefaultPath());
+    return UserSettingsStore();
 #endif
 }
 
