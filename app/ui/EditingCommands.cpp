@@ -63,6 +63,16 @@ void TForm1::WireEditingCommands() {
     WireFindDialogs();
 }
 
+void TForm1::FindAgain(bool down) {
+    FindReplaceDialogs dialogs{DialogFind->State(), DialogReplace->State()};
+    if (dialogs.find.findText.empty()) {  // nothing to look for yet: the dialog asks
+        ShowWindow(DialogFind);
+        return;
+    }
+    dialogs.find.direction = down ? SearchDirection::Down : SearchDirection::Up;
+    if (DialogFindFind(unit_, dialogs, FindNextIn::FindDialog)) mainText_->setFocus();
+}
+
 void TForm1::WireFindDialogs() {
     DialogFind = new TFindDialog(this);
     DialogReplace = new TReplaceDialog(this);

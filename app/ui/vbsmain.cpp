@@ -181,8 +181,24 @@ void TForm1::BuildMenus() {
     edit->addAction(MakeAction("mPaste", "Paste", glyph::Paste, hook(&C::Paste)));
     edit->addAction(MakeAction("mSelectAll", "Select All", -1, hook(&C::SelectAll)));
     edit->addSeparator();
-    edit->addAction(MakeAction("mFind", "Find", glyph::Find, hook(&C::Find)));
-    edit->addAction(MakeAction("mReplace", "Replace", -1, hook(&C::Replace)));
+    QAction* mFind = MakeAction("mFind", "Find", glyph::Find, hook(&C::Find));
+    mFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    edit->addAction(mFind);
+    QAction* mFindNext = MakeAction("mFindNext", "Find Next", -1, [this] { FindAgain(true); });
+    mFindNext->setShortcut(QKeySequence(Qt::Key_F3));
+    edit->addAction(mFindNext);
+    QAction* mFindPrevious = MakeAction("mFindPrevious", "Find Previous", -1, [this] { FindAgain(false); });
+    mFindPrevious->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    edit->addAction(mFindPrevious);
+    QAction* mReplace = MakeAction("mReplace", "Replace", -1, hook(&C::Replace));
+    mReplace->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    edit->addAction(mReplace);
+    QAction* mGotoLine = MakeAction("mGotoLine", "Go to Line", -1, [this] {
+        TxtGoto->setFocus(Qt::ShortcutFocusReason);
+        TxtGoto->selectAll();
+    });
+    mGotoLine->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    edit->addAction(mGotoLine);
     edit->addSeparator();
     edit->addAction(MakeAction("mIndent", "Indent", glyph::Indent, hook(&C::Indent)));
     edit->addAction(MakeAction("mOutdent", "Outdent", glyph::Outdent, hook(&C::Outdent)));

@@ -113,6 +113,7 @@ private:
     void WireTracker();
     void WireEditingCommands();
     void WireFindDialogs();
+    void FindAgain(bool down);  // F3 and Shift+F3: the Find dialog's text and options, the dialog unseen
     void FormCreate();
     void FormResize();
     void LayOutClient();

@@ -4,6 +4,7 @@
 #include "UiTestSupport.h"
 
 #include "app/ui/EditorWidget.h"
+#include "commands/ui/FindDialogs.h"
 
 #include <QFile>
 #include <QLabel>
@@ -47,6 +48,7 @@ private slots:
     void tabClosesTheListAndTheTip();
     void pageDownStopsAtTheLastLine();
     void namedConstantsAreColouredAndRespelled();
+    void findAndGoToLineKeys();
 };
 
 void UserPathsTest::undoAndRedoWalkTheSameSteps() {
@@ -231,6 +233,41 @@ void UserPathsTest::namedConstantsAreColouredAndRespelled() {
     QCOMPARE(QString::fromStdString(model.Line(0)), QString("x = vbCrLf & vbTab"));
     QCOMPARE(model.ColourAt(4), w.colours.statements);
     QCOMPARE(model.ColourAt(13), w.colours.statements);
+}
+
+void UserPathsTest::findAndGoToLineKeys() {
+    UserWindow w;
+    TForm1& form = w.Open();
+    EditorModel& model = form.Unit().MainText;
+    model.SetText("cat\r\ndog cat\r\ncat");
+    w.Keys(Qt::Key_F, 1, Qt::ControlModifier);
+    QVERIFY(form.DialogFind->isVisible());
+    QTest::keyClicks(form.DialogFind->TxtFind, "cat");
+    form.DialogFind->hide();
+    form.activateWindow();
+    w.editor->setFocus();
+    model.SetSelStart(0);
+    w.Keys(Qt::Key_F3, 1);
+    QCOMPARE(model.SelStart(), 0);
+    QCOMPARE(model.SelLength(), 3);
+    w.Keys(Qt::Key_F3, 1);
+    QCOMPARE(model.SelStart(), 9);
+    QVERIFY(!form.DialogFind->isVisible());  // F3 leaves the dialog unseen
+    w.Keys(Qt::Key_F3, 1, Qt::ShiftModifier);
+    QCOMPARE(model.SelStart(), 0);
+    QCOMPARE(model.Text(), std::string("cat\r\ndog cat\r\ncat"));  // no key typed anything
+
+    w.Keys(Qt::Key_H, 1, Qt::ControlModifier);
+    QVERIFY(form.DialogReplace->isVisible());
+    form.DialogReplace->hide();
+    form.activateWindow();
+    w.editor->setFocus();
+    w.Keys(Qt::Key_G, 1, Qt::ControlModifier);
+    QVERIFY(form.TxtGoto->hasFocus());
+    QCOMPARE(form.TxtGoto->selectedText(), form.TxtGoto->text());
+    QTest::keyClicks(form.TxtGoto, "3");
+    QTest::keyClick(form.TxtGoto, Qt::Key_Return);
+    QCOMPARE(model.SelStart(), model.LineIndex(2));
 }
 
 QTEST_MAIN(UserPathsTest)
