@@ -36,6 +36,11 @@ public:
     // filter: "Description|pattern|Description|pattern"; the first pair is the default.
     virtual std::optional<std::string> OpenFileName(const std::string& filter) = 0;
     virtual std::optional<std::string> SaveFileName(const std::string& filter) = 0;
+    // As above; chosenFilter receives the 0-based pair the user left chosen.
+    virtual std::optional<std::string> SaveFileName(const std::string& filter, int& chosenFilter) {
+        chosenFilter = 0;
+        return SaveFileName(filter);
+    }
 };
 
 class Clipboard {

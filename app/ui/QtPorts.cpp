@@ -109,7 +109,15 @@ std::optional<std::string> QtFileDialogs::OpenFileName(const std::string& filter
 }
 
 std::optional<std::string> QtFileDialogs::SaveFileName(const std::string& filter) {
-    const QString path = QFileDialog::getSaveFileName(parent_, "Save As", QString(), QtNameFilters(filter));
+    int chosen = 0;
+    return SaveFileName(filter, chosen);
+}
+
+std::optional<std::string> QtFileDialogs::SaveFileName(const std::string& filter, int& chosenFilter) {
+    const QString filters = QtNameFilters(filter);
+    QString selected;
+    const QString path = QFileDialog::getSaveFileName(parent_, "Save As", QString(), filters, &selected);
+    chosenFilter = std::max(0, static_cast<int>(filters.split(";;").indexOf(selected)));
     if (path.isEmpty()) return std::nullopt;
     return ToPath(path);
 }

@@ -29,6 +29,7 @@ public:
     explicit QtFileDialogs(QWidget* parent) : parent_(parent) {}
     std::optional<std::string> OpenFileName(const std::string& filter) override;
     std::optional<std::string> SaveFileName(const std::string& filter) override;
+    std::optional<std::string> SaveFileName(const std::string& filter, int& chosenFilter) override;
 
 private:
     QWidget* parent_;

@@ -49,6 +49,7 @@ private slots:
     void pageDownStopsAtTheLastLine();
     void namedConstantsAreColouredAndRespelled();
     void findAndGoToLineKeys();
+    void saveAsAddsTheChosenFiltersExtension();
 };
 
 void UserPathsTest::undoAndRedoWalkTheSameSteps() {
@@ -268,6 +269,27 @@ void UserPathsTest::findAndGoToLineKeys() {
     QTest::keyClicks(form.TxtGoto, "3");
     QTest::keyClick(form.TxtGoto, Qt::Key_Return);
     QCOMPARE(model.SelStart(), model.LineIndex(2));
+}
+
+void UserPathsTest::saveAsAddsTheChosenFiltersExtension() {
+    struct Row {
+        const char* typed;
+        int filter;
+        const char* written;
+    } rows[] = {
+        {"script", 0, "script.vbs"},
+        {"notes", 1, "notes.txt"},
+        {"kept.txt", 0, "kept.txt"},
+    };
+    for (const Row& row : rows) {
+        UserWindow w;
+        TForm1& form = w.Open();
+        QTest::keyClicks(w.editor, "x");
+        w.dialogs.ChooseSave(w.config.filePath(row.typed).toStdString(), row.filter);
+        form.Action("mSaveAs")->trigger();
+        QVERIFY2(QFile::exists(w.config.filePath(row.written)), row.written);
+        QCOMPARE(form.Unit().CurrentFileName, w.config.filePath(row.written).toStdString());
+    }
 }
 
 QTEST_MAIN(UserPathsTest)
