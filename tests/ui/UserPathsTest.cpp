@@ -4,6 +4,7 @@
 #include "UiTestSupport.h"
 
 #include "app/ui/EditorWidget.h"
+#include "app/ui/VirtualKeys.h"
 #include "commands/ui/FindDialogs.h"
 
 #include <QFile>
@@ -50,6 +51,7 @@ private slots:
     void namedConstantsAreColouredAndRespelled();
     void findAndGoToLineKeys();
     void saveAsAddsTheChosenFiltersExtension();
+    void keysByThePhysicalKey();
 };
 
 void UserPathsTest::undoAndRedoWalkTheSameSteps() {
@@ -290,6 +292,37 @@ void UserPathsTest::saveAsAddsTheChosenFiltersExtension() {
         QVERIFY2(QFile::exists(w.config.filePath(row.written)), row.written);
         QCOMPARE(form.Unit().CurrentFileName, w.config.filePath(row.written).toStdString());
     }
+}
+
+void UserPathsTest::keysByThePhysicalKey() {
+    struct Row {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        quint32 xKeycode;  // 0: the platform tells no physical key
+        int virtualKey;
+    } rows[] = {
+        {"keypad dot", Qt::Key_Period, Qt::KeypadModifier, 91, 110},
+        {"keypad 5", Qt::Key_5, Qt::KeypadModifier, 84, 101},
+        {"( on the 9 key (US)", Qt::Key_ParenLeft, Qt::ShiftModifier, 18, 57},
+        {"( on the 8 key (German)", Qt::Key_ParenLeft, Qt::ShiftModifier, 17, 56},
+        {"period key", Qt::Key_Period, Qt::NoModifier, 60, 190},
+        {"( without a physical key", Qt::Key_ParenLeft, Qt::ShiftModifier, 0, 57},
+    };
+    for (const Row& row : rows) {
+        const QKeyEvent event(QEvent::KeyPress, row.key, row.mods, row.xKeycode, 0, 0);
+        QVERIFY2(VirtualKeyOf(event, true) == row.virtualKey, row.name);
+    }
+
+    // Typed into the window, the keypad's "." opens no list.
+    UserWindow w;
+    TForm1& form = w.Open();
+    QTest::keyClicks(w.editor, "Set fso = CreateObject(\"Scripting.FileSystemObject\")");
+    w.Keys(Qt::Key_Return, 1);
+    QTest::keyClicks(w.editor, "x = fso");
+    QTest::keyClick(w.editor, Qt::Key_Period, Qt::KeypadModifier);
+    QCOMPARE(QString::fromStdString(form.Unit().MainText.Line(1)), QString("x = fso."));
+    QVERIFY(!form.Lst->isVisible());
 }
 
 QTEST_MAIN(UserPathsTest)
