@@ -21,7 +21,9 @@ constexpr unsigned RedOf(Colour c) { return c & 0xFFu; }
 constexpr unsigned GreenOf(Colour c) { return (c >> 8) & 0xFFu; }
 constexpr unsigned BlueOf(Colour c) { return (c >> 16) & 0xFFu; }
 
-// The colour a painter or printer shows for a stored colour value.
-constexpr Colour DisplayedColour(Colour c) { return c == kWindowTextColour ? kBlack : c; }
+// The RGB value a painter or printer shows for a stored colour value: the
+// control's text colour is black, and a system colour ($FF0000nn) is resolved
+// to what it shows now (SystemColours.h).
+Colour DisplayedColour(Colour c);
 
 }  // namespace tarnwick

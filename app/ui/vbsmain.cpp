@@ -3,6 +3,7 @@
 #include "app/Error.h"
 #include "app/ui/EditorWidget.h"
 #include "app/ui/Glyphs.h"
+#include "app/ui/PaletteColours.h"
 #include "app/ui/UserSettingsFile.h"
 #ifdef _WIN32
 #include "app/ui/RegistrySettingsStore.h"
@@ -102,6 +103,7 @@ TForm1::~TForm1() {
 // ---- Creation ---------------------------------------------------------------
 
 void TForm1::FormCreate() {
+    UsePaletteForSystemColours();
     ApplyStoredGeometryAndFont(*settings_, *this, unit_);
     const QString syntaxIni = QDir(QCoreApplication::applicationDirPath()).filePath("syntax.ini");
     unit_.SyntaxTable = LoadSyntaxTable(ToPath(syntaxIni));

@@ -4,9 +4,12 @@
 #include "UiTestSupport.h"
 
 #include "app/ui/EditorWidget.h"
+#include "app/ui/LinePainter.h"
 #include "app/ui/VirtualKeys.h"
+#include "options/ColourSettingsLoader.h"
 #include "commands/ui/FindDialogs.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,6 +55,7 @@ private slots:
     void findAndGoToLineKeys();
     void saveAsAddsTheChosenFiltersExtension();
     void keysByThePhysicalKey();
+    void systemColoursTakeThePalettesColours();
 };
 
 void UserPathsTest::undoAndRedoWalkTheSameSteps() {
@@ -323,6 +327,18 @@ void UserPathsTest::keysByThePhysicalKey() {
     QTest::keyClick(w.editor, Qt::Key_Period, Qt::KeypadModifier);
     QCOMPARE(QString::fromStdString(form.Unit().MainText.Line(1)), QString("x = fso."));
     QVERIFY(!form.Lst->isVisible());
+}
+
+void UserPathsTest::systemColoursTakeThePalettesColours() {
+    UserWindow w;
+    w.Open();
+    const QPalette palette = QApplication::palette();
+    auto rgb = [](const QColor& c) { return RgbColour(c.red(), c.green(), c.blue()); };
+    QCOMPARE(ResolvedColour(0xFF00000Fu), rgb(palette.color(QPalette::Button)));  // clBtnFace
+    QCOMPARE(ResolvedColour(0xFF00000Du), rgb(palette.color(QPalette::Highlight)));  // clHighlight
+    QCOMPARE(ToQColor(0xFF000008u), palette.color(QPalette::Text));                  // clWindowText
+    QCOMPARE(ResolvedColour(kWindowTextColour), kBlack);
+    QCOMPARE(ResolvedColour(0x00800000u), 0x00800000u);
 }
 
 QTEST_MAIN(UserPathsTest)
