@@ -54,6 +54,12 @@ class Printer {
 public:
     virtual ~Printer() = default;
     virtual void Print(const EditorModel& document, const std::string& title) = 0;
+    // False when no printer is installed.
+    virtual bool HasPrinter() const { return true; }
+    // The document as a PDF file at path, painted page after page as Print paints it.
+    virtual void PrintToPdf(const EditorModel& document, const std::string& title, const std::string& /*path*/) {
+        Print(document, title);
+    }
 };
 
 class MouseCursor {

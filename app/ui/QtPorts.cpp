@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QStringDecoder>
 #include <QStringList>
 
@@ -128,9 +129,23 @@ void QtClipboard::SetText(const std::string& text) { QApplication::clipboard()->
 
 void QtPrinter::Print(const EditorModel& document, const std::string& title) {
     QPrinter printer(QPrinter::HighResolution);
+    PrintOn(printer, document, title, "No printer is available");
+}
+
+bool QtPrinter::HasPrinter() const { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+
+void QtPrinter::PrintToPdf(const EditorModel& document, const std::string& title, const std::string& path) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(FromPath(path));
+    PrintOn(printer, document, title, "Cannot create file \"" + path + "\"");
+}
+
+void QtPrinter::PrintOn(QPrinter& printer, const EditorModel& document, const std::string& title,
+                        const std::string& failure) {
     printer.setDocName(FromPath(title));
     QPainter painter;
-    if (!painter.begin(&printer)) throw Error("No printer is available");
+    if (!painter.begin(&printer)) throw Error(failure);
     QFont font(QString::fromStdString(document.FontName()));
     font.setPointSize(std::max(1, document.FontSize()));
     font.setStyleHint(QFont::TypeWriter);

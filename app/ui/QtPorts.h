@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 namespace tarnwick {
@@ -42,8 +43,13 @@ public:
 };
 
 class QtPrinter : public Printer {
+    static void PrintOn(QPrinter& printer, const EditorModel& document, const std::string& title,
+                        const std::string& failure);
+
 public:
     void Print(const EditorModel& document, const std::string& title) override;
+    bool HasPrinter() const override;
+    void PrintToPdf(const EditorModel& document, const std::string& title, const std::string& path) override;
 };
 
 class QtMouseCursor : public MouseCursor {

@@ -56,6 +56,7 @@ private slots:
     void saveAsAddsTheChosenFiltersExtension();
     void keysByThePhysicalKey();
     void systemColoursTakeThePalettesColours();
+    void printWithoutAPrinterWritesAPdf();
 };
 
 void UserPathsTest::undoAndRedoWalkTheSameSteps() {
@@ -339,6 +340,28 @@ void UserPathsTest::systemColoursTakeThePalettesColours() {
     QCOMPARE(ToQColor(0xFF000008u), palette.color(QPalette::Text));                  // clWindowText
     QCOMPARE(ResolvedColour(kWindowTextColour), kBlack);
     QCOMPARE(ResolvedColour(0x00800000u), 0x00800000u);
+}
+
+void UserPathsTest::printWithoutAPrinterWritesAPdf() {
+    struct NoPrinter : QtPrinter {
+        bool HasPrinter() const override { return false; }
+    } printer;
+    UserWindow w;
+    TForm1& form = w.Open();
+    form.Unit().PrinterPort = &printer;
+    std::string text;
+    for (int i = 0; i < 150; ++i) text += "MsgBox \"line\"\r\n";  // more than one page
+    form.Unit().MainText.SetText(text);
+    w.dialogs.ChooseSave(w.config.filePath("printout").toStdString());
+    form.Action("mPrint")->trigger();
+    QCOMPARE(w.dialogs.saveFilters, std::vector<std::string>{"PDF File (*.pdf)|*.pdf"});
+    QFile pdf(w.config.filePath("printout.pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    QVERIFY(bytes.startsWith("%PDF"));
+    QVERIFY(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page ") >= 2 ||
+            bytes.count("/Page") >= 3);
+    QVERIFY(w.boxes.Errors().empty());
 }
 
 QTEST_MAIN(UserPathsTest)
