@@ -39,6 +39,21 @@ DocumentFiles::DocumentFiles(MainUnit& unit, TitleSink setTitle, Colourer colour
 
 bool DocumentFiles::Changed() const { return unit_.MainText.Text() != unit_.SavedText; }
 
+std::string WithFilterExtension(const std::string& path, const std::string& filter, int chosen) {
+    if (FileNamePart(path).find('.') != std::string::npos || FileNamePart(path).empty()) return path;
+    // The chosen pair's pattern, "*.vbs" in "Description|*.vbs|...".
+    std::size_t start = 0;
+    for (int field = 0; field < 2 * chosen + 1; ++field) {
+        start = filter.find('|', start);
+        if (start == std::string::npos) return path;
+        ++start;
+    }
+    const std::string pattern = filter.substr(start, filter.find('|', start) - start);
+    if (pattern.size() < 3 || pattern.compare(0, 2, "*.") != 0 || pattern.find_first_of("*?;", 2) != std::string::npos)
+        return path;
+    return path + pattern.substr(1);
+}
+
 void DocumentFiles::SetTitle(std::string title) {
     title_ = std::move(title);
     if (setTitle_) setTitle_(title_);
@@ -114,8 +129,10 @@ bool DocumentFiles::Save() {
 }
 
 bool DocumentFiles::SaveAs() {
-    const auto path = unit_.Dialogs->SaveFileName(kSaveFilter);
+    int chosenFilter = 0;
+    auto path = unit_.Dialogs->SaveFileName(kSaveFilter, chosenFilter);
     if (!path) return false;
+    *path = WithFilterExtension(*path, kSaveFilter, chosenFilter);
     WriteDocument(*path);
     unit_.CurrentFileName = *path;
     SetTitle(TitleFor(FileNamePart(*path)));

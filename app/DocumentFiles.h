@@ -23,6 +23,10 @@ inline constexpr const char* kOpenQuestion =
 // on Windows, also "\" and the drive's ":".
 std::string FileNamePart(std::string_view path);
 
+// The path with the extension of the chosen filter pair ("*.vbs" gives ".vbs")
+// when its file name has none; otherwise the path as it is.
+std::string WithFilterExtension(const std::string& path, const std::string& filter, int chosen);
+
 // The document's files: New, Open, Save, Save As, dropped files and the file
 // named on the command line, with the window title and the changed test.
 //

@@ -196,6 +196,7 @@ private:
     int groupAnchor_ = 0;  // the selection when the outermost group began
     int groupCaret_ = 0;
     bool groupOpen_ = false;
+    bool groupChangedText_ = false;  // the outermost group changed text, not only colours
     bool lastWasTyping_ = false;
     bool replaying_ = false;
 };

@@ -5,9 +5,17 @@ namespace tarnwick {
 void EditorModel::RecordReplace(int pos, std::string removedText, std::vector<Colour> removedColours,
                                 int inserted, bool typing) {
     if (replaying_) return;
-    redo_.clear();
     UndoRecord record{pos, std::move(removedText), std::move(removedColours), text_.substr(pos, inserted),
                       std::vector<Colour>(colours_.begin() + pos, colours_.begin() + pos + inserted)};
+    const bool changesText = record.removed != record.inserted;
+    // A change of colours alone leaves every redo step fitting the text.
+    if (changesText) redo_.clear();
+    if (!changesText && groupDepth_ == 0) {
+        // Recolouring is no step of its own: every Undo the user presses undoes text.
+        if (!undo_.empty()) undo_.back().records.push_back(std::move(record));
+        return;
+    }
+    if (groupDepth_ > 0 && changesText) groupChangedText_ = true;
     bool breakTyped = record.inserted.find('\n') != std::string::npos;
     int caretAfter = pos + inserted;
 
@@ -37,6 +45,7 @@ void EditorModel::RecordReplace(int pos, std::string removedText, std::vector<Co
 void EditorModel::BeginUndoGroup() {
     if (groupDepth_++ == 0) {
         groupOpen_ = false;
+        groupChangedText_ = false;
         groupAnchor_ = anchor_;
         groupCaret_ = caret_;
     }
@@ -44,6 +53,13 @@ void EditorModel::BeginUndoGroup() {
 
 void EditorModel::EndUndoGroup() {
     if (groupDepth_ > 0 && --groupDepth_ == 0) {
+        if (groupOpen_ && !groupChangedText_ && !undo_.empty()) {
+            // A command that only recoloured joins the step before it.
+            UndoStep colours = std::move(undo_.back());
+            undo_.pop_back();
+            if (!undo_.empty())
+                for (UndoRecord& record : colours.records) undo_.back().records.push_back(std::move(record));
+        }
         groupOpen_ = false;
         lastWasTyping_ = false;
     }

@@ -6,36 +6,129 @@
 #include <optional>
 #include <random>
 #include <sstream>
+#include <string_view>
+#include <vector>
 #include <system_error>
 
 namespace tarnwick {
 namespace {
 
 constexpr const char* kSection = "[Software\\Tarnwick]";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 using Values = std::map<std::string, std::string>;
 
-// The values of the file; nullopt when the file exists but cannot be read.
-std::optional<Values> ReadValues(const std::filesystem::path& file) {
-    Values values;
+// The file's bytes; an empty string for a missing file, nullopt when it exists but cannot be read.
+std::optional<std::string> ReadBytes(const std::filesystem::path& file) {
     std::error_code ec;
-    if (!std::filesystem::exists(file, ec)) return values;
+    if (file.empty() || !std::filesystem::exists(file, ec)) return std::string();
     std::ifstream in(file, std::ios::binary);
     if (!in) return std::nullopt;
-    std::string line;
-    bool inSection = false;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!line.empty() && line.front() == '[') {
-            inSection = line == kSection;
-            continue;
-        }
-        std::size_t eq = line.find('=');
-        if (!inSection || eq == std::string::npos || eq == 0) continue;
-        values[line.substr(0, eq)] = UnescapeSettingValue(line.substr(eq + 1));
-    }
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
     if (in.bad()) return std::nullopt;
-    return values;
+    return bytes.str();
+}
+
+// The file as lines, each without its break. A leading byte-order mark is
+// kept apart, so the section header after it is still found.
+struct SettingsLines {
+    std::string byteOrderMark;
+    std::vector<std::string> lines;
+    bool crlf = false;     // the file breaks its lines with CR LF
+    bool finalBreak = true;
+
+    explicit SettingsLines(std::string bytes) {
+        if (bytes.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0) {
+            byteOrderMark = kByteOrderMark;
+            bytes.erase(0, kByteOrderMark.size());
+        }
+        finalBreak = bytes.empty() || bytes.back() == '\n';
+        std::istringstream in(bytes);
+        std::string line;
+        bool first = true;
+        while (std::getline(in, line)) {
+            const bool cr = !line.empty() && line.back() == '\r';
+            if (cr) line.pop_back();
+            if (first) crlf = cr;
+            first = false;
+            lines.push_back(std::move(line));
+        }
+    }
+
+    // The section's header line and the line after its last line; npos: no section.
+    std::pair<std::size_t, std::size_t> Section() const {
+        std::size_t header = std::string::npos;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (header == std::string::npos) {
+                if (lines[i] == kSection) header = i;
+            } else if (!lines[i].empty() && lines[i].front() == '[') {
+                return {header, i};
+            }
+        }
+        return {header, lines.size()};
+    }
+
+    Values Read() const {
+        Values values;
+        const auto [header, end] = Section();
+        if (header == std::string::npos) return values;
+        for (std::size_t i = header + 1; i < end; ++i) {
+            const std::size_t eq = lines[i].find('=');
+            if (eq == std::string::npos || eq == 0) continue;
+            values[lines[i].substr(0, eq)] = UnescapeSettingValue(lines[i].substr(eq + 1));
+        }
+        return values;
+    }
+
+    // Replaces the value's line, or adds one at the end of the section; every other line stays.
+    void Set(const std::string& name, const std::string& value) {
+        const std::string line = name + '=' + EscapeSettingValue(value);
+        auto [header, end] = Section();
+        if (header == std::string::npos) {
+            lines.push_back(kSection);
+            lines.push_back(line);
+            return;
+        }
+        std::size_t last = header;
+        for (std::size_t i = header + 1; i < end; ++i) {
+            if (lines[i].compare(0, name.size() + 1, name + '=') == 0) {
+                lines[i] = line;
+                return;
+            }
+            if (!lines[i].empty()) last = i;
+        }
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(last + 1), line);
+    }
+
+    std::string Bytes() const {
+        std::string out = byteOrderMark;
+        const char* lineBreak = crlf ? "\r\n" : "\n";
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            out += lines[i];
+            if (i + 1 < lines.size() || finalBreak) out += lineBreak;
+        }
+        return out;
+    }
+};
+
+// The values of the file; nullopt when the file exists but cannot be read.
+std::optional<Values> ReadValues(const std::filesystem::path& file) {
+    std::optional<std::string> bytes = ReadBytes(file);
+    if (!bytes) return std::nullopt;
+    return SettingsLines(std::move(*bytes)).Read();
+}
+
+// The file a symbolic link points to, through any chain of links, so a write
+// replaces the target and the link stays.
+std::filesystem::path LinkTarget(std::filesystem::path file) {
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && std::filesystem::is_symlink(file, ec); ++hops) {
+        const std::filesystem::path link = std::filesystem::read_symlink(file, ec);
+        if (ec) break;
+        file = link.is_absolute() ? link : file.parent_path() / link;
+    }
+    return file;
 }
 
 bool IsReadOnly(const std::filesystem::path& file) {
@@ -53,19 +146,25 @@ std::filesystem::path TemporaryNameFor(const std::filesystem::path& file) {
     return temp;
 }
 
-bool WriteValues(const std::filesystem::path& file, const Values& values) {
+// Writes the bytes through a temporary file and a rename. A new file is
+// readable by the user alone; an existing one keeps its permissions.
+bool WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
     std::error_code ec;
     // The rename below would go round a read-only file's protection.
     if (IsReadOnly(file)) return false;
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
+    const auto existing = std::filesystem::status(file, ec);
+    const auto perms = std::filesystem::exists(existing)
+                           ? existing.permissions()
+                           : std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
     std::filesystem::path temp = TemporaryNameFor(file);
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) return false;
-        out << kSection << '\n';
-        for (const auto& [name, value] : values) out << name << '=' << EscapeSettingValue(value) << '\n';
+        std::filesystem::permissions(temp, perms, ec);  // before the values are in it
+        out << bytes;
         out.flush();
-        if (!out) {
+        if (!out || ec) {
             out.close();
             std::filesystem::remove(temp, ec);
             return false;
@@ -81,8 +180,9 @@ bool WriteValues(const std::filesystem::path& file, const Values& values) {
 
 class FileSettingsKey : public SettingsKey {
 public:
-    FileSettingsKey(std::filesystem::path file, bool writable)
-        : file_(std::move(file)), writable_(writable), values_(ReadValues(file_).value_or(Values{})) {}
+    FileSettingsKey(std::filesystem::path file, bool writable, SettingsFileLocker locker)
+        : file_(std::move(file)), writable_(writable), locker_(std::move(locker)),
+          values_(ReadValues(file_).value_or(Values{})) {}
 
     std::optional<std::string> ReadString(const std::string& name) const override {
         auto it = values_.find(name);
@@ -91,20 +191,29 @@ public:
     }
 
     bool WriteString(const std::string& name, const std::string& value) override {
-        if (!writable_ || name.empty() || name.find_first_of("=\r\n[") != std::string::npos) return false;
+        if (!writable_ || file_.empty() || name.empty() || name.find_first_of("=\r\n[") != std::string::npos)
+            return false;
+        const std::filesystem::path target = LinkTarget(file_);
+        // Another instance may write between our read and our write: the lock keeps both values.
+        std::unique_ptr<SettingsFileLock> lock;
+        if (locker_) {
+            lock = locker_(target);
+            if (!lock) return false;
+        }
         // Re-read first, so values written by another instance since this key was opened survive.
-        std::optional<Values> read = ReadValues(file_);
-        if (!read) return false;  // rewriting a file we cannot read would lose its other values
-        Values current = std::move(*read);
-        current[name] = value;
-        if (!WriteValues(file_, current)) return false;
-        values_ = std::move(current);
+        std::optional<std::string> bytes = ReadBytes(target);
+        if (!bytes) return false;  // rewriting a file we cannot read would lose its other values
+        SettingsLines lines(std::move(*bytes));
+        lines.Set(name, value);
+        if (!WriteBytes(target, lines.Bytes())) return false;
+        values_ = lines.Read();
         return true;
     }
 
 private:
     std::filesystem::path file_;
     bool writable_;
+    SettingsFileLocker locker_;
     Values values_;
 };
 
@@ -144,27 +253,30 @@ std::string UnescapeSettingValue(const std::string& text) {
     return out;
 }
 
-FileSettingsStore::FileSettingsStore(std::filesystem::path file) : file_(std::move(file)) {}
+FileSettingsStore::FileSettingsStore(std::filesystem::path file, SettingsFileLocker locker)
+    : file_(std::move(file)), locker_(std::move(locker)) {}
 
-std::filesystem::path FileSettingsStore::DefaultPath() {
+std::filesystem::path FileSettingsStore::DefaultPath(const std::filesystem::path& accountHome) {
     std::filesystem::path base;
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
         base = xdg;
     } else if (const char* home = std::getenv("HOME"); home && *home) {
         base = std::filesystem::path(home) / ".config";
+    } else if (!accountHome.empty()) {
+        base = accountHome / ".config";
     } else {
-        base = std::filesystem::temp_directory_path();
+        return {};  // never a shared folder such as /tmp
     }
     return base / "Tarnwick" / "Tarnwick.conf";
 }
 
 std::unique_ptr<SettingsKey> FileSettingsStore::OpenReadOnly() {
-    return std::make_unique<FileSettingsKey>(file_, false);
+    return std::make_unique<FileSettingsKey>(file_, false, locker_);
 }
 
 std::unique_ptr<SettingsKey> FileSettingsStore::OpenForWriting() {
     // The key is created on the first write when it does not exist yet.
-    return std::make_unique<FileSettingsKey>(file_, true);
+    return std::make_unique<FileSettingsKey>(file_, true, locker_);
 }
 
 }  // namespace tarnwick

@@ -3,20 +3,36 @@
 #include "app/SettingsStore.h"
 
 #include <filesystem>
+#include <functional>
+#include <memory>
 
 namespace tarnwick {
 
-// The settings key kept in a file where there is no registry: one section
-// "[Software\Tarnwick]" and one "Name=Value" line per value. Backslashes, line
+// Held while a writer reads, changes and writes the settings file.
+class SettingsFileLock {
+public:
+    virtual ~SettingsFileLock() = default;
+};
+// Locks the file at the path; null when the lock cannot be had.
+using SettingsFileLocker = std::function<std::unique_ptr<SettingsFileLock>(const std::filesystem::path&)>;
+
+// The settings key kept in a file where there is no registry: the section
+// "[Software\Tarnwick]" with one "Name=Value" line per value. Backslashes, line
 // breaks and blanks at either end of a value are escaped so every value reads
-// back as written. Every write rewrites the file through a temporary file and
-// a rename, so a crash never leaves it half written.
+// back as written. A write changes only its value's line: comments, other
+// sections and lines the store does not understand stay, and a leading
+// byte-order mark is passed over. It writes through a symbolic link to its
+// target, via a temporary file and a rename (a crash never leaves the file half
+// written), creates the file readable by the user alone, and holds the lock
+// around each read-modify-write so two instances never lose each other's values.
 class FileSettingsStore : public SettingsStore {
 public:
-    explicit FileSettingsStore(std::filesystem::path file);
+    // An empty path is no place at all: every value reads as missing and no write succeeds.
+    explicit FileSettingsStore(std::filesystem::path file, SettingsFileLocker locker = nullptr);
 
-    // $XDG_CONFIG_HOME/Tarnwick/Tarnwick.conf, with ~/.config when the variable is unset.
-    static std::filesystem::path DefaultPath();
+    // $XDG_CONFIG_HOME/Tarnwick/Tarnwick.conf; ~/.config from $HOME when that is
+    // unset, else from the account's home folder; empty when there is none.
+    static std::filesystem::path DefaultPath(const std::filesystem::path& accountHome = {});
 
     std::unique_ptr<SettingsKey> OpenReadOnly() override;
     std::unique_ptr<SettingsKey> OpenForWriting() override;
@@ -25,6 +41,7 @@ public:
 
 private:
     std::filesystem::path file_;
+    SettingsFileLocker locker_;
 };
 
 std::string EscapeSettingValue(const std::string& value);

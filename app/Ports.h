@@ -12,10 +12,16 @@ class EditorModel;
 
 enum class Answer { Yes, No, Cancel };
 
+// The one button of a box that only informs.
+enum class BoxButton { Ok, Yes };
+
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
     virtual void Information(const std::string& text) = 0;
+    // An information box whose one button is `button` ("&Yes" for Yes); boxes
+    // that have only OK show that.
+    virtual void Information(const std::string& text, BoxButton /*button*/) { Information(text); }
     virtual void Warning(const std::string& text) = 0;
     virtual void ErrorMessage(const std::string& text) = 0;
     // Yes, No and Cancel; closing the box counts as Cancel.
@@ -30,6 +36,11 @@ public:
     // filter: "Description|pattern|Description|pattern"; the first pair is the default.
     virtual std::optional<std::string> OpenFileName(const std::string& filter) = 0;
     virtual std::optional<std::string> SaveFileName(const std::string& filter) = 0;
+    // As above; chosenFilter receives the 0-based pair the user left chosen.
+    virtual std::optional<std::string> SaveFileName(const std::string& filter, int& chosenFilter) {
+        chosenFilter = 0;
+        return SaveFileName(filter);
+    }
 };
 
 class Clipboard {
@@ -43,6 +54,12 @@ class Printer {
 public:
     virtual ~Printer() = default;
     virtual void Print(const EditorModel& document, const std::string& title) = 0;
+    // False when no printer is installed.
+    virtual bool HasPrinter() const { return true; }
+    // The document as a PDF file at path, painted page after page as Print paints it.
+    virtual void PrintToPdf(const EditorModel& document, const std::string& title, const std::string& /*path*/) {
+        Print(document, title);
+    }
 };
 
 // Opens an address (a web page, a "mailto:" message) with the desktop's

@@ -1,8 +1,10 @@
 #include "commands/ClipboardCommands.h"
 
 #include "app/CaretPrimitives.h"
+#include "app/DocumentFiles.h"
 #include "app/Error.h"
 #include "app/MainUnit.h"
+#include "app/Ports.h"
 #include "app/SettingsFormats.h"
 #include "syntax/ColorText.h"
 
@@ -45,7 +47,16 @@ void mUndoClick(MainUnit& unit) { unit.MainText.Undo(); }
 void mSelectAllClick(MainUnit& unit) { unit.MainText.SelectAll(); }
 
 void mPrintClick(MainUnit& unit) {
-    if (unit.PrinterPort) unit.PrinterPort->Print(unit.MainText, unit.CurrentFileName);
+    if (!unit.PrinterPort) return;
+    if (unit.PrinterPort->HasPrinter() || !unit.Dialogs) {
+        unit.PrinterPort->Print(unit.MainText, unit.CurrentFileName);
+        return;
+    }
+    // Without a printer the document can still go to paper later, as a PDF file.
+    int chosen = 0;
+    const auto path = unit.Dialogs->SaveFileName(kPdfFilter, chosen);
+    if (!path) return;
+    unit.PrinterPort->PrintToPdf(unit.MainText, unit.CurrentFileName, WithFilterExtension(*path, kPdfFilter, 0));
 }
 
 char FilterGotoCharacter(char typed) {

@@ -16,6 +16,8 @@ void mCutClick(MainUnit& unit);
 // caret ends right after the pasted text. One undo step.
 void mPasteClick(MainUnit& unit);
 void mUndoClick(MainUnit& unit);
+
+inline constexpr const char* kPdfFilter = "PDF File (*.pdf)|*.pdf";
 void mSelectAllClick(MainUnit& unit);
 // Prints the document with its file name as the job title.
 void mPrintClick(MainUnit& unit);

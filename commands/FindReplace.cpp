@@ -38,7 +38,7 @@ bool FindStep(MainUnit& unit, const FindDialogState& find, int upLimit) {
         q = FindLastBefore(text, find.findText, upLimit, options);
     }
     if (q < 0) {
-        if (unit.Boxes) unit.Boxes->Information(kNoResults);
+        if (unit.Boxes) unit.Boxes->Information(kNoResults, BoxButton::Yes);
         return false;
     }
     // Not Busy: an ordinary caret move, so the tracking recolours the line left.

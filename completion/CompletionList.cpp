@@ -14,6 +14,11 @@ constexpr int kOffsetDown = 18;   // and one row below it
 
 }  // namespace
 
+bool IsMemberNameChar(char ch) {
+    const unsigned char c = static_cast<unsigned char>(ch);
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+
 int CompletionListHeight(int rows) {
     return rows > CompletionList::kTallRows ? CompletionList::kTallHeight : 20 * rows - 10;
 }
@@ -36,11 +41,24 @@ void CompletionList::PlaceLB(std::string_view typeName) {
     } else {
         Point caret = unit_.MainText.CaretPixelPosition();
         if (MapToWindow) caret = MapToWindow(caret);
-        position_ = {caret.x + kOffsetLeft, caret.y + kOffsetDown};
         height_ = CompletionListHeight(static_cast<int>(rows_.size()));
+        width_ = std::max(kWidth, MeasureWidth ? MeasureWidth(rows_) : 0);
+        position_ = {caret.x + kOffsetLeft, caret.y + kOffsetDown};
+        if (ClientSize) position_ = KeptInside(position_, caret.y, ClientSize());
         open_ = true;
     }
     Changed();
+}
+
+Point CompletionList::KeptInside(Point place, int caretTop, Point client) const {
+    // No room below the caret line: above it, if it fits there better.
+    if (place.y + height_ > client.y) {
+        const int above = caretTop - height_;
+        place.y = above >= 0 ? above : std::max(0, std::min(place.y, client.y - height_));
+    }
+    if (place.x + width_ > client.x) place.x = client.x - width_;
+    place.x = std::max(0, place.x);
+    return place;
 }
 
 void CompletionList::Next() {
@@ -100,10 +118,13 @@ void CompletionList::Accept() {
     const int start = PrefixStart();
     if (itemIndex_ >= 0 && itemIndex_ < static_cast<int>(rows_.size()) && start >= 0) {
         const std::string name = rows_[itemIndex_].Name;
+        // Only the name after the dot gives way: the typed prefix and the name
+        // characters right after it, never a comma, a bracket or what follows.
+        const std::string& text = editor.Text();
+        int end = start;
+        while (end < editor.Length() && IsMemberNameChar(text[end])) ++end;
         editor.SetSelStart(start);
-        const int lineStart = editor.LineIndex(-1);
-        const int lineEnd = lineStart + editor.LineLength(lineStart);
-        editor.SetSelLength(std::min(static_cast<int>(name.size()), lineEnd - start));
+        editor.SetSelLength(end - start);
         editor.SetSelText(name);
     }
     Close();

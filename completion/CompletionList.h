@@ -21,7 +21,7 @@ struct CompletionRow {
 };
 
 // The completion list `Lst`: the members of one object type, placed just
-// below the caret. It holds the rows, the selection and the geometry; the
+// below the caret (above it, and further left, where the window ends). It holds the rows, the selection and the geometry; the
 // widget only paints them and forwards double clicks. It never takes the
 // keyboard focus from the editor.
 class CompletionList {
@@ -54,8 +54,8 @@ public:
     void LstKeyDown(int key);
     // Accepts as the 9 key does; nothing is typed after the name.
     void LstDblClick();
-    // Writes the selected row's name over the text after the dot (never past
-    // the line's end) under Busy, then closes the list.
+    // Writes the selected row's name over the name after the dot (the typed
+    // prefix and the name characters after it) under Busy, then closes the list.
     void Accept();
     void Close();
 
@@ -66,7 +66,7 @@ public:
     // Top-left corner in the main window's client coordinates.
     Point Position() const { return position_; }
     int Height() const { return height_; }
-    int Width() const { return kWidth; }
+    int Width() const { return width_; }
 
     // Told after every change of rows, selection, geometry or visibility.
     std::function<void()> OnChanged;
@@ -74,10 +74,16 @@ public:
     std::function<Point(Point)> MapToWindow;
     // Gives the editor the keyboard focus if it lost it (after an acceptance).
     std::function<void()> FocusEditor;
+    // The width the rows need (icon, longest name, scroll bar); unset: kWidth.
+    std::function<int(const std::vector<CompletionRow>&)> MeasureWidth;
+    // The main window's client area (x: width, y: height) the list stays in; unset: no bounds.
+    std::function<Point()> ClientSize;
 
 private:
     // Offset just after the "." in front of the caret on the caret's line; -1 when there is none.
     int PrefixStart() const;
+    // The list's top-left corner moved so the list stays inside the client area.
+    Point KeptInside(Point place, int caretTop, Point client) const;
     void Changed();
 
     MainUnit& unit_;
@@ -86,7 +92,11 @@ private:
     bool open_ = false;
     Point position_;
     int height_ = 0;
+    int width_ = kWidth;
 };
+
+// Letters, digits and "_": the characters a member's name is made of.
+bool IsMemberNameChar(char ch);
 
 // The list's height for a number of rows: 170 above 8 rows, else 20 per row less 10.
 int CompletionListHeight(int rows);

@@ -68,6 +68,9 @@ bool EditorTracker::MainTextKeyDown(int key, KeyModifiers modifiers) {
         return true;
     }
     if (key == Key::Tab) {
+        // The line moves under the list and the tip: they close first.
+        list_.Close();
+        HideTip();
         Run(modifiers.Shift ? mOutdentClick : mIndentClick);
         return true;
     }
@@ -77,6 +80,9 @@ bool EditorTracker::MainTextKeyDown(int key, KeyModifiers modifiers) {
 
 char EditorTracker::MainTextKeyPress(char ch) {
     if (ch == '\t') ch = 0;
+    // A character that cannot be part of a name ends the member being typed;
+    // the accepting keys have already done their work on key down.
+    if (list_.IsOpen() && static_cast<unsigned char>(ch) >= ' ' && !IsMemberNameChar(ch)) list_.Close();
     lastChar_ = ch;
     return ch;
 }
@@ -91,7 +97,12 @@ void EditorTracker::RunTypingPass() {
 }
 
 void EditorTracker::MainTextSelectionChange() {
-    if (unit_.Busy || inSelectionChange_) return;
+    if (inSelectionChange_) return;
+    if (unit_.Busy) {
+        if (!statusStale_ && OnStatusStale) OnStatusStale();
+        statusStale_ = true;
+        return;
+    }
     EditorModel& editor = unit_.MainText;
     if (editor.SelLength() != 0) return;  // nothing, not even the status text, while text is selected
     inSelectionChange_ = true;
@@ -109,7 +120,15 @@ void EditorTracker::MainTextSelectionChange() {
         if (IsTipTrigger(lastChar_)) EvaluateTip();
     }
     unit_.PrevLine = CurLineNum(editor, editor.SelStart());
+    statusStale_ = false;
     SetStatus(StatusLine(unit_.PrevLine, editor.BreakCount() + 1, CurColumn(editor)));
+}
+
+void EditorTracker::CatchUpStatus() {
+    if (!statusStale_ || unit_.Busy) return;
+    statusStale_ = false;
+    const EditorModel& editor = unit_.MainText;
+    SetStatus(StatusLine(CurLineNum(editor, editor.SelStart()), editor.BreakCount() + 1, CurColumn(editor)));
 }
 
 void EditorTracker::LeaveLine() {
@@ -118,7 +137,9 @@ void EditorTracker::LeaveLine() {
     HideTip();
     const int firstVisible = editor.FirstVisibleLine();
     WaitCursor wait(unit_.Cursor);
-    ColorText(unit_, unit_.PrevLine);
+    // While there are undone steps to redo, the line is coloured but not
+    // rewritten, so the redo steps still fit the text.
+    ColorText(unit_, unit_.PrevLine, editor.CanRedo() ? Tidy::No : Tidy::Yes);
     // Colouring moves the caret and may scroll; the view goes back to where it was.
     editor.LineScroll(firstVisible - editor.FirstVisibleLine());
 }

@@ -57,6 +57,9 @@ public:
     void MainTextKeyUp(int key, KeyModifiers modifiers);
     // The typing pass on its own.
     void RunTypingPass();
+    // Brings the status text up to date once after a command that moved the
+    // caret or changed the text under Busy; nothing when none did.
+    void CatchUpStatus();
 
     CompletionList& Lst() { return list_; }
     const CompletionList& Lst() const { return list_; }
@@ -73,6 +76,9 @@ public:
     // Told when the status text, or the tip's visibility, place or text, changes.
     std::function<void()> OnStatusChanged;
     std::function<void()> OnTipChanged;
+    // Told when a selection change was passed over under Busy, once until the
+    // status has caught up: the front end catches up after the command.
+    std::function<void()> OnStatusStale;
 
 private:
     void SelectionChanged() override { MainTextSelectionChange(); }
@@ -91,6 +97,7 @@ private:
     std::string status_;
     char lastChar_ = 0;
     bool inSelectionChange_ = false;
+    bool statusStale_ = false;  // a change under Busy left the status text behind
 };
 
 // "Line N of M, Col C".

@@ -55,7 +55,7 @@ struct LineWork {
     }
 };
 
-void ColourKeywords(LineWork& line, const SyntaxEntries& table, const ColourSettings& colours) {
+void ColourKeywords(LineWork& line, const SyntaxEntries& table, const ColourSettings& colours, Tidy tidy) {
     for (const TColorCoding& entry : table) {
         std::optional<Colour> colour = KeywordColour(entry, colours);
         if (!colour || entry.Name.empty()) continue;
@@ -63,7 +63,7 @@ void ColourKeywords(LineWork& line, const SyntaxEntries& table, const ColourSett
         int found = InStr(line.text, entry.Name, 0, line.Length(), WholeWord, true, true);
         while (found != -1) {
             line.SetColour(found, length, *colour);
-            line.Write(found, entry.Name);  // the table's spelling, in the colour just set
+            if (tidy == Tidy::Yes) line.Write(found, entry.Name);  // the table's spelling, in the colour just set
             // Go on from the match's last character, and never from the match itself.
             int next = std::max(found + length, found + 2);
             found = InStr(line.text, entry.Name, next, line.Length(), WholeWord, true, true);
@@ -147,7 +147,7 @@ void ColourComments(EditorModel& m, int lineStart, const std::string& text, Colo
 
 }  // namespace
 
-void ColorText(MainUnit& unit, int line) {
+void ColorText(MainUnit& unit, int line, Tidy tidy) {
     EditorModel& m = unit.MainText;
     if (line < 1 || line - 1 > m.BreakCount()) return;
     const int lineStart = FirstColumn(m, line);
@@ -162,13 +162,13 @@ void ColorText(MainUnit& unit, int line) {
 
     // Spacing around "=", written at once: the declared-variable step reads the document as it now stands.
     LineWork work{m.Line(line - 1), {}};
-    SpaceEqualsSigns(work.text);
+    if (tidy == Tidy::Yes) SpaceEqualsSigns(work.text);
     if (work.text != m.Line(line - 1)) m.SetLine(line - 1, work.text);
 
     // The whole line, however long the spacing made it, starts black.
     work.colours.assign(work.text.size(), kBlack);
-    ColourKeywords(work, unit.SyntaxTable, colours);
-    RespellDeclaredNames(work, m.Text(), lineStart);
+    ColourKeywords(work, unit.SyntaxTable, colours, tidy);
+    if (tidy == Tidy::Yes) RespellDeclaredNames(work, m.Text(), lineStart);
     WriteLine(m, line - 1, lineStart, work);
     ColourComments(m, lineStart, work.text, WithRole(colours.comments, ColourRole::Comments));
 

@@ -48,6 +48,7 @@ void TForm1::WireEditingCommands() {
     commands.Cut = [this] { mCutClick(unit_); };
     commands.Paste = [this] { mPasteClick(unit_); };
     commands.Undo = [this] { mUndoClick(unit_); };
+    commands.Redo = [this] { unit_.MainText.Redo(); };
     commands.SelectAll = [this] { mSelectAllClick(unit_); };
     commands.Print = [this] { mPrintClick(unit_); };
     commands.Comment = [this] { mCommentClick(unit_); };
@@ -60,6 +61,16 @@ void TForm1::WireEditingCommands() {
     };
     TxtGoto->installEventFilter(new GotoBoxFilter(TxtGoto));
     WireFindDialogs();
+}
+
+void TForm1::FindAgain(bool down) {
+    FindReplaceDialogs dialogs{DialogFind->State(), DialogReplace->State()};
+    if (dialogs.find.findText.empty()) {  // nothing to look for yet: the dialog asks
+        ShowWindow(DialogFind);
+        return;
+    }
+    dialogs.find.direction = down ? SearchDirection::Down : SearchDirection::Up;
+    if (DialogFindFind(unit_, dialogs, FindNextIn::FindDialog)) mainText_->setFocus();
 }
 
 void TForm1::WireFindDialogs() {

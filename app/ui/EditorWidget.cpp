@@ -325,7 +325,10 @@ bool EditorWidget::NavigationKey(int key, KeyModifiers mods) {
     case vk::Next: {
         const int page = std::max(1, VisibleLineCount() - 1) * (key == vk::Prior ? -1 : 1);
         const int target = VerticalMove(page);
-        model_.LineScroll(page);
+        // The view stops when the last line reaches the bottom.
+        const int first = model_.FirstVisibleLine();
+        const int lastFirst = std::max(first, model_.BreakCount() + 1 - VisibleLineCount());
+        model_.SetFirstVisibleLine(std::clamp(first + page, 0, std::max(0, lastFirst)));
         MoveCaret(target, mods.Shift);
         return true;
     }
@@ -353,7 +356,10 @@ bool EditorWidget::NavigationKey(int key, KeyModifiers mods) {
     if (!mods.Ctrl || mods.Alt) return false;
     switch (key) {
     case 'A': model_.SelectAll(); return true;
-    case 'Z': model_.Undo(); return true;
+    case 'Z':  // Ctrl+Shift+Z is the other common redo key
+        if (mods.Shift) model_.Redo();
+        else model_.Undo();
+        return true;
     case 'Y': model_.Redo(); return true;
     case 'C':
         if (clipboard_ && hasSelection) clipboard_->SetText(model_.SelText());

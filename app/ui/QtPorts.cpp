@@ -15,7 +15,9 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QStringDecoder>
 #include <QStringList>
 #include <QUrl>
@@ -80,8 +82,18 @@ QString QtNameFilters(const std::string& filter) {
     return filters.join(";;");
 }
 
-void QtMessageBoxes::Information(const std::string& text) {
-    Show(parent_, QMessageBox::Information, "Information", text);
+void QtMessageBoxes::Information(const std::string& text) { Information(text, BoxButton::Ok); }
+
+void QtMessageBoxes::Information(const std::string& text, BoxButton button) {
+    if (button == BoxButton::Ok) {
+        Show(parent_, QMessageBox::Information, "Information", text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, "Information", FromMessage(text), QMessageBox::NoButton, parent_);
+    QPushButton* yes = box.addButton(QMessageBox::Yes);
+    yes->setText("&Yes");
+    box.setEscapeButton(yes);
+    box.exec();
 }
 void QtMessageBoxes::Warning(const std::string& text) { Show(parent_, QMessageBox::Warning, "Warning", text); }
 void QtMessageBoxes::ErrorMessage(const std::string& text) { Show(parent_, QMessageBox::Critical, "Error", text); }
@@ -107,7 +119,15 @@ std::optional<std::string> QtFileDialogs::OpenFileName(const std::string& filter
 }
 
 std::optional<std::string> QtFileDialogs::SaveFileName(const std::string& filter) {
-    const QString path = QFileDialog::getSaveFileName(parent_, "Save As", QString(), QtNameFilters(filter));
+    int chosen = 0;
+    return SaveFileName(filter, chosen);
+}
+
+std::optional<std::string> QtFileDialogs::SaveFileName(const std::string& filter, int& chosenFilter) {
+    const QString filters = QtNameFilters(filter);
+    QString selected;
+    const QString path = QFileDialog::getSaveFileName(parent_, "Save As", QString(), filters, &selected);
+    chosenFilter = std::max(0, static_cast<int>(filters.split(";;").indexOf(selected)));
     if (path.isEmpty()) return std::nullopt;
     return ToPath(path);
 }
@@ -120,9 +140,23 @@ void QtUrlOpener::Open(const std::string& address) { QDesktopServices::openUrl(Q
 
 void QtPrinter::Print(const EditorModel& document, const std::string& title) {
     QPrinter printer(QPrinter::HighResolution);
+    PrintOn(printer, document, title, "No printer is available");
+}
+
+bool QtPrinter::HasPrinter() const { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+
+void QtPrinter::PrintToPdf(const EditorModel& document, const std::string& title, const std::string& path) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(FromPath(path));
+    PrintOn(printer, document, title, "Cannot create file \"" + path + "\"");
+}
+
+void QtPrinter::PrintOn(QPrinter& printer, const EditorModel& document, const std::string& title,
+                        const std::string& failure) {
     printer.setDocName(FromPath(title));
     QPainter painter;
-    if (!painter.begin(&printer)) throw Error("No printer is available");
+    if (!painter.begin(&printer)) throw Error(failure);
     QFont font(QString::fromStdString(document.FontName()));
     font.setPointSize(std::max(1, document.FontSize()));
     font.setStyleHint(QFont::TypeWriter);

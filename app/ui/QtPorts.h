@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 namespace tarnwick {
@@ -14,6 +15,7 @@ class QtMessageBoxes : public MessageBoxes {
 public:
     explicit QtMessageBoxes(QWidget* parent) : parent_(parent) {}
     void Information(const std::string& text) override;
+    void Information(const std::string& text, BoxButton button) override;
     void Warning(const std::string& text) override;
     void ErrorMessage(const std::string& text) override;
     Answer Confirm(const std::string& text) override;
@@ -28,6 +30,7 @@ public:
     explicit QtFileDialogs(QWidget* parent) : parent_(parent) {}
     std::optional<std::string> OpenFileName(const std::string& filter) override;
     std::optional<std::string> SaveFileName(const std::string& filter) override;
+    std::optional<std::string> SaveFileName(const std::string& filter, int& chosenFilter) override;
 
 private:
     QWidget* parent_;
@@ -40,8 +43,13 @@ public:
 };
 
 class QtPrinter : public Printer {
+    static void PrintOn(QPrinter& printer, const EditorModel& document, const std::string& title,
+                        const std::string& failure);
+
 public:
     void Print(const EditorModel& document, const std::string& title) override;
+    bool HasPrinter() const override;
+    void PrintToPdf(const EditorModel& document, const std::string& title, const std::string& path) override;
 };
 
 class QtUrlOpener : public UrlOpener {

@@ -1,5 +1,6 @@
 #include "app/ui/VirtualKeys.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 namespace tarnwick {
@@ -34,10 +35,62 @@ int KeyOfShiftedSymbol(int key) {
     }
 }
 
+// The keys of the main block whose symbols move between layouts, by their X
+// key code (the Linux input code plus 8): the digit row and the OEM keys.
+int KeyOfXKeycode(quint32 code) {
+    if (code >= 10 && code <= 18) return '1' + static_cast<int>(code - 10);
+    switch (code) {
+    case 19: return '0';
+    case 20: return 189;  // minus
+    case 21: return 187;  // equals
+    case 34: return 219;  // left bracket
+    case 35: return 221;  // right bracket
+    case 47: return 186;  // semicolon
+    case 48: return vk::Quote;
+    case 49: return 192;  // grave
+    case 51: return 220;  // backslash
+    case 59: return 188;  // comma
+    case 60: return vk::Period;
+    case 61: return 191;  // slash
+    case 94: return 226;  // the extra key beside left Shift
+    default: return 0;
+    }
+}
+
+// The keypad's own codes.
+int KeypadKey(int key) {
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) return 96 + (key - Qt::Key_0);
+    switch (key) {
+    case Qt::Key_Asterisk: return 106;
+    case Qt::Key_Plus: return 107;
+    case Qt::Key_Minus: return 109;
+    case Qt::Key_Period: case Qt::Key_Comma: return 110;  // the decimal key
+    case Qt::Key_Slash: return 111;
+    default: return 0;
+    }
+}
+
+bool ScanCodeIsXKeycode() {
+    static const bool x = QGuiApplication::platformName() == "xcb" || QGuiApplication::platformName().startsWith("wayland");
+    return x;
+}
+
 }  // namespace
 
-int VirtualKeyOf(const QKeyEvent& event) {
+int VirtualKeyOf(const QKeyEvent& event) { return VirtualKeyOf(event, ScanCodeIsXKeycode()); }
+
+int VirtualKeyOf(const QKeyEvent& event, bool scanCodeIsXKeycode) {
     const int key = event.key();
+    if (event.modifiers().testFlag(Qt::KeypadModifier))
+        if (const int keypad = KeypadKey(key)) return keypad;
+#ifdef _WIN32
+    if (event.nativeVirtualKey() != 0 && !(key >= Qt::Key_A && key <= Qt::Key_Z)) {
+        const int native = static_cast<int>(event.nativeVirtualKey());
+        if ((native >= '0' && native <= '9') || (native >= 186 && native <= 226)) return native;
+    }
+#endif
+    if (scanCodeIsXKeycode)
+        if (const int physical = KeyOfXKeycode(event.nativeScanCode())) return physical;
     if (key >= Qt::Key_A && key <= Qt::Key_Z) return key;  // capitals' codes, as the virtual keys
     if (key >= Qt::Key_0 && key <= Qt::Key_9) return key;
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return vk::F1 + (key - Qt::Key_F1);

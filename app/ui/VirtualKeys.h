@@ -16,9 +16,15 @@ inline constexpr int Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, M
                      F1 = 112, Period = 190, Quote = 222;
 }  // namespace vk
 
-// The virtual-key code of a Qt key event, as a US keyboard produces it
-// (Shift+9 is still the 9 key, 57); 0 for keys that have none.
+// The virtual-key code of a Qt key event: by the physical key where the
+// platform tells it (its scan code is an X key code on X11 and Wayland, the
+// virtual key itself on Windows), so "(" is the 9 key only where Shift+9 types
+// it; otherwise as a US keyboard produces the symbol (Shift+9 is the 9 key, 57).
+// Keypad keys have their own codes (its "." is 110, not the period key).
+// 0 for keys that have none.
 int VirtualKeyOf(const QKeyEvent& event);
+// As above, saying whether the event's scan code is an X key code.
+int VirtualKeyOf(const QKeyEvent& event, bool scanCodeIsXKeycode);
 KeyModifiers ModifiersOf(const QKeyEvent& event);
 
 }  // namespace tarnwick

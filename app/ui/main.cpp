@@ -40,11 +40,13 @@ void SubstituteMissingFonts() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Taken before Qt removes its own options (-style, -platform, -reverse ...)
+    // from argv: a script of such a name still opens, and no argument shifts.
+    const std::vector<std::string> arguments(argv, argv + argc);
     TarnwickApplication app(argc, argv);
     QApplication::setApplicationName(tarnwick::kApplicationTitle);
     app.setProperty("helpFile", tarnwick::kHelpFileName);
     SubstituteMissingFonts();
-    const std::vector<std::string> arguments(argv, argv + argc);
 
     // The creation order is fixed: the options window opens the command-line
     // file, which needs the main window and is coloured with its colours.

@@ -3,6 +3,8 @@
 #include "app/Error.h"
 #include "app/ui/EditorWidget.h"
 #include "app/ui/Glyphs.h"
+#include "app/ui/PaletteColours.h"
+#include "app/ui/UserSettingsFile.h"
 #ifdef _WIN32
 #include "app/win/RegistrySettingsStore.h"
 #endif
@@ -21,6 +23,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
@@ -47,7 +50,7 @@ std::unique_ptr<SettingsStore> DefaultSettingsStore() {
 #ifdef _WIN32
     return std::make_unique<RegistrySettingsStore>();
 #else
-    return std::make_unique<FileSettingsStore>(FileSettingsStore::DefaultPath());
+    return UserSettingsStore();
 #endif
 }
 
@@ -102,6 +105,7 @@ TForm1::~TForm1() {
 // ---- Creation ---------------------------------------------------------------
 
 void TForm1::FormCreate() {
+    UsePaletteForSystemColours();
     ApplyStoredGeometryAndFont(*settings_, *this, unit_);
     const QString syntaxIni = QDir(QCoreApplication::applicationDirPath()).filePath("syntax.ini");
     unit_.SyntaxTable = LoadSyntaxTable(ToPath(syntaxIni));
@@ -129,13 +133,15 @@ void TForm1::RunCommand(const std::function<void()>& command) {
 }
 
 bool TForm1::Guarded(const std::function<void()>& command) {
+    bool done = true;
     try {
         command();
-        return true;
     } catch (const std::exception& failure) {
         unit_.Boxes->ApplicationError(ErrorBoxText(failure.what()));
-        return false;
+        done = false;
     }
+    if (tracker_) tracker_->CatchUpStatus();
+    return done;
 }
 
 void TForm1::BuildMenus() {
@@ -172,14 +178,31 @@ void TForm1::BuildMenus() {
     QMenu* edit = menuBar()->addMenu("Edit");
     edit->setObjectName("mEdit");
     edit->addAction(MakeAction("mUndo", "Undo Last Action", glyph::Undo, hook(&C::Undo)));
+    edit->addAction(MakeAction("mRedo", "Redo", -1, hook(&C::Redo)));
     edit->addSeparator();
     edit->addAction(MakeAction("mCut", "Cut", glyph::Cut, hook(&C::Cut)));
     edit->addAction(MakeAction("mCopy", "Copy", glyph::Copy, hook(&C::Copy)));
     edit->addAction(MakeAction("mPaste", "Paste", glyph::Paste, hook(&C::Paste)));
     edit->addAction(MakeAction("mSelectAll", "Select All", -1, hook(&C::SelectAll)));
     edit->addSeparator();
-    edit->addAction(MakeAction("mFind", "Find", glyph::Find, hook(&C::Find)));
-    edit->addAction(MakeAction("mReplace", "Replace", -1, hook(&C::Replace)));
+    QAction* mFind = MakeAction("mFind", "Find", glyph::Find, hook(&C::Find));
+    mFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    edit->addAction(mFind);
+    QAction* mFindNext = MakeAction("mFindNext", "Find Next", -1, [this] { FindAgain(true); });
+    mFindNext->setShortcut(QKeySequence(Qt::Key_F3));
+    edit->addAction(mFindNext);
+    QAction* mFindPrevious = MakeAction("mFindPrevious", "Find Previous", -1, [this] { FindAgain(false); });
+    mFindPrevious->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    edit->addAction(mFindPrevious);
+    QAction* mReplace = MakeAction("mReplace", "Replace", -1, hook(&C::Replace));
+    mReplace->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    edit->addAction(mReplace);
+    QAction* mGotoLine = MakeAction("mGotoLine", "Go to Line", -1, [this] {
+        TxtGoto->setFocus(Qt::ShortcutFocusReason);
+        TxtGoto->selectAll();
+    });
+    mGotoLine->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    edit->addAction(mGotoLine);
     edit->addSeparator();
     edit->addAction(MakeAction("mIndent", "Indent", glyph::Indent, hook(&C::Indent)));
     edit->addAction(MakeAction("mOutdent", "Outdent", glyph::Outdent, hook(&C::Outdent)));
@@ -340,8 +363,20 @@ void TForm1::WireTracker() {
     tracker.mOutdentClick = [this] { RunCommand(commands.Outdent); };
     tracker.OnStatusChanged = [this] { StatusPanel0->setText(QString::fromStdString(tracker_->StatusText())); };
     tracker.OnTipChanged = [this] { ShowTip(); };
+    // Also a command run outside the window's handlers (the command-line file) catches up.
+    tracker.OnStatusStale = [this] { QTimer::singleShot(0, this, [this] { tracker_->CatchUpStatus(); }); };
     tracker.Lst().OnChanged = [this] { ShowList(); };
     tracker.Lst().FocusEditor = [this] { mainText_->setFocus(); };
+    tracker.Lst().ClientSize = [this] { return Point{client_->width(), client_->height()}; };
+    tracker.Lst().MeasureWidth = [this](const std::vector<CompletionRow>& rows) {
+        const QFontMetrics metrics(Lst->font());
+        int widest = 0;
+        for (const CompletionRow& row : rows) widest = std::max(widest, metrics.horizontalAdvance(FromAnsi(row.Name)));
+        const int scrollBar = int(rows.size()) > CompletionList::kTallRows
+                                  ? Lst->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Lst)
+                                  : 0;
+        return CompletionList::kTextLeft + widest + 6 + scrollBar + 2 * Lst->frameWidth();
+    };
 
     mainText_->onKeyDown = [this](int& key, KeyModifiers mods) {
         bool consumed = false;
@@ -374,8 +409,16 @@ void TForm1::ShowTip() {
     }
     TxtTip->setText(FromAnsi(tip.Text));
     TxtTip->setGeometry(tip.Position.x, tip.Position.y, tip.Width, TipState::kHeight);
+    KeepTipClearOfList();
     TxtTip->show();
     TxtTip->raise();
+}
+
+void TForm1::KeepTipClearOfList() {
+    if (!tracker_->Lst().IsOpen() || !TxtTip->geometry().intersects(Lst->geometry())) return;
+    // The list stands below the caret line, where the tip would: the tip goes above that line.
+    const int caretTop = tracker_->Tip().Position.y - 18;
+    TxtTip->move(TxtTip->x(), std::max(0, std::min(caretTop, Lst->y()) - TipState::kHeight));
 }
 
 void TForm1::ShowList() {
@@ -403,6 +446,7 @@ void TForm1::ShowList() {
     Lst->setGeometry(list.Position().x, list.Position().y, list.Width(), list.Height());
     Lst->show();
     Lst->raise();
+    if (TxtTip->isVisible()) KeepTipClearOfList();
 }
 
 // ---- Layout -------------------------------------------------------------------

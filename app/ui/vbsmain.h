@@ -55,7 +55,7 @@ public:
     // The commands of later work, run by the menus, buttons and keys; empty
     // ones do nothing.
     struct Commands {
-        std::function<void()> Print, Undo, Cut, Copy, Paste, SelectAll, Find, Replace, Indent, Outdent,
+        std::function<void()> Print, Undo, Redo, Cut, Copy, Paste, SelectAll, Find, Replace, Indent, Outdent,
             Comment, Uncomment, RunDefault, HelpContents, HomePage, Feedback, GotoLine;
     } commands;
 
@@ -121,12 +121,14 @@ private:
     void PrepareScratchFolder() const;
     void ShowStarted(const std::string& command);
     void WireHelpCommands();
+    void FindAgain(bool down);  // F3 and Shift+F3: the Find dialog's text and options, the dialog unseen
     void FormCreate();
     void FormResize();
     void LayOutClient();
     void ApplyPendingOuterSize();
     void ShowTip();
     void ShowList();
+    void KeepTipClearOfList();
     QAction* MakeAction(const QString& name, const QString& text, int glyph, std::function<void()> run);
     void RunCommand(const std::function<void()>& command);
     void ShowWindow(QWidget* window);

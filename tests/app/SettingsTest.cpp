@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <vector>
 
 namespace tarnwick {
 namespace {
@@ -109,6 +111,84 @@ TEST_F(SettingsFile, ForeignLinesAndSectionsAreIgnored) {
     EXPECT_EQ(store.OpenReadOnly()->ReadString("Left"), "5");
 }
 #endif
+
+std::string FileText(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST_F(SettingsFile, AWriteChangesOnlyItsValuesLine) {
+    struct Row {
+        const char* name;
+        std::string before;
+        std::string after;  // once Left is written as 7
+        const char* top;    // the value Top reads before the write
+    } rows[] = {
+        {"comments, other sections, foreign lines",
+         "; mine\n[Other]\nLeft=1\n[Software\\Tarnwick]\nTop=2\nLeft=3\nnoequals\n\n[Later]\nx=y\n",
+         "; mine\n[Other]\nLeft=1\n[Software\\Tarnwick]\nTop=2\nLeft=7\nnoequals\n\n[Later]\nx=y\n", "2"},
+        {"a new value at the end of the section",
+         "[Software\\Tarnwick]\r\nTop=2\r\n\r\n[Later]\r\n",
+         "[Software\\Tarnwick]\r\nTop=2\r\nLeft=7\r\n\r\n[Later]\r\n", "2"},
+        {"a byte-order mark before the header",
+         "\xEF\xBB\xBF[Software\\Tarnwick]\nTop=\\s2\n",
+         "\xEF\xBB\xBF[Software\\Tarnwick]\nTop=\\s2\nLeft=7\n", " 2"},
+        {"no section yet", "; mine", "; mine\n[Software\\Tarnwick]\nLeft=7", nullptr},
+    };
+    for (const Row& row : rows) {
+        fs::create_directories(dir);
+        std::ofstream(dir / "Tarnwick.conf", std::ios::binary) << row.before;
+        FileSettingsStore store(dir / "Tarnwick.conf");
+        EXPECT_EQ(store.OpenReadOnly()->ReadString("Top"),
+                  row.top ? std::optional<std::string>(row.top) : std::nullopt) << row.name;
+        ASSERT_TRUE(store.OpenForWriting()->WriteString("Left", "7")) << row.name;
+        EXPECT_EQ(FileText(dir / "Tarnwick.conf"), row.after) << row.name;
+    }
+}
+
+TEST_F(SettingsFile, WritesGoThroughALinkToAFileOnlyTheUserReads) {
+    fs::create_directories(dir / "real");
+    fs::create_symlink(fs::path("real") / "Tarnwick.conf", dir / "Tarnwick.conf");
+    FileSettingsStore store(dir / "Tarnwick.conf");
+    ASSERT_TRUE(store.OpenForWriting()->WriteString("Left", "1"));
+    EXPECT_TRUE(fs::is_symlink(dir / "Tarnwick.conf"));
+    EXPECT_EQ(store.OpenReadOnly()->ReadString("Left"), "1");
+    EXPECT_EQ(fs::status(dir / "real" / "Tarnwick.conf").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST_F(SettingsFile, EachWriteHoldsTheLock) {
+    struct Hold : SettingsFileLock {};
+    std::vector<fs::path> locked;
+    bool grant = true;
+    FileSettingsStore store(dir / "Tarnwick.conf", [&](const fs::path& file) -> std::unique_ptr<SettingsFileLock> {
+        locked.push_back(file);
+        return grant ? std::make_unique<Hold>() : nullptr;
+    });
+    ASSERT_TRUE(store.OpenForWriting()->WriteString("Left", "1"));
+    EXPECT_EQ(locked, std::vector<fs::path>{dir / "Tarnwick.conf"});
+    grant = false;
+    EXPECT_FALSE(store.OpenForWriting()->WriteString("Left", "2"));  // no lock, no write
+    EXPECT_EQ(store.OpenReadOnly()->ReadString("Left"), "1");
+}
+
+TEST_F(SettingsFile, NoPlaceReadsNothingAndRefusesWrites) {
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    const std::string savedXdg = xdg ? xdg : "", savedHome = home ? home : "";
+    unsetenv("XDG_CONFIG_HOME");
+    unsetenv("HOME");
+    EXPECT_EQ(FileSettingsStore::DefaultPath("/home/someone"), fs::path("/home/someone/.config/Tarnwick/Tarnwick.conf"));
+    const fs::path none = FileSettingsStore::DefaultPath();
+    if (xdg) setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
+    if (home) setenv("HOME", savedHome.c_str(), 1);
+    EXPECT_EQ(none, fs::path());
+    FileSettingsStore store(none);
+    EXPECT_FALSE(store.OpenReadOnly()->ReadString("Left"));
+    auto key = store.OpenForWriting();
+    ASSERT_NE(key, nullptr);
+    EXPECT_THROW(WriteSettingOrThrow(key.get(), "Left", "1"), Error);
+}
 
 TEST(SettingsFormats, Integers) {
     EXPECT_EQ(ParseSettingInteger("282"), 282);

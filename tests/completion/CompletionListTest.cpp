@@ -112,8 +112,9 @@ TEST(CompletionList, AcceptWritesTheNameOverTheTextAfterTheDot) {
         std::string after;
     } rows[] = {
         {"prefix at the line's end", "x = 1\r\nfso.Cr|\r\nnext", "x = 1\r\nfso.CreateTextFile\r\nnext"},
-        {"14 characters after the dot", "fso.Cr|eate0123456789 rest", "fso.CreateTextFile89 rest"},
+        {"name characters after the prefix", "fso.Cr|eate0123456789 rest", "fso.CreateTextFile rest"},
         {"never past the line's end", "fso.Cr|ab\r\nkeep", "fso.CreateTextFile\r\nkeep"},
+        {"never a comma, bracket or what follows", "Split(fso.Cr|ea, x)", "Split(fso.CreateTextFile, x)"},
     };
     for (const Row& row : rows) {
         const size_t bar = row.before.find('|');

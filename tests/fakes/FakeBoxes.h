@@ -17,11 +17,15 @@ public:
     struct Shown {
         Kind kind;
         std::string text;
+        BoxButton button = BoxButton::Ok;  // of an information box
     };
 
     void Answer(tarnwick::Answer answer) { answers_.push_back(answer); }
 
     void Information(const std::string& text) override { shown.push_back({Kind::Information, text}); }
+    void Information(const std::string& text, BoxButton button) override {
+        shown.push_back({Kind::Information, text, button});
+    }
     void Warning(const std::string& text) override { shown.push_back({Kind::Warning, text}); }
     void ErrorMessage(const std::string& text) override { shown.push_back({Kind::Error, text}); }
     void ApplicationError(const std::string& text) override {

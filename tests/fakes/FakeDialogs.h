@@ -15,7 +15,10 @@ namespace tarnwick::fakes {
 class FakeDialogs : public FileDialogs {
 public:
     void ChooseOpen(std::optional<std::string> path) { open_.push_back(std::move(path)); }
-    void ChooseSave(std::optional<std::string> path) { save_.push_back(std::move(path)); }
+    void ChooseSave(std::optional<std::string> path, int filter = 0) {
+        save_.push_back(std::move(path));
+        saveChoices_.push_back(filter);
+    }
 
     std::optional<std::string> OpenFileName(const std::string& filter) override {
         openFilters.push_back(filter);
@@ -23,7 +26,12 @@ public:
     }
     std::optional<std::string> SaveFileName(const std::string& filter) override {
         saveFilters.push_back(filter);
+        if (!saveChoices_.empty()) saveChoices_.pop_front();
         return Next(save_);
+    }
+    std::optional<std::string> SaveFileName(const std::string& filter, int& chosenFilter) override {
+        chosenFilter = saveChoices_.empty() ? 0 : saveChoices_.front();
+        return SaveFileName(filter);
     }
 
     std::vector<std::string> openFilters;
@@ -38,6 +46,7 @@ private:
     }
     std::deque<std::optional<std::string>> open_;
     std::deque<std::optional<std::string>> save_;
+    std::deque<int> saveChoices_;
 };
 
 }  // namespace tarnwick::fakes

@@ -38,6 +38,7 @@ void FindDialogsTest::findNextFromTheEditMenuSelectsEachHitInTurn() {
     QTest::mouseClick(dialog->CmdFindNext, Qt::LeftButton);
     QCOMPARE(fx.boxes.Texts(fakes::FakeBoxes::Kind::Information),
              std::vector<std::string>{"Search completed with no results!"});
+    QVERIFY(fx.boxes.shown.back().button == BoxButton::Yes);  // one button, "&Yes"
     QCOMPARE(form.Unit().MainText.SelStart(), 16);  // the last hit stays selected
     QVERIFY(dialog->isVisible());
 }

@@ -53,8 +53,9 @@ void MainWindowTest::menus_data() {
                           << QStringList{"New|Ctrl+N|0", "Open|Ctrl+O|1", "-", "Save|Ctrl+S|2", "Save As||-1", "-",
                                          "Print|Ctrl+P|3", "-", "Exit|Ctrl+Q|-1"};
     QTest::newRow("Edit") << 1 << "Edit"
-                          << QStringList{"Undo Last Action||8", "-", "Cut||4", "Copy||5", "Paste||6", "Select All||-1",
-                                         "-", "Find||7", "Replace||-1", "-", "Indent||12", "Outdent||13", "-",
+                          << QStringList{"Undo Last Action||8", "Redo||-1", "-", "Cut||4", "Copy||5", "Paste||6", "Select All||-1",
+                                         "-", "Find|Ctrl+F|7", "Find Next|F3|-1", "Find Previous|Shift+F3|-1",
+                                         "Replace|Ctrl+H|-1", "Go to Line|Ctrl+G|-1", "-", "Indent||12", "Outdent||13", "-",
                                          "Comment||10", "UnComment||11"};
     QTest::newRow("Run") << 2 << "Run" << QStringList{"Run||14", "Run with default settings|F5|-1"};
     QTest::newRow("Tools") << 3 << "Tools" << QStringList{"Editor Options||-1"};

@@ -29,6 +29,7 @@ private slots:
     void confirmAnswers_data();
     void confirmAnswers();
     void applicationErrorBox();
+    void informationBoxCarriesItsButton();
 };
 
 void QtPortsTest::filtersBecomeQtNameFilters() {
@@ -79,6 +80,17 @@ void QtPortsTest::applicationErrorBox() {
         box->accept();
     });
     boxes.ApplicationError("Cannot open file \"/tmp/\xC3\xA9.vbs\". No such file or directory.");
+}
+
+void QtPortsTest::informationBoxCarriesItsButton() {
+    QtMessageBoxes boxes(nullptr);
+    OnNextBox([](QMessageBox* box) {
+        QCOMPARE(box->windowTitle(), QString("Information"));
+        QCOMPARE(box->buttons().size(), 1);
+        QCOMPARE(box->buttons().first()->text(), QString("&Yes"));
+        box->buttons().first()->click();
+    });
+    boxes.Information("Search completed with no results!", BoxButton::Yes);
 }
 
 QTEST_MAIN(QtPortsTest)

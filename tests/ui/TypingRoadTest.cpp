@@ -129,7 +129,8 @@ void TypingRoadTest::roadOfTyping() {
     QCOMPARE(ListRows(form.Lst), members);
     QCOMPARE(form.Lst->currentRow(), -1);  // nothing chosen before a letter or arrow key
     QCOMPARE(form.Lst->pos(), w.BesideCaret());
-    QCOMPARE(form.Lst->size(), QSize(137, 170));
+    QCOMPARE(form.Lst->height(), 170);
+    QVERIFY(form.Lst->width() >= 137);  // wide enough for the longest name
     QCOMPARE(form.StatusPanel0->text(), QString("Line 2 of 2, Col 5"));
 
     QTest::keyClicks(w.editor, "c");
@@ -228,7 +229,9 @@ void TypingRoadTest::tipAndListStandAtTheCaretOfAScrolledView() {
     QTest::keyClicks(w.editor, QString(90, ' ') + "fso.");
     QVERIFY(sideways->value() > 0);
     QVERIFY(form.Lst->isVisible());
-    QCOMPARE(form.Lst->pos(), w.BesideCaret());
+    // At the window's right edge the list moves left to stay inside it.
+    const QPoint beside = w.BesideCaret();
+    QCOMPARE(form.Lst->pos(), QPoint(std::min(beside.x(), form.centralWidget()->width() - form.Lst->width()), beside.y()));
 }
 
 void TypingRoadTest::listKeys() {
