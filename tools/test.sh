@@ -18,6 +18,9 @@ trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true' EXIT
 cd "$root/build"
 ctest --output-on-failure -j"$(nproc)" --timeout 600
 
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+bash "$root/tools/sanitize.sh"
+
 # The Debian package, installed into a scratch root and started there.
 bash "$root/tools/package-test.sh"
 
