@@ -11,16 +11,7 @@ packages=(cmake ninja-build g++ ccache pkg-config
           libchm-dev fp-utils   # the help viewer and the help compiler
           dpkg-dev file desktop-file-utils xdotool imagemagick  # the package and its test
           wine wine64)          # wscript and cscript where Windows has them built in
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
-fi
+bash "$root/tools/ensure-packages.sh" "${packages[@]}"
 
 # One shared build directory; ccache keeps rebuilds of a fresh clone quick.
 export CCACHE_BASEDIR="$root"

@@ -66,20 +66,8 @@ QString ParameterOf(const SyntaxEntries& table, const std::string& name) {
 const char* const kFsoLine = "Set fso = CreateObject(\"Scripting.FileSystemObject\")";
 
 // A shown main window with the shipped table, the focus in its editor.
-struct TypingWindow : testing::MainWindowFixture {
-    ColourSettings colours = kColours;
-    EditorWidget* editor = nullptr;
-
-    TForm1& Open() {
-        TForm1& form = Create();
-        form.Unit().Colours = &colours;
-        form.show();
-        if (!QTest::qWaitForWindowActive(&form)) qWarning("the window did not become active");
-        editor = form.MainText();
-        editor->setFocus();
-        return form;
-    }
-    const std::string& Text() const { return form->Unit().MainText.Text(); }
+struct TypingWindow : testing::ShownWindow {
+    TypingWindow() { colours = kColours; }
     int Caret() const { return form->Unit().MainText.CaretPos(); }
     // Where the list and the tip stand: 20 pixels left of and 18 below the caret.
     QPoint BesideCaret() const {

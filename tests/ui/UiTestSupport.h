@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/FileSettingsStore.h"
+#include "app/ui/EditorWidget.h"
 #include "app/ui/vbsmain.h"
 #include "fakes/FakeBoxes.h"
 #include "fakes/FakeDialogs.h"
@@ -37,6 +38,26 @@ struct MainWindowFixture {
         form->Unit().Boxes = &boxes;
         form->Unit().Dialogs = &dialogs;
         return *form;
+    }
+};
+
+// A shown main window, the focus in its editor, coloured with colours of the test's own.
+struct ShownWindow : MainWindowFixture {
+    ColourSettings colours{};
+    EditorWidget* editor = nullptr;
+
+    TForm1& Open() {
+        TForm1& window = Create();
+        window.Unit().Colours = &colours;
+        window.show();
+        if (!QTest::qWaitForWindowActive(&window)) qWarning("the window did not become active");
+        editor = window.MainText();
+        editor->setFocus();
+        return window;
+    }
+    const std::string& Text() const { return form->Unit().MainText.Text(); }
+    void Keys(Qt::Key key, int times, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        for (int i = 0; i < times; ++i) QTest::keyClick(editor, key, mods);
     }
 };
 

@@ -20,24 +20,7 @@ using namespace tarnwick;
 namespace {
 
 // A shown main window with the shipped table, the focus in its editor.
-struct UserWindow : testing::MainWindowFixture {
-    ColourSettings colours{};
-    EditorWidget* editor = nullptr;
-
-    TForm1& Open() {
-        TForm1& form = Create();
-        form.Unit().Colours = &colours;
-        form.show();
-        if (!QTest::qWaitForWindowActive(&form)) qWarning("the window did not become active");
-        editor = form.MainText();
-        editor->setFocus();
-        return form;
-    }
-    const std::string& Text() const { return form->Unit().MainText.Text(); }
-    void Keys(Qt::Key key, int times, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        for (int i = 0; i < times; ++i) QTest::keyClick(editor, key, mods);
-    }
-};
+using UserWindow = testing::ShownWindow;
 
 }  // namespace
 
