@@ -3,6 +3,8 @@
 #include "app/FileAccess.h"
 #include "app/MainUnit.h"
 
+#include <filesystem>
+
 namespace tarnwick {
 
 namespace {
@@ -77,6 +79,7 @@ void DocumentFiles::OpenOperation(const std::string& name, const std::string& pa
     }
     // Taken after colouring, which may have tidied the text.
     unit_.SavedText = unit_.MainText.Text();
+    if (!name.empty() && fileUsed_) fileUsed_(path);
 }
 
 void DocumentFiles::New() {
@@ -97,6 +100,26 @@ void DocumentFiles::New() {
     unit_.CurrentFileName.clear();
     unit_.SavedText.clear();
     SetTitle(TitleFor("Untitled"));
+}
+
+bool DocumentFiles::OpenRecent(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::exists(PathOf(path), ec))
+        return unit_.Boxes->Confirm("Cannot find \"" + path + "\". Remove it from the recent files?") ==
+               Answer::Yes;
+    if (Changed()) {
+        switch (unit_.Boxes->Confirm(kOpenQuestion)) {
+        case Answer::Cancel:
+            return false;
+        case Answer::Yes:
+            if (!Save()) return false;
+            break;
+        case Answer::No:
+            break;
+        }
+    }
+    OpenOperation(FileNamePart(path), path);
+    return false;
 }
 
 void DocumentFiles::Open() {
@@ -125,6 +148,7 @@ bool DocumentFiles::Save() {
     if (unit_.CurrentFileName.empty()) return SaveAs();
     WriteDocument(unit_.CurrentFileName);
     unit_.SavedText = unit_.MainText.Text();
+    if (fileUsed_) fileUsed_(unit_.CurrentFileName);
     return true;
 }
 
@@ -137,6 +161,7 @@ bool DocumentFiles::SaveAs() {
     unit_.CurrentFileName = *path;
     SetTitle(TitleFor(FileNamePart(*path)));
     unit_.SavedText = unit_.MainText.Text();
+    if (fileUsed_) fileUsed_(*path);
     return true;
 }
 

@@ -43,6 +43,8 @@ public:
     DocumentFiles(MainUnit& unit, TitleSink setTitle, Colourer colour = nullptr);
 
     void SetColourer(Colourer colour) { colour_ = std::move(colour); }
+    // Told the path of every file opened or saved (the recent files list).
+    void SetFileUsed(std::function<void(const std::string&)> used) { fileUsed_ = std::move(used); }
 
     // Loads the file at path as the document and colours it; name (the file
     // name without directory) titles the window. An empty name only recolours.
@@ -50,6 +52,10 @@ public:
 
     void New();
     void Open();
+    // Opens a file of the recent list, after the question about unsaved
+    // changes. A file that is gone is offered for removal: true when the user
+    // wants it off the list.
+    bool OpenRecent(const std::string& path);
     // True when the text was written; false when the user cancelled the Save dialog.
     bool Save();
     bool SaveAs();
@@ -70,6 +76,7 @@ private:
     MainUnit& unit_;
     TitleSink setTitle_;
     Colourer colour_;
+    std::function<void(const std::string&)> fileUsed_;
     std::string title_ = kApplicationTitle;
 };
 

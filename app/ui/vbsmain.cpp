@@ -86,6 +86,7 @@ TForm1::TForm1(std::unique_ptr<SettingsStore> settings, QWidget* parent)
     WireEditingCommands();
     WireRunCommands();
     WireHelpCommands();
+    WireRecentFiles();
 
     // Design geometry: it stands wherever a stored value is missing.
     move(kDesignLeft, kDesignTop);

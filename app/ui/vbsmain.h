@@ -8,6 +8,7 @@
 #include "completion/EditorTracker.h"
 
 #include <QIcon>
+#include <QList>
 #include <QMainWindow>
 
 #include <functional>
@@ -121,6 +122,8 @@ private:
     void PrepareScratchFolder() const;
     void ShowStarted(const std::string& command);
     void WireHelpCommands();
+    void WireRecentFiles();
+    void RebuildRecentFilesMenu();
     void FindAgain(bool down);  // F3 and Shift+F3: the Find dialog's text and options, the dialog unseen
     void FormCreate();
     void FormResize();
@@ -152,6 +155,7 @@ private:
     QWidget* form3_ = nullptr;
     QWidget* form4_ = nullptr;
     ChmHelpUnit* help_ = nullptr;  // a child object: it goes with the window
+    QList<QAction*> recentFileActions_;  // on the File menu, above Exit
     bool outerSizePending_ = false;
     int pendingOuterWidth_ = 0;
     int pendingOuterHeight_ = 0;

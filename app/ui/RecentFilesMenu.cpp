@@ -1,0 +1,49 @@
+// The File menu's recent files: the last eight opened or saved, newest first.
+
+#include "app/ui/vbsmain.h"
+
+#include "app/RecentFiles.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace tarnwick {
+
+void TForm1::WireRecentFiles() {
+    files_.SetFileUsed([this](const std::string& path) {
+        RememberRecentFile(*unit_.Settings, path);
+        RebuildRecentFilesMenu();
+    });
+    RebuildRecentFilesMenu();
+}
+
+void TForm1::RebuildRecentFilesMenu() {
+    auto* file = findChild<QMenu*>("mFile");
+    QAction* exit = Action("mExit");
+    if (!file || !exit || !unit_.Settings) return;
+    // Later: the action whose click rebuilds the list is still running.
+    for (QAction* action : recentFileActions_) {
+        file->removeAction(action);
+        action->deleteLater();
+    }
+    recentFileActions_.clear();
+    const std::vector<std::string> paths = ReadRecentFiles(*unit_.Settings);
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const std::string path = paths[i];
+        auto* action = new QAction(QString("&%1 %2").arg(i + 1).arg(FromPath(path)), file);
+        action->setObjectName(QString("mRecent%1").arg(i + 1));
+        connect(action, &QAction::triggered, this, [this, path] {
+            Guarded([&] {
+                if (files_.OpenRecent(path)) {
+                    ForgetRecentFile(*unit_.Settings, path);
+                    RebuildRecentFilesMenu();
+                }
+            });
+        });
+        file->insertAction(exit, action);
+        recentFileActions_ << action;
+    }
+    if (!paths.empty()) recentFileActions_ << file->insertSeparator(exit);
+}
+
+}  // namespace tarnwick
