@@ -60,6 +60,12 @@ std::string ToAnsi(const QString& text) {
     return out;
 }
 
+QFont DesignFont(const char* family, int points) {
+    QFont font(family);
+    font.setPointSize(points);
+    return font;
+}
+
 #ifdef _WIN32
 // UTF-8, so that names outside the ANSI code page survive the trip through the core.
 QString FromPath(const std::string& path) { return QString::fromUtf8(path); }

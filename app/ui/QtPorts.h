@@ -2,6 +2,7 @@
 
 #include "app/Ports.h"
 
+#include <QFont>
 #include <QString>
 
 class QPrinter;
@@ -68,6 +69,8 @@ QString QtNameFilters(const std::string& filter);
 // Text of the code page for the screen, and back ("?" for what it cannot hold).
 QString FromAnsi(const std::string& bytes);
 std::string ToAnsi(const QString& text);
+// A font of the design: family and size in points.
+QFont DesignFont(const char* family, int points);
 // Paths between the core's byte strings and Qt.
 QString FromPath(const std::string& path);
 std::string ToPath(const QString& path);

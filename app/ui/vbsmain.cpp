@@ -36,12 +36,6 @@ constexpr int kToolBarHeight = 25;
 constexpr int kStatusBarHeight = 20;
 constexpr const char* kVersionText = "1.1.0.31";
 
-QFont DesignFont(const char* family, int points) {
-    QFont font(family);
-    font.setPointSize(points);
-    return font;
-}
-
 // An 8-pixel gap between groups of tool buttons.
 void AddGap(QToolBar* bar) { bar->addSeparator(); }
 

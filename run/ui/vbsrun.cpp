@@ -15,16 +15,6 @@
 
 namespace tarnwick {
 
-namespace {
-
-QFont DesignFont(const char* family, int points) {
-    QFont font(family);
-    font.setPointSize(points);
-    return font;
-}
-
-}  // namespace
-
 TForm2::TForm2(TForm1& main, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),

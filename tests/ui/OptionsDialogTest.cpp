@@ -59,7 +59,6 @@ private slots:
     void controlsAsCreated();
     void picksAreInForceBeforeApplyAndAfterCancel();
     void applyChangesTheDocumentAndIsReadAtTheNextStart();
-    void sizeThatIsNoNumberStopsApply();
     void storedColourOutsideTheTwentyIsShownAndKept();
 };
 
@@ -163,19 +162,6 @@ void OptionsDialogTest::applyChangesTheDocumentAndIsReadAtTheNextStart() {
     QCOMPARE(next.CmbSize->currentText(), QString("12"));
     QCOMPARE(next.ccStatements->currentText(), QString("Navy"));
     QCOMPARE(next.ccComments->currentText(), QString("Teal"));
-}
-
-void OptionsDialogTest::sizeThatIsNoNumberStopsApply() {
-    OptionsWindow w;
-    TForm4& options = w.Start();
-    options.show();
-    options.CmbSize->setCurrentText("big");
-    Pick(options.ccFunctions, "Red");
-    QTest::mouseClick(options.CmdApply, Qt::LeftButton);
-    QCOMPARE(w.boxes.Errors(), std::vector<std::string>{"'big' is not a valid integer value."});
-    QVERIFY(options.isVisible());
-    QVERIFY(!w.Stored("ccFunctions"));
-    QCOMPARE(w.Editor().FontSize(), 10);
 }
 
 void OptionsDialogTest::storedColourOutsideTheTwentyIsShownAndKept() {
