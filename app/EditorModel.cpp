@@ -75,6 +75,11 @@ void EditorModel::LoadFromBytes(std::string_view data) {
         SetText(data);
 }
 
+void EditorModel::LoadColoured(std::string text, std::vector<Colour> colours) {
+    colours.resize(text.size(), kWindowTextColour);
+    ResetContent(std::move(text), std::move(colours));
+}
+
 std::string EditorModel::SaveToRtf() const { return WriteRtf(text_, colours_, fontName_, fontSize_); }
 
 void EditorModel::LoadFromRtf(std::string_view rtf, RtfColourRoles roles) {

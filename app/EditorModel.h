@@ -78,6 +78,10 @@ public:
     // roles: whether colour table entries 1 to 3 are the functions, statements
     // and comments colours, as the whole-document colouring writes them.
     void LoadFromRtf(std::string_view rtf, RtfColourRoles roles = RtfColourRoles::None);
+    // Replaces the content by text whose breaks are already CR LF and one stored
+    // colour (with its role) per character, as loading does: the undo history
+    // is cleared and the caret goes to the start.
+    void LoadColoured(std::string text, std::vector<Colour> colours);
 
     // ---- The line list (0-based) -----------------------------------------------
     int LineCount() const;                       // a final empty line is not counted
