@@ -403,7 +403,9 @@ void TForm1::ShowTip() {
         return;
     }
     TxtTip->setText(FromAnsi(tip.Text));
-    TxtTip->setGeometry(tip.Position.x, tip.Position.y, tip.Width, TipState::kHeight);
+    // Beside the caret where it fits; at the right edge it moves left to stay whole.
+    const int x = std::max(0, std::min(tip.Position.x, client_->width() - tip.Width));
+    TxtTip->setGeometry(x, tip.Position.y, tip.Width, TipState::kHeight);
     KeepTipClearOfList();
     TxtTip->show();
     TxtTip->raise();
