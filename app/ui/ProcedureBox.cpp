@@ -2,7 +2,10 @@
 
 #include "app/ui/QtPorts.h"
 
+#include <QAbstractItemView>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace tarnwick {
 
@@ -10,8 +13,7 @@ ProcedureBox::ProcedureBox(EditorModel& model, QWidget* parent) : QComboBox(pare
     setObjectName("CmbProcedures");
     setToolTip("Procedures of the script");
     setPlaceholderText("(General)");  // shown while the caret is outside every procedure
-    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    setMinimumContentsLength(24);
+    setFixedWidth(kWidth);  // the tool bar of the design's window has room for this much
     setMaxVisibleItems(25);
     setFocusPolicy(Qt::ClickFocus);
     rescan_.setSingleShot(true);
@@ -40,6 +42,8 @@ void ProcedureBox::Rescan() {
         const QSignalBlocker block(this);
         clear();
         for (const Procedure& procedure : procedures_) addItem(FromAnsi(ProcedureLabel(procedure)));
+        // The list that opens is as wide as its longest label.
+        view()->setMinimumWidth(std::min(view()->sizeHintForColumn(0) + 24, 600));
     }
     Follow();
 }

@@ -19,6 +19,7 @@ class ProcedureBox : public QComboBox, public EditorObserver {
     Q_OBJECT
 public:
     static constexpr int kRescanDelayMs = 400;
+    static constexpr int kWidth = 190;
 
     ProcedureBox(EditorModel& model, QWidget* parent = nullptr);
     ~ProcedureBox() override;

@@ -75,7 +75,9 @@ void OutputView::keyPressEvent(QKeyEvent* event) {
 OutputPane::OutputPane(QWidget* parent) : QWidget(parent) {
     setObjectName("Output");
     auto* caption = new QLabel("Output", this);
-    caption->setFont(DesignFont("Tahoma", 8));
+    QFont bold = DesignFont("Tahoma", 8);
+    bold.setBold(true);
+    caption->setFont(bold);
     status_ = new QLabel(this);
     status_->setObjectName("LblOutputStatus");
     status_->setFont(DesignFont("Tahoma", 8));
@@ -92,7 +94,8 @@ OutputPane::OutputPane(QWidget* parent) : QWidget(parent) {
     view_ = new OutputView(this);
 
     auto* header = new QHBoxLayout;
-    header->setContentsMargins(2, 0, 0, 0);
+    header->setContentsMargins(4, 0, 0, 0);
+    header->setSpacing(8);
     header->addWidget(caption);
     header->addWidget(status_, 1);
     header->addWidget(stop_);
