@@ -219,8 +219,8 @@ void TForm1::BuildMenus() {
     QAction* mRunInPane = MakeAction("mRunInPane", "Run in Output Pane", -1, hook(&C::RunInPane));
     mRunInPane->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F5));
     run->addAction(mRunInPane);
-    QAction* mStopRun = MakeAction("mStopRun", "Stop", -1, hook(&C::StopRun));
-    // Ctrl+Break: X11 reports it as Ctrl+Pause, Windows as Ctrl+Cancel.
+    // Ctrl+Break, named after the key's label: X11 reports it as Ctrl+Pause, Windows as Ctrl+Cancel.
+    QAction* mStopRun = MakeAction("mStopRun", "Stop\tCtrl+Break", -1, hook(&C::StopRun));
     mStopRun->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Pause), QKeySequence(Qt::CTRL | Qt::Key_Cancel)});
     mStopRun->setEnabled(false);
     run->addAction(mStopRun);
