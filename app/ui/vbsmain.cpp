@@ -95,7 +95,7 @@ TForm1::TForm1(std::unique_ptr<SettingsStore> settings, QWidget* parent)
 }
 
 TForm1::~TForm1() {
-    // The tracker and the editor observe the model, a member that dies before
+    // The tracker, the editor and the procedure list observe the model, a member that dies before
     // the window's children would.
     tracker_.reset();
     delete mainText_;
