@@ -36,6 +36,10 @@ TEST(DeclaredNamesTest, EveryDimOfTheDocumentInOrder) {
     // The first window ends at the given Count; "Dim a" lies beyond it.
     m.SetText("x = 1\r\nDim a");
     EXPECT_EQ(dims.Names(3, 0, m.Line(0)).ToVector(), std::vector<std::string>{});
+    // The search after a Dim keeps Count from there: its window may end inside a word, whose
+    // first letters then stand as a whole word.
+    m.SetText("x : dim a\r\nx dimension");
+    EXPECT_EQ(dims.Names(9, 0, m.Line(0)).ToVector(), (std::vector<std::string>{"a", "ension"}));
 }
 
 }  // namespace
