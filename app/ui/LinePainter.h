@@ -20,8 +20,8 @@ struct LinePainter {
     QColor highlightedText;
 
     // Paints 0-based line with its left edge at x = left and its top at top;
-    // runs wholly outside [0, clipWidth) are passed over.
-    void PaintLine(QPainter& painter, int line, qreal left, qreal top, qreal clipWidth) const;
+    // only the characters that show in [clipLeft, clipWidth) are drawn.
+    void PaintLine(QPainter& painter, int line, qreal left, qreal top, qreal clipWidth, qreal clipLeft = 0) const;
 };
 
 QColor ToQColor(Colour colour);
