@@ -3,6 +3,7 @@
 #include "app/MainUnit.h"
 #include "syntax/DocumentLineColouring.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tarnwick {
@@ -14,11 +15,13 @@ ColouredText ColourDocument(std::string_view text, const Colour* own, const Synt
     // The spacing around "=" makes a line at most a little longer; the buffers grow further by themselves.
     out.text.reserve(text.size() + text.size() / 16 + 16);
     out.colours.reserve(out.text.capacity());
+    // A plain file has no colours of its own: its colours are made, not copied.
+    const bool plain = std::all_of(own, own + text.size(), [](Colour c) { return c == kWindowTextColour; });
     std::size_t start = 0;
     for (;;) {
         const void* cr = std::memchr(text.data() + start, '\r', text.size() - start);
         const std::size_t end = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - text.data()) : text.size();
-        colourer.AppendLine(text.substr(start, end - start), own + start, out.text, out.colours);
+        colourer.AppendLine(text.substr(start, end - start), plain ? nullptr : own + start, out.text, out.colours);
         if (end == text.size()) break;
         // The break keeps its characters and their colours (a lone CR, which the model never holds, too).
         const std::size_t breakEnd = end + 1 < text.size() && text[end + 1] == '\n' ? end + 2 : end + 1;

@@ -283,13 +283,19 @@ void DocumentLineColourer::AppendLine(std::string_view line, const Colour* own, 
     const std::size_t base = text.size();
     if (line.find('=') != std::string_view::npos) {
         line_.assign(line);
-        lineColours_.assign(own, own + line.size());
+        if (own != nullptr)
+            lineColours_.assign(own, own + line.size());
+        else
+            lineColours_.assign(line.size(), kWindowTextColour);
         SpaceEqualsSigns(line_, &lineColours_);
         text += line_;
         colours.insert(colours.end(), lineColours_.begin(), lineColours_.end());
     } else {
         text += line;
-        colours.insert(colours.end(), own, own + line.size());
+        if (own != nullptr)
+            colours.insert(colours.end(), own, own + line.size());
+        else
+            colours.resize(colours.size() + line.size(), kWindowTextColour);
     }
     const std::size_t length = text.size() - base;
     if (byWord_)

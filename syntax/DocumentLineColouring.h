@@ -32,7 +32,8 @@ public:
     DocumentLineColourer(const SyntaxEntries& table, const ColourSettings& colours);
 
     // Appends the coloured line (without its break) to `text` and its stored
-    // colours to `colours`; `own` holds the colour of each character of `line`.
+    // colours to `colours`; `own` holds the colour of each character of `line`,
+    // or is null when every character has the control's own text colour.
     void AppendLine(std::string_view line, const Colour* own, std::string& text, std::vector<Colour>& colours);
 
 private:

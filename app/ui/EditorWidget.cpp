@@ -278,17 +278,32 @@ void EditorWidget::paintEvent(QPaintEvent* event) {
     const qreal left = kTextMargin - horizontalScrollBar()->value();
     for (int row = std::max(0, area.top() / lineHeight), line = model_.FirstVisibleLine() + row;
          row * lineHeight <= area.bottom() && line <= model_.BreakCount(); ++row, ++line)
-        lines.PaintLine(painter, line, left, row * lineHeight, area.right() + 1, area.left());
+        if (line == caretHint_.line && caretRectValid_)
+            lines.PaintLine(painter, line, left, row * lineHeight, area.right() + 1, area.left(), caretHint_.column,
+                            caretHint_.x);
+        else
+            lines.PaintLine(painter, line, left, row * lineHeight, area.right() + 1, area.left());
 
     paintedCaret_ = CaretRect();
     if (caretOn_ && hasFocus()) painter.fillRect(paintedCaret_, Qt::black);
 }
 
 QRect EditorWidget::CaretRect() const {
-    // Measured once per move, edit or scroll: a blink measures no line.
+    // Measured once per move, edit or scroll: a blink measures no line. The
+    // place of a column a little before the caret is kept too, so that
+    // painting the caret's cell starts there instead of at the line's start.
     if (!caretRectValid_) {
-        const Point caret = CaretPixelPosition();
-        caretRect_ = {caret.x, caret.y, 1, layout_.LineHeight()};
+        const int caret = model_.CaretPos();
+        const int line = LineOfPos(caret);
+        const std::string_view text = LineText(line);
+        const int column = caret - model_.LineIndex(line);
+        caretHint_ = {line, std::max(0, column - 16), 0};
+        caretHint_.x = layout_.XOfColumn(text, caretHint_.column);
+        qreal x = caretHint_.x;
+        for (int c = caretHint_.column; c < column && c < static_cast<int>(text.size()); ++c)
+            x = layout_.NextX(x, static_cast<unsigned char>(text[c]));
+        caretRect_ = {static_cast<int>(std::lround(x)) + kTextMargin - horizontalScrollBar()->value(),
+                      (line - model_.FirstVisibleLine()) * layout_.LineHeight(), 1, layout_.LineHeight()};
         caretRectValid_ = true;
     }
     return caretRect_;

@@ -114,6 +114,12 @@ private:
     // What was last painted or asked to repaint, so a change repaints only what it touches.
     QRect paintedCaret_;
     mutable QRect caretRect_;
+    struct ColumnPlace {
+        int line = -1;
+        int column = 0;
+        qreal x = 0;  // from the line's left edge
+    };
+    mutable ColumnPlace caretHint_;  // a column a little before the caret, measured with it
     mutable bool caretRectValid_ = false;
     int paintedSelStart_ = 0;
     int paintedSelEnd_ = 0;

@@ -10,7 +10,7 @@ QColor ToQColor(Colour c) {
 }
 
 void LinePainter::PaintLine(QPainter& painter, int line, qreal left, qreal top, qreal clipWidth,
-                            qreal clipLeft) const {
+                            qreal clipLeft, int fromColumn, qreal fromX) const {
     const int start = model.LineIndex(line);
     if (start < 0) return;
     const int length = model.LineLength(start);
@@ -26,6 +26,10 @@ void LinePainter::PaintLine(QPainter& painter, int line, qreal left, qreal top, 
     // the walk ends past the clip, so a long line costs what is on screen.
     qreal x = 0;
     int col = 0;
+    if (fromColumn > 0 && fromColumn <= length && left + fromX < clipLeft - margin) {
+        x = fromX;
+        col = fromColumn;
+    }
     while (col < length && left + x <= clipWidth + margin) {
         const int pos = start + col;
         const bool runSelected = selected(pos);
