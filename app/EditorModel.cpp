@@ -346,6 +346,17 @@ void EditorModel::Replace(int pos, int removed, std::string_view text, const Col
     NotifySelection();
 }
 
+void EditorModel::ReplaceColoured(int pos, int removed, std::string_view text, const std::vector<Colour>& colours) {
+    std::vector<Colour> fill;
+    const Colour* each = colours.data();
+    if (colours.size() < text.size()) {
+        fill = colours;
+        fill.resize(text.size(), typingColour_);
+        each = fill.data();
+    }
+    Replace(pos, removed, text, each, false);
+}
+
 // ---- Update bracket ---------------------------------------------------------------
 
 void EditorModel::BeginUpdate() { ++updateDepth_; }

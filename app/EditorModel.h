@@ -164,6 +164,11 @@ public:
     // Checks the line index and colour array against the text; for tests and debug builds.
     bool Check() const;
 
+    // Replaces [pos, pos + removed) by text whose breaks are already CR LF, each
+    // character with its stored colour, as one edit (one undo record); the caret
+    // goes after the new text. For commands that work out a whole range at once.
+    void ReplaceColoured(int pos, int removed, std::string_view text, const std::vector<Colour>& colours);
+
 private:
     struct UndoRecord;
     struct UndoStep;

@@ -3,6 +3,7 @@
 #include "app/EditorModel.h"
 #include "app/Ports.h"
 #include "options/ColourSettings.h"
+#include "syntax/DimStatements.h"
 #include "syntax/SyntaxTable.h"
 
 #include <string>
@@ -16,6 +17,7 @@ class SettingsStore;
 // build one with fakes.
 struct MainUnit {
     EditorModel MainText;
+    DimStatements Dims{MainText};  // the Dims of MainText, for colouring a line
     SyntaxEntries SyntaxTable;  // filled once at start-up
     int CurLine = 1;            // caret line taken at the start of the latest selection change
     int PrevLine = 1;           // caret line at the end of the previous one: the line recoloured when left

@@ -1,8 +1,11 @@
 #include "commands/FindReplace.h"
 
+#include "app/Ansi.h"
 #include "app/MainUnit.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 #include <string_view>
 
 namespace tarnwick {
@@ -56,21 +59,131 @@ bool SelectionIsOccurrence(const EditorModel& text, const FindDialogState& find)
            text.FindText(find.findText, start, text.SelLength(), OptionsOf(find)) == start;
 }
 
+// Whether a byte is part of a word for the whole-word option of the editor's find.
+bool IsWordByte(unsigned char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' ||
+           (c >= 0xC0 && c != 0xD7 && c != 0xF7) || c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9A ||
+           c == 0x9C || c == 0x9E || c == 0x9F;
+}
+
+// The editor's find run over a text that is being rebuilt: matches at or after
+// `from` lie in the old text, but the character before a match at `from` itself
+// is the last one written so far (`before`, -1 at the start of the text).
+class Occurrences {
+public:
+    Occurrences(std::string_view text, std::string_view what, FindOptions options)
+        : text_(text), options_(options), needle_(options.matchCase ? std::string(what) : AnsiLowerCase(what)) {
+        first_ = static_cast<unsigned char>(needle_[0]);
+        firstUpper_ = options.matchCase ? first_ : AnsiUpper(first_);
+    }
+
+    int Next(std::size_t from, int before) const {
+        const std::size_t n = needle_.size();
+        for (std::size_t i = from; i + n <= text_.size(); ++i) {
+            const auto c = static_cast<unsigned char>(text_[i]);
+            if ((c != first_ && c != firstUpper_) || !Matches(i)) continue;
+            if (options_.wholeWord) {
+                const int previous = i == from ? before : static_cast<unsigned char>(text_[i - 1]);
+                const bool wordBefore = previous >= 0 && IsWordByte(static_cast<unsigned char>(previous));
+                const bool wordAfter = i + n < text_.size() && IsWordByte(static_cast<unsigned char>(text_[i + n]));
+                if (wordBefore || wordAfter) continue;
+            }
+            return static_cast<int>(i);
+        }
+        return -1;
+    }
+
+private:
+    bool Matches(std::size_t i) const {
+        for (std::size_t k = 1; k < needle_.size(); ++k) {
+            const auto t = static_cast<unsigned char>(text_[i + k]);
+            const auto w = static_cast<unsigned char>(needle_[k]);
+            if (options_.matchCase ? t != w : AnsiLower(t) != w) return false;
+        }
+        return true;
+    }
+
+    std::string_view text_;
+    FindOptions options_;
+    std::string needle_;
+    unsigned char first_;
+    unsigned char firstUpper_;
+};
+
+// Every occurrence replaced as if one by one: select it, write the replace
+// text (which takes the colour of the first replaced character), and search
+// on right after it. The new text of the whole stretch from the first to the
+// last occurrence is worked out in one pass and written in one edit.
 void ReplaceAll(MainUnit& unit, const ReplaceDialogState& replace) {
-    EditorModel& text = unit.MainText;
-    const FindOptions options = OptionsOf(replace);
-    const int findLength = Size(replace.findText);
-    UndoGroup step(text);
+    EditorModel& model = unit.MainText;
+    UndoGroup step(model);
     unit.Busy = true;
-    int q = text.FindText(replace.findText, 0, text.Length(), options);
-    while (q >= 0) {
-        text.SetSelStart(q);
-        text.SetSelLength(findLength);
-        text.SetSelText(replace.replaceText);
-        // Right after the inserted text (as the model stored it), so a replace
-        // text that holds the find text is not replaced again.
-        const int after = text.SelStart();
-        q = text.FindText(replace.findText, after, text.Length(), options);
+    const auto& text = model.Text();
+    const std::string_view old(text);
+    if (replace.findText.empty()) {
+        unit.Busy = false;
+        return;  // the editor's find never finds an empty text
+    }
+    // What writing the replace text inserts: its breaks as the model stores them.
+    std::string with;
+    for (std::size_t i = 0; i < replace.replaceText.size(); ++i) {
+        const char c = replace.replaceText[i];
+        if (c == '\r' || c == '\n') {
+            with += "\r\n";
+            if (c == '\r' && i + 1 < replace.replaceText.size() && replace.replaceText[i + 1] == '\n') ++i;
+        } else {
+            with += c;
+        }
+    }
+    const auto& colours = model.StoredColours();
+    const Occurrences find(old, replace.findText, OptionsOf(replace));
+    const std::size_t findLength = replace.findText.size();
+    auto insideBreak = [&](std::size_t p) { return p > 0 && p < old.size() && old[p - 1] == '\r' && old[p] == '\n'; };
+
+    std::string stretch;                // the new text from the first occurrence on
+    std::vector<Colour> stretchColours;
+    int first = -1;                     // where the first occurrence's selection starts
+    std::size_t changedEnd = 0;         // in the old text: after the last occurrence the write changed
+    std::size_t changedNewEnd = 0;      // the same place in the new text
+    std::size_t done = 0;               // the old text before this has been passed
+    for (int q = find.Next(0, -1); q >= 0;) {
+        // Selecting a position between CR and LF starts at the CR; a selection
+        // that would end there takes the whole break.
+        const std::size_t s = insideBreak(static_cast<std::size_t>(q)) ? static_cast<std::size_t>(q) - 1 : q;
+        std::size_t e = std::min(s + findLength, old.size());
+        if (insideBreak(e)) ++e;
+        if (first < 0) {
+            first = static_cast<int>(s);
+        } else {
+            stretch.append(old, done, s - done);
+            stretchColours.insert(stretchColours.end(), colours.begin() + done, colours.begin() + s);
+        }
+        const Colour colour = colours[s];
+        const bool same = old.substr(s, e - s) == with &&
+                          std::all_of(colours.begin() + s, colours.begin() + e, [&](Colour c) { return c == colour; });
+        stretch += with;
+        stretchColours.insert(stretchColours.end(), with.size(), colour);
+        if (!same) {
+            changedEnd = e;
+            changedNewEnd = stretch.size();
+        }
+        done = e;
+        // The character before the next search's start is the last one written.
+        const std::size_t start = static_cast<std::size_t>(first);
+        q = find.Next(done, !stretch.empty() ? static_cast<unsigned char>(stretch.back())
+                            : start > 0  ? static_cast<unsigned char>(old[start - 1])
+                                         : -1);
+    }
+    if (first >= 0) {
+        const std::size_t caret = first + stretch.size();
+        model.SetSelStart(first);  // the view scrolls as it would to the first occurrence
+        if (changedEnd > 0) {
+            // Up to the last occurrence that changed, as the undo step would end there.
+            stretch.resize(changedNewEnd);
+            stretchColours.resize(changedNewEnd);
+            model.ReplaceColoured(first, static_cast<int>(changedEnd) - first, stretch, stretchColours);
+        }
+        model.SetSelStart(static_cast<int>(caret));
     }
     unit.Busy = false;
 }

@@ -83,24 +83,27 @@ public:
                 continue;
             }
             hashes_.push_back(FirstWordHash(line.substr(i)));
+            bits_ |= DimStatements::BitOf(hashes_.back());
             while (i < line.size() && !IsDelimiter(static_cast<unsigned char>(line[i]))) ++i;
         }
     }
     bool MayHold(std::uint32_t firstWordHash) const {
         return std::find(hashes_.begin(), hashes_.end(), firstWordHash) != hashes_.end();
     }
+    // The DimStatements bits of the words' hashes.
+    std::uint64_t Bits() const { return bits_; }
 
 private:
     std::vector<std::uint32_t> hashes_;
+    std::uint64_t bits_ = 0;
 };
 
 // Every use of a name that a Dim declares takes the declaration's spelling. The
 // names come from the whole document up to the end of the line, the line itself
 // as the keyword step has respelled it.
-void RespellDeclaredNames(LineWork& line, const std::string& document, int lineStart) {
-    const DeclaredNameList names =
-        DeclaredNames(document, lineStart + line.Length(), static_cast<std::size_t>(lineStart), line.text);
+void RespellDeclaredNames(LineWork& line, DimStatements& dims, int lineStart) {
     const LineWords words(line.text);
+    const DeclaredNameList names = dims.Names(lineStart + line.Length(), lineStart, line.text, words.Bits());
     for (std::size_t n = 0; n < names.size(); ++n) {
         const std::string_view name = names[n];
         if (!words.MayHold(names.FirstWordHashOf(n))) continue;  // a name that is not in the line changes nothing
@@ -168,7 +171,7 @@ void ColorText(MainUnit& unit, int line, Tidy tidy) {
     // The whole line, however long the spacing made it, starts black.
     work.colours.assign(work.text.size(), kBlack);
     ColourKeywords(work, unit.SyntaxTable, colours, tidy);
-    if (tidy == Tidy::Yes) RespellDeclaredNames(work, m.Text(), lineStart);
+    if (tidy == Tidy::Yes) RespellDeclaredNames(work, unit.Dims, lineStart);
     WriteLine(m, line - 1, lineStart, work);
     ColourComments(m, lineStart, work.text, WithRole(colours.comments, ColourRole::Comments));
 

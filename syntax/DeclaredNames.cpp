@@ -61,22 +61,4 @@ void AppendDeclaredNames(std::string_view afterDim, DeclaredNameList& names) {
     }
 }
 
-DeclaredNameList DeclaredNames(std::string_view text, int count) {
-    return DeclaredNames(text, count, std::string_view::npos, {});
-}
-
-DeclaredNameList DeclaredNames(std::string_view text, int count, std::size_t lineStart, std::string_view line) {
-    DeclaredNameList names;
-    int found = InStr(text, "Dim", 0, count, WholeWord, true, true);
-    while (found != -1) {
-        const std::size_t after = static_cast<std::size_t>(found) + 3;
-        if (after >= lineStart && after <= lineStart + line.size())
-            AppendDeclaredNames(line.substr(after - lineStart), names);  // the line runs to its break
-        else
-            AppendDeclaredNames(text.substr(after), names);
-        found = InStr(text, "Dim", found + 3, count, WholeWord, true, true);
-    }
-    return names;
-}
-
 }  // namespace tarnwick

@@ -37,13 +37,4 @@ private:
 // a name is a letter followed by letters, digits and underscores.
 void AppendDeclaredNames(std::string_view afterDim, DeclaredNameList& names);
 
-// The names declared by the Dims of a document text, in document order. The
-// first search window reaches from the start to index `count` (Count + 1
-// characters); each repeated search keeps that Count from its new start, so it
-// may find Dims further on. Dims inside strings or comments do not count.
-// The names of a Dim inside [lineStart, lineStart + line.size()) are read from
-// `line` instead: the same line with only the case of its letters changed.
-DeclaredNameList DeclaredNames(std::string_view text, int count);
-DeclaredNameList DeclaredNames(std::string_view text, int count, std::size_t lineStart, std::string_view line);
-
 }  // namespace tarnwick

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "app/Colour.h"
+#include "options/ColourSettings.h"
+#include "syntax/SyntaxTable.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,14 +12,19 @@ namespace tarnwick {
 
 struct MainUnit;
 
-// Colours and tidies one line of the document's RTF text.
-std::string ColorRTF(const MainUnit& unit, std::string line);
-// Colours the whole document through its RTF form and loads it back.
-void ColourWholeDocument(MainUnit& unit);
+struct ColouredText {
+    std::string text;
+    std::vector<Colour> colours;  // stored colours, with their roles
+};
 
-// The RTF text as a list of lines: split at CR LF, CR or LF; a break at the
-// very end starts no further line. Joining puts CR LF after every line.
-std::vector<std::string> SplitRtfLines(std::string_view text);
-std::string JoinRtfLines(const std::vector<std::string>& lines);
+// Colours and tidies every line of a document (CR LF breaks) as DocumentLineColourer
+// does; `own` holds the colour each character has now, which every character
+// that no rule colours keeps, line breaks included.
+ColouredText ColourDocument(std::string_view text, const Colour* own, const SyntaxEntries& table,
+                            const ColourSettings& colours);
+// Colours the whole document with the colours in force and loads the result in
+// one call, as a file is opened: the undo history is cleared, the caret goes
+// to the start, the font stays.
+void ColourWholeDocument(MainUnit& unit);
 
 }  // namespace tarnwick

@@ -36,16 +36,15 @@ private:
 // SkipStrings and SkipComments: the edits change only blanks and signs, which
 // move no word boundary and no quote, so the state before each position is the
 // one the searches would find.
-void SpaceEqualsSigns(std::string& text, std::string& scan) {
-    const bool separate = &text != &scan;
+void SpaceEqualsSigns(std::string& text, std::vector<Colour>* colours) {
     LineState state;
     std::size_t i = 0;
-    while (i < scan.size()) {
-        const char c = scan[i];
+    while (i < text.size()) {
+        const char c = text[i];
         if (!IsDelimiter(static_cast<unsigned char>(c))) {
             std::size_t end = i + 1;
-            while (end < scan.size() && !IsDelimiter(static_cast<unsigned char>(scan[end]))) ++end;
-            state.Word(std::string_view(scan).substr(i, end - i));
+            while (end < text.size() && !IsDelimiter(static_cast<unsigned char>(text[end]))) ++end;
+            state.Word(std::string_view(text).substr(i, end - i));
             i = end;
             continue;
         }
@@ -55,19 +54,21 @@ void SpaceEqualsSigns(std::string& text, std::string& scan) {
             continue;
         }
         std::size_t a = i;
-        while (a > 0 && scan[a - 1] == ' ') --a;
+        while (a > 0 && text[a - 1] == ' ') --a;
         std::size_t b = i + 1;
-        while (b < scan.size() && scan[b] == ' ') ++b;
+        while (b < text.size() && text[b] == ' ') ++b;
 
         // After the spaces and the sign are gone, a neighbouring "<" or ">" keeps the sign unspaced.
-        bool comparison = (a > 0 && IsComparison(scan[a - 1])) || (b < scan.size() && IsComparison(scan[b]));
+        bool comparison = (a > 0 && IsComparison(text[a - 1])) || (b < text.size() && IsComparison(text[b]));
         std::string_view sign = comparison ? "=" : " = ";
-        scan.replace(a, b - a, sign);
-        if (separate) text.replace(a, b - a, sign);
+        text.replace(a, b - a, sign);
+        if (colours != nullptr) {
+            const Colour colour = (*colours)[i];
+            colours->erase(colours->begin() + static_cast<std::ptrdiff_t>(a), colours->begin() + static_cast<std::ptrdiff_t>(b));
+            colours->insert(colours->begin() + static_cast<std::ptrdiff_t>(a), sign.size(), colour);
+        }
         i = a + sign.size();  // the next search starts right after the sign just written
     }
 }
-
-void SpaceEqualsSigns(std::string& text) { SpaceEqualsSigns(text, text); }
 
 }  // namespace tarnwick

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "app/Colour.h"
+
 #include <string>
+#include <vector>
 
 namespace tarnwick {
 
@@ -9,10 +12,8 @@ namespace tarnwick {
 // ">" stands right before or after it (so "a < = b" becomes "a <=b"). Each next
 // search starts right after the sign just written.
 //
-// `scan` is what the searches look at; it has the length of `text` and is edited
-// in step with it. For a plain line it is the line itself; for an RTF line it is
-// its scan copy, in which control words and escapes are hidden.
-void SpaceEqualsSigns(std::string& text, std::string& scan);
-void SpaceEqualsSigns(std::string& text);
+// `colours`, when given, holds one colour per character of `text` and is edited
+// in step with it: a sign and the blanks written around it take the sign's colour.
+void SpaceEqualsSigns(std::string& text, std::vector<Colour>* colours = nullptr);
 
 }  // namespace tarnwick

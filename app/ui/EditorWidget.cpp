@@ -10,6 +10,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -75,13 +76,14 @@ EditorWidget::EditorWidget(EditorModel& model, QWidget* parent) : QAbstractScrol
     blink_.setInterval(std::max(100, QApplication::cursorFlashTime() / 2));
     connect(&blink_, &QTimer::timeout, this, [this] {
         caretOn_ = !caretOn_;
-        viewport()->update();
+        viewport()->update(CaretRect());  // the caret's cell only, whatever the line's length
     });
     dragScroll_.setInterval(50);
     connect(&dragScroll_, &QTimer::timeout, this, [this] { ExtendDragSelection(); });
     ApplyModelFont();
     model_.AddObserver(this);
     model_.SetViewGeometry(this);
+    paintedBreaks_ = model_.BreakCount();
     UpdateScrollBars();
 }
 
@@ -117,6 +119,7 @@ int EditorWidget::VisibleLineCount() const {
 // ---- EditorObserver -----------------------------------------------------------
 
 void EditorWidget::TextChanged(int pos, int, int inserted) {
+    caretRectValid_ = false;
     if (pos == 0 && inserted == model_.Length()) {
         widthDirty_ = true;  // the whole content replaced: measure it all again
     } else if (!widthDirty_) {
@@ -127,14 +130,29 @@ void EditorWidget::TextChanged(int pos, int, int inserted) {
             widestLine_ = std::max(widestLine_, layout_.LineWidth(LineText(line)));
     }
     ScheduleScrollBarUpdate();
-    viewport()->update();
+    // A change of the line count moves every line below; otherwise only the changed lines repaint.
+    const int breaks = model_.BreakCount();
+    UpdateLines(LineOfPos(pos), breaks != paintedBreaks_ ? -1 : LineOfPos(pos + inserted));
+    paintedBreaks_ = breaks;
 }
 
-void EditorWidget::ColoursChanged(int, int) { viewport()->update(); }
+void EditorWidget::ColoursChanged(int pos, int length) { UpdateLines(LineOfPos(pos), LineOfPos(pos + length)); }
 
 void EditorWidget::SelectionChanged() {
+    caretRectValid_ = false;
     RestartBlink();
-    viewport()->update();
+    // The lines of the old and of the new selection, and the caret's lines. Where
+    // the caret stands on its line is not worked out here: the program moves the
+    // selection many times in one command, and a long line would be measured each time.
+    const int start = model_.SelStart();
+    const int end = start + model_.SelLength();
+    if (paintedSelStart_ != paintedSelEnd_) UpdateLines(LineOfPos(paintedSelStart_), LineOfPos(paintedSelEnd_));
+    if (start != end) UpdateLines(LineOfPos(start), LineOfPos(end));
+    viewport()->update(paintedCaret_);
+    const int caretLine = LineOfPos(model_.CaretPos());
+    UpdateLines(caretLine, caretLine);
+    paintedSelStart_ = start;
+    paintedSelEnd_ = end;
     if (followNow_) {
         // The user's own edit or move: the view follows the caret before the
         // window's handlers, notified after the editor, place the tip or the
@@ -155,7 +173,12 @@ void EditorWidget::SelectionChanged() {
 }
 
 void EditorWidget::ViewChanged() {
-    UpdateScrollBars();
+    caretRectValid_ = false;
+    // New content is measured once, when the program's work is done, not at every load on the way.
+    if (widthDirty_) ScheduleScrollBarUpdate();
+    else UpdateScrollBars();
+    SyncVerticalScrollBar();
+    paintedBreaks_ = model_.BreakCount();
     viewport()->update();
 }
 
@@ -166,6 +189,7 @@ void EditorWidget::FontChanged() {
 }
 
 void EditorWidget::ApplyModelFont() {
+    caretRectValid_ = false;
     // A name that is not installed gets the nearest font Qt finds.
     QFont font = model_.FontName() == kSystemFixedFontName ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
                                                : QFont(QString::fromStdString(model_.FontName()));
@@ -193,14 +217,8 @@ void EditorWidget::UpdateScrollBars() {
             widestLine_ = std::max(widestLine_, layout_.LineWidth(LineText(line)));
         widthDirty_ = false;
     }
+    SyncVerticalScrollBar();
     syncingScrollBars_ = true;
-    const int visible = VisibleLineCount();
-    const int first = model_.FirstVisibleLine();
-    QScrollBar* v = verticalScrollBar();
-    v->setRange(0, std::max({0, model_.BreakCount() + 1 - visible, first}));
-    v->setPageStep(visible);
-    v->setSingleStep(1);
-    v->setValue(first);
     QScrollBar* h = horizontalScrollBar();
     const int contentWidth = static_cast<int>(std::ceil(widestLine_)) + 2 * kTextMargin + 2;
     h->setRange(0, std::max(0, contentWidth - viewport()->width()));
@@ -209,7 +227,20 @@ void EditorWidget::UpdateScrollBars() {
     syncingScrollBars_ = false;
 }
 
+void EditorWidget::SyncVerticalScrollBar() {
+    syncingScrollBars_ = true;
+    const int visible = VisibleLineCount();
+    const int first = model_.FirstVisibleLine();
+    QScrollBar* v = verticalScrollBar();
+    v->setRange(0, std::max({0, model_.BreakCount() + 1 - visible, first}));
+    v->setPageStep(visible);
+    v->setSingleStep(1);
+    v->setValue(first);
+    syncingScrollBars_ = false;
+}
+
 void EditorWidget::scrollContentsBy(int, int dy) {
+    caretRectValid_ = false;
     if (!syncingScrollBars_ && dy != 0) model_.SetFirstVisibleLine(verticalScrollBar()->value());
     viewport()->update();
 }
@@ -227,31 +258,63 @@ void EditorWidget::EnsureCaretVisibleHorizontally() {
 }
 
 void EditorWidget::resizeEvent(QResizeEvent* event) {
+    caretRectValid_ = false;
     QAbstractScrollArea::resizeEvent(event);
     UpdateScrollBars();
 }
 
 // ---- Painting -----------------------------------------------------------------
 
-void EditorWidget::paintEvent(QPaintEvent*) {
+void EditorWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
-    const QRect area = viewport()->rect();
+    const QRect area = event->rect();
     painter.fillRect(area, Qt::white);
     painter.setFont(layout_.Font());
 
-    const int lineHeight = layout_.LineHeight();
+    const int lineHeight = std::max(1, layout_.LineHeight());
     const LinePainter lines{model_, layout_, model_.SelStart(), model_.SelStart() + model_.SelLength(),
                             palette().color(QPalette::Active, QPalette::Highlight),
                             palette().color(QPalette::Active, QPalette::HighlightedText)};
     const qreal left = kTextMargin - horizontalScrollBar()->value();
-    for (int row = 0, line = model_.FirstVisibleLine(); row * lineHeight < area.height() && line <= model_.BreakCount();
-         ++row, ++line)
-        lines.PaintLine(painter, line, left, row * lineHeight, area.width());
+    for (int row = std::max(0, area.top() / lineHeight), line = model_.FirstVisibleLine() + row;
+         row * lineHeight <= area.bottom() && line <= model_.BreakCount(); ++row, ++line)
+        if (line == caretHint_.line && caretRectValid_)
+            lines.PaintLine(painter, line, left, row * lineHeight, area.right() + 1, area.left(), caretHint_.column,
+                            caretHint_.x);
+        else
+            lines.PaintLine(painter, line, left, row * lineHeight, area.right() + 1, area.left());
 
-    if (caretOn_ && hasFocus()) {
-        const Point caret = CaretPixelPosition();
-        painter.fillRect(QRect(caret.x, caret.y, 1, lineHeight), Qt::black);
+    paintedCaret_ = CaretRect();
+    if (caretOn_ && hasFocus()) painter.fillRect(paintedCaret_, Qt::black);
+}
+
+QRect EditorWidget::CaretRect() const {
+    // Measured once per move, edit or scroll: a blink measures no line. The
+    // place of a column a little before the caret is kept too, so that
+    // painting the caret's cell starts there instead of at the line's start.
+    if (!caretRectValid_) {
+        const int caret = model_.CaretPos();
+        const int line = LineOfPos(caret);
+        const std::string_view text = LineText(line);
+        const int column = caret - model_.LineIndex(line);
+        caretHint_ = {line, std::max(0, column - 16), 0};
+        caretHint_.x = layout_.XOfColumn(text, caretHint_.column);
+        qreal x = caretHint_.x;
+        for (int c = caretHint_.column; c < column && c < static_cast<int>(text.size()); ++c)
+            x = layout_.NextX(x, static_cast<unsigned char>(text[c]));
+        caretRect_ = {static_cast<int>(std::lround(x)) + kTextMargin - horizontalScrollBar()->value(),
+                      (line - model_.FirstVisibleLine()) * layout_.LineHeight(), 1, layout_.LineHeight()};
+        caretRectValid_ = true;
     }
+    return caretRect_;
+}
+
+void EditorWidget::UpdateLines(int first, int last) {
+    const int lineHeight = std::max(1, layout_.LineHeight());
+    const int top = (first - model_.FirstVisibleLine()) * lineHeight;
+    const int bottom = last < 0 ? viewport()->height() : (last - model_.FirstVisibleLine() + 1) * lineHeight;
+    if (bottom <= 0 || top >= viewport()->height() || bottom <= top) return;
+    viewport()->update(QRect(0, std::max(0, top), viewport()->width(), std::min(viewport()->height(), bottom) - std::max(0, top)));
 }
 
 // ---- Keyboard -----------------------------------------------------------------

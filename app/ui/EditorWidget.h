@@ -85,6 +85,11 @@ private:
     void ExtendDragSelection();
     void EnsureCaretVisibleHorizontally();
     void UpdateScrollBars();
+    void SyncVerticalScrollBar();
+    // The caret's one-pixel cell in the viewport.
+    QRect CaretRect() const;
+    // Repaints 0-based lines first to last (last -1: to the bottom) where they show.
+    void UpdateLines(int first, int last);
     void ScheduleScrollBarUpdate();
     void RestartBlink();
     void ApplyModelFont();
@@ -106,6 +111,19 @@ private:
     bool caretFollowPending_ = false;
     bool followNow_ = false;  // set while the user's own key or click is handled
     bool syncingScrollBars_ = false;
+    // What was last painted or asked to repaint, so a change repaints only what it touches.
+    QRect paintedCaret_;
+    mutable QRect caretRect_;
+    struct ColumnPlace {
+        int line = -1;
+        int column = 0;
+        qreal x = 0;  // from the line's left edge
+    };
+    mutable ColumnPlace caretHint_;  // a column a little before the caret, measured with it
+    mutable bool caretRectValid_ = false;
+    int paintedSelStart_ = 0;
+    int paintedSelEnd_ = 0;
+    int paintedBreaks_ = 0;
 };
 
 }  // namespace tarnwick

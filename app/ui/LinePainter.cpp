@@ -9,7 +9,8 @@ QColor ToQColor(Colour c) {
     return QColor(static_cast<int>(RedOf(shown)), static_cast<int>(GreenOf(shown)), static_cast<int>(BlueOf(shown)));
 }
 
-void LinePainter::PaintLine(QPainter& painter, int line, qreal left, qreal top, qreal clipWidth) const {
+void LinePainter::PaintLine(QPainter& painter, int line, qreal left, qreal top, qreal clipWidth,
+                            qreal clipLeft, int fromColumn, qreal fromX) const {
     const int start = model.LineIndex(line);
     if (start < 0) return;
     const int length = model.LineLength(start);
@@ -17,14 +18,23 @@ void LinePainter::PaintLine(QPainter& painter, int line, qreal left, qreal top, 
     const std::vector<Colour>& colours = model.StoredColours();
     const int lineHeight = layout.LineHeight();
     auto selected = [this](int pos) { return pos >= selStart && pos < selEnd; };
+    // A glyph may reach a little beyond its cell; characters this far outside the clip are not drawn.
+    const qreal margin = 2 * layout.Advance('W');
 
-    // Runs of one colour and one selection state, cut at tabs and control characters.
+    // Runs of one colour and one selection state, cut at tabs and control
+    // characters, and at the clip's edges: only what can show is drawn, and
+    // the walk ends past the clip, so a long line costs what is on screen.
     qreal x = 0;
     int col = 0;
-    while (col < length) {
+    if (fromColumn > 0 && fromColumn <= length && left + fromX < clipLeft - margin) {
+        x = fromX;
+        col = fromColumn;
+    }
+    while (col < length && left + x <= clipWidth + margin) {
         const int pos = start + col;
         const bool runSelected = selected(pos);
         const unsigned char first = static_cast<unsigned char>(text[pos]);
+        const bool visible = left + x >= clipLeft - margin;
         const qreal runX = x;
         int end = col;
         if (first < 32) {
@@ -36,11 +46,13 @@ void LinePainter::PaintLine(QPainter& painter, int line, qreal left, qreal top, 
                 const int p = start + end;
                 const unsigned char c = static_cast<unsigned char>(text[p]);
                 if (c < 32 || colours[p] != colour || selected(p) != runSelected) break;
+                // Cut where the run comes into view and where it leaves it.
+                if (end > col && ((left + x >= clipLeft - margin) != visible || left + x > clipWidth + margin)) break;
                 x = layout.NextX(x, c);
                 ++end;
             }
         }
-        if (left + x >= 0 && left + runX <= clipWidth) {
+        if (visible && left + runX <= clipWidth + margin) {
             if (runSelected) painter.fillRect(QRectF(left + runX, top, x - runX, lineHeight), highlight);
             if (first >= 32) {
                 painter.setPen(runSelected ? highlightedText : ToQColor(colours[pos]));
@@ -52,7 +64,7 @@ void LinePainter::PaintLine(QPainter& painter, int line, qreal left, qreal top, 
     }
     // A selected line break shows as a blank cell after the line.
     const int breakPos = start + length;
-    if (breakPos < model.Length() && selected(breakPos))
+    if (col == length && breakPos < model.Length() && selected(breakPos))
         painter.fillRect(QRectF(left + x, top, layout.Advance(' '), lineHeight), highlight);
 }
 

@@ -20,8 +20,11 @@ struct LinePainter {
     QColor highlightedText;
 
     // Paints 0-based line with its left edge at x = left and its top at top;
-    // runs wholly outside [0, clipWidth) are passed over.
-    void PaintLine(QPainter& painter, int line, qreal left, qreal top, qreal clipWidth) const;
+    // only the characters that show in [clipLeft, clipWidth) are drawn. A
+    // caller that knows where column fromColumn stands (fromX from the line's
+    // left edge) lets the walk start there when nothing before it shows.
+    void PaintLine(QPainter& painter, int line, qreal left, qreal top, qreal clipWidth, qreal clipLeft = 0,
+                   int fromColumn = 0, qreal fromX = 0) const;
 };
 
 QColor ToQColor(Colour colour);

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -168,6 +169,79 @@ TEST_F(FindReplace, ReplaceAllGivesEachNewTextTheColourOfWhatItReplaced) {
     DialogReplaceReplace(unit, dialogs, ReplaceButton::ReplaceAll);
     EXPECT_EQ(unit.MainText.ColourAt(0), 0x0000FFu);
     EXPECT_EQ(unit.MainText.ColourAt(1), 0x0000FFu);
+}
+
+// Replace All the slow way: each occurrence selected and written over through
+// the editor, the search going on right after the text written.
+void ReplaceAllHitByHit(MainUnit& unit, const ReplaceDialogState& replace) {
+    EditorModel& text = unit.MainText;
+    const FindOptions options{replace.wholeWord, replace.matchCase};
+    UndoGroup step(text);
+    unit.Busy = true;
+    for (int q = text.FindText(replace.findText, 0, text.Length(), options); q >= 0;
+         q = text.FindText(replace.findText, text.SelStart(), text.Length(), options)) {
+        text.SetSelStart(q);
+        text.SetSelLength(static_cast<int>(replace.findText.size()));
+        text.SetSelText(replace.replaceText);
+    }
+    unit.Busy = false;
+}
+
+// Replace All in one pass leaves what replacing hit by hit leaves: text,
+// colours, selection, typing colour, view and Busy, and the same after Undo
+// and Redo of its one step.
+TEST_F(FindReplace, ReplaceAllMatchesReplacingHitByHit) {
+    static const std::string pieces[] = {"a", "A", "ab", "b", "ba", " ", "_", "\xE9", "\xC9", "\r\n", "\r\n\r\n", "x.", "1"};
+    static const std::string finds[] = {"a", "A", "ab", "b a", "\xE9", "a\r\n", "\n", "\r", "\r\nb", "aa", "x"};
+    static const std::string withs[] = {"", "AB", "a", "b", "ba", "\r\n", "\n", "c\rd", "\xC9", "a a"};
+    std::mt19937 random(20261208);
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        for (int n = static_cast<int>(random() % 120); n > 0; --n) text += pieces[random() % std::size(pieces)];
+        const ReplaceDialogState replace{finds[random() % std::size(finds)], withs[random() % std::size(withs)],
+                                         random() % 2 == 0, random() % 2 == 0};
+        MainUnit fast;
+        MainUnit slow;
+        const int first = static_cast<int>(random() % 40);
+        const int anchor = static_cast<int>(random() % (text.size() + 1));
+        const int caret = static_cast<int>(random() % (text.size() + 1));
+        std::mt19937 paint(round);
+        for (MainUnit* unit : {&fast, &slow}) {
+            EditorModel& m = unit->MainText;
+            m.SetText(text);
+            std::mt19937 same = paint;
+            for (int k = 0; k < 4 && m.Length() > 0; ++k) {
+                m.SetSelStart(static_cast<int>(same() % m.Length()));
+                m.SetSelLength(static_cast<int>(same() % 8));
+                m.SetSelColour(0x00010203u * static_cast<Colour>(k + 1));
+            }
+            m.SetFirstVisibleLine(first);
+            m.SetSelection(anchor, caret);
+        }
+        FindReplaceDialogs dialogs{Find(""), replace};
+        DialogReplaceReplace(fast, dialogs, ReplaceButton::ReplaceAll);
+        ReplaceAllHitByHit(slow, replace);
+        const std::string where = ::testing::PrintToString(text) + " " + ::testing::PrintToString(replace.findText) +
+                                  " by " + ::testing::PrintToString(replace.replaceText);
+        const bool breaks = (replace.findText + replace.replaceText).find_first_of("\r\n") != std::string::npos;
+        for (int pass = 0; pass < 3; ++pass) {
+            const EditorModel& f = fast.MainText;
+            const EditorModel& s = slow.MainText;
+            ASSERT_EQ(f.Text(), s.Text()) << where << " pass " << pass;
+            ASSERT_EQ(f.StoredColours(), s.StoredColours()) << where << " pass " << pass;
+            ASSERT_EQ(f.Anchor(), s.Anchor()) << where << " pass " << pass;
+            ASSERT_EQ(f.CaretPos(), s.CaretPos()) << where << " pass " << pass;
+            ASSERT_EQ(f.TypingColour(), s.TypingColour()) << where << " pass " << pass;
+            ASSERT_EQ(f.CanUndo(), s.CanUndo()) << where << " pass " << pass;
+            // With breaks in the texts the lines scrolled to on the way differ.
+            if (!breaks) {
+                ASSERT_EQ(f.FirstVisibleLine(), s.FirstVisibleLine()) << where << " pass " << pass;
+            }
+            ASSERT_EQ(fast.Busy, slow.Busy);
+            ASSERT_TRUE(f.Check());
+            for (MainUnit* unit : {&fast, &slow}) pass == 0 ? unit->MainText.Undo() : unit->MainText.Redo();
+        }
+    }
 }
 
 // The caret tracking tidies the line the hit leaves behind; the hit must

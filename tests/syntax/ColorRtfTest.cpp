@@ -1,7 +1,7 @@
 #include "syntax/DocumentColouring.h"
 
 #include "app/MainUnit.h"
-#include "syntax/RtfLineColouring.h"
+#include "tests/syntax/RtfReferenceColouring.h"
 #include "tests/syntax/StyledText.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +33,8 @@ struct RtfCase {
     std::string expected;
 };
 
-TEST(ColorRtfTest, GoldenLines) {
+// The reference colouring of single RTF lines.
+TEST(ColorRtfTest, ReferenceLines) {
     const RtfCase cases[] = {
         {"keyword", "\\par dim x", "\\par \\cf2Dim\\cf0  x"},
         {"first text line", "\\viewkind4\\uc1\\pard\\f0\\fs20 dim x", "\\viewkind4\\uc1\\pard\\f0\\fs20 \\cf2Dim\\cf0  x"},
@@ -64,55 +65,55 @@ TEST(ColorRtfTest, GoldenLines) {
         {"empty text line", "\\par ", "\\par "},
         {"blank line", " ", " "},
     };
-    const SyntaxEntries table = RtfTable();
-    RtfLineColourer colour(table);
-    for (const auto& c : cases) {
-        EXPECT_EQ(colour(c.line), c.expected) << c.name;
-        EXPECT_EQ(ColorRtfStepByStep(table, c.line), c.expected) << c.name << " (step by step)";
-    }
+    for (const auto& c : cases) EXPECT_EQ(reference::ColorRtf(RtfTable(), c.line), c.expected) << c.name;
 }
 
-TEST(ColorRtfTest, EmptyTableStillColoursComments) {
-    const SyntaxEntries empty;
-    EXPECT_EQ(RtfLineColourer(empty)("\\par dim ' c"), "\\par dim \\cf3' c\\cf0 ");
-}
 
-TEST(ColorRtfTest, KeywordsOfMoreThanOneWordTakeTheStepByStepSearches) {
-    const SyntaxEntries table = {{"On Error", "Statement", "", ""}, {"Dim", "Statement", "", ""}};
-    EXPECT_EQ(RtfLineColourer(table)("\\par on error resume: dim x"),
-              "\\par \\cf2On Error\\cf0  resume: \\cf2Dim\\cf0  x");
-}
-
-// Random RTF lines of keywords, strings, comments, escapes and control words.
-std::string RandomRtfLine(std::mt19937& random) {
+// Documents made of pieces that meet every rule: keywords in any case and next
+// to digits and signs, "Rem" as a statement and as a comment, strings, both
+// comment marks, "=" with blanks and comparisons, tabs, backslashes, braces,
+// control characters and bytes above 127 (which RTF escapes), empty lines.
+std::string RandomDocument(std::mt19937& random) {
     static const std::string pieces[] = {
-        "dim", "Dim", "if", "then", "rem", "Rem", "abs", "set", "new", "tab", "x", "remainder", " ", " ", "  ",
-        "=", "<", ">", "\"", "'", ":", "(", ")", ",", "\\'e9", "\\'ab", "\\'27", "\\'00", "\\\\", "\\{", "\\}",
-        "\\tab ", "\\cf1 ", "_", "1", "{", "}"};
-    std::string line = random() % 2 ? "\\par " : "";
-    for (int n = static_cast<int>(random() % 14); n > 0; --n) line += pieces[random() % std::size(pieces)];
-    return line;
+        "dim", "Dim ", "DIM", "if", "then", "rem", "Rem ", "REM", "abs", "set", "new", "tab", "x", "remainder",
+        "on error", "end if", "a.b", "1", "2dim", "dim3", " ", " ", "  ", "=", "=", "<", ">", "\"", "'", ":",
+        "(", ")", ",", "_", ".", "\t", "\\", "{", "}", "\xE9", "\x92", "\x01", "\x7F", std::string(1, '\0'),
+        "\r\n", "\r\n", "\r\n\r\n", "caf\xE9=1", "' it's", "x=1 ' note", "s = \"if\" : if x then"};
+    std::string text;
+    for (int n = static_cast<int>(random() % 40); n > 0; --n) text += pieces[random() % std::size(pieces)];
+    return text;
 }
 
-TEST(ColorRtfTest, ByWordColouringAgreesWithTheStepByStepSearches) {
+// Colouring straight from the text gives what the RTF route gives: the same
+// text and the same stored colour (with its role) on every character.
+TEST(ColorRtfTest, ColouringFromTheTextMatchesTheRtfRoute) {
     const SyntaxEntries shipped = LoadSyntaxTable(std::string(TARNWICK_SOURCE_DIR) + "/data/syntax.ini");
     ASSERT_FALSE(shipped.empty());
-    const std::pair<SyntaxEntries, int> tables[] = {{RtfTable(), 20000}, {shipped, 2000}};
+    const SyntaxEntries multiWord = {{"On Error", "Statement", "", ""}, {"x", "Function", "", ""},
+                                     {"End If", "Statement", "", ""},   {"a.b", "Function", "", ""},
+                                     {"Rem", "Statement", "", ""},      {"if", "Statement", "", ""},
+                                     {"x =", "Statement", "", ""},      {"", "Statement", "", ""}};
+    const std::pair<SyntaxEntries, int> tables[] = {{RtfTable(), 3000}, {shipped, 1500}, {multiWord, 3000}};
+    ColourSettings colours{0x000000FF, 0x00FF0000, 0x00008000};
     std::mt19937 random(8122026);
     for (const auto& [table, rounds] : tables) {
-        RtfLineColourer colour(table);
         for (int round = 0; round < rounds; ++round) {
-            std::string line = RandomRtfLine(random);
-            ASSERT_EQ(colour(line), ColorRtfStepByStep(table, line)) << line;
+            const std::string text = RandomDocument(random);
+            MainUnit direct;
+            MainUnit rtf;
+            for (MainUnit* unit : {&direct, &rtf}) {
+                unit->SyntaxTable = table;
+                unit->Colours = &colours;
+                unit->MainText.SetText(text);
+            }
+            ColourWholeDocument(direct);
+            reference::ColourWholeDocumentThroughRtf(rtf);
+            ASSERT_EQ(direct.MainText.Text(), rtf.MainText.Text()) << ::testing::PrintToString(text);
+            ASSERT_EQ(direct.MainText.StoredColours(), rtf.MainText.StoredColours()) << ::testing::PrintToString(text);
+            ASSERT_EQ(direct.MainText.TypingColour(), rtf.MainText.TypingColour());
+            ASSERT_TRUE(direct.MainText.Check());
         }
     }
-}
-
-TEST(ColorRtfTest, SplitAndJoinKeepTheText) {
-    EXPECT_EQ(SplitRtfLines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
-    EXPECT_EQ(SplitRtfLines("a\r\n"), (std::vector<std::string>{"a"}));
-    EXPECT_EQ(SplitRtfLines("a\r\n\r\nb"), (std::vector<std::string>{"a", "", "b"}));
-    EXPECT_EQ(JoinRtfLines({"a", "b"}), "a\r\nb\r\n");
 }
 
 class WholeDocumentTest : public ::testing::Test {
@@ -148,6 +149,14 @@ TEST_F(WholeDocumentTest, UsesTheColoursInForce) {
     unit.MainText.SetText("dim x");
     ColourWholeDocument(unit);
     EXPECT_EQ(unit.MainText.ColourAt(0), 0x00123456u);
+}
+
+// A document read as RTF keeps its own colours wherever no rule colours it
+// (through RTF they became syntax colours: the reader keeps the first colour table).
+TEST_F(WholeDocumentTest, KeepsTheDocumentsOwnColours) {
+    unit.MainText.LoadFromRtf("{\\rtf1\\ansi{\\colortbl ;\\red1\\green2\\blue3;}\\cf1 red dim x\\cf0  plain}");
+    ColourWholeDocument(unit);
+    EXPECT_EQ(Styled(), "{#010203}red {S}Dim{#010203} x{W} plain");
 }
 
 TEST_F(WholeDocumentTest, EmptyDocument) {

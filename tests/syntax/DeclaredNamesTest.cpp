@@ -1,4 +1,5 @@
 #include "syntax/DeclaredNames.h"
+#include "syntax/DimStatements.h"
 
 #include <gtest/gtest.h>
 
@@ -28,11 +29,17 @@ TEST(DeclaredNamesTest, NamesOfOneDimStatement) {
 }
 
 TEST(DeclaredNamesTest, EveryDimOfTheDocumentInOrder) {
-    const std::string text = "' Dim hidden\r\nDim a, b\r\ns = \"Dim no\"\r\nx = 1 : Dim c\r\nReDim d(2)\r\nDim e";
-    EXPECT_EQ(DeclaredNames(text, static_cast<int>(text.size())).ToVector(),
-              (std::vector<std::string>{"a", "b", "c", "e"}));
+    EditorModel m;
+    DimStatements dims(m);
+    m.SetText("' Dim hidden\r\nDim a, b\r\ns = \"Dim no\"\r\nx = 1 : Dim c\r\nReDim d(2)\r\nDim e");
+    EXPECT_EQ(dims.Names(m.Length(), 0, m.Line(0)).ToVector(), (std::vector<std::string>{"a", "b", "c", "e"}));
     // The first window ends at the given Count; "Dim a" lies beyond it.
-    EXPECT_EQ(DeclaredNames("x = 1\r\nDim a", 3).ToVector(), std::vector<std::string>{});
+    m.SetText("x = 1\r\nDim a");
+    EXPECT_EQ(dims.Names(3, 0, m.Line(0)).ToVector(), std::vector<std::string>{});
+    // The search after a Dim keeps Count from there: its window may end inside a word, whose
+    // first letters then stand as a whole word.
+    m.SetText("x : dim a\r\nx dimension");
+    EXPECT_EQ(dims.Names(9, 0, m.Line(0)).ToVector(), (std::vector<std::string>{"a", "ension"}));
 }
 
 }  // namespace
