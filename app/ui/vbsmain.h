@@ -4,6 +4,7 @@
 #include "app/FileSettingsStore.h"
 #include "app/MainUnit.h"
 #include "app/MainWindowLogic.h"
+#include "app/ui/QtFileWriter.h"
 #include "app/ui/QtPorts.h"
 #include "completion/EditorTracker.h"
 
@@ -143,6 +144,7 @@ private:
     QtClipboard clipboard_;
     QtPrinter printer_;
     QtMouseCursor cursor_;
+    QtFileWriter fileWriter_;
     std::unique_ptr<ProcessStarter> processes_;
     std::string scratchScriptPath_;
     MainUnit unit_;
