@@ -59,7 +59,6 @@ TEST(RecentFiles, OpenedAndSavedFilesAreRememberedAndAGoneOneIsOffered) {
     boxes.Answer(Answer::Yes);
     EXPECT_TRUE(files.OpenRecent(dir.File("gone.vbs")));
     EXPECT_EQ(boxes.Questions().back(), "Cannot find \"" + dir.File("gone.vbs") + "\". Remove it from the recent files?");
-    EXPECT_TRUE(boxes.AllAnswersUsed());
 }
 
 }  // namespace
