@@ -69,10 +69,11 @@ void SyncFolder(const QString& folder) {
 
 }  // namespace
 
-void QtFileWriter::Replace(const std::string& path, std::string_view bytes, NewFileAccess access) {
+void QtFileWriter::Replace(const std::string& path, std::string_view bytes,
+                           [[maybe_unused]] NewFileAccess access) {
     const QFileInfo target = SaveTarget(FromPath(path));
     RefuseWhatMayNotBeReplaced(path, target);
-    const bool existed = target.exists();
+    [[maybe_unused]] const bool existed = target.exists();
 
     QSaveFile file(target.filePath());
     file.setDirectWriteFallback(false);  // never write into the original itself
