@@ -24,8 +24,9 @@ namespace {
     throw Error("Cannot save file \"" + path + "\". " + reason.toStdString());
 }
 
-// Why a write failed: the system's words (Qt leaves some write failures, a
-// file too large for instance, without a text of its own).
+// Why a write or the rename failed: the system's words (Qt leaves some
+// failures, a file too large or a name too long for instance, without a text
+// of its own).
 QString ReasonOf(const QFileDevice& file) {
     return errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
 }
@@ -91,7 +92,8 @@ void QtFileWriter::Replace(const std::string& path, std::string_view bytes,
 #ifndef _WIN32
     if (!SyncToDisk(file)) Fail(path, QString::fromLocal8Bit(std::strerror(errno)));
 #endif
-    if (!file.commit()) Fail(path, file.errorString());
+    errno = 0;
+    if (!file.commit()) Fail(path, ReasonOf(file));
 #ifndef _WIN32
     SyncFolder(target.absolutePath());
 #endif

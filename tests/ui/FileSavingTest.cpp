@@ -91,6 +91,10 @@ void FileSavingTest::theWriterKeepsWhatItMustAndReplacesOnlyPlainFiles() {
              return d.File(longName);
          },
          nullptr, longName.c_str(), kOwnerOnly},
+        // The new file's name beside it is the name and seven characters more.
+        {"a file whose name leaves no room for the new file's", NewFileAccess::Usual,
+         [](const TempDir& d) { return d.Write(std::string(250, 'n') + ".vbs", "old"); }, "File name too long",
+         nullptr, {}},
         {"a missing folder", NewFileAccess::Usual, [](const TempDir& d) { return d.File("missing/x.vbs"); },
          "No such file or directory", nullptr, {}},
         {"a folder", NewFileAccess::Usual,
@@ -119,6 +123,7 @@ void FileSavingTest::theWriterKeepsWhatItMustAndReplacesOnlyPlainFiles() {
             QCOMPARE(fs::status(written).permissions() & fs::perms::all, row.permissions);
             QCOMPARE(fs::is_symlink(path), std::string(row.name) == "a symbolic link is written through");
         }
+        if (!row.written && fs::is_regular_file(path)) QCOMPARE(Bytes(TempDir::Read(path)), QByteArray("old"));
         // Nothing left beside it: a new file, or nothing at all when the save failed.
         QCOMPARE(FilesIn(dir.Path()), before + (row.written && before == 0 ? 1 : 0));
     }
