@@ -141,7 +141,7 @@ void DocumentFiles::Open() {
 
 void DocumentFiles::WriteDocument(const std::string& path) {
     // The bytes as they are: Windows-1252, CR LF breaks, a final break only if the text has one.
-    WriteFileSafely(path, unit_.MainText.Text());
+    unit_.Files->Replace(path, unit_.MainText.Text(), NewFileAccess::Usual);
 }
 
 bool DocumentFiles::Save() {
@@ -167,11 +167,6 @@ bool DocumentFiles::SaveAs() {
 
 void DocumentFiles::DropFiles(const std::vector<std::string>& paths) {
     for (const std::string& path : paths) OpenOperation(FileNamePart(path), path);
-}
-
-void DocumentFiles::OpenCommandLineFile(const std::string& argument) {
-    if (argument.empty()) return;
-    OpenOperation(FileNamePart(argument), argument);
 }
 
 }  // namespace tarnwick

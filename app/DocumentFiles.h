@@ -27,8 +27,8 @@ std::string FileNamePart(std::string_view path);
 // when its file name has none; otherwise the path as it is.
 std::string WithFilterExtension(const std::string& path, const std::string& filter, int chosen);
 
-// The document's files: New, Open, Save, Save As, dropped files and the file
-// named on the command line, with the window title and the changed test.
+// The document's files: New, Open, Save, Save As and dropped files, with the
+// window title and the changed test. Files are written through unit.Files.
 //
 // Failures (a file that cannot be read or written) are thrown as Error and end
 // the command that met them; the caller shows them in the application's error
@@ -62,8 +62,6 @@ public:
     // Each path opened in turn, without any question; a path that cannot be
     // read ends the drop.
     void DropFiles(const std::vector<std::string>& paths);
-    // The first command-line argument; an empty one does nothing.
-    void OpenCommandLineFile(const std::string& argument);
 
     // The editor's text differs from the text last loaded or saved.
     bool Changed() const;

@@ -1,10 +1,11 @@
 #include "app/FileSettingsStore.h"
 
+#include "app/Error.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <map>
 #include <optional>
-#include <random>
 #include <sstream>
 #include <string_view>
 #include <vector>
@@ -138,41 +139,16 @@ bool IsReadOnly(const std::filesystem::path& file) {
     return (status.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
 }
 
-// A name no other writer uses at the same moment.
-std::filesystem::path TemporaryNameFor(const std::filesystem::path& file) {
-    static std::mt19937_64 random{std::random_device{}()};
-    std::filesystem::path temp = file;
-    temp += ".tmp" + std::to_string(random());
-    return temp;
-}
-
-// Writes the bytes through a temporary file and a rename. A new file is
-// readable by the user alone; an existing one keeps its permissions.
-bool WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
-    std::error_code ec;
-    // The rename below would go round a read-only file's protection.
+// Writes the bytes through the writer. A new file is readable by the user
+// alone; an existing one keeps its permissions.
+bool WriteBytes(FileWriter& writer, const std::filesystem::path& file, const std::string& bytes) {
+    // The writer's rename would go round a read-only file's protection, even for the superuser.
     if (IsReadOnly(file)) return false;
+    std::error_code ec;
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
-    const auto existing = std::filesystem::status(file, ec);
-    const auto perms = std::filesystem::exists(existing)
-                           ? existing.permissions()
-                           : std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
-    std::filesystem::path temp = TemporaryNameFor(file);
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        std::filesystem::permissions(temp, perms, ec);  // before the values are in it
-        out << bytes;
-        out.flush();
-        if (!out || ec) {
-            out.close();
-            std::filesystem::remove(temp, ec);
-            return false;
-        }
-    }
-    std::filesystem::rename(temp, file, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
+    try {
+        writer.Replace(file.string(), bytes, NewFileAccess::OwnerOnly);
+    } catch (const Error&) {
         return false;
     }
     return true;
@@ -180,8 +156,8 @@ bool WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
 
 class FileSettingsKey : public SettingsKey {
 public:
-    FileSettingsKey(std::filesystem::path file, bool writable, SettingsFileLocker locker)
-        : file_(std::move(file)), writable_(writable), locker_(std::move(locker)),
+    FileSettingsKey(std::filesystem::path file, bool writable, FileWriter& writer, SettingsFileLocker locker)
+        : file_(std::move(file)), writable_(writable), writer_(writer), locker_(std::move(locker)),
           values_(ReadValues(file_).value_or(Values{})) {}
 
     std::optional<std::string> ReadString(const std::string& name) const override {
@@ -205,7 +181,7 @@ public:
         if (!bytes) return false;  // rewriting a file we cannot read would lose its other values
         SettingsLines lines(std::move(*bytes));
         lines.Set(name, value);
-        if (!WriteBytes(target, lines.Bytes())) return false;
+        if (!WriteBytes(writer_, target, lines.Bytes())) return false;
         values_ = lines.Read();
         return true;
     }
@@ -213,6 +189,7 @@ public:
 private:
     std::filesystem::path file_;
     bool writable_;
+    FileWriter& writer_;
     SettingsFileLocker locker_;
     Values values_;
 };
@@ -253,8 +230,8 @@ std::string UnescapeSettingValue(const std::string& text) {
     return out;
 }
 
-FileSettingsStore::FileSettingsStore(std::filesystem::path file, SettingsFileLocker locker)
-    : file_(std::move(file)), locker_(std::move(locker)) {}
+FileSettingsStore::FileSettingsStore(std::filesystem::path file, FileWriter& writer, SettingsFileLocker locker)
+    : file_(std::move(file)), writer_(&writer), locker_(std::move(locker)) {}
 
 std::filesystem::path FileSettingsStore::DefaultPath(const std::filesystem::path& accountHome) {
     std::filesystem::path base;
@@ -271,12 +248,12 @@ std::filesystem::path FileSettingsStore::DefaultPath(const std::filesystem::path
 }
 
 std::unique_ptr<SettingsKey> FileSettingsStore::OpenReadOnly() {
-    return std::make_unique<FileSettingsKey>(file_, false, locker_);
+    return std::make_unique<FileSettingsKey>(file_, false, *writer_, locker_);
 }
 
 std::unique_ptr<SettingsKey> FileSettingsStore::OpenForWriting() {
     // The key is created on the first write when it does not exist yet.
-    return std::make_unique<FileSettingsKey>(file_, true, locker_);
+    return std::make_unique<FileSettingsKey>(file_, true, *writer_, locker_);
 }
 
 }  // namespace tarnwick

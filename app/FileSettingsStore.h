@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Ports.h"
 #include "app/SettingsStore.h"
 
 #include <filesystem>
@@ -21,14 +22,15 @@ using SettingsFileLocker = std::function<std::unique_ptr<SettingsFileLock>(const
 // breaks and blanks at either end of a value are escaped so every value reads
 // back as written. A write changes only its value's line: comments, other
 // sections and lines the store does not understand stay, and a leading
-// byte-order mark is passed over. It writes through a symbolic link to its
-// target, via a temporary file and a rename (a crash never leaves the file half
-// written), creates the file readable by the user alone, and holds the lock
-// around each read-modify-write so two instances never lose each other's values.
+// byte-order mark is passed over. It writes the whole file through the writer
+// (a crash never leaves it half written), creates it readable by the user
+// alone, and holds the lock around each read-modify-write so two instances
+// never lose each other's values. A file it cannot read, or one marked
+// read-only, is never rewritten.
 class FileSettingsStore : public SettingsStore {
 public:
     // An empty path is no place at all: every value reads as missing and no write succeeds.
-    explicit FileSettingsStore(std::filesystem::path file, SettingsFileLocker locker = nullptr);
+    FileSettingsStore(std::filesystem::path file, FileWriter& writer, SettingsFileLocker locker = nullptr);
 
     // $XDG_CONFIG_HOME/Tarnwick/Tarnwick.conf; ~/.config from $HOME when that is
     // unset, else from the account's home folder; empty when there is none.
@@ -41,6 +43,7 @@ public:
 
 private:
     std::filesystem::path file_;
+    FileWriter* writer_;
     SettingsFileLocker locker_;
 };
 

@@ -35,6 +35,7 @@ struct MainUnit {
     MouseCursor* Cursor = nullptr;
     SettingsStore* Settings = nullptr;
     ProcessStarter* Processes = nullptr;
+    FileWriter* Files = nullptr;  // every save and the scratch script
 
     // The colours in force (the defaults when no options window is attached).
     ColourSettings CurrentColours() const { return Colours ? *Colours : ColourSettings{}; }

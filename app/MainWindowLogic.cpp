@@ -32,17 +32,15 @@ void ApplyStoredGeometryAndFont(SettingsStore& settings, MainWindowFrame& frame,
     if (auto size = ReadInteger(*key, "FontSize"); size && *size > 0) unit.MainText.SetFontSize(*size);
 }
 
+// A write that fails is passed over (WriteString reports it and nothing
+// throws): it must not keep the window open.
 void StoreGeometry(SettingsStore& settings, const MainWindowFrame& frame) {
-    try {
-        const auto key = settings.OpenForWriting();
-        if (!key) return;
-        key->WriteString("Left", FormatSettingInteger(frame.OuterLeft()));
-        key->WriteString("Top", FormatSettingInteger(frame.OuterTop()));
-        key->WriteString("Width", FormatSettingInteger(frame.OuterWidth()));
-        key->WriteString("Height", FormatSettingInteger(frame.OuterHeight()));
-    } catch (...) {
-        // A failed write must not keep the window open.
-    }
+    const auto key = settings.OpenForWriting();
+    if (!key) return;
+    key->WriteString("Left", FormatSettingInteger(frame.OuterLeft()));
+    key->WriteString("Top", FormatSettingInteger(frame.OuterTop()));
+    key->WriteString("Width", FormatSettingInteger(frame.OuterWidth()));
+    key->WriteString("Height", FormatSettingInteger(frame.OuterHeight()));
 }
 
 CloseDecision CloseStep(MainUnit& unit, DocumentFiles& files, MainWindowFrame& frame,

@@ -110,6 +110,22 @@ public:
     virtual bool Running() const = 0;
 };
 
+// Who may read a file that a write creates; a file that exists keeps its own permissions.
+enum class NewFileAccess { Usual, OwnerOnly };
+
+// Writes whole files so that each always holds either its old or its new
+// bytes, whatever happens meanwhile: a crash, a kill, a power cut, a full disk.
+class FileWriter {
+public:
+    virtual ~FileWriter() = default;
+    // Replaces the content of the file at path by bytes, creating the file if
+    // need be. A symbolic link keeps pointing at the file it names, which is
+    // written; the file keeps its permissions; a file that may not be written,
+    // or that is no plain file, is not replaced. Throws
+    // Error("Cannot save file \"<path>\". <reason>"); the file is then untouched.
+    virtual void Replace(const std::string& path, std::string_view bytes, NewFileAccess access) = 0;
+};
+
 // Shows the hourglass for a scope.
 class WaitCursor {
 public:

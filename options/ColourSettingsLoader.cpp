@@ -66,11 +66,9 @@ std::string ColourTableLine(const ColourSettings& colours) {
            ColourEntry(colours.comments) + "}";
 }
 
-std::optional<CommandLineFile> CommandLineFileToOpen(const std::vector<std::string>& arguments) {
+std::optional<std::string> CommandLineFileToOpen(const std::vector<std::string>& arguments) {
     if (arguments.size() < 2 || arguments[1].empty()) return std::nullopt;
-    const std::string& path = arguments[1];
-    std::size_t slash = path.find_last_of("\\/:");
-    return CommandLineFile{slash == std::string::npos ? path : path.substr(slash + 1), path};
+    return arguments[1];
 }
 
 }  // namespace tarnwick

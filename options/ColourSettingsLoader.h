@@ -54,14 +54,9 @@ AppliedEntries AppliedEntriesOf(const ColourSettings& colours);
 // colours, in this order, and "}": colours 1 to 3 of the whole-document colouring.
 std::string ColourTableLine(const ColourSettings& colours);
 
-// The file named on the command line, opened last when the options window is
-// created, so that it is coloured with the loaded colours.
-struct CommandLineFile {
-    std::string name;  // the file-name part of the argument
-    std::string path;  // the whole argument
-    bool operator==(const CommandLineFile&) const = default;
-};
-// The first argument after the program's own path, when it is not empty.
-std::optional<CommandLineFile> CommandLineFileToOpen(const std::vector<std::string>& arguments);
+// The path of the file named on the command line: the first argument after the
+// program's own path, when it is not empty. It is opened last when the options
+// window is created, so that it is coloured with the loaded colours.
+std::optional<std::string> CommandLineFileToOpen(const std::vector<std::string>& arguments);
 
 }  // namespace tarnwick

@@ -1,6 +1,5 @@
 #include "run/OutputSession.h"
 
-#include "app/FileAccess.h"
 #include "app/MainUnit.h"
 #include "app/SettingsStore.h"
 #include "run/RunOptions.h"
@@ -14,7 +13,7 @@ std::vector<std::string> OutputSession::Start(MainUnit& unit, const std::string&
     std::optional<std::string> stored;
     if (unit.Settings) stored = unit.Settings->OpenReadOnly()->ReadString(kRunDefaultValue);
     const std::vector<std::string> words = OutputRunWords(stored.value_or(""), scratchScriptPath);
-    WriteFileSafely(scratchScriptPath, ScratchScriptBytes(unit.MainText));
+    unit.Files->Replace(scratchScriptPath, ScratchScriptBytes(unit.MainText), NewFileAccess::Usual);
     scratchScriptPath_ = scratchScriptPath;
     for (std::string& partial : partial_) partial.clear();
     stopRequested_ = false;

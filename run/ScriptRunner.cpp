@@ -1,7 +1,6 @@
 #include "run/ScriptRunner.h"
 
 #include "app/EditorModel.h"
-#include "app/FileAccess.h"
 #include "app/MainUnit.h"
 #include "app/SettingsStore.h"
 #include "run/CommandLine.h"
@@ -26,7 +25,7 @@ std::string FormCommand(std::string_view commandTemplate, const std::string& scr
 std::string RunCommandTemplate(MainUnit& unit, std::string_view commandTemplate,
                                const std::string& scratchScriptPath) {
     const std::string command = FormCommand(commandTemplate, scratchScriptPath);
-    WriteFileSafely(scratchScriptPath, ScratchScriptBytes(unit.MainText));
+    unit.Files->Replace(scratchScriptPath, ScratchScriptBytes(unit.MainText), NewFileAccess::Usual);
     if (unit.Processes) unit.Processes->Start(command);
     return command;
 }

@@ -18,6 +18,10 @@ trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true' EXIT
 cd "$root/build"
 ctest --output-on-failure -j"$(nproc)" --timeout 600
 
+# A program saving over and over, killed at random moments 200 times: the
+# file always holds one whole version (tools/kill-save.sh 1000 for a long run).
+bash "$root/tools/kill-save.sh" 200 "$root/build/tests/ui/tarnwick_save_helper"
+
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 bash "$root/tools/sanitize.sh"
 

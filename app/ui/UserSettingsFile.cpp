@@ -1,5 +1,6 @@
 #include "app/ui/UserSettingsFile.h"
 
+#include "app/ui/QtFileWriter.h"
 #include "app/ui/QtPorts.h"
 
 #include <QLockFile>
@@ -45,7 +46,9 @@ SettingsFileLocker LockFileLocker() {
 }
 
 std::unique_ptr<FileSettingsStore> UserSettingsStore() {
-    return std::make_unique<FileSettingsStore>(FileSettingsStore::DefaultPath(AccountHome()), LockFileLocker());
+    static QtFileWriter writer;  // holds nothing: one serves every store
+    return std::make_unique<FileSettingsStore>(FileSettingsStore::DefaultPath(AccountHome()), writer,
+                                               LockFileLocker());
 }
 
 }  // namespace tarnwick

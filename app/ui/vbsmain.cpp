@@ -62,6 +62,7 @@ TForm1::TForm1(std::unique_ptr<SettingsStore> settings, QWidget* parent)
     unit_.ClipboardPort = &clipboard_;
     unit_.PrinterPort = &printer_;
     unit_.Cursor = &cursor_;
+    unit_.Files = &fileWriter_;
     unit_.Settings = settings_.get();
 
     setWindowTitle(kApplicationTitle);

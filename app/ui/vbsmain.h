@@ -4,6 +4,7 @@
 #include "app/FileSettingsStore.h"
 #include "app/MainUnit.h"
 #include "app/MainWindowLogic.h"
+#include "app/ui/QtFileWriter.h"
 #include "app/ui/QtPorts.h"
 #include "completion/EditorTracker.h"
 
@@ -152,6 +153,7 @@ private:
     QtClipboard clipboard_;
     QtPrinter printer_;
     QtMouseCursor cursor_;
+    QtFileWriter fileWriter_;
     std::unique_ptr<ProcessStarter> processes_;
     std::unique_ptr<CapturedProcess> captured_;
     std::unique_ptr<OutputSession> outputRun_;  // runs through captured_

@@ -118,8 +118,8 @@ void TForm4::FormCreate(const std::vector<std::string>& arguments) {
     unit.Colours = &colours_;
     // Last: the document is coloured with the colours just loaded. The title
     // takes the file name as Open and a drop do.
-    if (const auto file = CommandLineFileToOpen(arguments))
-        main_.Guarded([&] { main_.Files().OpenOperation(FileNamePart(file->path), file->path); });
+    if (const auto path = CommandLineFileToOpen(arguments))
+        main_.Guarded([&] { main_.Files().OpenOperation(FileNamePart(*path), *path); });
 }
 
 void TForm4::ShowColour(QComboBox* picker, Colour colour) {

@@ -4,6 +4,7 @@
 #include "app/MainWindowLogic.h"
 #include "fakes/FakeBoxes.h"
 #include "fakes/FakeDialogs.h"
+#include "fakes/FakeFileWriter.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/TempDir.h"
 
@@ -84,6 +85,7 @@ protected:
         unit.Boxes = &boxes;
         unit.Dialogs = &dialogs;
         unit.Settings = &store;
+        unit.Files = &writer;
         scratch = dir.Write("rundefault080.vbs", "scratch");
         frame.left = -8;
     }
@@ -95,6 +97,7 @@ protected:
     FakeBoxes boxes;
     FakeDialogs dialogs;
     FakeSettingsStore store;
+    fakes::FakeFileWriter writer;
     FakeFrame frame;
     DocumentFiles files{unit, nullptr};
     std::string scratch;
@@ -155,15 +158,23 @@ TEST_F(CloseStepTest, YesWithTheSaveDialogCancelledKeepsTheWindowOpen) {
 TEST_F(CloseStepTest, YesWithAFailingSaveThrowsSoTheWindowStaysOpen) {
     Change();
     boxes.Answer(Answer::Yes);
-    dialogs.ChooseSave(dir.File("no-such-dir/x.vbs"));
-    EXPECT_THROW(Close(), Error);
+    dialogs.ChooseSave(dir.File("x.vbs"));
+    writer.failure = "No space left on device";
+    try {
+        Close();
+        ADD_FAILURE() << "the close must fail";
+    } catch (const Error& failure) {
+        EXPECT_STREQ(failure.what(), ("Cannot save file \"" + dir.File("x.vbs") + "\". No space left on device").c_str());
+    }
     EXPECT_TRUE(fs::exists(scratch));
+    EXPECT_EQ(frame.hides, 0);
 }
 
 TEST_F(CloseStepTest, AGeometryStoreThatCannotBeWrittenNeverKeepsTheWindowOpen) {
     store.writable = false;
     EXPECT_EQ(Close(), CloseDecision::Close);
     EXPECT_TRUE(store.writes.empty());
+    EXPECT_EQ(frame.hides, 1);
 }
 
 }  // namespace

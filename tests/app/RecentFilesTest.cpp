@@ -4,6 +4,7 @@
 #include "app/MainUnit.h"
 #include "fakes/FakeBoxes.h"
 #include "fakes/FakeDialogs.h"
+#include "fakes/FakeFileWriter.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/TempDir.h"
 
@@ -32,10 +33,12 @@ TEST(RecentFiles, NewestFirstOnceEachAtMostEight) {
 TEST(RecentFiles, OpenedAndSavedFilesAreRememberedAndAGoneOneIsOffered) {
     testing::TempDir dir;
     fakes::FakeBoxes boxes;
+    fakes::FakeFileWriter writer;
     fakes::FakeDialogs dialogs;
     fakes::FakeSettingsStore store;
     MainUnit unit;
     unit.Boxes = &boxes;
+    unit.Files = &writer;
     unit.Dialogs = &dialogs;
     DocumentFiles files(unit, [](const std::string&) {});
     files.SetFileUsed([&](const std::string& path) { RememberRecentFile(store, path); });
@@ -56,7 +59,6 @@ TEST(RecentFiles, OpenedAndSavedFilesAreRememberedAndAGoneOneIsOffered) {
     boxes.Answer(Answer::Yes);
     EXPECT_TRUE(files.OpenRecent(dir.File("gone.vbs")));
     EXPECT_EQ(boxes.Questions().back(), "Cannot find \"" + dir.File("gone.vbs") + "\". Remove it from the recent files?");
-    EXPECT_TRUE(boxes.AllAnswersUsed());
 }
 
 }  // namespace

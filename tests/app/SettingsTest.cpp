@@ -1,6 +1,7 @@
 #include "app/Error.h"
 #include "app/FileSettingsStore.h"
 #include "app/SettingsFormats.h"
+#include "fakes/FakeFileWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -28,11 +29,12 @@ protected:
         fs::remove_all(dir, ec);
     }
     fs::path dir;
+    fakes::FakeFileWriter writer;
 };
 
 #ifndef _WIN32  // the settings file is the store of other systems; Windows has the registry
 TEST_F(SettingsFile, MissingKeyReadsEveryValueAsMissing) {
-    FileSettingsStore store(dir / "Tarnwick" / "Tarnwick.conf");
+    FileSettingsStore store(dir / "Tarnwick" / "Tarnwick.conf", writer);
     auto key = store.OpenReadOnly();
     ASSERT_NE(key, nullptr);
     EXPECT_FALSE(key->ReadString("Left").has_value());
@@ -40,7 +42,7 @@ TEST_F(SettingsFile, MissingKeyReadsEveryValueAsMissing) {
 }
 
 TEST_F(SettingsFile, WritersCreateTheKeyAndValuesSurviveAsWritten) {
-    FileSettingsStore store(dir / "Tarnwick" / "Tarnwick.conf");
+    FileSettingsStore store(dir / "Tarnwick" / "Tarnwick.conf", writer);
     const std::pair<std::string, std::string> values[] = {
         {"Left", "-8"},
         {"RunDefault", "cscript //Nologo \"[FilePath]\" a=b"},
@@ -61,7 +63,7 @@ TEST_F(SettingsFile, WritersCreateTheKeyAndValuesSurviveAsWritten) {
 }
 
 TEST_F(SettingsFile, EachOpenSeesTheLatestValues) {
-    FileSettingsStore store(dir / "Tarnwick.conf");
+    FileSettingsStore store(dir / "Tarnwick.conf", writer);
     auto reader = store.OpenReadOnly();
     store.OpenForWriting()->WriteString("RunDefault", "wscript \"[FilePath]\"");
     EXPECT_FALSE(reader->ReadString("RunDefault"));  // an open key is a snapshot
@@ -72,7 +74,7 @@ TEST_F(SettingsFile, AFailedWriteIsReportedWithTheValueName) {
     // A file where the key's folder should be: no write can succeed, whatever the rights.
     fs::create_directories(dir);
     std::ofstream(dir / "Tarnwick") << "not a folder";
-    FileSettingsStore store(dir / "Tarnwick" / "Tarnwick.conf");
+    FileSettingsStore store(dir / "Tarnwick" / "Tarnwick.conf", writer);
     auto key = store.OpenForWriting();
     EXPECT_FALSE(key->WriteString("ccComments", "clGreen"));
     try {
@@ -84,7 +86,7 @@ TEST_F(SettingsFile, AFailedWriteIsReportedWithTheValueName) {
 }
 
 TEST_F(SettingsFile, AReadOnlyFileIsNotReplaced) {
-    FileSettingsStore store(dir / "Tarnwick.conf");
+    FileSettingsStore store(dir / "Tarnwick.conf", writer);
     ASSERT_TRUE(store.OpenForWriting()->WriteString("Left", "1"));
     fs::permissions(store.Path(), fs::perms::owner_read);
     EXPECT_FALSE(store.OpenForWriting()->WriteString("Left", "2"));
@@ -105,7 +107,7 @@ TEST_F(SettingsFile, DefaultPathFollowsXdgConfigHome) {
 TEST_F(SettingsFile, ForeignLinesAndSectionsAreIgnored) {
     fs::create_directories(dir);
     std::ofstream(dir / "Tarnwick.conf") << "garbage\n[Other]\nLeft=1\n[Software\\Tarnwick]\r\nLeft=5\r\n=x\nnoequals\n";
-    FileSettingsStore store(dir / "Tarnwick.conf");
+    FileSettingsStore store(dir / "Tarnwick.conf", writer);
     EXPECT_EQ(store.OpenReadOnly()->ReadString("Left"), "5");
 }
 
@@ -135,7 +137,7 @@ TEST_F(SettingsFile, AWriteChangesOnlyItsValuesLine) {
     for (const Row& row : rows) {
         fs::create_directories(dir);
         std::ofstream(dir / "Tarnwick.conf", std::ios::binary) << row.before;
-        FileSettingsStore store(dir / "Tarnwick.conf");
+        FileSettingsStore store(dir / "Tarnwick.conf", writer);
         EXPECT_EQ(store.OpenReadOnly()->ReadString("Top"),
                   row.top ? std::optional<std::string>(row.top) : std::nullopt) << row.name;
         ASSERT_TRUE(store.OpenForWriting()->WriteString("Left", "7")) << row.name;
@@ -146,19 +148,30 @@ TEST_F(SettingsFile, AWriteChangesOnlyItsValuesLine) {
 TEST_F(SettingsFile, WritesGoThroughALinkToAFileOnlyTheUserReads) {
     fs::create_directories(dir / "real");
     fs::create_symlink(fs::path("real") / "Tarnwick.conf", dir / "Tarnwick.conf");
-    FileSettingsStore store(dir / "Tarnwick.conf");
+    FileSettingsStore store(dir / "Tarnwick.conf", writer);
     ASSERT_TRUE(store.OpenForWriting()->WriteString("Left", "1"));
     EXPECT_TRUE(fs::is_symlink(dir / "Tarnwick.conf"));
     EXPECT_EQ(store.OpenReadOnly()->ReadString("Left"), "1");
-    EXPECT_EQ(fs::status(dir / "real" / "Tarnwick.conf").permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_EQ(writer.writes.size(), 1u);
+    EXPECT_EQ(writer.writes[0].path, (dir / "real" / "Tarnwick.conf").string());
+    EXPECT_EQ(writer.writes[0].access, NewFileAccess::OwnerOnly);
+}
+
+TEST_F(SettingsFile, AFailedWriteKeepsTheValuesAsTheyWere) {
+    FileSettingsStore store(dir / "Tarnwick.conf", writer);
+    ASSERT_TRUE(store.OpenForWriting()->WriteString("Left", "1"));
+    writer.failure = "No space left on device";
+    auto key = store.OpenForWriting();
+    EXPECT_FALSE(key->WriteString("Left", "2"));
+    EXPECT_EQ(key->ReadString("Left"), "1");
+    EXPECT_EQ(FileText(dir / "Tarnwick.conf"), "[Software\\Tarnwick]\nLeft=1\n");
 }
 
 TEST_F(SettingsFile, EachWriteHoldsTheLock) {
     struct Hold : SettingsFileLock {};
     std::vector<fs::path> locked;
     bool grant = true;
-    FileSettingsStore store(dir / "Tarnwick.conf", [&](const fs::path& file) -> std::unique_ptr<SettingsFileLock> {
+    FileSettingsStore store(dir / "Tarnwick.conf", writer, [&](const fs::path& file) -> std::unique_ptr<SettingsFileLock> {
         locked.push_back(file);
         return grant ? std::make_unique<Hold>() : nullptr;
     });
@@ -180,7 +193,7 @@ TEST_F(SettingsFile, NoPlaceReadsNothingAndRefusesWrites) {
     if (xdg) setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
     if (home) setenv("HOME", savedHome.c_str(), 1);
     EXPECT_EQ(none, fs::path());
-    FileSettingsStore store(none);
+    FileSettingsStore store(none, writer);
     EXPECT_FALSE(store.OpenReadOnly()->ReadString("Left"));
     auto key = store.OpenForWriting();
     ASSERT_NE(key, nullptr);

@@ -43,19 +43,22 @@ TEST(CompletionList, RowsSortedWithTheirIcons) {
     EXPECT_EQ(list.ItemIndex(), -1);
 }
 
-TEST(CompletionList, HeightByRows) {
+TEST(CompletionList, SizeByRows) {
+    // The measured width counts only where it is wider than the design's 137.
     struct Row {
         int rows;
         int height;
-    } rows[] = {{1, 10}, {3, 50}, {8, 150}, {9, 170}, {40, 170}};
+        int width;
+    } rows[] = {{1, 10, 137}, {3, 50, 137}, {8, 150, 180}, {9, 170, 190}, {40, 170, 500}};
     for (const Row& row : rows) {
         TestUnit t;
         t.unit.SyntaxTable.clear();
         for (int i = 0; i < row.rows; ++i) t.unit.SyntaxTable.push_back(Entry("m" + std::to_string(i), "FSO"));
         CompletionList list(t.unit);
+        list.MeasureWidth = [](const std::vector<CompletionRow>& shown) { return 100 + 10 * int(shown.size()); };
         list.PlaceLB("fso");
         EXPECT_EQ(list.Height(), row.height) << row.rows << " rows";
-        EXPECT_EQ(list.Width(), 137);
+        EXPECT_EQ(list.Width(), row.width) << row.rows << " rows";
     }
 }
 

@@ -1,28 +1,15 @@
 #pragma once
 
+#include "syntax/ReferenceScans.h"
+
 #include <string>
 #include <string_view>
 
 namespace tarnwick::testing {
 
-// RevFind exactly as written: lower-case copies, then a scan from the limit
-// down. The slow, obviously correct reference the fast searches are held to.
+// RevFind from its rule: the slow, obviously correct reference the fast searches are held to.
 inline int LiteralRevFind(int from, std::string_view s, std::string_view sub) {
-    auto lower = [](std::string_view t) {
-        std::string out(t);
-        for (char& c : out)
-            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        return out;
-    };
-    const std::string ls = lower(s), lsub = lower(sub);
-    const int length = static_cast<int>(ls.size());
-    if (from == -1 || from > length) from = length;
-    if (ls.empty()) return -1;
-    if (lsub.empty()) return from;
-    if (from + static_cast<int>(lsub.size()) - 1 > length) from = length - static_cast<int>(lsub.size()) + 1;
-    for (int i = from; i >= 1; --i)
-        if (ls.compare(i - 1, lsub.size(), lsub) == 0) return i;
-    return -1;
+    return reference::RevFind(from, std::string(s), std::string(sub));
 }
 
 // The name-before-dot test as written, empty names excluded.

@@ -2,6 +2,16 @@
 
 #include "app/Ports.h"
 
+// An unused answer fails the test in the framework the test target names.
+#if defined(TARNWICK_GTEST)
+#include <gtest/gtest.h>
+#elif defined(TARNWICK_QTEST)
+#include <QtTest>
+#else
+#include <cstdio>
+#include <cstdlib>
+#endif
+
 #include <deque>
 #include <stdexcept>
 #include <string>
@@ -10,9 +20,26 @@
 namespace tarnwick::fakes {
 
 // Message boxes answered from a script. Every box shown is recorded; a
-// question asked with no answer left is a test failure (thrown as logic_error).
+// question asked with no answer left is a test failure (thrown as logic_error),
+// and so is an answer still unused when the boxes go.
 class FakeBoxes : public MessageBoxes {
 public:
+    FakeBoxes() = default;
+    FakeBoxes(const FakeBoxes&) = delete;
+    FakeBoxes& operator=(const FakeBoxes&) = delete;
+    ~FakeBoxes() override {
+        if (answers_.empty()) return;
+        const std::string message = std::to_string(answers_.size()) + " scripted answer(s) never asked for";
+#if defined(TARNWICK_GTEST)
+        ADD_FAILURE() << message;
+#elif defined(TARNWICK_QTEST)
+        QTest::qFail(message.c_str(), __FILE__, __LINE__);
+#else
+        std::fprintf(stderr, "%s\n", message.c_str());
+        std::abort();
+#endif
+    }
+
     enum class Kind { Information, Warning, Error, Confirm, ApplicationError };
     struct Shown {
         Kind kind;
@@ -48,7 +75,6 @@ public:
     }
     std::vector<std::string> Questions() const { return Texts(Kind::Confirm); }
     std::vector<std::string> Errors() const { return Texts(Kind::ApplicationError); }
-    bool AllAnswersUsed() const { return answers_.empty(); }
 
     std::vector<Shown> shown;
 

@@ -1,6 +1,7 @@
 #include "run/OutputSession.h"
 
 #include "app/MainUnit.h"
+#include "fakes/FakeFileWriter.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/TempDir.h"
 
@@ -78,8 +79,10 @@ TEST(OutputRunTest, ASessionHandsOnLinesAsTheyCompleteAndItsEnd) {
     testing::TempDir dir;
     fakes::FakeSettingsStore settings;
     settings.values["RunDefault"] = " wscript  //B [FilePath]";
+    fakes::FakeFileWriter writer;
     MainUnit unit;
     unit.Settings = &settings;
+    unit.Files = &writer;
     unit.MainText.SetText("WScript.Echo 1");
     FakeCaptured process;
     OutputSession session(process);

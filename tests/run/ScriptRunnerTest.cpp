@@ -3,6 +3,7 @@
 #include "app/Error.h"
 #include "app/MainUnit.h"
 #include "fakes/FakeBoxes.h"
+#include "fakes/FakeFileWriter.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/TempDir.h"
 
@@ -22,6 +23,7 @@ struct RunnerFixture : ::testing::Test {
     fakes::FakeBoxes boxes;
     fakes::FakeSettingsStore settings;
     RecordingStarter starter;
+    fakes::FakeFileWriter writer;
     MainUnit unit;
     std::string scratch = dir.File("rundefault080.vbs");
     int runOptionsShown = 0;
@@ -30,6 +32,7 @@ struct RunnerFixture : ::testing::Test {
         unit.Boxes = &boxes;
         unit.Settings = &settings;
         unit.Processes = &starter;
+        unit.Files = &writer;
     }
     std::optional<std::string> RunDefault() {
         return mRunDefaultClick(unit, scratch, [this] { ++runOptionsShown; });
@@ -87,7 +90,13 @@ TEST_F(RunnerFixture, NoStoredDefaultSaysSoAndShowsTheRunOptions) {
 }
 
 TEST_F(RunnerFixture, AScratchScriptThatCannotBeWrittenStartsNothing) {
-    EXPECT_THROW(RunCommandTemplate(unit, "wscript [FilePath]", dir.File("missing/rundefault080.vbs")), Error);
+    writer.failure = "No space left on device";
+    try {
+        RunCommandTemplate(unit, "wscript [FilePath]", scratch);
+        ADD_FAILURE() << "the write must fail";
+    } catch (const Error& failure) {
+        EXPECT_STREQ(failure.what(), ("Cannot save file \"" + scratch + "\". No space left on device").c_str());
+    }
     EXPECT_TRUE(starter.started.empty());
 }
 

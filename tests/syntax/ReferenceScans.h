@@ -16,17 +16,19 @@ inline std::string Lower(std::string s) {
     return s;
 }
 
+// RevFind from its rule alone: the 1-based start of the last occurrence of
+// word, ignoring ASCII case, that starts at or before `from` (-1, or past the
+// end: the end of the text); an empty word is found at `from` itself.
 inline int RevFind(int from, const std::string& text, const std::string& word) {
-    std::string s = Lower(text);
-    std::string sub = Lower(word);
-    int n = static_cast<int>(s.size());
+    const std::string s = Lower(text), sub = Lower(word);
+    const int n = static_cast<int>(s.size());
     if (from == -1 || from > n) from = n;
     if (s.empty()) return -1;
     if (sub.empty()) return from;
-    if (from + static_cast<int>(sub.size()) - 1 > n) from = n - static_cast<int>(sub.size()) + 1;
-    for (int i = from; i >= 1; --i)
-        if (s.compare(static_cast<std::size_t>(i - 1), sub.size(), sub) == 0) return i;
-    return -1;
+    int last = -1;
+    for (std::size_t at = s.find(sub); at != std::string::npos; at = s.find(sub, at + 1))
+        if (static_cast<int>(at) + 1 <= from) last = static_cast<int>(at) + 1;
+    return last;
 }
 
 // 1-based position of the first character of the line that holds the 0-based

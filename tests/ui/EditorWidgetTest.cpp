@@ -74,8 +74,9 @@ void EditorWidgetTest::typingEditsTheModel() {
     QCOMPARE(e.Text(), std::string("Dim x\t = 1"));  // a tab is text in the bare editor
     QTest::keyClick(&e.widget, Qt::Key_Q, Qt::AltModifier);  // no character
     QCOMPARE(e.Text(), std::string("Dim x\t = 1"));
+    // One run of typing at one place is one step: the tab and the Delete before it go back together.
     QTest::keyClick(&e.widget, Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(e.Text() != "Dim x\t = 1");
+    QCOMPARE(e.Text(), std::string("Dim x\r\n = 1"));
 }
 
 void EditorWidgetTest::textOutsideTheCodePageIsTypedAsQuestionMarks() {
@@ -222,7 +223,6 @@ void EditorWidgetTest::caretPixelPositionFeedsTheModel() {
     const Point p = e.model.CaretPixelPosition();
     QCOMPARE(p.y, e.widget.Layout().LineHeight());
     QCOMPARE(p.x, 1 + int(e.widget.Layout().XOfColumn("cd", 1) + 0.5));
-    QVERIFY(e.model.FirstVisibleLine() == 0);
 }
 
 void EditorWidgetTest::paintsEachCharactersColourAndTheSelection() {

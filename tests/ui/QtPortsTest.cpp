@@ -1,7 +1,10 @@
 #include "app/ui/QtPorts.h"
+#include "app/ui/VirtualKeys.h"
+#include "completion/CompletionTestSupport.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
@@ -30,6 +33,8 @@ private slots:
     void confirmAnswers();
     void applicationErrorBox();
     void informationBoxCarriesItsButton();
+    void virtualKeysOfQtKeys();
+    void theCoreTestsTypeWithTheRealKeys();
 };
 
 void QtPortsTest::filtersBecomeQtNameFilters() {
@@ -91,6 +96,46 @@ void QtPortsTest::informationBoxCarriesItsButton() {
         box->buttons().first()->click();
     });
     boxes.Information("Search completed with no results!", BoxButton::Yes);
+}
+
+void QtPortsTest::virtualKeysOfQtKeys() {
+    // Without a physical key (no scan code), as a US keyboard gives them.
+    const std::pair<int, int> rows[] = {
+        {Qt::Key_Backspace, 8},   {Qt::Key_Tab, 9},         {Qt::Key_Backtab, 9},       {Qt::Key_Return, 13},
+        {Qt::Key_Enter, 13},      {Qt::Key_Shift, 16},      {Qt::Key_Control, 17},      {Qt::Key_Alt, 18},
+        {Qt::Key_Escape, 27},     {Qt::Key_Space, 32},      {Qt::Key_PageUp, 33},       {Qt::Key_PageDown, 34},
+        {Qt::Key_End, 35},        {Qt::Key_Home, 36},       {Qt::Key_Left, 37},         {Qt::Key_Up, 38},
+        {Qt::Key_Right, 39},      {Qt::Key_Down, 40},       {Qt::Key_Insert, 45},       {Qt::Key_Delete, 46},
+        {Qt::Key_0, 48},          {Qt::Key_9, 57},          {Qt::Key_A, 65},            {Qt::Key_Z, 90},
+        {Qt::Key_F1, 112},        {Qt::Key_F12, 123},       {Qt::Key_Semicolon, 186},   {Qt::Key_Colon, 186},
+        {Qt::Key_Equal, 187},     {Qt::Key_Plus, 187},      {Qt::Key_Comma, 188},       {Qt::Key_Less, 188},
+        {Qt::Key_Minus, 189},     {Qt::Key_Underscore, 189}, {Qt::Key_Period, 190},     {Qt::Key_Greater, 190},
+        {Qt::Key_Slash, 191},     {Qt::Key_Question, 191},  {Qt::Key_QuoteLeft, 192},   {Qt::Key_AsciiTilde, 192},
+        {Qt::Key_BracketLeft, 219}, {Qt::Key_BraceLeft, 219}, {Qt::Key_Backslash, 220}, {Qt::Key_Bar, 220},
+        {Qt::Key_BracketRight, 221}, {Qt::Key_BraceRight, 221}, {Qt::Key_Apostrophe, 222}, {Qt::Key_QuoteDbl, 222},
+        {Qt::Key_Exclam, '1'},    {Qt::Key_At, '2'},        {Qt::Key_NumberSign, '3'},  {Qt::Key_Dollar, '4'},
+        {Qt::Key_Percent, '5'},   {Qt::Key_AsciiCircum, '6'}, {Qt::Key_Ampersand, '7'}, {Qt::Key_Asterisk, '8'},
+        {Qt::Key_ParenLeft, '9'}, {Qt::Key_ParenRight, '0'}, {Qt::Key_Launch0, 0},
+    };
+    for (const auto& [key, virtualKey] : rows) {
+        const QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, 0, 0, 0);
+        QVERIFY2(VirtualKeyOf(event, false) == virtualKey, qPrintable(QString::number(key, 16)));
+    }
+    QVERIFY(ModifiersOf(QKeyEvent(QEvent::KeyPress, Qt::Key_Backtab, Qt::NoModifier)).Shift);
+}
+
+void QtPortsTest::theCoreTestsTypeWithTheRealKeys() {
+    // Each character the core tests type, as Qt reports its key on a US keyboard.
+    for (const char c : std::string("azAZ09\n\b\t .>()%'\"=,:_")) {
+        const testing::TypedKey typed = testing::KeyFor(c);
+        const int key = c >= 'a' && c <= 'z' ? c - 'a' + 'A'
+                        : c == '\n'          ? int(Qt::Key_Return)
+                        : c == '\b'          ? int(Qt::Key_Backspace)
+                        : c == '\t'          ? int(Qt::Key_Tab)
+                                             : c;
+        const QKeyEvent event(QEvent::KeyPress, key, typed.modifiers.Shift ? Qt::ShiftModifier : Qt::NoModifier);
+        QVERIFY2(VirtualKeyOf(event, false) == typed.code, std::string(1, c).c_str());
+    }
 }
 
 QTEST_MAIN(QtPortsTest)

@@ -2,6 +2,7 @@
 
 #include "app/FileSettingsStore.h"
 #include "app/ui/EditorWidget.h"
+#include "app/ui/QtFileWriter.h"
 #include "app/ui/vbsmain.h"
 #include "fakes/FakeBoxes.h"
 #include "fakes/FakeDialogs.h"
@@ -24,7 +25,10 @@ struct MainWindowFixture {
     MainWindowFixture() { qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit()); }
 
     // The settings file the window reads and writes.
-    FileSettingsStore Store() const { return FileSettingsStore(FileSettingsStore::DefaultPath()); }
+    FileSettingsStore Store() const {
+        static QtFileWriter writer;
+        return FileSettingsStore(FileSettingsStore::DefaultPath(), writer);
+    }
 
     void WriteSettings(std::initializer_list<std::pair<const char*, const char*>> values) {
         FileSettingsStore store = Store();
