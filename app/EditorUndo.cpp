@@ -2,12 +2,16 @@
 
 namespace tarnwick {
 
-void EditorModel::RecordReplace(int pos, std::string removedText, std::vector<Colour> removedColours,
-                                int inserted, bool typing) {
+void EditorModel::RecordReplace(int pos, std::string removedText, std::string removedColours, int inserted,
+                                bool typing) {
     if (replaying_) return;
-    UndoRecord record{pos, std::move(removedText), std::move(removedColours), text_.substr(pos, inserted),
-                      std::vector<Colour>(colours_.begin() + pos, colours_.begin() + pos + inserted)};
+    UndoRecord record{pos, std::move(removedText), std::move(removedColours), text_.Slice(pos, inserted),
+                      colours_.Slice(pos, inserted)};
     const bool changesText = record.removed != record.inserted;
+    if (!changesText) {
+        record.coloursOnly = true;
+        record.inserted = std::string();
+    }
     // A change of colours alone leaves every redo step fitting the text.
     if (changesText) redo_.clear();
     if (!changesText && groupDepth_ == 0) {
@@ -81,7 +85,7 @@ void EditorModel::Undo() {
     undo_.pop_back();
     replaying_ = true;
     for (auto it = step.records.rbegin(); it != step.records.rend(); ++it)
-        ApplyRaw(it->pos, static_cast<int>(it->inserted.size()), it->removed, it->removedColours.data());
+        ApplyRaw(it->pos, static_cast<int>(it->InsertedText().size()), it->removed, it->removedColours);
     replaying_ = false;
     lastWasTyping_ = false;
     SetSelectionRaw(step.anchorBefore, step.caretBefore);
@@ -96,7 +100,7 @@ void EditorModel::Redo() {
     redo_.pop_back();
     replaying_ = true;
     for (const auto& r : step.records)
-        ApplyRaw(r.pos, static_cast<int>(r.removed.size()), r.inserted, r.insertedColours.data());
+        ApplyRaw(r.pos, static_cast<int>(r.removed.size()), r.InsertedText(), r.insertedColours);
     replaying_ = false;
     lastWasTyping_ = false;
     SetSelectionRaw(step.caretAfter, step.caretAfter);

@@ -13,8 +13,7 @@ void LinePainter::PaintLine(QPainter& painter, int line, qreal left, qreal top, 
     const int start = model.LineIndex(line);
     if (start < 0) return;
     const int length = model.LineLength(start);
-    const std::string& text = model.Text();
-    const std::vector<Colour>& colours = model.StoredColours();
+    const std::string_view text = model.TextView(start, length);  // indexed by column
     const int lineHeight = layout.LineHeight();
     auto selected = [this](int pos) { return pos >= selStart && pos < selEnd; };
 
@@ -24,18 +23,18 @@ void LinePainter::PaintLine(QPainter& painter, int line, qreal left, qreal top, 
     while (col < length) {
         const int pos = start + col;
         const bool runSelected = selected(pos);
-        const unsigned char first = static_cast<unsigned char>(text[pos]);
+        const unsigned char first = static_cast<unsigned char>(text[col]);
         const qreal runX = x;
         int end = col;
         if (first < 32) {
             x = layout.NextX(x, first);
             end = col + 1;
         } else {
-            const Colour colour = colours[pos];
+            const Colour colour = model.StoredColourAt(pos);
             while (end < length) {
                 const int p = start + end;
-                const unsigned char c = static_cast<unsigned char>(text[p]);
-                if (c < 32 || colours[p] != colour || selected(p) != runSelected) break;
+                const unsigned char c = static_cast<unsigned char>(text[end]);
+                if (c < 32 || model.StoredColourAt(p) != colour || selected(p) != runSelected) break;
                 x = layout.NextX(x, c);
                 ++end;
             }
@@ -43,9 +42,9 @@ void LinePainter::PaintLine(QPainter& painter, int line, qreal left, qreal top, 
         if (left + x >= 0 && left + runX <= clipWidth) {
             if (runSelected) painter.fillRect(QRectF(left + runX, top, x - runX, lineHeight), highlight);
             if (first >= 32) {
-                painter.setPen(runSelected ? highlightedText : ToQColor(colours[pos]));
+                painter.setPen(runSelected ? highlightedText : ToQColor(model.StoredColourAt(pos)));
                 painter.drawText(QPointF(left + runX, top + layout.Ascent()),
-                                 EditorLayout::Display(std::string_view(text).substr(pos, end - col)));
+                                 EditorLayout::Display(text.substr(col, end - col)));
             }
         }
         col = end;
