@@ -79,34 +79,25 @@ char EditorModel::IndexOf(Colour stored) {
 // the characters and the undo history.
 void EditorModel::CompactColours() {
     std::array<bool, ColourTable::kMaxEntries> used{};
-    auto mark = [&used](const char* run, int count) {
+    colours_.ForEachRun(0, Length(), [&used](const char* run, int count) {
         for (int i = 0; i < count; ++i) used[static_cast<std::uint8_t>(run[i])] = true;
-    };
-    colours_.ForEachRun(0, Length(), mark);
+    });
     for (auto* history : {&undo_, &redo_})
-        for (const UndoStep& step : *history)
-            for (const UndoRecord& record : step.records) {
-                mark(record.removedColours.data(), static_cast<int>(record.removedColours.size()));
-                mark(record.insertedColours.data(), static_cast<int>(record.insertedColours.size()));
-            }
+        for (UndoStep& step : *history)
+            for (UndoRecord& record : step.records) record.ForEachColour([&used](char c) { used[static_cast<std::uint8_t>(c)] = true; });
 
     ColourTable kept;
     std::array<char, ColourTable::kMaxEntries> renumber{};
     for (int i = 0; i < table_.Size(); ++i)
         if (used[static_cast<std::size_t>(i)])
             renumber[static_cast<std::size_t>(i)] = static_cast<char>(*kept.FindOrAdd(table_[static_cast<std::uint8_t>(i)]));
-    auto apply = [&renumber](std::string& indices) {
-        for (char& c : indices) c = renumber[static_cast<std::uint8_t>(c)];
-    };
+    auto apply = [&renumber](char& c) { c = renumber[static_cast<std::uint8_t>(c)]; };
     std::string characters = colours_.Release();
-    apply(characters);
+    for (char& c : characters) apply(c);
     colours_ = GapBuffer<std::string>(std::move(characters));
     for (auto* history : {&undo_, &redo_})
         for (UndoStep& step : *history)
-            for (UndoRecord& record : step.records) {
-                apply(record.removedColours);
-                apply(record.insertedColours);
-            }
+            for (UndoRecord& record : step.records) record.ForEachColour(apply);
     table_ = std::move(kept);
 }
 
