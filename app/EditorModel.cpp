@@ -46,15 +46,15 @@ EditorModel::~EditorModel() = default;
 
 // ---- Whole content --------------------------------------------------------------
 
-void EditorModel::ResetContent(std::string text, std::vector<Colour> colours) {
+void EditorModel::ResetContent(std::string text, std::string colourIndices) {
     int oldLength = Length();
-    text_ = std::move(text);
-    colours_ = std::move(colours);
+    text_ = GapBuffer<std::string>(std::move(text));
+    colours_ = GapBuffer<std::string>(std::move(colourIndices));
     RebuildLineStarts();
     ClearUndo();
     firstVisibleLine_ = 0;
     anchor_ = caret_ = 0;
-    typingColour_ = colours_.empty() ? kWindowTextColour : colours_.front();
+    typingColour_ = Length() == 0 ? kWindowTextColour : StoredAt(0);
     for (auto* o : Observers()) o->TextChanged(0, oldLength, Length());
     NotifySelection();
     for (auto* o : Observers()) o->ViewChanged();
@@ -62,7 +62,8 @@ void EditorModel::ResetContent(std::string text, std::vector<Colour> colours) {
 
 void EditorModel::SetText(std::string_view text) {
     std::string normal = NormaliseBreaks(text);
-    std::vector<Colour> colours(normal.size(), kWindowTextColour);
+    std::string colours(normal.size(), '\0');
+    table_.Reset({kWindowTextColour});
     ResetContent(std::move(normal), std::move(colours));
 }
 
@@ -76,57 +77,85 @@ void EditorModel::LoadFromBytes(std::string_view data) {
 }
 
 void EditorModel::LoadColoured(std::string text, std::vector<Colour> colours) {
-    colours.resize(text.size(), kWindowTextColour);
-    ResetContent(std::move(text), std::move(colours));
+    table_.Reset({});
+    std::string indices(text.size(), '\0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const Colour stored = i < colours.size() ? colours[i] : kWindowTextColour;
+        const auto index = table_.FindOrAdd(stored);
+        indices[i] = static_cast<char>(index ? *index : table_.Nearest(stored));
+    }
+    std::vector<Colour>().swap(colours);  // gone before the observers hear of the change
+    ResetContent(std::move(text), std::move(indices));
 }
 
-std::string EditorModel::SaveToRtf() const { return WriteRtf(text_, colours_, fontName_, fontSize_); }
+void EditorModel::LoadColoured(std::string text, std::string colourIndices, const std::vector<Colour>& palette) {
+    table_.Reset({});
+    std::uint8_t toTable[256];
+    for (std::size_t i = 0; i < 256; ++i) {
+        const Colour stored = i < palette.size() ? palette[i] : kWindowTextColour;
+        const auto index = table_.FindOrAdd(stored);
+        toTable[i] = index ? *index : table_.Nearest(stored);
+    }
+    colourIndices.resize(std::min(colourIndices.size(), text.size()));
+    for (char& c : colourIndices) c = static_cast<char>(toTable[static_cast<std::uint8_t>(c)]);
+    const auto windowText = table_.FindOrAdd(kWindowTextColour);
+    colourIndices.resize(text.size(), static_cast<char>(windowText ? *windowText : table_.Nearest(kWindowTextColour)));
+    ResetContent(std::move(text), std::move(colourIndices));
+}
+
+std::string EditorModel::SaveToRtf() const {
+    return WriteRtf(Text(), std::string_view(colours_.Contiguous()), table_.Entries(), fontName_, fontSize_);
+}
 
 void EditorModel::LoadFromRtf(std::string_view rtf, RtfColourRoles roles) {
     RtfDocument doc = ReadRtf(rtf, roles);  // throws before anything changes
     if (!doc.fontName.empty() && doc.fontName != fontName_) SetFontName(doc.fontName);
-    ResetContent(std::move(doc.text), std::move(doc.colours));
+    LoadColoured(std::move(doc.text), std::move(doc.colours));
 }
 
 // ---- Line index ---------------------------------------------------------------
 
 void EditorModel::RebuildLineStarts() {
-    lineStarts_.assign(1, 0);
-    const char* data = text_.data();
-    std::size_t n = text_.size();
-    for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '\n', data + n - p))) != nullptr; ++p)
-        lineStarts_.push_back(static_cast<int>(p - data) + 1);
+    const std::string& text = Text();
+    const char* data = text.data();
+    const char* end = data + text.size();
+    std::size_t breaks = 0;
+    for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '\n', end - p))) != nullptr; ++p) ++breaks;
+    std::vector<int> starts;
+    starts.reserve(breaks + 1);
+    starts.push_back(0);
+    for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '\n', end - p))) != nullptr; ++p)
+        starts.push_back(static_cast<int>(p - data) + 1);
+    lines_.Reset(std::move(starts));
 }
 
 void EditorModel::UpdateLineStarts(int pos, int removed, std::string_view inserted) {
     // Lines starting inside (pos, pos + removed] disappear; later ones shift.
-    auto first = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), pos);
-    auto last = std::upper_bound(first, lineStarts_.end(), pos + removed);
-    std::vector<int> added;
-    for (std::size_t i = 0; i < inserted.size(); ++i)
-        if (inserted[i] == '\n') added.push_back(pos + static_cast<int>(i) + 1);
-    int delta = static_cast<int>(inserted.size()) - removed;
-    for (auto it = last; it != lineStarts_.end(); ++it) *it += delta;
-    auto at = lineStarts_.erase(first, last);
-    lineStarts_.insert(at, added.begin(), added.end());
+    const int first = lines_.LineOf(pos) + 1;
+    const int gone = lines_.LineOf(pos + removed) + 1 - first;
+    lines_.Remove(first, gone);
+    lines_.Shift(first - 1, static_cast<int>(inserted.size()) - removed);
+    int line = first;
+    for (std::size_t i = 0; (i = inserted.find('\n', i)) != std::string_view::npos; ++i)
+        lines_.Insert(line++, pos + static_cast<int>(i) + 1);
 }
 
 int EditorModel::LineCount() const {
     int lines = BreakCount() + 1;
-    if (lineStarts_.back() == Length()) --lines;  // a final empty line does not count
+    if (lines_.Start(BreakCount()) == Length()) --lines;  // a final empty line does not count
     return lines;
 }
 
 std::string EditorModel::Line(int index) const {
     if (index < 0 || index > BreakCount()) return {};
-    int start = lineStarts_[index];
-    int end = index < BreakCount() ? lineStarts_[index + 1] - 2 : Length();
-    return text_.substr(start, end - start);
+    int start = lines_.Start(index);
+    int end = index < BreakCount() ? lines_.Start(index + 1) - 2 : Length();
+    return text_.Slice(start, end - start);
 }
 
 void EditorModel::SetLine(int index, std::string_view text) {
     if (index < 0 || index > BreakCount()) return;
-    int start = lineStarts_[index];
+    int start = lines_.Start(index);
     SetSelStart(start);
     SetSelLength(LineLength(start));
     SetSelText(text);
@@ -135,26 +164,39 @@ void EditorModel::SetLine(int index, std::string_view text) {
 int EditorModel::LineFromChar(int pos) const {
     if (pos == -1) pos = SelStart();
     pos = std::clamp(pos, 0, Length());
-    return static_cast<int>(std::upper_bound(lineStarts_.begin(), lineStarts_.end(), pos) - lineStarts_.begin()) - 1;
+    return lines_.LineOf(pos);
 }
 
 int EditorModel::LineIndex(int line) const {
     if (line == -1) line = LineFromChar(SelStart());
     if (line < 0 || line > BreakCount()) return -1;
-    return lineStarts_[line];
+    return lines_.Start(line);
 }
 
 int EditorModel::LineLength(int pos) const {
     int line = LineFromChar(pos);
-    int end = line < BreakCount() ? lineStarts_[line + 1] - 2 : Length();
-    return end - lineStarts_[line];
+    int end = line < BreakCount() ? lines_.Start(line + 1) - 2 : Length();
+    return end - lines_.Start(line);
+}
+
+// ---- Ranges of text -------------------------------------------------------------
+
+std::string EditorModel::TextRange(int pos, int length) const {
+    pos = std::clamp(pos, 0, Length());
+    return text_.Slice(pos, std::clamp(length, 0, Length() - pos));
+}
+
+std::string_view EditorModel::TextView(int pos, int length) const {
+    pos = std::clamp(pos, 0, Length());
+    length = std::clamp(length, 0, Length() - pos);
+    return {text_.RangePointer(pos, length), static_cast<std::size_t>(length)};
 }
 
 // ---- Selection ------------------------------------------------------------------
 
 int EditorModel::Snap(int pos) const {
     pos = std::clamp(pos, 0, Length());
-    if (pos > 0 && pos < Length() && text_[pos - 1] == '\r' && text_[pos] == '\n') --pos;
+    if (pos > 0 && pos < Length() && text_.At(pos - 1) == '\r' && text_.At(pos) == '\n') --pos;
     return pos;
 }
 
@@ -164,7 +206,7 @@ int EditorModel::SelLength() const { return std::abs(caret_ - anchor_); }
 void EditorModel::SetSelectionRaw(int anchor, int caret) {
     // A selection that ends between CR and LF takes the whole break; a start
     // or a caret there moves onto the CR.
-    auto insideBreak = [this](int p) { return p > 0 && p < Length() && text_[p - 1] == '\r' && text_[p] == '\n'; };
+    auto insideBreak = [this](int p) { return p > 0 && p < Length() && text_.At(p - 1) == '\r' && text_.At(p) == '\n'; };
     auto snapEnd = [&](int p) {
         p = std::clamp(p, 0, Length());
         return insideBreak(p) ? p + 1 : p;
@@ -178,8 +220,8 @@ void EditorModel::SetSelectionRaw(int anchor, int caret) {
     }
     // Text typed next takes the colour of the character before the caret in its line.
     int before = SelStart() - 1;
-    typingColour_ = (before >= 0 && text_[before] != '\n' && text_[before] != '\r') ? colours_[before]
-                                                                                    : kWindowTextColour;
+    typingColour_ = (before >= 0 && text_.At(before) != '\n' && text_.At(before) != '\r') ? StoredAt(before)
+                                                                                          : kWindowTextColour;
 }
 
 void EditorModel::NotifySelection() {
@@ -205,133 +247,69 @@ void EditorModel::SetSelection(int anchor, int caret) {
     NotifySelection();
 }
 
-std::string EditorModel::SelText() const { return text_.substr(SelStart(), SelLength()); }
+std::string EditorModel::SelText() const { return text_.Slice(SelStart(), SelLength()); }
 
 void EditorModel::SetSelText(std::string_view text) {
     std::string normal = NormaliseBreaks(text);
     int start = SelStart();
-    Colour colour = SelLength() > 0 ? colours_[start] : typingColour_;
-    std::vector<Colour> colours(normal.size(), colour);
-    Replace(start, SelLength(), normal, colours.data(), false);
+    Replace(start, SelLength(), normal, SelLength() > 0 ? StoredAt(start) : typingColour_, false);
 }
 
 void EditorModel::SelectAll() { SetSelection(0, Length()); }
 
-// ---- Colours --------------------------------------------------------------------
-
-Colour EditorModel::ColourAt(int pos) const {
-    if (pos < 0 || pos >= Length()) return TypingColour();
-    return PlainColour(colours_[pos]);
-}
-
-ColourRole EditorModel::RoleAt(int pos) const {
-    return RoleOf(pos < 0 || pos >= Length() ? typingColour_ : colours_[pos]);
-}
-
-std::vector<Colour> EditorModel::Colours() const {
-    std::vector<Colour> plain(colours_.size());
-    std::transform(colours_.begin(), colours_.end(), plain.begin(), PlainColour);
-    return plain;
-}
-
-void EditorModel::SetRoleColour(ColourRole role, Colour colour) {
-    if (role == ColourRole::None) return;
-    const Colour stored = WithRole(colour, role);
-    auto renew = [&](std::vector<Colour>& colours) {
-        for (Colour& c : colours)
-            if (RoleOf(c) == role) c = stored;
-    };
-    renew(colours_);
-    if (RoleOf(typingColour_) == role) typingColour_ = stored;
-    for (auto* history : {&undo_, &redo_})
-        for (UndoStep& step : *history)
-            for (UndoRecord& record : step.records) {
-                renew(record.removedColours);
-                renew(record.insertedColours);
-            }
-    for (auto* o : Observers()) o->ColoursChanged(0, Length());
-}
-
-void EditorModel::SetSelColour(Colour colour) {
-    int start = SelStart();
-    int length = SelLength();
-    if (length == 0) {
-        typingColour_ = colour;
-        return;
-    }
-    std::vector<Colour> old(colours_.begin() + start, colours_.begin() + start + length);
-    if (std::all_of(old.begin(), old.end(), [colour](Colour c) { return c == colour; })) return;
-    std::fill(colours_.begin() + start, colours_.begin() + start + length, colour);
-    if (!replaying_) {
-        std::string same = text_.substr(start, length);
-        RecordReplace(start, std::move(same), std::move(old), length, false);
-    }
-    for (auto* o : Observers()) o->ColoursChanged(start, length);
-}
-
 // ---- Typing ---------------------------------------------------------------------
 
 void EditorModel::TypeText(std::string_view text) {
-    std::string normal = NormaliseBreaks(text);
-    std::vector<Colour> colours(normal.size(), typingColour_);
-    Replace(SelStart(), SelLength(), normal, colours.data(), true);
+    Replace(SelStart(), SelLength(), NormaliseBreaks(text), typingColour_, true);
 }
 
 void EditorModel::DeleteBackward() {
     if (SelLength() > 0) {
-        Replace(SelStart(), SelLength(), {}, nullptr, true);
+        Replace(SelStart(), SelLength(), {}, typingColour_, true);
         return;
     }
     int pos = SelStart();
     if (pos == 0) return;
-    int from = (pos >= 2 && text_[pos - 1] == '\n' && text_[pos - 2] == '\r') ? pos - 2 : pos - 1;
-    Replace(from, pos - from, {}, nullptr, true);
+    int from = (pos >= 2 && text_.At(pos - 1) == '\n' && text_.At(pos - 2) == '\r') ? pos - 2 : pos - 1;
+    Replace(from, pos - from, {}, typingColour_, true);
 }
 
 void EditorModel::DeleteForward() {
     if (SelLength() > 0) {
-        Replace(SelStart(), SelLength(), {}, nullptr, true);
+        Replace(SelStart(), SelLength(), {}, typingColour_, true);
         return;
     }
     int pos = SelStart();
     if (pos >= Length()) return;
-    int count = (text_[pos] == '\r' && pos + 1 < Length() && text_[pos + 1] == '\n') ? 2 : 1;
-    Replace(pos, count, {}, nullptr, true);
+    int count = (text_.At(pos) == '\r' && pos + 1 < Length() && text_.At(pos + 1) == '\n') ? 2 : 1;
+    Replace(pos, count, {}, typingColour_, true);
 }
 
 // ---- Replacing --------------------------------------------------------------------
 
-void EditorModel::ApplyRaw(int pos, int removed, std::string_view text, const Colour* colours) {
-    text_.replace(pos, removed, text);
-    // Move the colours after the change once, then copy the new ones in place.
-    int inserted = static_cast<int>(text.size());
-    if (inserted > removed)
-        colours_.insert(colours_.begin() + pos + removed, inserted - removed, kWindowTextColour);
-    else if (inserted < removed)
-        colours_.erase(colours_.begin() + pos + inserted, colours_.begin() + pos + removed);
-    std::copy(colours, colours + inserted, colours_.begin() + pos);
+void EditorModel::ApplyRaw(int pos, int removed, std::string_view text, std::string_view colours) {
+    const int inserted = static_cast<int>(text.size());
+    text_.Delete(pos, removed);
+    text_.Insert(pos, text.data(), inserted);
+    colours_.Delete(pos, removed);
+    colours_.Insert(pos, colours.data(), inserted);
     UpdateLineStarts(pos, removed, text);
     // Observers may read the selection: keep it inside the text until the caller places it.
     anchor_ = std::min(anchor_, Length());
     caret_ = std::min(caret_, Length());
-    for (auto* o : Observers()) o->TextChanged(pos, removed, static_cast<int>(text.size()));
+    for (auto* o : Observers()) o->TextChanged(pos, removed, inserted);
 }
 
-void EditorModel::Replace(int pos, int removed, std::string_view text, const Colour* colours, bool typing) {
+void EditorModel::Replace(int pos, int removed, std::string_view text, Colour colour, bool typing) {
     pos = std::clamp(pos, 0, Length());
     removed = std::clamp(removed, 0, Length() - pos);
     if (removed == 0 && text.empty()) {
         SetSelStart(pos);
         return;
     }
-    std::string removedText = text_.substr(pos, removed);
-    std::vector<Colour> removedColours(colours_.begin() + pos, colours_.begin() + pos + removed);
-    std::vector<Colour> fill;
-    if (colours == nullptr) {
-        fill.assign(text.size(), typingColour_);
-        colours = fill.data();
-    }
-    bool unchanged = removedText == text && std::equal(removedColours.begin(), removedColours.end(), colours);
+    const char index = IndexOf(colour);  // first: a full colour table is compacted here
+    bool unchanged = static_cast<int>(text.size()) == removed && TextView(pos, removed) == text;
+    for (int i = 0; unchanged && i < removed; ++i) unchanged = StoredAt(pos + i) == colour;
     int caret = pos + static_cast<int>(text.size());
     if (unchanged) {  // writing the same text and colours again is no edit and no undo step
         SetSelectionRaw(caret, caret);
@@ -339,7 +317,9 @@ void EditorModel::Replace(int pos, int removed, std::string_view text, const Col
         NotifySelection();
         return;
     }
-    ApplyRaw(pos, removed, text, colours);
+    std::string removedText = text_.Slice(pos, removed);
+    std::string removedColours = colours_.Slice(pos, removed);
+    ApplyRaw(pos, removed, text, std::string(text.size(), index));
     RecordReplace(pos, std::move(removedText), std::move(removedColours), static_cast<int>(text.size()), typing);
     SetSelectionRaw(caret, caret);
     ScrollCaret();
@@ -377,19 +357,21 @@ int EditorModel::FindText(std::string_view what, int start, int length, FindOpti
     std::string needle = options.matchCase ? std::string(what) : AnsiLowerCase(what);
     unsigned char first = static_cast<unsigned char>(needle[0]);
     unsigned char firstUpper = options.matchCase ? first : AnsiUpper(first);
+    // The searched range in one piece, read through positions of the whole text.
+    const char* text = TextView(start, end - start).data() - start;
     for (int i = start; i + n <= end; ++i) {
-        unsigned char c = static_cast<unsigned char>(text_[i]);
+        unsigned char c = static_cast<unsigned char>(text[i]);
         if (c != first && c != firstUpper) continue;
         bool match = true;
         for (int k = 1; k < n && match; ++k) {
-            unsigned char t = static_cast<unsigned char>(text_[i + k]);
+            unsigned char t = static_cast<unsigned char>(text[i + k]);
             unsigned char w = static_cast<unsigned char>(needle[k]);
             match = options.matchCase ? t == w : AnsiLower(t) == w;
         }
         if (!match) continue;
         if (options.wholeWord) {
-            bool before = i == 0 || !IsWordByte(static_cast<unsigned char>(text_[i - 1]));
-            bool after = i + n >= Length() || !IsWordByte(static_cast<unsigned char>(text_[i + n]));
+            bool before = i == 0 || !IsWordByte(static_cast<unsigned char>(text_.At(i - 1)));
+            bool after = i + n >= Length() || !IsWordByte(static_cast<unsigned char>(text_.At(i + n)));
             if (!before || !after) continue;
         }
         return i;
@@ -442,16 +424,20 @@ void EditorModel::RemoveObserver(EditorObserver* observer) {
 }
 
 bool EditorModel::Check() const {
-    if (colours_.size() != text_.size()) return false;
+    const int length = Length();
+    if (colours_.Length() != length) return false;
+    for (int i = 0; i < length; ++i)
+        if (static_cast<std::uint8_t>(colours_.At(i)) >= table_.Size()) return false;
     std::vector<int> starts{0};
-    for (std::size_t i = 0; i < text_.size(); ++i) {
-        bool crlf = i + 1 < text_.size() && text_[i] == '\r' && text_[i + 1] == '\n';
-        if (text_[i] == '\r' && !crlf) return false;
-        if (text_[i] == '\n' && (i == 0 || text_[i - 1] != '\r')) return false;
-        if (text_[i] == '\n') starts.push_back(static_cast<int>(i) + 1);
+    for (int i = 0; i < length; ++i) {
+        const char c = text_.At(i);
+        bool crlf = i + 1 < length && c == '\r' && text_.At(i + 1) == '\n';
+        if (c == '\r' && !crlf) return false;
+        if (c == '\n' && (i == 0 || text_.At(i - 1) != '\r')) return false;
+        if (c == '\n') starts.push_back(i + 1);
     }
-    if (starts != lineStarts_) return false;
-    return anchor_ >= 0 && anchor_ <= Length() && caret_ >= 0 && caret_ <= Length();
+    if (starts != lines_.ToVector()) return false;
+    return anchor_ >= 0 && anchor_ <= length && caret_ >= 0 && caret_ <= length;
 }
 
 }  // namespace tarnwick

@@ -1,8 +1,12 @@
 #pragma once
 
 #include "app/Colour.h"
+#include "app/ColourTable.h"
+#include "app/GapBuffer.h"
+#include "app/LineStarts.h"
 #include "app/RtfReader.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -58,6 +62,20 @@ struct FindOptions {
 //
 // Position policy: positions are clamped into [0, Length()]; a position
 // between CR and LF is moved onto the CR, so it belongs to the line before.
+//
+// Storage: the text and one colour byte per character sit in two gap buffers
+// whose gaps follow the edits, the byte indexing a table of the stored colours
+// (ColourTable), and the line starts in a LineStarts; so an edit anywhere
+// moves only what lies between it and the edit before. Reading the whole text
+// at once (Text) closes the gap first, which moves what lies after it: hot
+// paths read ranges (CharAt, TextView, TextRange, StoredColourAt) instead.
+//
+// More than 256 colours: when a new colour finds the table full, entries
+// that neither the text nor the undo history refer to are dropped and equal
+// ones merged; if every entry is still in use, the new colour is stored as
+// the nearest colour in the table, one of its role first. A document loaded
+// with more than 256 colours keeps the first 256 and the nearest of them for
+// the rest.
 class EditorModel {
 public:
     EditorModel();
@@ -66,10 +84,12 @@ public:
     EditorModel& operator=(const EditorModel&) = delete;
 
     // ---- Whole content ------------------------------------------------------
-    const std::string& Text() const { return text_; }  // lines joined by CR LF
+    // Lines joined by CR LF, without a copy (the gap moves to the end); valid
+    // until the next change. Until then, TextView moves nothing.
+    const std::string& Text() const { return text_.Contiguous(); }
     void SetText(std::string_view text);               // plain text; breaks CR LF, CR or LF
     void Clear();
-    int Length() const { return static_cast<int>(text_.size()); }
+    int Length() const { return text_.Length(); }
     // Loads bytes: RTF when they begin with "{\rtf", plain text otherwise.
     // Throws Error("Failed to Load Stream") for RTF it cannot read.
     void LoadFromBytes(std::string_view data);
@@ -82,6 +102,10 @@ public:
     // colour (with its role) per character, as loading does: the undo history
     // is cleared and the caret goes to the start.
     void LoadColoured(std::string text, std::vector<Colour> colours);
+    // The same with one byte per character indexing `palette`, the stored
+    // colours: the bytes are taken over in place. A byte past the palette
+    // stands for the window-text colour.
+    void LoadColoured(std::string text, std::string colourIndices, const std::vector<Colour>& palette);
 
     // ---- The line list (0-based) -----------------------------------------------
     int LineCount() const;                       // a final empty line is not counted
@@ -92,7 +116,15 @@ public:
     int LineFromChar(int pos) const;             // 0-based line holding pos; -1: line of SelStart
     int LineIndex(int line) const;               // first position of 0-based line; -1 asks for SelStart's line; past the end: -1
     int LineLength(int pos) const;               // length of the line holding pos, break excluded
-    int BreakCount() const { return static_cast<int>(lineStarts_.size()) - 1; }
+    int BreakCount() const { return lines_.Count() - 1; }
+
+    // ---- Ranges of text (positions clamped into the text) -----------------------------
+    char CharAt(int pos) const { return pos >= 0 && pos < Length() ? text_.At(pos) : '\0'; }
+    std::string TextRange(int pos, int length) const;
+    // [pos, pos + length) in one piece, without a copy: when the gap lies
+    // inside, it moves out, which moves no more than `length` characters.
+    // Valid until the next change or the next TextView that moves the gap.
+    std::string_view TextView(int pos, int length) const;
 
     // ---- Selection ----------------------------------------------------------------
     int SelStart() const;
@@ -111,8 +143,10 @@ public:
     // (WithRole); the readers below give the colour without the role.
     Colour ColourAt(int pos) const;
     ColourRole RoleAt(int pos) const;
-    std::vector<Colour> Colours() const;                              // one per character
-    const std::vector<Colour>& StoredColours() const { return colours_; }  // with the roles
+    Colour StoredColourAt(int pos) const;         // with the role; outside the text: the typing colour
+    std::vector<Colour> Colours() const;          // one per character
+    std::vector<Colour> ColoursRange(int pos, int length) const;  // one per character of the range
+    std::vector<Colour> StoredColours() const;    // one per character, with the roles (a copy, for tests)
     void SetSelColour(Colour colour);            // a stored colour; empty selection: the typing colour
     Colour TypingColour() const { return PlainColour(typingColour_); }
     // Every character of the role, the typing colour and the undo history take
@@ -173,22 +207,32 @@ private:
     struct UndoRecord;
     struct UndoStep;
 
-    void Replace(int pos, int removed, std::string_view text, const Colour* colours, bool typing);
-    void RecordReplace(int pos, std::string removedText, std::vector<Colour> removedColours,
-                       int inserted, bool typing);
-    void ApplyRaw(int pos, int removed, std::string_view text, const Colour* colours);
+    // Replaces [pos, pos + removed) by text in one stored colour.
+    void Replace(int pos, int removed, std::string_view text, Colour colour, bool typing);
+    // colours: the removed characters' colour indices.
+    void RecordReplace(int pos, std::string removedText, std::string removedColours, int inserted, bool typing);
+    // colours: one colour index per character of text.
+    void ApplyRaw(int pos, int removed, std::string_view text, std::string_view colours);
     void RebuildLineStarts();
     void UpdateLineStarts(int pos, int removed, std::string_view inserted);
     void SetSelectionRaw(int anchor, int caret);
     int Snap(int pos) const;
     void NotifySelection();
-    void ResetContent(std::string text, std::vector<Colour> colours);
+    // Text and colour indices into table_ as they come: the undo history is
+    // cleared and the caret goes to the start.
+    void ResetContent(std::string text, std::string colourIndices);
+    Colour StoredAt(int pos) const { return table_[static_cast<std::uint8_t>(colours_.At(pos))]; }
+    // The colour table's index for a stored colour, added when new.
+    char IndexOf(Colour stored);
+    void CompactColours();
     // A copy, so an observer may add or remove observers while being told.
     std::vector<EditorObserver*> Observers() const { return observers_; }
 
-    std::string text_;
-    std::vector<Colour> colours_;
-    std::vector<int> lineStarts_{0};  // first position of every line; always at least one
+    // Mutable: reading the whole text or a range in one piece moves the gap.
+    mutable GapBuffer<std::string> text_;
+    mutable GapBuffer<std::string> colours_;  // an index into table_ per character
+    ColourTable table_;
+    LineStarts lines_;
     int anchor_ = 0;
     int caret_ = 0;
     Colour typingColour_ = kWindowTextColour;

@@ -2,12 +2,23 @@
 
 namespace tarnwick {
 
-void EditorModel::RecordReplace(int pos, std::string removedText, std::vector<Colour> removedColours,
-                                int inserted, bool typing) {
+EditorModel::UndoRecord::UndoRecord(int at, std::string_view removed, std::string_view removedColours,
+                                    std::string_view inserted, std::string_view insertedColours)
+    : pos(at),
+      removedLength(static_cast<int>(removed.size())),
+      insertedLength(static_cast<int>(inserted.size())),
+      coloursOnly(removed == inserted) {
+    bytes.reserve(removed.size() * 2 + (coloursOnly ? 0 : inserted.size()) + inserted.size());
+    bytes.append(removed).append(removedColours);
+    if (!coloursOnly) bytes.append(inserted);
+    bytes.append(insertedColours);
+}
+
+void EditorModel::RecordReplace(int pos, std::string removedText, std::string removedColours, int inserted,
+                                bool typing) {
     if (replaying_) return;
-    UndoRecord record{pos, std::move(removedText), std::move(removedColours), text_.substr(pos, inserted),
-                      std::vector<Colour>(colours_.begin() + pos, colours_.begin() + pos + inserted)};
-    const bool changesText = record.removed != record.inserted;
+    UndoRecord record(pos, removedText, removedColours, text_.Slice(pos, inserted), colours_.Slice(pos, inserted));
+    const bool changesText = !record.coloursOnly;
     // A change of colours alone leaves every redo step fitting the text.
     if (changesText) redo_.clear();
     if (!changesText && groupDepth_ == 0) {
@@ -16,7 +27,7 @@ void EditorModel::RecordReplace(int pos, std::string removedText, std::vector<Co
         return;
     }
     if (groupDepth_ > 0 && changesText) groupChangedText_ = true;
-    bool breakTyped = record.inserted.find('\n') != std::string::npos;
+    bool breakTyped = record.Inserted().find('\n') != std::string_view::npos;
     int caretAfter = pos + inserted;
 
     bool join = false;
@@ -81,7 +92,7 @@ void EditorModel::Undo() {
     undo_.pop_back();
     replaying_ = true;
     for (auto it = step.records.rbegin(); it != step.records.rend(); ++it)
-        ApplyRaw(it->pos, static_cast<int>(it->inserted.size()), it->removed, it->removedColours.data());
+        ApplyRaw(it->pos, it->insertedLength, it->Removed(), it->RemovedColours());
     replaying_ = false;
     lastWasTyping_ = false;
     SetSelectionRaw(step.anchorBefore, step.caretBefore);
@@ -96,7 +107,7 @@ void EditorModel::Redo() {
     redo_.pop_back();
     replaying_ = true;
     for (const auto& r : step.records)
-        ApplyRaw(r.pos, static_cast<int>(r.removed.size()), r.inserted, r.insertedColours.data());
+        ApplyRaw(r.pos, r.removedLength, r.Inserted(), r.InsertedColours());
     replaying_ = false;
     lastWasTyping_ = false;
     SetSelectionRaw(step.caretAfter, step.caretAfter);

@@ -23,16 +23,16 @@ void AppendEscapedByte(std::string& out, unsigned char c) {
     }
 }
 
-}  // namespace
-
-std::string WriteRtf(std::string_view text, const std::vector<Colour>& colours, const std::string& fontName,
-                     int fontSize) {
+// colourOf(i): the stored colour of character i, for i below count.
+template <typename ColourOf>
+std::string Write(std::string_view text, std::size_t count, ColourOf colourOf, const std::string& fontName,
+                  int fontSize) {
     // Colour table: entry 0 is the window-text colour, then every other colour in order of appearance.
     std::vector<Colour> table;
     std::unordered_map<Colour, std::size_t> indexOf;
     // RTF has no place for colour roles: a role's colour is written as its plain value.
-    for (Colour stored : colours) {
-        const Colour c = PlainColour(stored);
+    for (std::size_t i = 0; i < count; ++i) {
+        const Colour c = PlainColour(colourOf(i));
         if (c != kWindowTextColour && indexOf.emplace(c, table.size() + 1).second) table.push_back(c);
     }
 
@@ -58,7 +58,7 @@ std::string WriteRtf(std::string_view text, const std::vector<Colour>& colours, 
             ++i;
             continue;
         }
-        Colour colour = i < colours.size() ? PlainColour(colours[i]) : kWindowTextColour;
+        Colour colour = i < count ? PlainColour(colourOf(i)) : kWindowTextColour;
         if (colour != current) {
             std::size_t index = colour == kWindowTextColour ? 0 : indexOf[colour];
             out += "\\cf" + std::to_string(index) + " ";
@@ -68,6 +68,20 @@ std::string WriteRtf(std::string_view text, const std::vector<Colour>& colours, 
     }
     out += "\r\n\\par }\r\n";
     return out;
+}
+
+}  // namespace
+
+std::string WriteRtf(std::string_view text, const std::vector<Colour>& colours, const std::string& fontName,
+                     int fontSize) {
+    return Write(text, colours.size(), [&colours](std::size_t i) { return colours[i]; }, fontName, fontSize);
+}
+
+std::string WriteRtf(std::string_view text, std::string_view colourIndices, const std::vector<Colour>& table,
+                     const std::string& fontName, int fontSize) {
+    return Write(
+        text, colourIndices.size(),
+        [&](std::size_t i) { return table[static_cast<unsigned char>(colourIndices[i])]; }, fontName, fontSize);
 }
 
 }  // namespace tarnwick

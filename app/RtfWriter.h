@@ -21,5 +21,8 @@ namespace tarnwick {
 // is no comment mark. Colour changes are written as "\cfN " with a space.
 std::string WriteRtf(std::string_view text, const std::vector<Colour>& colours, const std::string& fontName,
                      int fontSize);
+// The same with the colours as one byte per character indexing `table`.
+std::string WriteRtf(std::string_view text, std::string_view colourIndices, const std::vector<Colour>& table,
+                     const std::string& fontName, int fontSize);
 
 }  // namespace tarnwick

@@ -79,7 +79,7 @@ void CompletionList::FollowPrefix() {
     const int start = PrefixStart();
     if (start < 0) return;
     const int caret = unit_.MainText.SelStart();
-    const std::string_view prefix = std::string_view(unit_.MainText.Text()).substr(start, caret - start);
+    const std::string_view prefix = unit_.MainText.TextView(start, caret - start);
     for (size_t i = 0; i < rows_.size(); ++i) {
         if (MatchesAt(rows_[i].Name, 0, prefix)) {
             if (itemIndex_ != static_cast<int>(i)) {
@@ -102,7 +102,7 @@ void CompletionList::LstKeyDown(int key) {
     case 8: {
         // RevFind of "." answers the caret offset exactly when the dot stands right before it.
         const int caret = unit_.MainText.SelStart();
-        if (caret >= 1 && unit_.MainText.Text()[caret - 1] == '.') Close();
+        if (caret >= 1 && unit_.MainText.CharAt(caret - 1) == '.') Close();
         break;
     }
     default:
@@ -120,9 +120,8 @@ void CompletionList::Accept() {
         const std::string name = rows_[itemIndex_].Name;
         // Only the name after the dot gives way: the typed prefix and the name
         // characters right after it, never a comma, a bracket or what follows.
-        const std::string& text = editor.Text();
         int end = start;
-        while (end < editor.Length() && IsMemberNameChar(text[end])) ++end;
+        while (end < editor.Length() && IsMemberNameChar(editor.CharAt(end))) ++end;
         editor.SetSelStart(start);
         editor.SetSelLength(end - start);
         editor.SetSelText(name);
@@ -151,7 +150,7 @@ int CompletionList::PrefixStart() const {
     // caret has been moved in front of the list's dot, the last dot before it
     // may stand lines away; writing a name there would change text out of sight.
     const int lineStart = editor.LineIndex(editor.LineFromChar(caret));
-    const size_t dot = std::string_view(editor.Text()).substr(lineStart, caret - lineStart).rfind('.');
+    const size_t dot = editor.TextView(lineStart, caret - lineStart).rfind('.');
     return dot == std::string_view::npos ? -1 : lineStart + static_cast<int>(dot) + 1;
 }
 

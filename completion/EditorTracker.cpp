@@ -148,7 +148,7 @@ void EditorTracker::EvaluateTip() {
     const EditorModel& editor = unit_.MainText;
     const int caret = editor.SelStart();
     const int lineStart = editor.LineIndex(editor.LineFromChar(caret));
-    const std::string_view line = std::string_view(editor.Text()).substr(lineStart, editor.LineLength(lineStart));
+    const std::string_view line = editor.TextView(lineStart, editor.LineLength(lineStart));
     if (auto tip = ChooseTip(unit_.SyntaxTable, line, caret - lineStart))
         ShowTip(*tip);
     else

@@ -87,7 +87,7 @@ std::string ObjectTyping::ExtractVariable(int offset) const {
     const int line = editor_.LineFromChar(offset);
     const int first = editor_.LineIndex(line);
     const int length = editor_.LineLength(first);
-    return VariableOfLine(std::string_view(editor_.Text()).substr(first, length));
+    return VariableOfLine(editor_.TextView(first, length));
 }
 
 std::vector<std::string> ObjectTyping::CheckMainObjects(std::string_view pattern, std::string_view typeName) {
@@ -146,7 +146,7 @@ bool ObjectTyping::DotInStringOrComment() const {
     const int dot = editor_.SelStart() - 1;
     if (dot < 0) return false;
     const int first = editor_.LineIndex(editor_.LineFromChar(dot));
-    const std::string_view line = std::string_view(editor_.Text()).substr(first, editor_.LineLength(first));
+    const std::string_view line = editor_.TextView(first, editor_.LineLength(first));
     return IsString(line, 0, dot - first) || IsComment(line, 0, dot - first);
 }
 

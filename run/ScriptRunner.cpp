@@ -10,7 +10,7 @@ namespace tarnwick {
 
 std::string ScratchScriptBytes(const EditorModel& document) {
     std::string bytes;
-    bytes.reserve(document.Text().size() + 2);
+    bytes.reserve(static_cast<std::size_t>(document.Length()) + 2);
     for (int i = 0, count = document.LineCount(); i < count; ++i) (bytes += document.Line(i)) += "\r\n";
     return bytes;
 }

@@ -21,6 +21,13 @@ namespace tarnwick {
 
 namespace {
 
+// The document's characters read where they stand, so that a caret move does
+// not gather the whole text in one piece.
+struct ModelChars {
+    const EditorModel& model;
+    char operator[](int pos) const { return model.CharAt(pos); }
+};
+
 // Character classes of the word moves and the double-click.
 enum class CharClass { Blank, Word, Other, Break };
 CharClass ClassOf(unsigned char c) {
@@ -97,7 +104,7 @@ EditorWidget::~EditorWidget() {
 std::string_view EditorWidget::LineText(int line) const {
     const int start = model_.LineIndex(line);
     if (start < 0) return {};
-    return std::string_view(model_.Text()).substr(start, model_.LineLength(start));
+    return model_.TextView(start, model_.LineLength(start));
 }
 
 int EditorWidget::LineOfPos(int pos) const { return model_.LineFromChar(pos); }
@@ -368,7 +375,7 @@ void EditorWidget::TypeCharacter(char c) {
 bool EditorWidget::NavigationKey(int key, KeyModifiers mods) {
     const int caret = model_.CaretPos();
     const bool hasSelection = model_.SelLength() != 0;
-    const std::string& text = model_.Text();
+    const ModelChars text{model_};
     switch (key) {
     case vk::Left:
         if (hasSelection && !mods.Shift) MoveCaret(model_.SelStart(), false);
@@ -457,7 +464,7 @@ int EditorWidget::VerticalMove(int lines) const {
 }
 
 int EditorWidget::WordRight(int pos) const {
-    const std::string& text = model_.Text();
+    const ModelChars text{model_};
     const int length = model_.Length();
     if (pos >= length) return length;
     auto cls = [&](int p) { return ClassOf(static_cast<unsigned char>(text[p])); };
@@ -470,7 +477,7 @@ int EditorWidget::WordRight(int pos) const {
 }
 
 int EditorWidget::WordLeft(int pos) const {
-    const std::string& text = model_.Text();
+    const ModelChars text{model_};
     auto cls = [&](int p) { return ClassOf(static_cast<unsigned char>(text[p])); };
     while (pos > 0 && cls(pos - 1) == CharClass::Blank) --pos;
     if (pos == 0) return 0;
@@ -481,7 +488,7 @@ int EditorWidget::WordLeft(int pos) const {
 }
 
 void EditorWidget::SelectWordAt(int pos) {
-    const std::string& text = model_.Text();
+    const ModelChars text{model_};
     const int lineStart = model_.LineIndex(LineOfPos(pos));
     const int lineEnd = lineStart + model_.LineLength(pos);
     if (lineStart == lineEnd) return;

@@ -14,8 +14,7 @@ void LinePainter::PaintLine(QPainter& painter, int line, qreal left, qreal top, 
     const int start = model.LineIndex(line);
     if (start < 0) return;
     const int length = model.LineLength(start);
-    const std::string& text = model.Text();
-    const std::vector<Colour>& colours = model.StoredColours();
+    const std::string_view text = model.TextView(start, length);  // indexed by column
     const int lineHeight = layout.LineHeight();
     auto selected = [this](int pos) { return pos >= selStart && pos < selEnd; };
     // A glyph may reach a little beyond its cell; characters this far outside the clip are not drawn.
@@ -33,7 +32,7 @@ void LinePainter::PaintLine(QPainter& painter, int line, qreal left, qreal top, 
     while (col < length && left + x <= clipWidth + margin) {
         const int pos = start + col;
         const bool runSelected = selected(pos);
-        const unsigned char first = static_cast<unsigned char>(text[pos]);
+        const unsigned char first = static_cast<unsigned char>(text[col]);
         const bool visible = left + x >= clipLeft - margin;
         const qreal runX = x;
         int end = col;
@@ -41,11 +40,11 @@ void LinePainter::PaintLine(QPainter& painter, int line, qreal left, qreal top, 
             x = layout.NextX(x, first);
             end = col + 1;
         } else {
-            const Colour colour = colours[pos];
+            const Colour colour = model.StoredColourAt(pos);
             while (end < length) {
                 const int p = start + end;
-                const unsigned char c = static_cast<unsigned char>(text[p]);
-                if (c < 32 || colours[p] != colour || selected(p) != runSelected) break;
+                const unsigned char c = static_cast<unsigned char>(text[end]);
+                if (c < 32 || model.StoredColourAt(p) != colour || selected(p) != runSelected) break;
                 // Cut where the run comes into view and where it leaves it.
                 if (end > col && ((left + x >= clipLeft - margin) != visible || left + x > clipWidth + margin)) break;
                 x = layout.NextX(x, c);
@@ -55,9 +54,9 @@ void LinePainter::PaintLine(QPainter& painter, int line, qreal left, qreal top, 
         if (visible && left + runX <= clipWidth + margin) {
             if (runSelected) painter.fillRect(QRectF(left + runX, top, x - runX, lineHeight), highlight);
             if (first >= 32) {
-                painter.setPen(runSelected ? highlightedText : ToQColor(colours[pos]));
+                painter.setPen(runSelected ? highlightedText : ToQColor(model.StoredColourAt(pos)));
                 painter.drawText(QPointF(left + runX, top + layout.Ascent()),
-                                 EditorLayout::Display(std::string_view(text).substr(pos, end - col)));
+                                 EditorLayout::Display(text.substr(col, end - col)));
             }
         }
         col = end;
