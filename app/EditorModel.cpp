@@ -301,15 +301,53 @@ void EditorModel::ApplyRaw(int pos, int removed, std::string_view text, std::str
 }
 
 void EditorModel::Replace(int pos, int removed, std::string_view text, Colour colour, bool typing) {
+    if (Clamped(pos, removed, text)) return;
+    const char index = IndexOf(colour);  // first: a full colour table is compacted here
+    ReplaceIndexed(pos, removed, text, std::string(text.size(), index), typing);
+}
+
+void EditorModel::ReplaceColoured(int pos, int removed, std::string_view text, const std::vector<Colour>& colours) {
+    if (Clamped(pos, removed, text)) return;
+    // A full table is compacted while the indices are looked up, which drops the
+    // entries just added for this text (nothing refers to them yet): then the
+    // lookup starts again, this time without compacting.
+    std::string indices(text.size(), '\0');
+    for (bool mayCompact : {true, false}) {
+        bool compacted = false;
+        for (std::size_t i = 0; i < text.size() && !compacted; ++i) {
+            const Colour colour = i < colours.size() ? colours[i] : typingColour_;
+            if (i > 0 && colour == (i - 1 < colours.size() ? colours[i - 1] : typingColour_)) {
+                indices[i] = indices[i - 1];
+                continue;
+            }
+            if (mayCompact) {
+                const int entries = table_.Size();
+                indices[i] = IndexOf(colour);
+                compacted = table_.Size() < entries;
+            } else if (auto found = table_.FindOrAdd(colour)) {
+                indices[i] = static_cast<char>(*found);
+            } else {
+                indices[i] = static_cast<char>(table_.Nearest(colour));
+            }
+        }
+        if (!compacted) break;
+    }
+    ReplaceIndexed(pos, removed, text, std::move(indices), false);
+}
+
+// Clamps the range into the text; true when there is nothing to replace (the caret then goes to pos).
+bool EditorModel::Clamped(int& pos, int& removed, std::string_view text) {
     pos = std::clamp(pos, 0, Length());
     removed = std::clamp(removed, 0, Length() - pos);
-    if (removed == 0 && text.empty()) {
-        SetSelStart(pos);
-        return;
-    }
-    const char index = IndexOf(colour);  // first: a full colour table is compacted here
+    if (removed != 0 || !text.empty()) return false;
+    SetSelStart(pos);
+    return true;
+}
+
+void EditorModel::ReplaceIndexed(int pos, int removed, std::string_view text, std::string indices, bool typing) {
     bool unchanged = static_cast<int>(text.size()) == removed && TextView(pos, removed) == text;
-    for (int i = 0; unchanged && i < removed; ++i) unchanged = StoredAt(pos + i) == colour;
+    for (int i = 0; unchanged && i < removed; ++i)
+        unchanged = StoredAt(pos + i) == table_[static_cast<std::uint8_t>(indices[static_cast<std::size_t>(i)])];
     int caret = pos + static_cast<int>(text.size());
     if (unchanged) {  // writing the same text and colours again is no edit and no undo step
         SetSelectionRaw(caret, caret);
@@ -319,22 +357,11 @@ void EditorModel::Replace(int pos, int removed, std::string_view text, Colour co
     }
     std::string removedText = text_.Slice(pos, removed);
     std::string removedColours = colours_.Slice(pos, removed);
-    ApplyRaw(pos, removed, text, std::string(text.size(), index));
+    ApplyRaw(pos, removed, text, indices);
     RecordReplace(pos, std::move(removedText), std::move(removedColours), static_cast<int>(text.size()), typing);
     SetSelectionRaw(caret, caret);
     ScrollCaret();
     NotifySelection();
-}
-
-void EditorModel::ReplaceColoured(int pos, int removed, std::string_view text, const std::vector<Colour>& colours) {
-    std::vector<Colour> fill;
-    const Colour* each = colours.data();
-    if (colours.size() < text.size()) {
-        fill = colours;
-        fill.resize(text.size(), typingColour_);
-        each = fill.data();
-    }
-    Replace(pos, removed, text, each, false);
 }
 
 // ---- Update bracket ---------------------------------------------------------------

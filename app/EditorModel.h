@@ -209,6 +209,8 @@ private:
 
     // Replaces [pos, pos + removed) by text in one stored colour.
     void Replace(int pos, int removed, std::string_view text, Colour colour, bool typing);
+    bool Clamped(int& pos, int& removed, std::string_view text);
+    void ReplaceIndexed(int pos, int removed, std::string_view text, std::string indices, bool typing);
     // colours: the removed characters' colour indices.
     void RecordReplace(int pos, std::string removedText, std::string removedColours, int inserted, bool typing);
     // colours: one colour index per character of text.
