@@ -9,11 +9,12 @@
 
 namespace tarnwick {
 
-std::string ScratchScriptBytes(const EditorModel& document) {
+std::string ScratchScriptBytes(const EditorModel& document, TextEncoding encoding) {
     std::string bytes;
     bytes.reserve(document.Text().size() + 2);
     for (int i = 0, count = document.LineCount(); i < count; ++i) (bytes += document.Line(i)) += "\r\n";
-    return bytes;
+    if (encoding == TextEncoding::Ansi) return bytes;
+    return EncodeFileBytes(bytes, TextEncoding::Utf16Le);
 }
 
 std::string FormCommand(std::string_view commandTemplate, const std::string& scratchScriptPath) {
@@ -26,7 +27,7 @@ std::string FormCommand(std::string_view commandTemplate, const std::string& scr
 std::string RunCommandTemplate(MainUnit& unit, std::string_view commandTemplate,
                                const std::string& scratchScriptPath) {
     const std::string command = FormCommand(commandTemplate, scratchScriptPath);
-    WriteFileSafely(scratchScriptPath, ScratchScriptBytes(unit.MainText));
+    WriteFileSafely(scratchScriptPath, ScratchScriptBytes(unit.MainText, unit.Encoding));
     if (unit.Processes) unit.Processes->Start(command);
     return command;
 }
