@@ -32,12 +32,14 @@ void LinePainter::PaintLine(QPainter& painter, int line, qreal left, qreal top, 
             end = col + 1;
         } else {
             const Colour colour = colours[pos];
+            // A character of several bytes is drawn whole, in the colour of its first.
+            const std::string_view lineText = std::string_view(text).substr(start, length);
             while (end < length) {
                 const int p = start + end;
                 const unsigned char c = static_cast<unsigned char>(text[p]);
                 if (c < 32 || colours[p] != colour || selected(p) != runSelected) break;
-                x = layout.NextX(x, c);
-                ++end;
+                x = layout.NextX(x, lineText, end);
+                end += layout.CharLength(lineText, end);
             }
         }
         if (left + x >= 0 && left + runX <= clipWidth) {
@@ -45,7 +47,7 @@ void LinePainter::PaintLine(QPainter& painter, int line, qreal left, qreal top, 
             if (first >= 32) {
                 painter.setPen(runSelected ? highlightedText : ToQColor(colours[pos]));
                 painter.drawText(QPointF(left + runX, top + layout.Ascent()),
-                                 EditorLayout::Display(std::string_view(text).substr(pos, end - col)));
+                                 layout.Shown(std::string_view(text).substr(pos, end - col)));
             }
         }
         col = end;
