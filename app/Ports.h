@@ -1,7 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace tarnwick {
 
@@ -84,6 +87,27 @@ public:
     // Starts a command line, split by the Windows rules, without waiting for
     // it. Throws Error naming the program when it cannot be started.
     virtual void Start(const std::string& commandLine) = 0;
+};
+
+// A process whose output is read as it comes, for the output pane. Its
+// events arrive on the user-interface thread, never before Start returns.
+class CapturedProcess {
+public:
+    enum class Channel { Output, Error };
+    struct Events {
+        std::function<void(Channel, std::string_view bytes)> Output;
+        // exitCode: none when the process did not end by itself (stopped,
+        // crashed) or could not be started after all.
+        std::function<void(std::optional<int> exitCode)> Finished;
+    };
+    virtual ~CapturedProcess() = default;
+    // words: the program and its arguments, started directly, never through a
+    // shell. A run still going is ended first and tells nothing more. Throws
+    // Error naming the program when it cannot be started.
+    virtual void Start(const std::vector<std::string>& words, Events events) = 0;
+    // Ends the run; Finished follows.
+    virtual void Stop() = 0;
+    virtual bool Running() const = 0;
 };
 
 // Shows the hourglass for a scope.

@@ -1,6 +1,7 @@
 #include "app/SettingsFormats.h"
 
 #include "app/Ansi.h"
+#include "app/SystemColours.h"
 
 #include <charconv>
 #include <cstdio>
@@ -21,6 +22,19 @@ std::optional<int> ParseSettingInteger(std::string_view text) {
 
 std::string FormatSettingInteger(int value) { return std::to_string(value); }
 
+namespace {
+
+// A colour value's highest byte is zero for an RGB value and $FF for a system
+// colour; anything else is no colour (and would clash with the colour roles
+// the editor keeps in that byte).
+std::optional<Colour> ColourValue(std::uint64_t value) {
+    Colour colour = static_cast<Colour>(value);
+    if ((colour >> 24) != 0 && !(IsSystemColour(colour) && (colour & 0x00FFFF00u) == 0)) return std::nullopt;
+    return colour;
+}
+
+}  // namespace
+
 std::optional<Colour> ParseSettingColour(std::string_view text) {
     std::string lower = AnsiLowerCase(text);
     for (const NamedColour& named : kNamedColours)
@@ -31,11 +45,11 @@ std::optional<Colour> ParseSettingColour(std::string_view text) {
         if (hex.size() > 8) return std::nullopt;
         auto [end, error] = std::from_chars(hex.data(), hex.data() + hex.size(), value, 16);
         if (error != std::errc() || end != hex.data() + hex.size()) return std::nullopt;
-        return static_cast<Colour>(value);
+        return ColourValue(value);
     }
     std::optional<int> number = ParseSettingInteger(text);
     if (!number) return std::nullopt;
-    return static_cast<Colour>(*number);
+    return ColourValue(static_cast<std::uint32_t>(*number));
 }
 
 std::string FormatSettingColour(Colour colour) {

@@ -7,29 +7,26 @@
 
 namespace tarnwick {
 
-// Positions 1 to 10 are the left column of the list, 11 to 20 the right one.
-const ColourChoice kColourChoices[20] = {
-    {"Black", "clBlack", 0x00000000},
-    {"Maroon", "clMaroon", 0x00000080},
-    {"Green", "clGreen", 0x00008000},
-    {"Olive", "clOlive", 0x00008080},
-    {"Navy", "clNavy", 0x00800000},
-    {"Purple", "clPurple", 0x00800080},
-    {"Teal", "clTeal", 0x00808000},
-    {"Gray", "clGray", 0x00808080},
-    {"Money Green", "clMoneyGreen", 0x00C0DCC0},
-    {"Cream", "clCream", 0x00F0FBFF},
-    {"Silver", "clSilver", 0x00C0C0C0},
-    {"Red", "clRed", 0x000000FF},
-    {"Lime", "clLime", 0x0000FF00},
-    {"Yellow", "clYellow", 0x0000FFFF},
-    {"Blue", "clBlue", 0x00FF0000},
-    {"Fuchsia", "clFuchsia", 0x00FF00FF},
-    {"Aqua", "clAqua", 0x00FFFF00},
-    {"White", "clWhite", 0x00FFFFFF},
-    {"Sky Blue", "clSkyBlue", 0x00F0CAA6},
-    {"Medium Gray", "clMedGray", 0x00A4A0A0},
+namespace {
+
+// What the pickers show for each of the twenty named colours, in their order.
+constexpr const char* kShownNames[] = {
+    "Black", "Maroon", "Green", "Olive", "Navy", "Purple", "Teal", "Gray", "Money Green", "Cream",
+    "Silver", "Red", "Lime", "Yellow", "Blue", "Fuchsia", "Aqua", "White", "Sky Blue", "Medium Gray",
 };
+static_assert(std::size(kShownNames) == std::size(kNamedColours));
+
+constexpr std::array<ColourChoice, 20> MakeColourChoices() {
+    std::array<ColourChoice, 20> choices{};
+    for (std::size_t i = 0; i < choices.size(); ++i)
+        choices[i] = {kShownNames[i], kNamedColours[i].identifier, kNamedColours[i].value};
+    return choices;
+}
+
+}  // namespace
+
+// Positions 1 to 10 are the left column of the list, 11 to 20 the right one.
+const std::array<ColourChoice, 20> kColourChoices = MakeColourChoices();
 
 std::optional<int> ColourChoiceIndex(Colour colour) {
     for (int i = 0; i < static_cast<int>(std::size(kColourChoices)); ++i)

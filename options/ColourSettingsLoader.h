@@ -3,6 +3,7 @@
 #include "app/Colour.h"
 #include "options/ColourSettings.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,7 +24,7 @@ struct ColourChoice {
     const char* identifier;  // the name the colour is stored under
     Colour value;
 };
-extern const ColourChoice kColourChoices[20];
+extern const std::array<ColourChoice, 20> kColourChoices;
 // The list position (0-based) of a colour, or nullopt when it is none of the twenty.
 std::optional<int> ColourChoiceIndex(Colour colour);
 

@@ -4,12 +4,14 @@
 #include "app/ui/EditorWidget.h"
 #include "app/ui/Glyphs.h"
 #include "app/ui/PaletteColours.h"
+#include "app/ui/ProcedureBox.h"
 #include "app/ui/UserSettingsFile.h"
 #ifdef _WIN32
 #include "app/win/RegistrySettingsStore.h"
 #endif
 #include "commands/ui/FindDialogs.h"
 #include "completion/ui/LstDrawItem.h"
+#include "run/OutputSession.h"
 #include "syntax/DocumentColouring.h"
 #include "syntax/SyntaxTable.h"
 
@@ -83,6 +85,8 @@ TForm1::TForm1(std::unique_ptr<SettingsStore> settings, QWidget* parent)
     WireTracker();
     WireEditingCommands();
     WireRunCommands();
+    WireOutputPane();
+    WireProcedureList();
     WireHelpCommands();
     WireRecentFiles();
     files_.SetEncodingChanged([this](TextEncoding encoding) { ShowEncoding(encoding); });
@@ -97,10 +101,11 @@ TForm1::TForm1(std::unique_ptr<SettingsStore> settings, QWidget* parent)
 }
 
 TForm1::~TForm1() {
-    // The tracker and the editor observe the model, a member that dies before
+    // The tracker, the editor and the procedure list observe the model, a member that dies before
     // the window's children would.
     tracker_.reset();
     delete mainText_;
+    delete CmbProcedures;
 }
 
 // ---- Creation ---------------------------------------------------------------
@@ -217,6 +222,14 @@ void TForm1::BuildMenus() {
     QAction* mRunDefault = MakeAction("mRunDefault", "Run with default settings", -1, hook(&C::RunDefault));
     mRunDefault->setShortcut(QKeySequence(Qt::Key_F5));
     run->addAction(mRunDefault);
+    QAction* mRunInPane = MakeAction("mRunInPane", "Run in Output Pane", -1, hook(&C::RunInPane));
+    mRunInPane->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F5));
+    run->addAction(mRunInPane);
+    // Ctrl+Break, named after the key's label: X11 reports it as Ctrl+Pause, Windows as Ctrl+Cancel.
+    QAction* mStopRun = MakeAction("mStopRun", "Stop\tCtrl+Break", -1, hook(&C::StopRun));
+    mStopRun->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Pause), QKeySequence(Qt::CTRL | Qt::Key_Cancel)});
+    mStopRun->setEnabled(false);
+    run->addAction(mStopRun);
 
     QMenu* tools = menuBar()->addMenu("Tools");
     tools->setObjectName("mTools");
@@ -428,7 +441,9 @@ void TForm1::ShowTip() {
         return;
     }
     TxtTip->setText(FromAnsi(tip.Text));
-    TxtTip->setGeometry(tip.Position.x, tip.Position.y, tip.Width, TipState::kHeight);
+    // Beside the caret where it fits; at the right edge it moves left to stay whole.
+    const int x = std::max(0, std::min(tip.Position.x, client_->width() - tip.Width));
+    TxtTip->setGeometry(x, tip.Position.y, tip.Width, TipState::kHeight);
     KeepTipClearOfList();
     TxtTip->show();
     TxtTip->raise();
@@ -479,7 +494,7 @@ void TForm1::LayOutClient() {
 
 void TForm1::FormResize() {
     // The editor is not docked; only this step places it.
-    mainText_->setGeometry(1, 28, OuterWidth() - 10, OuterHeight() - 102);
+    mainText_->setGeometry(1, 28, OuterWidth() - 10, PlaceOutputPane(OuterHeight() - 102));
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {

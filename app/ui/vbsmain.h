@@ -28,6 +28,9 @@ namespace tarnwick {
 
 class ChmHelpUnit;
 class EditorWidget;
+class OutputPane;
+class OutputSession;
+class ProcedureBox;
 class TFindDialog;
 class TReplaceDialog;
 
@@ -57,7 +60,7 @@ public:
     // ones do nothing.
     struct Commands {
         std::function<void()> Print, Undo, Redo, Cut, Copy, Paste, SelectAll, Find, Replace, Indent, Outdent,
-            Comment, Uncomment, RunDefault, HelpContents, HomePage, Feedback, GotoLine;
+            Comment, Uncomment, RunDefault, RunInPane, StopRun, HelpContents, HomePage, Feedback, GotoLine;
     } commands;
 
     // Command handlers.
@@ -94,6 +97,8 @@ public:
     QLabel* LblTip = nullptr;
     QListWidget* Lst = nullptr;
     QLineEdit* TxtGoto = nullptr;
+    ProcedureBox* CmbProcedures = nullptr;  // the script's procedures, on the tool bar
+    OutputPane* Output = nullptr;           // under the editor, hidden until a run in it
     QMenu* mPopup = nullptr;
     TFindDialog* DialogFind = nullptr;  // modeless, shown by Find and Replace
     TReplaceDialog* DialogReplace = nullptr;
@@ -123,6 +128,10 @@ private:
     void WireRunCommands();
     void PrepareScratchFolder() const;
     void ShowStarted(const std::string& command);
+    void WireOutputPane();
+    int PlaceOutputPane(int editorHeight);  // the editor's height that the pane leaves
+    void WireProcedureList();
+    void PutCaret(int position);            // and the focus into the editor
     void WireHelpCommands();
     void WireRecentFiles();
     void ShowEncoding(TextEncoding encoding);
@@ -148,6 +157,8 @@ private:
     QtPrinter printer_;
     QtMouseCursor cursor_;
     std::unique_ptr<ProcessStarter> processes_;
+    std::unique_ptr<CapturedProcess> captured_;
+    std::unique_ptr<OutputSession> outputRun_;  // runs through captured_
     std::string scratchScriptPath_;
     MainUnit unit_;
     DocumentFiles files_;

@@ -49,6 +49,10 @@ std::optional<QByteArray> ChmArchive::Read(const QString& path) const {
     const QByteArray name = QFile::encodeName(Rooted(path));
     chmUnitInfo info{};
     if (chm_resolve_object(file_, name.constData(), &info) != CHM_RESOLVE_SUCCESS) return std::nullopt;
+    // The length is the file's own claim: a damaged file must not make us
+    // reserve gigabytes. No page or picture of a help file comes near this.
+    constexpr LONGUINT64 kLargestObject = 64 * 1024 * 1024;
+    if (info.length > kLargestObject) return std::nullopt;
     QByteArray data(static_cast<qsizetype>(info.length), Qt::Uninitialized);
     const LONGINT64 read =
         chm_retrieve_object(file_, &info, reinterpret_cast<unsigned char*>(data.data()), 0, info.length);
@@ -103,7 +107,9 @@ std::vector<SitemapEntry> ChmArchive::Sitemap(const QString& path, const char* e
 
 std::optional<QString> ChmArchive::Existing(QString path) const {
     for (;;) {
-        if (Read(path)) return Rooted(path);
+        chmUnitInfo info{};
+        if (chm_resolve_object(file_, QFile::encodeName(Rooted(path)).constData(), &info) == CHM_RESOLVE_SUCCESS)
+            return Rooted(path);
         const qsizetype slash = path.indexOf('/', 1);
         if (slash < 0) return std::nullopt;
         path = path.mid(slash);

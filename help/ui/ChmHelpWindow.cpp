@@ -181,27 +181,30 @@ bool ChmHelpWindow::ShowTopic(const QString& topic) {
 void ChmHelpWindow::ShowIndex(const QString& keyword) {
     Tabs->setCurrentIndex(1);
     IndexKeyword->setText(keyword);
-    SelectIndexEntry(keyword);
-    if (IndexList->currentItem()) ShowIndexEntry(IndexList->currentItem());
+    // Only an entry that begins with the keyword is shown; otherwise the nearest
+    // one is merely selected, so an unknown word never shows an unrelated topic.
+    if (SelectIndexEntry(keyword)) ShowIndexEntry(IndexList->currentItem());
     ShowFirstTopicIfEmpty();
 }
 
 // The first entry that begins with the keyword, else the last one before it in order.
-void ChmHelpWindow::SelectIndexEntry(const QString& keyword) {
+bool ChmHelpWindow::SelectIndexEntry(const QString& keyword) {
     const QString wanted = keyword.trimmed();
-    if (wanted.isEmpty()) return;
+    if (wanted.isEmpty()) return false;
     QListWidgetItem* nearest = nullptr;
     for (int i = 0; i < IndexList->count(); ++i) {
         QListWidgetItem* item = IndexList->item(i);
         const QString name = item->text().trimmed();
         if (name.startsWith(wanted, Qt::CaseInsensitive)) {
-            nearest = item;
-            break;
+            IndexList->setCurrentItem(item);
+            IndexList->scrollToItem(item, QAbstractItemView::PositionAtTop);
+            return true;
         }
         if (!nearest || name.compare(wanted, Qt::CaseInsensitive) < 0) nearest = item;
     }
     IndexList->setCurrentItem(nearest);
     if (nearest) IndexList->scrollToItem(nearest, QAbstractItemView::PositionAtTop);
+    return false;
 }
 
 void ChmHelpWindow::ShowIndexEntry(QListWidgetItem* item) {

@@ -60,7 +60,8 @@ public:
 private:
     void FillContents();
     void FillIndex();
-    void SelectIndexEntry(const QString& keyword);
+    // Whether an entry begins with the keyword.
+    bool SelectIndexEntry(const QString& keyword);
     void ShowIndexEntry(QListWidgetItem* item);
     void ShowFirstTopicIfEmpty();
     QString FirstTopic() const;

@@ -3,6 +3,8 @@
 #include "app/ui/QtPorts.h"
 #include "help/ui/ChmHelpWindow.h"
 
+#include <cctype>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QWidget>
@@ -10,9 +12,14 @@
 namespace tarnwick {
 namespace {
 
-// The file argument: the help file's path, or the path, "::/" and a topic.
+// The file argument: the help file's path, or the path, "::/" and a topic. The
+// topic follows the last ".chm::", so a folder whose name holds "::" is kept.
 std::pair<QString, QString> SplitFileArgument(const std::string& argument) {
-    const std::size_t separator = argument.find("::");
+    std::string lower = argument;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::size_t separator = lower.rfind(".chm::");
+    if (separator != std::string::npos) separator += 4;
+    else separator = argument.find("::");
     if (separator == std::string::npos) return {FromPath(argument), QString()};
     return {FromPath(argument.substr(0, separator)), FromPath(argument.substr(separator + 2))};
 }

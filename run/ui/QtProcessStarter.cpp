@@ -20,19 +20,28 @@ bool IsRunnable(const QString& program) {
 
 }  // namespace
 
-void QtProcessStarter::Start(const std::string& commandLine) {
-    const std::vector<std::string> words = SplitCommandLine(commandLine);
+QtLaunch PlanQtLaunch(const std::vector<std::string>& words, const std::string& scratch) {
     if (words.empty() || words.front().empty()) throw Error("The command line names no program to start");
-    const std::string scratch = scratchScriptPath_();
-    const ProcessLaunch launch = PlanLaunch(words, scratch, IsRunnable(FromAnsi(words.front())));
+#ifdef _WIN32
+    const bool native = true;
+#else
+    const bool native = IsRunnable(FromAnsi(words.front()));
+#endif
+    const ProcessLaunch launch = PlanLaunch(words, scratch, native);
     if (launch.throughWine && !IsRunnable(FromAnsi(launch.program))) throw Error(StartFailureMessage(launch));
     // The scratch path handed to Wine in its own form is still the system's encoding.
     const std::string winePath = WinePath(scratch);
-    QStringList arguments;
+    QtLaunch out{CommandLineText(launch.program, scratch), {}, launch.throughWine, StartFailureMessage(launch)};
     for (const std::string& argument : launch.arguments)
-        arguments << (argument == winePath ? FromPath(argument) : CommandLineText(argument, scratch));
-    if (!QProcess::startDetached(CommandLineText(launch.program, scratch), arguments))
-        throw Error(StartFailureMessage(launch));
+        out.arguments << (argument == winePath ? FromPath(argument) : CommandLineText(argument, scratch));
+    return out;
+}
+
+void QtProcessStarter::Start(const std::string& commandLine) {
+    const std::vector<std::string> words = SplitCommandLine(commandLine);
+    const QtLaunch launch = PlanQtLaunch(words, scratchScriptPath_());
+    if (!QProcess::startDetached(launch.program, launch.arguments))
+        throw Error(launch.failureMessage);
 }
 
 }  // namespace tarnwick

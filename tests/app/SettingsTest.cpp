@@ -209,6 +209,8 @@ TEST(SettingsFormats, Colours) {
         {"clNavy", 0x800000}, {"clred", 0x0000FF},   {"CLMONEYGREEN", 0xC0DCC0}, {"$000000FF", 0x0000FF},
         {"$00f0caa6", 0xF0CAA6}, {"255", 0xFF},      {"clNavyBlue", std::nullopt}, {"", std::nullopt},
         {"$", std::nullopt},  {"$123456789", std::nullopt}, {"navy", std::nullopt}, {"$12G", std::nullopt},
+        {"$FF00000F", 0xFF00000F}, {"-16777208", 0xFF000008}, {"$01800000", std::nullopt},
+        {"$FF010008", std::nullopt}, {"-1", std::nullopt},
     };
     for (const Row& row : rows) EXPECT_EQ(ParseSettingColour(row.text), row.value) << row.text;
     EXPECT_EQ(FormatSettingColour(0x800000), "clNavy");

@@ -48,6 +48,8 @@ void HelpViewerTest::commands_data() {
     QTest::newRow("index with the keyword") << "" << hh::kDisplayIndex << "tab KEY" << 1 << "Keys";
     QTest::newRow("index with the start of a keyword") << "" << hh::kDisplayIndex << "synt" << 1
                                                         << "The syntax table (syntax.ini)";
+    // A word the index lacks selects its neighbour but shows no unrelated topic.
+    QTest::newRow("index without the keyword") << "" << hh::kDisplayIndex << "zzz" << 1 << "Welcome to Tarnwick";
 }
 
 void HelpViewerTest::commands() {
@@ -72,7 +74,8 @@ void HelpViewerTest::commands() {
     QVERIFY(window->IndexList->count() > 50);
     if (command == hh::kDisplayIndex) {
         QCOMPARE(window->IndexKeyword->text(), keyword);
-        QVERIFY(window->IndexList->currentItem()->text().startsWith(keyword, Qt::CaseInsensitive));
+        const bool indexed = window->IndexList->currentItem()->text().startsWith(keyword, Qt::CaseInsensitive);
+        QCOMPARE(indexed, title != "Welcome to Tarnwick");
     }
 }
 
@@ -128,11 +131,21 @@ void HelpViewerTest::contextsAndClosing() {
 }
 
 void HelpViewerTest::missingFileNamesTheFile() {
-    QStringList reports;
-    QtHtmlHelp help([&](QWidget*, const QString& text) { reports << text; });
-    help.Send(0, "/nowhere/Tarnwick Help.chm", hh::kDisplayToc, std::uintptr_t{0});
-    QCOMPARE(reports, QStringList{"Cannot open help file \"/nowhere/Tarnwick Help.chm\"."});
-    QVERIFY(!help.Window("/nowhere/Tarnwick Help.chm"));
+    // The topic is split off after the help file's name, so "::" in a folder stays in the path.
+    const struct {
+        const char* argument;
+        QString path;
+    } rows[] = {
+        {"/nowhere/Tarnwick Help.chm", "/nowhere/Tarnwick Help.chm"},
+        {"/now::here/Tarnwick Help.CHM::/keys.htm", "/now::here/Tarnwick Help.CHM"},
+    };
+    for (const auto& row : rows) {
+        QStringList reports;
+        QtHtmlHelp help([&](QWidget*, const QString& text) { reports << text; });
+        help.Send(0, row.argument, hh::kDisplayTopic, std::uintptr_t{0});
+        QCOMPARE(reports, QStringList{"Cannot open help file \"" + row.path + "\"."});
+        QVERIFY(!help.Window(row.path));
+    }
 }
 
 QTEST_MAIN(HelpViewerTest)

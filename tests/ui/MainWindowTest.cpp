@@ -3,6 +3,7 @@
 #include "app/Error.h"
 #include "app/ui/EditorWidget.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -57,7 +58,8 @@ void MainWindowTest::menus_data() {
                                          "-", "Find|Ctrl+F|7", "Find Next|F3|-1", "Find Previous|Shift+F3|-1",
                                          "Replace|Ctrl+H|-1", "Go to Line|Ctrl+G|-1", "-", "Indent||12", "Outdent||13", "-",
                                          "Comment||10", "UnComment||11"};
-    QTest::newRow("Run") << 2 << "Run" << QStringList{"Run||14", "Run with default settings|F5|-1"};
+    QTest::newRow("Run") << 2 << "Run" << QStringList{"Run||14", "Run with default settings|F5|-1",
+                                                      "Run in Output Pane|Ctrl+F5|-1", "Stop\tCtrl+Break|Ctrl+Pause|-1"};
     QTest::newRow("Tools") << 3 << "Tools" << QStringList{"Editor Options||-1"};
     QTest::newRow("Help") << 4 << "Help"
                           << QStringList{"Contents|F1|-1", "HomePage||-1", "&Report errors, suggestions, comments||-1",
@@ -82,7 +84,8 @@ void MainWindowTest::toolBar() {
     QStringList layout;
     for (QAction* a : form.TBar->actions()) {
         if (a->isSeparator()) layout << "-";
-        else if (QWidget* w = form.TBar->widgetForAction(a); w == form.TxtGoto) layout << "TxtGoto";
+        else if (QWidget* w = form.TBar->widgetForAction(a); qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w))
+            layout << w->objectName();
         else layout << a->objectName() + "|" + a->toolTip() + "|" + QString::number(a->property("glyph").toInt());
     }
     QCOMPARE(layout, (QStringList{"bNew|Create a new file|0", "bOpen|Open an existing file|1",
@@ -92,7 +95,8 @@ void MainWindowTest::toolBar() {
                                   "bUndo|Undo Last Action|8", "-", "TxtGoto",
                                   "bIndent|Indent Selected Text|12", "bOutdent|Outdent Selected Text|13",
                                   "bComment|Comment selected lines|10", "bUncomment|Uncomment Selected Text|11", "-",
-                                  "bRun|Run with default settings specified in the Run Dialog|14"}));
+                                  "bRun|Run with default settings specified in the Run Dialog|14", "-",
+                                  "CmbProcedures"}));
     QCOMPARE(form.TBar->height(), 25);
     QCOMPARE(form.TxtGoto->text(), QString("Enter Ln"));
     QCOMPARE(form.TxtGoto->toolTip(), QString("Go to line"));

@@ -4,6 +4,7 @@
 #include "UiTestSupport.h"
 
 #include "run/ScriptRunner.h"
+#include "run/ui/OutputPane.h"
 #include "run/ui/QtProcessStarter.h"
 
 #include <QLabel>
@@ -15,11 +16,16 @@ using namespace tarnwick;
 class ScriptHostTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
+    void cleanupTestCase();
     void hostilePathsReachTheHostAsOneArgument();
     void aMissingHostIsReported();
     void f5RunsTheScriptThroughCscript();
+    void ctrlF5ShowsTheOutputAndExitCodeInThePane();
 
 private:
+    QTemporaryDir prefix;  // a Wine prefix of the tests' own; its first start takes a while
+
     static QByteArray WaitForFile(const QString& path, int seconds) {
         QFile file(path);
         for (int waited = 0; waited < seconds * 10 && !file.exists(); ++waited) QTest::qWait(100);
@@ -28,6 +34,13 @@ private:
         return file.readAll();
     }
 };
+
+void ScriptHostTest::initTestCase() {
+    qputenv("WINEPREFIX", prefix.path().toLocal8Bit());
+    qputenv("WINEDEBUG", "-all");
+}
+
+void ScriptHostTest::cleanupTestCase() { QProcess::execute("wineserver", {"-k"}); }
 
 void ScriptHostTest::hostilePathsReachTheHostAsOneArgument() {
     QTemporaryDir dir;
@@ -77,9 +90,6 @@ void ScriptHostTest::aMissingHostIsReported() {
 
 void ScriptHostTest::f5RunsTheScriptThroughCscript() {
     if (QStandardPaths::findExecutable("wine").isEmpty()) QFAIL("Wine is not installed: run tools/setup.sh");
-    QTemporaryDir prefix;  // a fresh Wine prefix of the test's own; its first start takes a while
-    qputenv("WINEPREFIX", prefix.path().toLocal8Bit());
-    qputenv("WINEDEBUG", "-all");
     const QString out = prefix.filePath("written by the script.txt");
 
     testing::MainWindowFixture fx;
@@ -93,8 +103,21 @@ void ScriptHostTest::f5RunsTheScriptThroughCscript() {
     QVERIFY2(fx.boxes.shown.empty(), fx.boxes.shown.empty() ? "" : fx.boxes.shown[0].text.c_str());
     QVERIFY(form.StatusPanel0->text().startsWith("Started: cscript  //nologo  \""));
     QCOMPARE(WaitForFile(out, 120), QByteArray("ran: rundefault080.vbs\r\n"));
+}
 
-    QProcess::execute("wineserver", {"-k"});
+void ScriptHostTest::ctrlF5ShowsTheOutputAndExitCodeInThePane() {
+    if (QStandardPaths::findExecutable("wine").isEmpty()) QFAIL("Wine is not installed: run tools/setup.sh");
+    testing::MainWindowFixture fx;
+    fx.WriteSettings({{"RunDefault", " wscript  //B [FilePath]"}});  // its host is not used
+    TForm1& form = fx.Create();
+    form.show();
+    form.Unit().MainText.SetText("WScript.Echo \"one\"\r\nWScript.Echo \"two\" & 2\r\nWScript.Quit 3\r\nWScript.Echo \"never\"");
+    form.Action("mRunInPane")->trigger();
+    QVERIFY2(fx.boxes.shown.empty(), fx.boxes.shown.empty() ? "" : fx.boxes.shown[0].text.c_str());
+    QVERIFY(form.Output->Status()->text().startsWith("Running: cscript //nologo //B "));
+    QTRY_VERIFY_WITH_TIMEOUT(form.Output->Status()->text().startsWith("Exit code 3 after"), 120000);
+    // A fresh Wine prefix may say so on the error channel first.
+    QVERIFY2(form.Output->View()->toPlainText().endsWith("one\ntwo2"), qPrintable(form.Output->View()->toPlainText()));
 }
 
 QTEST_MAIN(ScriptHostTest)

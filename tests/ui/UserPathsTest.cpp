@@ -169,6 +169,7 @@ void UserPathsTest::listStaysInsideTheWindowAndShowsWholeNames() {
     QVERIFY(form.Lst->isVisible() && form.TxtTip->isVisible());
     const QRect client = form.centralWidget()->rect();
     QVERIFY2(client.contains(form.Lst->geometry()), "the list inside the client area");
+    QVERIFY2(client.contains(form.TxtTip->geometry()), "the tip inside the client area");
     const Point caret = w.editor->CaretPixelPosition();
     const QPoint caretInWindow = w.editor->viewport()->mapTo(form.centralWidget(), QPoint(caret.x, caret.y));
     QVERIFY2(form.Lst->geometry().bottom() < caretInWindow.y(), "above the caret line");

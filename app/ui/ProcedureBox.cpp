@@ -1,0 +1,71 @@
+#include "app/ui/ProcedureBox.h"
+
+#include "app/ui/QtPorts.h"
+
+#include <QAbstractItemView>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace tarnwick {
+
+ProcedureBox::ProcedureBox(EditorModel& model, QWidget* parent) : QComboBox(parent), model_(model) {
+    setObjectName("CmbProcedures");
+    setToolTip("Procedures of the script");
+    setPlaceholderText("(General)");  // shown while the caret is outside every procedure
+    setFixedWidth(kWidth);  // the tool bar of the design's window has room for this much
+    setMaxVisibleItems(25);
+    setFocusPolicy(Qt::ClickFocus);
+    rescan_.setSingleShot(true);
+    rescan_.setInterval(kRescanDelayMs);
+    connect(&rescan_, &QTimer::timeout, this, [this] { Rescan(); });
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        if (index < 0 || index >= static_cast<int>(procedures_.size()) || !OnChosen) return;
+        const Procedure& chosen = procedures_[index];
+        // The list may be a moment old: the place stays inside the text.
+        const int start = model_.LineIndex(std::min(chosen.line, model_.BreakCount()));
+        OnChosen(start + std::min(chosen.column, model_.LineLength(start)));
+    });
+    model_.AddObserver(this);
+    rescan_.start();
+}
+
+ProcedureBox::~ProcedureBox() { model_.RemoveObserver(this); }
+
+void ProcedureBox::Rescan() {
+    rescan_.stop();
+    if (!stale_) return;
+    stale_ = false;
+    std::vector<Procedure> found = ScanProcedures(model_);
+    if (found != procedures_) {
+        procedures_ = std::move(found);
+        const QSignalBlocker block(this);
+        clear();
+        for (const Procedure& procedure : procedures_) addItem(FromAnsi(ProcedureLabel(procedure)));
+        // The list that opens is as wide as its longest label.
+        view()->setMinimumWidth(std::min(view()->sizeHintForColumn(0) + 24, 600));
+    }
+    Follow();
+}
+
+void ProcedureBox::TextChanged(int, int, int) {
+    stale_ = true;
+    rescan_.start();  // again: the scan waits until typing pauses
+}
+
+void ProcedureBox::SelectionChanged() { Follow(); }
+
+void ProcedureBox::showPopup() {
+    Rescan();
+    QComboBox::showPopup();
+}
+
+void ProcedureBox::Follow() {
+    const int index = ProcedureAt(procedures_, model_.LineFromChar(model_.CaretPos()));
+    if (index != currentIndex()) {
+        const QSignalBlocker block(this);
+        setCurrentIndex(index);
+    }
+}
+
+}  // namespace tarnwick

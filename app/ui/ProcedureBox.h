@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/EditorModel.h"
+#include "syntax/Procedures.h"
+
+#include <QComboBox>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+namespace tarnwick {
+
+// The tool bar's list of the script's Sub, Function, Property and Class
+// declarations. It follows the caret's procedure; choosing one hands its
+// place to OnChosen. The text is scanned a moment after it stops changing,
+// never on every key, so a large script stays quick to type in.
+class ProcedureBox : public QComboBox, public EditorObserver {
+    Q_OBJECT
+public:
+    static constexpr int kRescanDelayMs = 400;
+    static constexpr int kWidth = 190;
+
+    ProcedureBox(EditorModel& model, QWidget* parent = nullptr);
+    ~ProcedureBox() override;
+
+    // The declaration's position: its first word.
+    std::function<void(int position)> OnChosen;
+
+    // Scans now, when the text changed since the last scan.
+    void Rescan();
+    const std::vector<Procedure>& Procedures() const { return procedures_; }
+
+    // EditorObserver
+    void TextChanged(int pos, int removed, int inserted) override;
+    void SelectionChanged() override;
+
+    void showPopup() override;
+
+private:
+    void Follow();
+
+    EditorModel& model_;
+    std::vector<Procedure> procedures_;
+    QTimer rescan_;
+    bool stale_ = true;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/Ports.h"
+#include "run/HostOutput.h"
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarnwick {
+
+struct MainUnit;
+
+// One line of a run's output, as the host wrote it (its line break taken off).
+struct OutputLine {
+    std::string text;
+    CapturedProcess::Channel channel = CapturedProcess::Channel::Output;
+    std::optional<SourcePlace> place;  // set for a host error line about the scratch script
+};
+
+// Runs the scratch script through cscript with its output captured: the
+// output pane's run. Lines are handed on as they complete; the run's end
+// comes with its exit code and the time taken.
+class OutputSession {
+public:
+    explicit OutputSession(CapturedProcess& process) : process_(process) {}
+
+    std::function<void(const OutputLine&)> OnLine;
+    std::function<void(const std::string& summary)> OnFinished;
+
+    // Writes the editor's lines to the scratch script and starts cscript on it
+    // with the options of the stored default template. A run still going is
+    // ended first. Returns the words started. Throws Error when the script
+    // cannot be written (nothing is started then) or cscript cannot be started.
+    std::vector<std::string> Start(MainUnit& unit, const std::string& scratchScriptPath);
+    void Stop();
+    bool Running() const { return process_.Running(); }
+
+private:
+    void Received(CapturedProcess::Channel channel, std::string_view bytes);
+    void Finished(std::optional<int> exitCode);
+    void Emit(CapturedProcess::Channel channel, std::string text);
+
+    CapturedProcess& process_;
+    std::string scratchScriptPath_;
+    std::string partial_[2];  // the unfinished last line of each channel
+    bool stopRequested_ = false;
+    std::chrono::steady_clock::time_point started_;
+};
+
+}  // namespace tarnwick

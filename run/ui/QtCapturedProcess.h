@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/Ports.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class QProcess;
+
+namespace tarnwick {
+
+// The output pane's process, run by QProcess: its two output channels are
+// read as they come, on the event loop, so the editor never waits for them.
+class QtCapturedProcess : public CapturedProcess {
+public:
+    // scratchScriptPath: the path whose argument is handed to Wine in its own form.
+    explicit QtCapturedProcess(std::function<std::string()> scratchScriptPath);
+    ~QtCapturedProcess() override;
+
+    void Start(const std::vector<std::string>& words, Events events) override;
+    void Stop() override;
+    bool Running() const override;
+
+private:
+    void Discard();
+
+    std::function<std::string()> scratchScriptPath_;
+    std::unique_ptr<QProcess> process_;
+};
+
+}  // namespace tarnwick

@@ -1,0 +1,112 @@
+#include "run/OutputSession.h"
+
+#include "app/MainUnit.h"
+#include "fakes/FakeSettingsStore.h"
+#include "fakes/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace tarnwick {
+namespace {
+
+using Words = std::vector<std::string>;
+
+TEST(OutputRunTest, ArgumentVectors) {
+    const std::string s = "/tmp/a b/rundefault080.vbs";
+    struct Row {
+        const char* stored;
+        Words words;
+    } rows[] = {
+        {"", {"cscript", "//nologo", s}},
+        {" wscript  //B //nologo //T:10 [FilePath]", {"cscript", "//nologo", "//B", "//T:10", s}},
+        {" cscript  //U //logo [FilePath] one \"two three\"", {"cscript", "//nologo", "//logo", s, "one", "two three"}},
+        {"cscript //I", {"cscript", "//nologo", "//I", s}},
+    };
+    for (const Row& row : rows) EXPECT_EQ(OutputRunWords(row.stored, s), row.words) << row.stored;
+}
+
+TEST(OutputRunTest, HostErrorLines) {
+    const std::string s = "/home/u/Program Files (x86)/rundefault080.vbs";
+    const std::string wine = "Z:\\home\\u\\Program Files (x86)\\rundefault080.vbs";
+    struct Row {
+        std::string line;
+        std::optional<SourcePlace> place;
+    } rows[] = {
+        {wine + "(4, 12) Microsoft VBScript runtime error: Division by zero", SourcePlace{4, 12}},
+        {"z:\\HOME\\u\\program files (x86)\\RUNDEFAULT080.VBS(2, 1) Microsoft VBScript compilation error: "
+         "Expected 'End'",
+         SourcePlace{2, 1}},
+        {s + "(7, 3) Microsoft VBScript runtime error: x", SourcePlace{7, 3}},
+        {"rundefault080.vbs(1, 5) Microsoft VBScript runtime error: x", SourcePlace{1, 5}},
+        {"C:\\other.vbs(4, 12) Microsoft VBScript runtime error: Division by zero", std::nullopt},
+        {wine + "(4, 12) Microsoft JScript runtime error: x", std::nullopt},
+        {wine + "(4) Microsoft VBScript runtime error: x", std::nullopt},
+        {wine + "(4,12) Microsoft VBScript runtime error: x", std::nullopt},
+        {"WScript.Echo said (4, 12) Microsoft VBScript runtime error: x", std::nullopt},
+    };
+    for (const Row& row : rows) EXPECT_EQ(ParseHostErrorLine(row.line, s), row.place) << row.line;
+}
+
+TEST(OutputRunTest, PlacesBecomePositionsInsideTheDocument) {
+    EditorModel model;
+    model.SetText("ab\r\ncdef\r\ng");
+    const std::pair<SourcePlace, int> rows[] = {
+        {{1, 1}, 0}, {{2, 3}, 6}, {{2, 99}, 8}, {{3, 1}, 10}, {{9, 1}, 10}, {{0, 0}, 0},
+    };
+    for (const auto& [place, pos] : rows) EXPECT_EQ(PositionOfPlace(model, place), pos) << place.line << "," << place.column;
+}
+
+class FakeCaptured : public CapturedProcess {
+public:
+    Words started;
+    Events events;
+    bool running = false;
+    void Start(const std::vector<std::string>& words, Events e) override {
+        started = words;
+        events = std::move(e);
+        running = true;
+    }
+    void Stop() override { End(std::nullopt); }
+    bool Running() const override { return running; }
+    void End(std::optional<int> code) {
+        running = false;
+        events.Finished(code);
+    }
+};
+
+TEST(OutputRunTest, ASessionHandsOnLinesAsTheyCompleteAndItsEnd) {
+    testing::TempDir dir;
+    fakes::FakeSettingsStore settings;
+    settings.values["RunDefault"] = " wscript  //B [FilePath]";
+    MainUnit unit;
+    unit.Settings = &settings;
+    unit.MainText.SetText("WScript.Echo 1");
+    FakeCaptured process;
+    OutputSession session(process);
+    std::vector<std::string> lines;
+    std::string summary;
+    session.OnLine = [&](const OutputLine& line) {
+        lines.push_back((line.channel == CapturedProcess::Channel::Error ? "err:" : "") + line.text +
+                        (line.place ? "@" + std::to_string(line.place->line) : ""));
+    };
+    session.OnFinished = [&](const std::string& text) { summary = text; };
+
+    const std::string scratch = dir.File("rundefault080.vbs");
+    EXPECT_EQ(session.Start(unit, scratch), (Words{"cscript", "//nologo", "//B", scratch}));
+    EXPECT_EQ(testing::TempDir::Read(scratch), "WScript.Echo 1\r\n");
+    using C = CapturedProcess::Channel;
+    process.events.Output(C::Output, "one\r\ntw");
+    process.events.Output(C::Error, scratch + "(1, 1) Microsoft VBScript runtime error: x\r\n");
+    process.events.Output(C::Output, "o\r\n\r\nlast");
+    process.End(3);
+    EXPECT_EQ(lines, (Words{"one", "err:" + scratch + "(1, 1) Microsoft VBScript runtime error: x@1", "two", "", "last"}));
+    EXPECT_TRUE(summary.starts_with("Exit code 3 after ")) << summary;
+
+    session.Start(unit, scratch);
+    session.Stop();
+    EXPECT_TRUE(summary.starts_with("Stopped after ")) << summary;
+    EXPECT_EQ(RunSummary(std::nullopt, false, 1.5), "Ended abnormally after 1.50 s");
+}
+
+}  // namespace
+}  // namespace tarnwick

@@ -1,0 +1,141 @@
+// The output pane and the procedure list of the real main window. The pane's
+// runs start a stand-in cscript, found first on the PATH, that writes what a
+// host writes; the real host through Wine is ScriptHostTest's.
+
+#include "UiTestSupport.h"
+
+#include "app/ui/ProcedureBox.h"
+#include "run/ui/OutputPane.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTextBlock>
+
+using namespace tarnwick;
+
+class OutputPaneTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void hostErrorLinesAreLinksToTheirPlace();
+    void ctrlBreakStopsTheRun();
+    void theProcedureListFollowsAndChoosesProcedures();
+
+private:
+    // The stand-in host: its last argument is the script; what it writes comes from STANDIN.
+    void WriteStandIn() {
+        QFile file(bin.filePath("cscript"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\nfor last; do :; done\nexec sh -c \"$STANDIN\" standin \"$last\"\n");
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    QTemporaryDir bin;
+    QByteArray path;
+};
+
+void OutputPaneTest::initTestCase() {
+    WriteStandIn();
+    path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit() + ":" + path);
+}
+
+void OutputPaneTest::cleanupTestCase() { qputenv("PATH", path); }
+
+void OutputPaneTest::hostErrorLinesAreLinksToTheirPlace() {
+    testing::ShownWindow w;
+    TForm1& form = w.Open();
+    QVERIFY(form.Output->isHidden());
+    form.Unit().MainText.SetText("Dim a\r\nDim b\r\n  x = 1 / 0\r\nIf x Then");
+    struct Row {
+        const char* name;
+        const char* written;  // $1 is the script's path as the host was given it
+        bool byEnter;
+        int position;
+    } rows[] = {
+        {"a runtime error, clicked",
+         "echo before; printf '%s(3, 5) Microsoft VBScript runtime error: Division by zero\\r\\n' \"$1\" >&2; exit 1",
+         false, 18},
+        {"a compilation error, Enter on it",
+         "printf '%s(4, 10) Microsoft VBScript compilation error: Expected '\\''End'\\''\\r\\n' \"$1\"; exit 1", true,
+         36},
+    };
+    for (const Row& row : rows) {
+        qputenv("STANDIN", row.written);
+        form.Unit().MainText.SetSelStart(0);
+        form.Action("mRunInPane")->trigger();
+        QVERIFY2(w.boxes.shown.empty(), row.name);
+        QVERIFY(form.Output->isVisible());
+        QVERIFY(form.Output->geometry().top() > form.MainText()->geometry().bottom());
+        QTRY_VERIFY2(form.Output->Status()->text().startsWith("Exit code 1 after"), row.name);
+
+        OutputView* view = form.Output->View();
+        QTextBlock link = view->document()->firstBlock();
+        while (link.isValid() && !OutputView::PlaceOf(link)) link = link.next();
+        QVERIFY2(link.isValid(), row.name);
+        QVERIFY(view->toPlainText().contains("Microsoft VBScript"));
+        if (row.byEnter) {
+            view->setFocus();
+            QTextCursor cursor(link);
+            view->setTextCursor(cursor);
+            QTest::keyClick(view, Qt::Key_Return);
+        } else {
+            const QRect line = view->cursorRect(QTextCursor(link));
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(line.left() + 20, line.center().y()));
+        }
+        QCOMPARE(form.Unit().MainText.SelStart(), row.position);
+        QVERIFY2(form.MainText()->hasFocus(), row.name);
+    }
+    QCOMPARE(form.Output->View()->blockCount(), 1);  // the last run's output only
+}
+
+void OutputPaneTest::ctrlBreakStopsTheRun() {
+    testing::ShownWindow w;
+    TForm1& form = w.Open();
+    qputenv("STANDIN", "echo waiting; exec sleep 30");
+    QTest::keyClick(w.editor, Qt::Key_F5, Qt::ControlModifier);
+    QTRY_VERIFY(form.Output->View()->toPlainText() == "waiting");
+    QVERIFY(form.Output->StopButton()->isEnabled());
+    QTest::keyClick(w.editor, Qt::Key_Pause, Qt::ControlModifier);
+    QTRY_VERIFY(form.Output->Status()->text().startsWith("Stopped after"));
+    QVERIFY(!form.Output->StopButton()->isEnabled());
+    QCOMPARE(form.Output->View()->toPlainText(), QString("waiting"));  // kept until the next run
+}
+
+void OutputPaneTest::theProcedureListFollowsAndChoosesProcedures() {
+    testing::ShownWindow w;
+    TForm1& form = w.Open();
+    EditorModel& text = form.Unit().MainText;
+    text.SetText("Option Explicit\r\n"
+                 "Class Account\r\n"
+                 "    Private mBalance\r\n"
+                 "    Public Property Get Balance : Balance = mBalance : End Property\r\n"
+                 "    Public Property Let Balance(v)\r\n"
+                 "        mBalance = v\r\n"
+                 "    End Property\r\n"
+                 "End Class\r\n"
+                 "Sub Main ' Sub Hidden\r\n"
+                 "End Sub\r\n");
+    ProcedureBox* box = form.CmbProcedures;
+    QTRY_COMPARE(box->count(), 4);
+    QStringList labels;
+    for (int i = 0; i < box->count(); ++i) labels << box->itemText(i);
+    QCOMPARE(labels, QStringList({"Class Account", "Property Get Account.Balance", "Property Let Account.Balance",
+                                  "Sub Main"}));
+    // line -> the procedure shown
+    const std::pair<int, int> follows[] = {{0, -1}, {2, 0}, {5, 2}, {8, 3}};
+    for (const auto& [line, index] : follows) {
+        text.SetSelStart(text.LineIndex(line));
+        QCOMPARE(box->currentIndex(), index);
+    }
+    box->setFocus();
+    emit box->activated(2);
+    QCOMPARE(text.SelStart(), text.LineIndex(4) + 4);
+    QVERIFY(form.MainText()->hasFocus());
+    QCOMPARE(box->currentIndex(), 2);
+}
+
+QTEST_MAIN(OutputPaneTest)
+#include "OutputPaneTest.moc"
