@@ -14,7 +14,7 @@ std::vector<std::string> OutputSession::Start(MainUnit& unit, const std::string&
     std::optional<std::string> stored;
     if (unit.Settings) stored = unit.Settings->OpenReadOnly()->ReadString(kRunDefaultValue);
     const std::vector<std::string> words = OutputRunWords(stored.value_or(""), scratchScriptPath);
-    WriteFileSafely(scratchScriptPath, ScratchScriptBytes(unit.MainText));
+    WriteFileSafely(scratchScriptPath, ScratchScriptBytes(unit.MainText, unit.Encoding));
     scratchScriptPath_ = scratchScriptPath;
     for (std::string& partial : partial_) partial.clear();
     stopRequested_ = false;
