@@ -1,5 +1,7 @@
 #include "app/DocumentFiles.h"
 
+#include "app/CaretPrimitives.h"
+#include "app/Error.h"
 #include "app/FileAccess.h"
 #include "app/MainUnit.h"
 
@@ -24,7 +26,31 @@ private:
 
 std::string TitleFor(const std::string& name) { return std::string(kApplicationTitle) + " - " + name; }
 
+// Clears a flag on every way out.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
 }  // namespace
+
+std::string ReloadQuestion(const std::string& path, bool documentChanged) {
+    const std::string changed = "\"" + path + "\" has been changed by another program";
+    if (documentChanged)
+        return changed + ", and this document has unsaved changes. Do you want to reload it and lose them?";
+    return changed + ". Do you want to reload it?";
+}
+
+std::string SaveOverQuestion(const std::string& path) {
+    return "\"" + path + "\" has been changed by another program since it was opened or saved. "
+           "Do you want to save over it?";
+}
 
 std::string FileNamePart(std::string_view path) {
 #ifdef _WIN32
@@ -68,8 +94,7 @@ void DocumentFiles::OpenOperation(const std::string& name, const std::string& pa
             // Read and parse first: a file that cannot be read, or rich text that
             // cannot be parsed, leaves the document as it was (the load replaces
             // the whole content only once it has succeeded).
-            unit_.MainText.LoadFromBytes(ReadFileBytes(path));
-            unit_.MainText.ClearUndo();
+            LoadDocument(path);
             SetTitle(TitleFor(name));
             // Named at once, so that a failed colouring can never leave this
             // text under the previous file's name for the next Save.
@@ -80,6 +105,34 @@ void DocumentFiles::OpenOperation(const std::string& name, const std::string& pa
     // Taken after colouring, which may have tidied the text.
     unit_.SavedText = unit_.MainText.Text();
     if (!name.empty() && fileUsed_) fileUsed_(path);
+}
+
+void DocumentFiles::SetEncoding(TextEncoding encoding) {
+    if (unit_.Encoding == encoding) return;
+    unit_.Encoding = encoding;
+    if (encodingChanged_) encodingChanged_(encoding);
+}
+
+void DocumentFiles::LoadDocument(const std::string& path) {
+    std::string bytes = ReadFileBytes(path);
+    DecodedFile decoded;
+    try {
+        decoded = DecodeFileBytes(bytes);
+    } catch (const Error& e) {
+        throw Error("Cannot open file \"" + path + "\". " + e.what());
+    }
+    const TextEncoding previous = unit_.Encoding;
+    SetEncoding(decoded.encoding);  // first, so that the loaded text is shown in it
+    try {
+        // Only a file without a mark may be rich text.
+        if (decoded.encoding == TextEncoding::Ansi) unit_.MainText.LoadFromBytes(decoded.text);
+        else unit_.MainText.SetText(decoded.text);
+    } catch (...) {
+        SetEncoding(previous);
+        throw;
+    }
+    unit_.MainText.ClearUndo();
+    disk_.Remember(path, bytes);
 }
 
 void DocumentFiles::New() {
@@ -99,6 +152,8 @@ void DocumentFiles::New() {
     unit_.MainText.ClearUndo();
     unit_.CurrentFileName.clear();
     unit_.SavedText.clear();
+    SetEncoding(TextEncoding::Ansi);
+    disk_.Forget();
     SetTitle(TitleFor("Untitled"));
 }
 
@@ -140,12 +195,24 @@ void DocumentFiles::Open() {
 }
 
 void DocumentFiles::WriteDocument(const std::string& path) {
-    // The bytes as they are: Windows-1252, CR LF breaks, a final break only if the text has one.
-    unit_.Files->Replace(path, unit_.MainText.Text(), NewFileAccess::Usual);
+    // CR LF breaks, a final break only if the text has one; ANSI as it is,
+    // Unicode in the encoding and with the mark it was read with.
+    const std::string bytes = EncodeFileBytes(unit_.MainText.Text(), unit_.Encoding);
+    unit_.Files->Replace(path, bytes, NewFileAccess::Usual);
+    disk_.Remember(path, bytes);
+}
+
+bool DocumentFiles::MaySaveOver(const std::string& path) {
+    if (!disk_.Changed(path)) return true;
+    FlagScope asking(askingAboutDisk_);
+    if (unit_.Boxes->Confirm(SaveOverQuestion(path)) == Answer::Yes) return true;
+    disk_.Decline();  // the user knows: the window's activation does not ask again
+    return false;
 }
 
 bool DocumentFiles::Save() {
     if (unit_.CurrentFileName.empty()) return SaveAs();
+    if (!MaySaveOver(unit_.CurrentFileName)) return false;
     WriteDocument(unit_.CurrentFileName);
     unit_.SavedText = unit_.MainText.Text();
     if (fileUsed_) fileUsed_(unit_.CurrentFileName);
@@ -163,6 +230,28 @@ bool DocumentFiles::SaveAs() {
     unit_.SavedText = unit_.MainText.Text();
     if (fileUsed_) fileUsed_(*path);
     return true;
+}
+
+void DocumentFiles::CheckFileOnDisk() {
+    const std::string path = unit_.CurrentFileName;
+    if (askingAboutDisk_ || unit_.Busy || !disk_.Changed(path) || disk_.Declined()) return;
+    FlagScope asking(askingAboutDisk_);
+    if (unit_.Boxes->Confirm(ReloadQuestion(path, Changed())) != Answer::Yes) {
+        disk_.Decline();
+        return;
+    }
+    Reload();
+}
+
+void DocumentFiles::Reload() {
+    EditorModel& editor = unit_.MainText;
+    const int caret = editor.SelStart();
+    const int firstVisible = editor.FirstVisibleLine();
+    OpenOperation(FileNamePart(unit_.CurrentFileName), unit_.CurrentFileName);
+    BusyScope busy(unit_);
+    editor.SetSelStart(caret);  // clamped to the new text
+    editor.SetFirstVisibleLine(firstVisible);
+    unit_.CurLine = unit_.PrevLine = CurLineNum(editor, editor.SelStart());
 }
 
 void DocumentFiles::DropFiles(const std::vector<std::string>& paths) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/DiskWatch.h"
+#include "app/TextEncoding.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -17,6 +20,10 @@ inline constexpr const char* kSaveFilter =
 inline constexpr const char* kNewQuestion = "Do you want to save the changes to this document?";
 inline constexpr const char* kOpenQuestion =
     "Do you want to save the changes to this document before opening a new one?";
+
+// The questions about a document whose file another program has changed.
+std::string ReloadQuestion(const std::string& path, bool documentChanged);
+std::string SaveOverQuestion(const std::string& path);
 
 // The file name of a path: everything after its last directory separator
 // (empty for a path that ends in one). Separators are the system's: "/" and,
@@ -45,6 +52,8 @@ public:
     void SetColourer(Colourer colour) { colour_ = std::move(colour); }
     // Told the path of every file opened or saved (the recent files list).
     void SetFileUsed(std::function<void(const std::string&)> used) { fileUsed_ = std::move(used); }
+    // Told when the document's encoding changes, before its new text is loaded.
+    void SetEncodingChanged(std::function<void(TextEncoding)> changed) { encodingChanged_ = std::move(changed); }
 
     // Loads the file at path as the document and colours it; name (the file
     // name without directory) titles the window. An empty name only recolours.
@@ -63,19 +72,32 @@ public:
     // read ends the drop.
     void DropFiles(const std::vector<std::string>& paths);
 
+    // When the document's file has been changed on disk by another program
+    // since it was loaded or saved, asks whether to reload it; Yes reloads it
+    // (the caret stays where it was), No keeps the document and asks no more
+    // until the file changes again. For the window's activation.
+    void CheckFileOnDisk();
+
     // The editor's text differs from the text last loaded or saved.
     bool Changed() const;
     const std::string& Title() const { return title_; }
 
 private:
     void SetTitle(std::string title);
+    void SetEncoding(TextEncoding encoding);
+    void LoadDocument(const std::string& path);
     void WriteDocument(const std::string& path);
+    bool MaySaveOver(const std::string& path);
+    void Reload();
 
     MainUnit& unit_;
     TitleSink setTitle_;
     Colourer colour_;
     std::function<void(const std::string&)> fileUsed_;
+    std::function<void(TextEncoding)> encodingChanged_;
     std::string title_ = kApplicationTitle;
+    DiskWatch disk_;
+    bool askingAboutDisk_ = false;  // a question about the file on disk is open
 };
 
 }  // namespace tarnwick

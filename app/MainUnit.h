@@ -2,6 +2,7 @@
 
 #include "app/EditorModel.h"
 #include "app/Ports.h"
+#include "app/TextEncoding.h"
 #include "options/ColourSettings.h"
 #include "syntax/DimStatements.h"
 #include "syntax/SyntaxTable.h"
@@ -24,6 +25,8 @@ struct MainUnit {
     bool Busy = false;          // set while the program itself changes the text; one flag, not a counter
     std::string SavedText;      // the text as last loaded or saved
     std::string CurrentFileName;
+    // How the document's text is held and stored (DocumentFiles sets it).
+    TextEncoding Encoding = TextEncoding::Ansi;
 
     // Held by the Editor Options window; read at the moment of colouring.
     ColourSettings* Colours = nullptr;

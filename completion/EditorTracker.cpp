@@ -13,6 +13,9 @@ namespace {
 constexpr int kTipOffsetLeft = -20;  // the same place as the completion list
 constexpr int kTipOffsetDown = 18;
 
+// The caret's column in characters, which in a Unicode document may be several bytes each.
+int StatusColumn(const MainUnit& unit) { return CurCharColumn(unit.MainText, unit.Encoding); }
+
 }  // namespace
 
 std::string StatusLine(int line, int lines, int column) {
@@ -26,7 +29,7 @@ bool IsTipTrigger(char ch) {
 EditorTracker::EditorTracker(MainUnit& unit, const TipTextMeasure* measure)
     : unit_(unit), measure_(measure), list_(unit) {
     const EditorModel& editor = unit_.MainText;
-    status_ = StatusLine(CurLineNum(editor, editor.SelStart()), editor.BreakCount() + 1, CurColumn(editor));
+    status_ = StatusLine(CurLineNum(editor, editor.SelStart()), editor.BreakCount() + 1, StatusColumn(unit_));
     unit_.MainText.AddObserver(this);
 }
 
@@ -121,14 +124,14 @@ void EditorTracker::MainTextSelectionChange() {
     }
     unit_.PrevLine = CurLineNum(editor, editor.SelStart());
     statusStale_ = false;
-    SetStatus(StatusLine(unit_.PrevLine, editor.BreakCount() + 1, CurColumn(editor)));
+    SetStatus(StatusLine(unit_.PrevLine, editor.BreakCount() + 1, StatusColumn(unit_)));
 }
 
 void EditorTracker::CatchUpStatus() {
     if (!statusStale_ || unit_.Busy) return;
     statusStale_ = false;
     const EditorModel& editor = unit_.MainText;
-    SetStatus(StatusLine(CurLineNum(editor, editor.SelStart()), editor.BreakCount() + 1, CurColumn(editor)));
+    SetStatus(StatusLine(CurLineNum(editor, editor.SelStart()), editor.BreakCount() + 1, StatusColumn(unit_)));
 }
 
 void EditorTracker::LeaveLine() {

@@ -76,10 +76,16 @@ std::optional<SourcePlace> ParseHostErrorLine(std::string_view line, std::string
     return SourcePlace{*lineNumber, *column};
 }
 
-int PositionOfPlace(const EditorModel& document, SourcePlace place) {
+int PositionOfPlace(const EditorModel& document, SourcePlace place, TextEncoding encoding) {
     const int lastLine = std::max(0, document.BreakCount());
-    const int start = document.LineIndex(std::clamp(place.line - 1, 0, lastLine));
-    return start + std::clamp(place.column - 1, 0, document.LineLength(start));
+    const int line = std::clamp(place.line - 1, 0, lastLine);
+    const int start = document.LineIndex(line);
+    if (encoding == TextEncoding::Ansi) return start + std::clamp(place.column - 1, 0, document.LineLength(start));
+    const std::string text = document.Line(line);
+    std::size_t at = 0;
+    for (int units = 0; units < place.column - 1 && at < text.size(); at += CharLength(text, at, encoding))
+        units += CodePointAt(text, at, encoding) >= 0x10000 ? 2 : 1;
+    return start + static_cast<int>(at);
 }
 
 std::string RunSummary(std::optional<int> exitCode, bool stoppedByUser, double seconds) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/TextEncoding.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,8 +33,10 @@ struct SourcePlace {
 std::optional<SourcePlace> ParseHostErrorLine(std::string_view line, std::string_view scratchScriptPath);
 
 // The character position of a place, kept inside the document: a line past
-// the last goes to the last, a column past the line's end to its end.
-int PositionOfPlace(const EditorModel& document, SourcePlace place);
+// the last goes to the last, a column past the line's end to its end. In a
+// Unicode document the host counts the column in UTF-16 units of the scratch
+// script, so a character beyond the basic plane counts two.
+int PositionOfPlace(const EditorModel& document, SourcePlace place, TextEncoding encoding = TextEncoding::Ansi);
 
 // "Exit code 3 after 1.25 s"; "Stopped after ..." for a run the user ended;
 // "Ended abnormally after ..." for one that crashed.

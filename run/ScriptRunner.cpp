@@ -8,11 +8,12 @@
 
 namespace tarnwick {
 
-std::string ScratchScriptBytes(const EditorModel& document) {
+std::string ScratchScriptBytes(const EditorModel& document, TextEncoding encoding) {
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(document.Length()) + 2);
     for (int i = 0, count = document.LineCount(); i < count; ++i) (bytes += document.Line(i)) += "\r\n";
-    return bytes;
+    if (encoding == TextEncoding::Ansi) return bytes;
+    return EncodeFileBytes(bytes, TextEncoding::Utf16Le);
 }
 
 std::string FormCommand(std::string_view commandTemplate, const std::string& scratchScriptPath) {
@@ -25,7 +26,7 @@ std::string FormCommand(std::string_view commandTemplate, const std::string& scr
 std::string RunCommandTemplate(MainUnit& unit, std::string_view commandTemplate,
                                const std::string& scratchScriptPath) {
     const std::string command = FormCommand(commandTemplate, scratchScriptPath);
-    unit.Files->Replace(scratchScriptPath, ScratchScriptBytes(unit.MainText), NewFileAccess::Usual);
+    unit.Files->Replace(scratchScriptPath, ScratchScriptBytes(unit.MainText, unit.Encoding), NewFileAccess::Usual);
     if (unit.Processes) unit.Processes->Start(command);
     return command;
 }

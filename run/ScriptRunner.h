@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/TextEncoding.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -10,9 +12,11 @@ namespace tarnwick {
 class EditorModel;
 struct MainUnit;
 
-// The editor's lines (a final empty line is no line), each followed by CR LF,
-// bytes as the editor holds them.
-std::string ScratchScriptBytes(const EditorModel& document);
+// The editor's lines (a final empty line is no line), each followed by CR LF.
+// An ANSI document gives the bytes as the editor holds them; a Unicode one is
+// written as UTF-16 LE with its mark, the one Unicode form the script host
+// reads (it takes UTF-8 for ANSI text, and its mark for a wrong character).
+std::string ScratchScriptBytes(const EditorModel& document, TextEncoding encoding = TextEncoding::Ansi);
 
 // The template with its first "[FilePath]", in exactly that case, replaced by
 // a space and the scratch script's path in double quotes (escaped where the

@@ -36,20 +36,29 @@ CharClass ClassOf(unsigned char c) {
     if ((c >= '0' && c <= '9') || c == '_' || AnsiLower(c) != AnsiUpper(c)) return CharClass::Word;
     return CharClass::Other;
 }
+// The class of the character at pos; outside the code page a letter or digit is a word character.
+CharClass ClassAt(std::string_view text, int pos, TextEncoding encoding) {
+    const unsigned char byte = static_cast<unsigned char>(text[pos]);
+    if (encoding == TextEncoding::Ansi || byte < 0x80) return ClassOf(byte);
+    const char32_t code = CodePointAt(text, static_cast<std::size_t>(pos), encoding);
+    if (const int ansi = UnicodeToAnsi(code); ansi >= 0) return ClassOf(static_cast<unsigned char>(ansi));
+    return QChar::isLetterOrNumber(code) ? CharClass::Word : CharClass::Other;
+}
 
-// The byte typed for a Unicode character: unrepresentable ones become "?".
+// The byte the window's handlers see for a typed character: its Windows-1252
+// byte, "?" for one the code page has none for.
 char AnsiOf(char32_t code) {
     const int byte = UnicodeToAnsi(code);
     return static_cast<char>(byte < 0 ? '?' : byte);
 }
 
 // The characters a key delivers, as the Windows key translation makes them.
-std::string CharactersOf(const QKeyEvent& event) {
+std::u32string CharactersOf(const QKeyEvent& event) {
     switch (event.key()) {
-    case Qt::Key_Backspace: return std::string(1, '\b');
-    case Qt::Key_Return: case Qt::Key_Enter: return std::string(1, '\r');
-    case Qt::Key_Tab: case Qt::Key_Backtab: return std::string(1, '\t');
-    case Qt::Key_Escape: return std::string(1, '\x1b');
+    case Qt::Key_Backspace: return U"\b";
+    case Qt::Key_Return: case Qt::Key_Enter: return U"\r";
+    case Qt::Key_Tab: case Qt::Key_Backtab: return U"\t";
+    case Qt::Key_Escape: return U"\x1b";
     case Qt::Key_Delete: return {};
     default: break;
     }
@@ -60,12 +69,12 @@ std::string CharactersOf(const QKeyEvent& event) {
     // is never typed; Ctrl with any other key gives none. Ctrl+Alt is AltGr and types.
     if (mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier)) {
         if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
-            return std::string(1, static_cast<char>(event.key() - Qt::Key_A + 1));
+            return std::u32string(1, static_cast<char32_t>(event.key() - Qt::Key_A + 1));
         return {};
     }
-    std::string out;
+    std::u32string out;
     for (char32_t code : event.text().toUcs4())
-        if (code != 0x7F) out.push_back(AnsiOf(code));
+        if (code != 0x7F) out.push_back(code);
     return out;
 }
 
@@ -191,6 +200,13 @@ void EditorWidget::ViewChanged() {
 
 void EditorWidget::FontChanged() {
     ApplyModelFont();
+    UpdateScrollBars();
+    viewport()->update();
+}
+
+void EditorWidget::SetEncoding(TextEncoding encoding) {
+    layout_.SetEncoding(encoding);
+    widthDirty_ = true;
     UpdateScrollBars();
     viewport()->update();
 }
@@ -329,6 +345,7 @@ void EditorWidget::UpdateLines(int first, int last) {
 bool EditorWidget::focusNextPrevChild(bool) { return false; }  // Tab belongs to the editor
 
 void EditorWidget::keyPressEvent(QKeyEvent* event) {
+    KeepSelectionOnCharacters();
     int key = VirtualKeyOf(*event);
     const KeyModifiers mods = ModifiersOf(*event);
     if (onKeyDown) onKeyDown(key, mods);
@@ -336,10 +353,7 @@ void EditorWidget::keyPressEvent(QKeyEvent* event) {
     const bool vertical = key == vk::Up || key == vk::Down || key == vk::Prior || key == vk::Next;
     if (!vertical) goalX_ = -1;
     if (key != 0) NavigationKey(key, mods);
-    for (char c : CharactersOf(*event)) {
-        if (onKeyPress) onKeyPress(c);
-        if (c != 0) TypeCharacter(c);
-    }
+    TypeCharacters(CharactersOf(*event));
     AfterUserAction();
     event->accept();
 }
@@ -351,25 +365,84 @@ void EditorWidget::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void EditorWidget::inputMethodEvent(QInputMethodEvent* event) {
+    KeepSelectionOnCharacters();
     followNow_ = true;
-    for (char32_t code : event->commitString().toUcs4()) {
-        char c = AnsiOf(code);
-        if (onKeyPress) onKeyPress(c);
-        if (c != 0) TypeCharacter(c);
-    }
+    const auto codes = event->commitString().toUcs4();
+    TypeCharacters(std::u32string(codes.begin(), codes.end()));
     AfterUserAction();
     event->accept();
 }
 
-void EditorWidget::TypeCharacter(char c) {
+void EditorWidget::TypeCharacters(const std::u32string& codes) {
+    for (char32_t code : codes) {
+        char c = AnsiOf(code);
+        if (onKeyPress) onKeyPress(c);
+        if (c != 0) TypeCharacter(c, code);
+    }
+}
+
+// The handlers see the Windows-1252 byte of the character; a Unicode document
+// takes the character itself unless a handler put another in its place.
+void EditorWidget::TypeCharacter(char c, char32_t code) {
     switch (c) {
-    case '\b': model_.DeleteBackward(); return;
+    case '\b': DeleteCharacter(false); return;
     case '\r': model_.TypeText("\r\n"); return;
     case '\t': model_.TypeText("\t"); return;
     default:
-        if (static_cast<unsigned char>(c) >= 32 && c != 0x7F) model_.TypeText(std::string_view(&c, 1));
+        if (static_cast<unsigned char>(c) < 32 || c == 0x7F) return;
+        if (layout_.Encoding() != TextEncoding::Ansi && c == AnsiOf(code))
+            model_.TypeText(EncodeCharacter(code, layout_.Encoding()));
+        else
+            model_.TypeText(std::string_view(&c, 1));
         return;
     }
+}
+
+// Backspace and Delete take a whole character, never part of one.
+void EditorWidget::DeleteCharacter(bool forward) {
+    const TextEncoding encoding = layout_.Encoding();
+    if (encoding != TextEncoding::Ansi && model_.SelLength() == 0) {
+        const std::string& text = model_.Text();
+        const auto caret = static_cast<std::size_t>(model_.SelStart());
+        const std::size_t from = forward ? caret : PreviousCharStart(text, caret, encoding);
+        const int length = CharLength(text, from, encoding);
+        if (length > 1) {  // a line break is two characters of one byte each
+            model_.SetSelection(static_cast<int>(from), static_cast<int>(from) + length);
+            model_.DeleteForward();
+            return;
+        }
+    }
+    if (forward) model_.DeleteForward();
+    else model_.DeleteBackward();
+}
+
+// The program's own edits put the caret back by its byte column, which in a
+// Unicode document may fall inside a character: the user's next key starts
+// from that character's beginning, so nothing is typed into the middle of one.
+void EditorWidget::KeepSelectionOnCharacters() {
+    if (layout_.Encoding() == TextEncoding::Ansi) return;
+    const std::string& text = model_.Text();
+    auto start = [&](int pos) {
+        return static_cast<int>(CharStartAt(text, static_cast<std::size_t>(pos), layout_.Encoding()));
+    };
+    const int anchor = start(model_.Anchor()), caret = start(model_.CaretPos());
+    if (anchor != model_.Anchor() || caret != model_.CaretPos()) model_.SetSelection(anchor, caret);
+}
+
+// A character is at most four bytes: the arrow keys read only the bytes
+// around the caret, so they never move the model's whole text.
+int EditorWidget::NextCharPos(int pos) const {
+    const std::string_view near = model_.TextView(pos, std::min(4, model_.Length() - pos));
+    if (near.size() >= 2 && near[0] == '\r' && near[1] == '\n') return pos + 2;
+    return pos + std::max(1, CharLength(near, 0, layout_.Encoding()));
+}
+
+int EditorWidget::PrevCharPos(int pos) const {
+    const int from = std::max(0, pos - 4);
+    const std::string_view near = model_.TextView(from, pos - from);
+    const std::size_t at = near.size();
+    if (at >= 2 && near[at - 1] == '\n' && near[at - 2] == '\r') return pos - 2;
+    return from + static_cast<int>(PreviousCharStart(near, at, layout_.Encoding()));
 }
 
 bool EditorWidget::NavigationKey(int key, KeyModifiers mods) {
@@ -380,13 +453,13 @@ bool EditorWidget::NavigationKey(int key, KeyModifiers mods) {
     case vk::Left:
         if (hasSelection && !mods.Shift) MoveCaret(model_.SelStart(), false);
         else if (mods.Ctrl) MoveCaret(WordLeft(caret), mods.Shift);
-        else if (caret >= 2 && text[caret - 1] == '\n' && text[caret - 2] == '\r') MoveCaret(caret - 2, mods.Shift);
+        else if (caret > 0) MoveCaret(PrevCharPos(caret), mods.Shift);
         else MoveCaret(caret - 1, mods.Shift);
         return true;
     case vk::Right:
         if (hasSelection && !mods.Shift) MoveCaret(model_.SelStart() + model_.SelLength(), false);
         else if (mods.Ctrl) MoveCaret(WordRight(caret), mods.Shift);
-        else if (caret + 1 < model_.Length() && text[caret] == '\r' && text[caret + 1] == '\n') MoveCaret(caret + 2, mods.Shift);
+        else if (caret < model_.Length()) MoveCaret(NextCharPos(caret), mods.Shift);
         else MoveCaret(caret + 1, mods.Shift);
         return true;
     case vk::Up: MoveCaret(VerticalMove(-1), mods.Shift); return true;
@@ -413,7 +486,7 @@ bool EditorWidget::NavigationKey(int key, KeyModifiers mods) {
             clipboard_->SetText(model_.SelText());
             model_.SetSelText("");
         } else if (!mods.Shift) {
-            model_.DeleteForward();
+            DeleteCharacter(true);
         }
         return true;
     case vk::Insert:
@@ -464,39 +537,40 @@ int EditorWidget::VerticalMove(int lines) const {
 }
 
 int EditorWidget::WordRight(int pos) const {
-    const ModelChars text{model_};
+    const std::string& text = model_.Text();
     const int length = model_.Length();
     if (pos >= length) return length;
-    auto cls = [&](int p) { return ClassOf(static_cast<unsigned char>(text[p])); };
-    if (cls(pos) == CharClass::Break) return text[pos] == '\r' && pos + 1 < length && text[pos + 1] == '\n' ? pos + 2 : pos + 1;
+    auto cls = [&](int p) { return ClassAt(text, p, layout_.Encoding()); };
+    if (cls(pos) == CharClass::Break) return NextCharPos(pos);
     const CharClass start = cls(pos);
     if (start != CharClass::Blank)
-        while (pos < length && cls(pos) == start) ++pos;
+        while (pos < length && cls(pos) == start) pos = NextCharPos(pos);
     while (pos < length && cls(pos) == CharClass::Blank) ++pos;
     return pos;
 }
 
 int EditorWidget::WordLeft(int pos) const {
-    const ModelChars text{model_};
-    auto cls = [&](int p) { return ClassOf(static_cast<unsigned char>(text[p])); };
-    while (pos > 0 && cls(pos - 1) == CharClass::Blank) --pos;
+    const std::string& text = model_.Text();
+    auto clsBefore = [&](int p) { return ClassAt(text, PrevCharPos(p), layout_.Encoding()); };
+    while (pos > 0 && clsBefore(pos) == CharClass::Blank) --pos;
     if (pos == 0) return 0;
-    if (cls(pos - 1) == CharClass::Break) return pos >= 2 && text[pos - 2] == '\r' ? pos - 2 : pos - 1;
-    const CharClass start = cls(pos - 1);
-    while (pos > 0 && cls(pos - 1) == start) --pos;
+    if (clsBefore(pos) == CharClass::Break) return PrevCharPos(pos);
+    const CharClass start = clsBefore(pos);
+    while (pos > 0 && clsBefore(pos) == start) pos = PrevCharPos(pos);
     return pos;
 }
 
 void EditorWidget::SelectWordAt(int pos) {
-    const ModelChars text{model_};
     const int lineStart = model_.LineIndex(LineOfPos(pos));
     const int lineEnd = lineStart + model_.LineLength(pos);
     if (lineStart == lineEnd) return;
-    if (pos >= lineEnd) pos = lineEnd - 1;
-    const CharClass c = ClassOf(static_cast<unsigned char>(text[pos]));
+    if (pos >= lineEnd) pos = PrevCharPos(lineEnd);
+    const std::string_view line = model_.TextView(lineStart, lineEnd - lineStart);
+    auto cls = [&](int p) { return ClassAt(line, p - lineStart, layout_.Encoding()); };
+    const CharClass c = cls(pos);
     int from = pos, to = pos;
-    while (from > lineStart && ClassOf(static_cast<unsigned char>(text[from - 1])) == c) --from;
-    while (to < lineEnd && ClassOf(static_cast<unsigned char>(text[to])) == c) ++to;
+    while (from > lineStart && cls(PrevCharPos(from)) == c) from = PrevCharPos(from);
+    while (to < lineEnd && cls(to) == c) to = NextCharPos(to);
     model_.SetSelection(from, to);
 }
 

@@ -34,6 +34,9 @@ public:
     ~EditorWidget() override;
 
     EditorModel& Model() { return model_; }
+    // The document's encoding, by which characters are shown, typed, moved
+    // over and deleted: in a Unicode document one may take several bytes.
+    void SetEncoding(TextEncoding encoding);
     void SetPopupMenu(QMenu* menu) { popup_ = menu; }
     // The clipboard the editor's own Ctrl+C, Ctrl+X and Ctrl+V use when no
     // key-down handler takes them first.
@@ -75,7 +78,12 @@ private:
     std::string_view LineText(int line) const;
     int LineOfPos(int pos) const;
     bool NavigationKey(int key, KeyModifiers mods);
-    void TypeCharacter(char c);
+    void TypeCharacters(const std::u32string& codes);
+    void TypeCharacter(char c, char32_t code);
+    void DeleteCharacter(bool forward);
+    int NextCharPos(int pos) const;
+    void KeepSelectionOnCharacters();
+    int PrevCharPos(int pos) const;
     void MoveCaret(int pos, bool extend);
     int VerticalMove(int lines) const;
     int WordLeft(int pos) const;

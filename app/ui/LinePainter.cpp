@@ -41,14 +41,15 @@ void LinePainter::PaintLine(QPainter& painter, int line, qreal left, qreal top, 
             end = col + 1;
         } else {
             const Colour colour = model.StoredColourAt(pos);
+            // A character of several bytes is drawn whole, in the colour of its first.
             while (end < length) {
                 const int p = start + end;
                 const unsigned char c = static_cast<unsigned char>(text[end]);
                 if (c < 32 || model.StoredColourAt(p) != colour || selected(p) != runSelected) break;
                 // Cut where the run comes into view and where it leaves it.
                 if (end > col && ((left + x >= clipLeft - margin) != visible || left + x > clipWidth + margin)) break;
-                x = layout.NextX(x, c);
-                ++end;
+                x = layout.NextX(x, text, end);
+                end += layout.CharLength(text, end);
             }
         }
         if (visible && left + runX <= clipWidth + margin) {
@@ -56,7 +57,7 @@ void LinePainter::PaintLine(QPainter& painter, int line, qreal left, qreal top, 
             if (first >= 32) {
                 painter.setPen(runSelected ? highlightedText : ToQColor(model.StoredColourAt(pos)));
                 painter.drawText(QPointF(left + runX, top + layout.Ascent()),
-                                 EditorLayout::Display(text.substr(col, end - col)));
+                                 layout.Shown(text.substr(col, end - col)));
             }
         }
         col = end;

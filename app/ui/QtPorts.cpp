@@ -60,6 +60,15 @@ std::string ToAnsi(const QString& text) {
     return out;
 }
 
+QString FromDocument(std::string_view bytes, TextEncoding encoding) { return EditorLayout::Display(bytes, encoding); }
+
+std::string ToDocument(const QString& text, TextEncoding encoding) {
+    if (encoding == TextEncoding::Ansi) return ToAnsi(text);
+    std::string out;
+    for (char32_t code : text.toUcs4()) out += EncodeCharacter(code, encoding);
+    return out;
+}
+
 QFont DesignFont(const char* family, int points) {
     QFont font(family);
     font.setPointSize(points);
@@ -138,9 +147,13 @@ std::optional<std::string> QtFileDialogs::SaveFileName(const std::string& filter
     return ToPath(path);
 }
 
-std::string QtClipboard::Text() const { return ToAnsi(QApplication::clipboard()->text()); }
+std::string QtClipboard::Text() const {
+    return ToDocument(QApplication::clipboard()->text(), encoding_ ? *encoding_ : TextEncoding::Ansi);
+}
 
-void QtClipboard::SetText(const std::string& text) { QApplication::clipboard()->setText(FromAnsi(text)); }
+void QtClipboard::SetText(const std::string& text) {
+    QApplication::clipboard()->setText(FromDocument(text, encoding_ ? *encoding_ : TextEncoding::Ansi));
+}
 
 void QtUrlOpener::Open(const std::string& address) { QDesktopServices::openUrl(QUrl(QString::fromStdString(address))); }
 
@@ -159,7 +172,7 @@ void QtPrinter::PrintToPdf(const EditorModel& document, const std::string& title
 }
 
 void QtPrinter::PrintOn(QPrinter& printer, const EditorModel& document, const std::string& title,
-                        const std::string& failure) {
+                        const std::string& failure) const {
     printer.setDocName(FromPath(title));
     QPainter painter;
     if (!painter.begin(&printer)) throw Error(failure);
@@ -168,6 +181,7 @@ void QtPrinter::PrintOn(QPrinter& printer, const EditorModel& document, const st
     font.setStyleHint(QFont::TypeWriter);
     EditorLayout layout;
     layout.SetFont(QFont(font, &printer), printer.logicalDpiX());
+    layout.SetEncoding(encoding_ ? *encoding_ : TextEncoding::Ansi);
     painter.setFont(layout.Font());
     // The whole printable area, as the editor shows the text; no selection.
     const LinePainter lines{document, layout};

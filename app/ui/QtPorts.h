@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Ports.h"
+#include "app/TextEncoding.h"
 
 #include <QFont>
 #include <QString>
@@ -37,17 +38,25 @@ private:
     QWidget* parent_;
 };
 
+// Converts by the document's encoding, read at every use (ANSI when none is given).
 class QtClipboard : public Clipboard {
 public:
+    void SetEncoding(const TextEncoding* encoding) { encoding_ = encoding; }
     std::string Text() const override;
     void SetText(const std::string& text) override;
+
+private:
+    const TextEncoding* encoding_ = nullptr;
 };
 
 class QtPrinter : public Printer {
-    static void PrintOn(QPrinter& printer, const EditorModel& document, const std::string& title,
-                        const std::string& failure);
+    void PrintOn(QPrinter& printer, const EditorModel& document, const std::string& title,
+                 const std::string& failure) const;
+    const TextEncoding* encoding_ = nullptr;
 
 public:
+    // The document's encoding, read at every print (ANSI when none is given).
+    void SetEncoding(const TextEncoding* encoding) { encoding_ = encoding; }
     void Print(const EditorModel& document, const std::string& title) override;
     bool HasPrinter() const override;
     void PrintToPdf(const EditorModel& document, const std::string& title, const std::string& path) override;
@@ -69,6 +78,10 @@ QString QtNameFilters(const std::string& filter);
 // Text of the code page for the screen, and back ("?" for what it cannot hold).
 QString FromAnsi(const std::string& bytes);
 std::string ToAnsi(const QString& text);
+// Document text of an encoding for the screen, and back (an ANSI document
+// takes "?" for what its code page cannot hold).
+QString FromDocument(std::string_view bytes, TextEncoding encoding);
+std::string ToDocument(const QString& text, TextEncoding encoding);
 // A font of the design: family and size in points.
 QFont DesignFont(const char* family, int points);
 // Paths between the core's byte strings and Qt.

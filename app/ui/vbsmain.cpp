@@ -9,6 +9,7 @@
 #ifdef _WIN32
 #include "app/win/RegistrySettingsStore.h"
 #endif
+#include "commands/ui/FindDialogs.h"
 #include "completion/ui/LstDrawItem.h"
 #include "run/OutputSession.h"
 #include "syntax/DocumentColouring.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -61,6 +63,8 @@ TForm1::TForm1(std::unique_ptr<SettingsStore> settings, QWidget* parent)
     unit_.Dialogs = &dialogs_;
     unit_.ClipboardPort = &clipboard_;
     unit_.PrinterPort = &printer_;
+    clipboard_.SetEncoding(&unit_.Encoding);
+    printer_.SetEncoding(&unit_.Encoding);
     unit_.Cursor = &cursor_;
     unit_.Files = &fileWriter_;
     unit_.Settings = settings_.get();
@@ -86,6 +90,8 @@ TForm1::TForm1(std::unique_ptr<SettingsStore> settings, QWidget* parent)
     WireProcedureList();
     WireHelpCommands();
     WireRecentFiles();
+    files_.SetEncodingChanged([this](TextEncoding encoding) { ShowEncoding(encoding); });
+    ShowEncoding(unit_.Encoding);
 
     // Design geometry: it stands wherever a stored value is missing.
     move(kDesignLeft, kDesignTop);
@@ -322,6 +328,25 @@ void TForm1::BuildStatusBar() {
     StatusPanel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     StBar->addWidget(StatusPanel0);
     StBar->addWidget(StatusPanel1);
+    // A panel of its own inside the right end of panel 0, whose text never reaches that far,
+    // so the design's panels keep their widths.
+    StatusEncoding = new QLabel(StatusPanel0);
+    StatusEncoding->setObjectName("StatusEncoding");
+    StatusEncoding->setAlignment(Qt::AlignCenter);
+    StatusEncoding->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StatusEncoding->setAutoFillBackground(true);
+    StatusEncoding->setFixedWidth(64);
+    auto* panel0 = new QHBoxLayout(StatusPanel0);
+    panel0->setContentsMargins(0, 0, 0, 0);
+    panel0->addStretch();
+    panel0->addWidget(StatusEncoding);
+}
+
+void TForm1::ShowEncoding(TextEncoding encoding) {
+    mainText_->SetEncoding(encoding);
+    StatusEncoding->setText(EncodingName(encoding));
+    if (DialogFind) DialogFind->encoding = encoding;
+    if (DialogReplace) DialogReplace->encoding = encoding;
 }
 
 void TForm1::BuildHiddenControls() {
@@ -562,6 +587,25 @@ void TForm1::closeEvent(QCloseEvent* event) {
     Guarded([&] { decision = CloseStep(unit_, files_, *this, ScratchScriptPath()); });
     if (decision == CloseDecision::Close) event->accept();
     else event->ignore();
+}
+
+// ---- Changes on disk ----------------------------------------------------------
+
+void TForm1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || diskCheckPending_) return;
+    // Asked once the activation is over, never from inside it.
+    diskCheckPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        diskCheckPending_ = false;
+        CheckFileOnDisk();
+    });
+}
+
+void TForm1::CheckFileOnDisk() {
+    // Not while a dialog of the program is open: its own command is still under way.
+    if (!isActiveWindow() || QApplication::activeModalWidget()) return;
+    Guarded([this] { files_.CheckFileOnDisk(); });
 }
 
 // ---- Dropped files ------------------------------------------------------------

@@ -93,6 +93,7 @@ public:
     QStatusBar* StBar = nullptr;
     QLabel* StatusPanel0 = nullptr;
     QLabel* StatusPanel1 = nullptr;
+    QLabel* StatusEncoding = nullptr;  // the document's encoding, at the right end of panel 0
     QLineEdit* TxtTip = nullptr;
     QLabel* LblTip = nullptr;
     QListWidget* Lst = nullptr;
@@ -113,6 +114,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -133,6 +135,8 @@ private:
     void PutCaret(int position);            // and the focus into the editor
     void WireHelpCommands();
     void WireRecentFiles();
+    void ShowEncoding(TextEncoding encoding);
+    void CheckFileOnDisk();
     void RebuildRecentFilesMenu();
     void FindAgain(bool down);  // F3 and Shift+F3: the Find dialog's text and options, the dialog unseen
     void FormCreate();
@@ -169,6 +173,7 @@ private:
     QWidget* form4_ = nullptr;
     ChmHelpUnit* help_ = nullptr;  // a child object: it goes with the window
     QList<QAction*> recentFileActions_;  // on the File menu, above Exit
+    bool diskCheckPending_ = false;
     bool outerSizePending_ = false;
     int pendingOuterWidth_ = 0;
     int pendingOuterHeight_ = 0;

@@ -80,12 +80,12 @@ TFindDialog::TFindDialog(QWidget* parent) : QDialog(parent) {
 }
 
 FindDialogState TFindDialog::State() const {
-    return {ToAnsi(TxtFind->text()), ChkMatchCase->isChecked(), ChkWholeWord->isChecked(),
+    return {ToDocument(TxtFind->text(), encoding), ChkMatchCase->isChecked(), ChkWholeWord->isChecked(),
             OptUp->isChecked() ? SearchDirection::Up : SearchDirection::Down};
 }
 
 void TFindDialog::SetFindText(const std::string& text) {
-    const QString shown = FromAnsi(text);
+    const QString shown = FromDocument(text, encoding);
     if (TxtFind->text() != shown) TxtFind->setText(shown);
 }
 
@@ -124,8 +124,8 @@ TReplaceDialog::TReplaceDialog(QWidget* parent) : QDialog(parent) {
 }
 
 ReplaceDialogState TReplaceDialog::State() const {
-    return {ToAnsi(TxtFind->text()), ToAnsi(TxtReplace->text()), ChkMatchCase->isChecked(),
-            ChkWholeWord->isChecked()};
+    return {ToDocument(TxtFind->text(), encoding), ToDocument(TxtReplace->text(), encoding),
+            ChkMatchCase->isChecked(), ChkWholeWord->isChecked()};
 }
 
 }  // namespace tarnwick

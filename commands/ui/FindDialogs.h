@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/TextEncoding.h"
 #include "commands/FindReplace.h"
 
 #include <QDialog>
@@ -23,6 +24,7 @@ public:
     void SetFindText(const std::string& text);  // the Replace dialog copies its find text in
 
     std::function<void()> OnFindNext;
+    TextEncoding encoding = TextEncoding::Ansi;  // the document's, by which the texts convert
 
     QLineEdit* TxtFind = nullptr;
     QCheckBox* ChkWholeWord = nullptr;
@@ -41,6 +43,7 @@ public:
     ReplaceDialogState State() const;
 
     std::function<void()> OnFindNext, OnReplace, OnReplaceAll;
+    TextEncoding encoding = TextEncoding::Ansi;  // the document's, by which the texts convert
 
     QLineEdit* TxtFind = nullptr;
     QLineEdit* TxtReplace = nullptr;

@@ -43,7 +43,7 @@ void TForm1::WireOutputPane() {
         stop->setEnabled(false);
     };
     Output->View()->OnPlaceChosen = [this](SourcePlace place) {
-        PutCaret(PositionOfPlace(unit_.MainText, place));
+        PutCaret(PositionOfPlace(unit_.MainText, place, unit_.Encoding));
     };
     Output->OnStop = [this] { RunCommand(commands.StopRun); };
     Output->OnClose = [this] {

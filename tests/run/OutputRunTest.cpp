@@ -55,6 +55,10 @@ TEST(OutputRunTest, PlacesBecomePositionsInsideTheDocument) {
         {{1, 1}, 0}, {{2, 3}, 6}, {{2, 99}, 8}, {{3, 1}, 10}, {{9, 1}, 10}, {{0, 0}, 0},
     };
     for (const auto& [place, pos] : rows) EXPECT_EQ(PositionOfPlace(model, place), pos) << place.line << "," << place.column;
+    // In a Unicode document the host's column counts UTF-16 units: the emoji takes two.
+    model.SetText("a\xF0\x9F\x98\x80\xCE\xA9b");
+    EXPECT_EQ(PositionOfPlace(model, {1, 4}, TextEncoding::Utf8), 5);
+    EXPECT_EQ(PositionOfPlace(model, {1, 5}, TextEncoding::Utf8), 7);
 }
 
 class FakeCaptured : public CapturedProcess {

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QUrl>
 
@@ -51,6 +52,7 @@ private slots:
     void commandLineFileOpensWhenTheOptionsWindowIsCreated();
     void commandLineFileThatCannotBeReadShowsTheError();
     void safeSaveIntoAReadOnlyDirectory();
+    void unicodeDocumentAndChangesOnDiskInTheWindow();
 };
 
 void DocumentCommandsTest::openThroughTheMenuTitlesTheWindow() {
@@ -206,6 +208,43 @@ void DocumentCommandsTest::safeSaveIntoAReadOnlyDirectory() {
                  QStringList{"script.vbs"});  // no temporary file left behind
         QFile::setPermissions(fx.config.filePath("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
+}
+
+// A Unicode file is shown, typed in and saved in its own encoding, which the
+// status bar names; the window's activation asks about a file changed on disk.
+void DocumentCommandsTest::unicodeDocumentAndChangesOnDiskInTheWindow() {
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(form.StatusEncoding->text(), QString("ANSI"));
+    auto utf16 = [](const QString& text) {
+        return QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    };
+    const QString path = WriteFile(fx.config.filePath("u.vbs"), utf16(QString::fromUtf8("' \u03A9 \u65E5\u672C\r\n")));
+    fx.dialogs.ChooseOpen(ToPath(path));
+    form.Action("mOpen")->trigger();
+    QCOMPARE(form.StatusEncoding->text(), QString("UTF-16 LE"));
+
+    form.MainText()->setFocus();
+    QTest::keyClick(form.MainText(), Qt::Key_End);
+    QCOMPARE(form.StatusPanel0->text(), QString("Line 1 of 2, Col 7"));  // characters, not bytes
+    QKeyEvent emoji(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("\U0001F600"));
+    QCoreApplication::sendEvent(form.MainText(), &emoji);
+    QCOMPARE(form.StatusPanel0->text(), QString("Line 1 of 2, Col 8"));
+    form.Action("mSave")->trigger();
+    QCOMPARE(ReadFile(path), utf16(QString::fromUtf8("' \u03A9 \u65E5\u672C\U0001F600\r\n")));
+
+    WriteFile(path, utf16("' changed elsewhere\r\n"));
+    fx.boxes.Answer(Answer::Yes);
+    QEvent activation(QEvent::ActivationChange);
+    QCoreApplication::sendEvent(&form, &activation);
+    QTRY_COMPARE(fx.boxes.Questions(), std::vector<std::string>{ReloadQuestion(ToPath(path), false)});
+    QCOMPARE(form.Unit().MainText.Text(), std::string("' changed elsewhere\r\n"));
+
+    fx.boxes.Answer(Answer::No);
+    form.Action("mNew")->trigger();
+    QCOMPARE(form.StatusEncoding->text(), QString("ANSI"));
 }
 
 QTEST_MAIN(DocumentCommandsTest)

@@ -1,7 +1,9 @@
 #include "UiTestSupport.h"
 
 #include "app/ui/EditorWidget.h"
+#include "app/ui/QtPorts.h"
 
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
@@ -45,6 +47,8 @@ class EditorWidgetTest : public QObject {
 private slots:
     void typingEditsTheModel();
     void textOutsideTheCodePageIsTypedAsQuestionMarks();
+    void unicodeDocumentEditsWholeCharacters_data();
+    void unicodeDocumentEditsWholeCharacters();
     void keyNavigation_data();
     void keyNavigation();
     void eventOrderOfATypedCharacter();
@@ -86,6 +90,62 @@ void EditorWidgetTest::textOutsideTheCodePageIsTypedAsQuestionMarks() {
     TypeUnicode(&e.widget, 0x263A);   // a smiling face has no byte
     TypeUnicode(&e.widget, 0x1F600);  // nor has anything beyond the basic plane
     QCOMPARE(e.Text(), std::string("\xE9\x80??"));
+}
+
+void EditorWidgetTest::unicodeDocumentEditsWholeCharacters_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("caret");  // a byte offset
+    QTest::addColumn<QStringList>("input");  // key names, or text to type
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("clipboard");  // empty: not looked at
+    const QString all = QString::fromUtf8("a\u03A9\u65E5\U0001F600b");  // a, Ω (2 bytes), 日 (3), 😀 (4), b
+    QTest::newRow("typed characters outside the code page are kept")
+        << "" << 0 << QStringList{QString::fromUtf8("\u03A9\u2192\u65E5\u672C\U0001F600")}
+        << QString::fromUtf8("\u03A9\u2192\u65E5\u672C\U0001F600") << "";
+    QTest::newRow("Backspace takes whole characters") << all << 10 << QStringList{"Backspace", "Backspace"}
+                                                      << QString::fromUtf8("a\u03A9b") << "";
+    QTest::newRow("Delete takes whole characters") << all << 1 << QStringList{"Delete", "Delete"}
+                                                   << QString::fromUtf8("a\U0001F600b") << "";
+    QTest::newRow("Left and Right step over whole characters")
+        << all << 0 << QStringList{"Right", "Right", "Right", "Right", "Left", "Backspace"}
+        << QString::fromUtf8("a\u03A9\U0001F600b") << "";
+    QTest::newRow("a caret the program left inside a character types before it")
+        << all << 2 << QStringList{"x"} << QString::fromUtf8("ax\u03A9\u65E5\U0001F600b") << "";
+    QTest::newRow("a line break is still one step") << QString::fromUtf8("\u03A9\r\nb") << 4
+                                                    << QStringList{"Backspace", "Backspace"} << "b" << "";
+    QTest::newRow("word moves take letters of any script as word characters")
+        << QString::fromUtf8("x Gr\u00FCne\u65E5\u672C y") << 2 << QStringList{"Ctrl+Right", "!"}
+        << QString::fromUtf8("x Gr\u00FCne\u65E5\u672C !y") << "";
+    QTest::newRow("the clipboard takes and gives the characters")
+        << all << 0 << QStringList{"Ctrl+A", "Ctrl+C", "End", "Ctrl+V"} << all + all << all;
+}
+
+void EditorWidgetTest::unicodeDocumentEditsWholeCharacters() {
+    QFETCH(QString, text);
+    QFETCH(int, caret);
+    QFETCH(QStringList, input);
+    QFETCH(QString, expected);
+    QFETCH(QString, clipboard);
+    Editor e;
+    TextEncoding encoding = TextEncoding::Utf8;
+    QtClipboard port;
+    port.SetEncoding(&encoding);
+    e.widget.SetClipboard(&port);
+    e.widget.SetEncoding(encoding);
+    e.model.SetText(text.toStdString());
+    e.model.SetSelStart(caret);
+    const QMap<QString, QKeyCombination> keys{
+        {"Backspace", Qt::Key_Backspace}, {"Delete", Qt::Key_Delete}, {"Left", Qt::Key_Left},
+        {"Right", Qt::Key_Right}, {"End", Qt::Key_End}, {"Ctrl+Right", Qt::CTRL | Qt::Key_Right},
+        {"Ctrl+A", Qt::CTRL | Qt::Key_A}, {"Ctrl+C", Qt::CTRL | Qt::Key_C}, {"Ctrl+V", Qt::CTRL | Qt::Key_V}};
+    for (const QString& step : input) {
+        if (keys.contains(step))
+            QTest::keyClick(&e.widget, keys[step].key(), keys[step].keyboardModifiers());
+        else
+            for (char32_t code : step.toUcs4()) TypeUnicode(&e.widget, code);
+    }
+    QCOMPARE(QString::fromStdString(e.Text()), expected);
+    if (!clipboard.isEmpty()) QCOMPARE(QApplication::clipboard()->text(), clipboard);
 }
 
 void EditorWidgetTest::keyNavigation_data() {

@@ -1,0 +1,58 @@
+#include "app/DiskWatch.h"
+
+#include "app/Error.h"
+#include "app/FileAccess.h"
+
+#include <functional>
+#include <system_error>
+
+namespace tarnwick {
+
+namespace fs = std::filesystem;
+
+FileStamp StampOf(const std::string& path) {
+    std::error_code ec;
+    const fs::path file = PathOf(path);
+    FileStamp stamp;
+    stamp.size = fs::file_size(file, ec);
+    if (ec) return {};
+    stamp.time = fs::last_write_time(file, ec);
+    if (ec) return {};
+    stamp.exists = true;
+    return stamp;
+}
+
+void DiskWatch::Remember(const std::string& path, std::string_view bytes) {
+    path_ = path;
+    stamp_ = StampOf(path);
+    hash_ = std::hash<std::string_view>{}(bytes);
+    seen_ = stamp_;
+    seenChanged_ = false;
+    declined_.reset();
+}
+
+void DiskWatch::Forget() {
+    path_.clear();
+    declined_.reset();
+    seenChanged_ = false;
+}
+
+bool DiskWatch::Changed(const std::string& path) {
+    if (path_.empty() || path != path_) return false;
+    const FileStamp now = StampOf(path);
+    if (!now.exists) return false;
+    if (now == stamp_) return false;
+    if (now == seen_) return seenChanged_;  // looked at already: not read again
+    std::string bytes;
+    try {
+        bytes = ReadFileBytes(path);
+    } catch (const Error&) {
+        return false;  // unreadable for now; the next check looks again
+    }
+    seen_ = now;
+    seenChanged_ = std::hash<std::string_view>{}(bytes) != hash_;
+    if (!seenChanged_) stamp_ = now;  // the same bytes under a new stamp
+    return seenChanged_;
+}
+
+}  // namespace tarnwick
