@@ -1,6 +1,7 @@
 #include "syntax/DocumentColouring.h"
 
 #include "app/MainUnit.h"
+#include "app/RtfWriter.h"
 #include "options/ColourSettingsLoader.h"
 #include "syntax/RtfLineColouring.h"
 
@@ -50,7 +51,10 @@ std::string ColorRTF(const MainUnit& unit, std::string line) {
 // The lines of the RTF text with the colour table line inserted after the
 // first, each coloured, joined with CR LF; done in one pass over the text.
 void ColourWholeDocument(MainUnit& unit) {
-    std::string rtf = unit.MainText.SaveToRtf();
+    // Written without the document's colours: a colour table of its own would
+    // give its "\cfN" words other meanings next to the one inserted below.
+    const EditorModel& m = unit.MainText;
+    std::string rtf = WriteRtf(m.Text(), {}, m.FontName(), m.FontSize());
     // The first TAB of the text becomes four spaces (no line break comes or goes, so the lines stay as they are).
     if (std::size_t tab = rtf.find('\t'); tab != std::string::npos) rtf.replace(tab, 1, "    ");
     const std::string colourTable = ColourTableLine(unit.CurrentColours());
