@@ -21,6 +21,9 @@ ctest --output-on-failure -j"$(nproc)" --timeout 600
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 bash "$root/tools/sanitize.sh"
 
+# Every fuzz target for a short fixed number of inputs from its seeds.
+bash "$root/tools/fuzz.sh" --smoke
+
 # The Debian package, installed into a scratch root and started there.
 bash "$root/tools/package-test.sh"
 
