@@ -23,8 +23,8 @@ cmake --build "$build" -- -j"$(nproc)" $(printf 'fuzz_%s ' "${targets[@]}")
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-# An input that takes more than 10 s is a hang; one that needs 2 GB, a runaway.
-common=(-timeout=10 -rss_limit_mb=2048 -max_len=16384 -print_final_stats=1)
+# An input that takes more than 25 s (on a busy machine) is a hang; one that needs 2 GB, a runaway.
+common=(-timeout=25 -rss_limit_mb=2048 -max_len=16384 -print_final_stats=1)
 
 if [ "$1" = --smoke ]; then
   # Inputs per target beyond its seeds: fewer where each input does more (files, whole editing sessions).
