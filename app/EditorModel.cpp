@@ -415,7 +415,9 @@ void EditorModel::SetFontName(std::string name) {
 }
 
 void EditorModel::SetFontSize(int points) {
-    if (points <= 0) return;
+    // Beyond 1638 points a size no longer fits the RTF the model writes nor the
+    // fonts the painters make: a stored or typed size past it is not taken.
+    if (points <= 0 || points > 1638) return;
     fontSize_ = points;
     for (auto* o : Observers()) o->FontChanged();
 }

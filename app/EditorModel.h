@@ -181,7 +181,7 @@ public:
     const std::string& FontName() const { return fontName_; }
     int FontSize() const { return fontSize_; }
     void SetFontName(std::string name);
-    void SetFontSize(int points);
+    void SetFontSize(int points);                // a size outside 1 to 1638 leaves the size
 
     // ---- View state ------------------------------------------------------------------
     int FirstVisibleLine() const { return firstVisibleLine_; }

@@ -77,7 +77,8 @@ struct SettingsLines {
         for (std::size_t i = header + 1; i < end; ++i) {
             const std::size_t eq = lines[i].find('=');
             if (eq == std::string::npos || eq == 0) continue;
-            values[lines[i].substr(0, eq)] = UnescapeSettingValue(lines[i].substr(eq + 1));
+            // The first line of a name counts: it is the one a write replaces.
+            values.emplace(lines[i].substr(0, eq), UnescapeSettingValue(lines[i].substr(eq + 1)));
         }
         return values;
     }

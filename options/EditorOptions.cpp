@@ -47,7 +47,7 @@ void ApplyEditorOptions(MainUnit& unit, const FontChoice& font, const ColourSett
     const std::optional<int> size = ParseSettingInteger(font.size);
     if (!size) throw Error("'" + font.size + "' is not a valid integer value");
     EditorModel& editor = unit.MainText;
-    editor.SetFontSize(*size);  // a size below 1 leaves the editor's size
+    editor.SetFontSize(*size);  // a size outside 1 to 1638 leaves the editor's size
 
     {
         const auto key = unit.Settings ? unit.Settings->OpenForWriting() : nullptr;

@@ -25,6 +25,9 @@ bash "$root/tools/kill-save.sh" 200 "$root/build/tests/ui/tarnwick_save_helper"
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 bash "$root/tools/sanitize.sh"
 
+# Every fuzz target for a short fixed number of inputs from its seeds.
+bash "$root/tools/fuzz.sh" --smoke
+
 # The Debian package, installed into a scratch root and started there.
 bash "$root/tools/package-test.sh"
 

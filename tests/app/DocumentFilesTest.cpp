@@ -161,7 +161,7 @@ TEST_F(DocumentFilesTest, OnlyPlainFilesAreOpened) {
     const std::string pipe = dir.File("pipe.vbs");
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     Load("first.vbs", "keep me");
-    for (const std::string& path : {pipe, std::string("/dev/zero")}) {
+    for (const std::string& path : {pipe, std::string("/dev/zero"), std::string("/dev/null")}) {
         SCOPED_TRACE(path);
         EXPECT_EQ(ErrorOf([&] { files.OpenOperation("x", path); }),
                   "Cannot open file \"" + path + "\". Not a regular file");
@@ -294,6 +294,24 @@ TEST_F(DocumentFilesTest, SaveWritesEveryByteAsItIs) {
     ASSERT_TRUE(files.Save());
     EXPECT_EQ(TempDir::Read(dir.File("bytes.vbs")), bytes + "x");  // no final break added
     EXPECT_FALSE(files.Changed());
+}
+
+TEST_F(DocumentFilesTest, NamesOfAnyCharactersOpenAndSaveAs) {
+    const char* const names[] = {
+        "with spaces.vbs", "quotes \" and '.vbs", "& | ^ % ! ; $HOME.vbs", "-leading dash.vbs",
+        "caf\xC3\xA9 \xE2\x82\xAC.vbs", "empty.vbs",
+    };
+    for (const std::string name : names) {
+        SCOPED_TRACE(name);
+        const std::string bytes = name == "empty.vbs" ? "" : "x = 1";
+        Load(name, bytes);
+        EXPECT_EQ(unit.MainText.Text(), bytes);
+        EXPECT_EQ(files.Title(), "Tarnwick - " + name);
+        dialogs.ChooseSave(dir.File("copy " + name));
+        ASSERT_TRUE(files.SaveAs());
+        EXPECT_EQ(TempDir::Read(dir.File("copy " + name)), bytes);
+        EXPECT_EQ(files.Title(), "Tarnwick - copy " + name);
+    }
 }
 
 TEST_F(DocumentFilesTest, SaveOfAnUntitledDocumentRunsSaveAs) {

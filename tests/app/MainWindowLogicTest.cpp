@@ -64,6 +64,10 @@ TEST(StoredGeometry, MissingOrInvalidValuesLeaveTheDesignValues) {
         {"not integers", {{"Left", "12px"}, {"Top", ""}, {"Width", "wide"}, {"FontSize", "big"}}, {}},
         {"only top", {{"Top", "7"}}, {"top 7"}},
         {"empty font name", {{"FontName", ""}}, {}},
+        {"hexadecimal, a megabyte of digits, sizes beyond any font",
+         {{"Left", "$10"}, {"Top", "0x10"}, {"Width", std::string(1 << 20, '9')}, {"Height", "-2147483649"},
+          {"FontSize", "2147483647"}}, {}},
+        {"a negative font size", {{"FontSize", "-12"}}, {}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -133,6 +133,9 @@ TEST_F(SettingsFile, AWriteChangesOnlyItsValuesLine) {
          "\xEF\xBB\xBF[Software\\Tarnwick]\nTop=\\s2\n",
          "\xEF\xBB\xBF[Software\\Tarnwick]\nTop=\\s2\nLeft=7\n", " 2"},
         {"no section yet", "; mine", "; mine\n[Software\\Tarnwick]\nLeft=7", nullptr},
+        {"a name twice: the first line counts and is the one replaced",
+         "[Software\\Tarnwick]\nTop=2\nTop=3\nLeft=1\nLeft=4\n",
+         "[Software\\Tarnwick]\nTop=2\nTop=3\nLeft=7\nLeft=4\n", "2"},
     };
     for (const Row& row : rows) {
         fs::create_directories(dir);
@@ -142,6 +145,7 @@ TEST_F(SettingsFile, AWriteChangesOnlyItsValuesLine) {
                   row.top ? std::optional<std::string>(row.top) : std::nullopt) << row.name;
         ASSERT_TRUE(store.OpenForWriting()->WriteString("Left", "7")) << row.name;
         EXPECT_EQ(FileText(dir / "Tarnwick.conf"), row.after) << row.name;
+        EXPECT_EQ(store.OpenReadOnly()->ReadString("Left"), "7") << row.name;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "syntax/DocumentColouring.h"
 
 #include "app/MainUnit.h"
+#include "syntax/ColorText.h"
 #include "tests/syntax/RtfReferenceColouring.h"
 #include "tests/syntax/StyledText.h"
 
@@ -134,6 +135,17 @@ TEST_F(WholeDocumentTest, ColoursAndTidiesEveryLine) {
     EXPECT_EQ(unit.MainText.Text(), "Dim x\r\nx = 1 ' note\r\n\r\ns = \"if\" : If x Then\r\n");
     EXPECT_EQ(Styled(), "{S}Dim{W} x\r\n{W}x = 1 {C}' note\r\n\r\n{W}s = \"if\" : {S}If{W} x {S}Then\r\n");
     EXPECT_EQ(unit.MainText.FontName(), "Courier New");
+}
+
+TEST_F(WholeDocumentTest, ColoursAlreadyThereTakeNoPart) {
+    const std::string text = "set x = abs(1) ' note\r\n";
+    unit.MainText.SetText(text);
+    ColourWholeDocument(unit);
+    const std::string fromPlainText = Styled();
+    unit.MainText.SetText(text);
+    ColorText(unit, 1);  // black text between the keywords, coloured line by line
+    ColourWholeDocument(unit);
+    EXPECT_EQ(Styled(), fromPlainText);
 }
 
 TEST_F(WholeDocumentTest, KeepsEveryOtherByte) {

@@ -73,20 +73,30 @@ TEST(SyntaxTableTest, AllFourFieldsAndCaseOfSections) {
     EXPECT_EQ(table[2], (TColorCoding{"Path", "FSO.Folder", "", ""}));
 }
 
-TEST(SyntaxTableTest, ValuesAreCutAt2047Characters) {
-    std::string parameter(3000, 'p');
-    SyntaxEntries table = ReadSyntaxTable("[0]\nName=a\nParameter=" + parameter + "\n");
-    ASSERT_EQ(table.size(), 1u);
-    EXPECT_EQ(table[0].Parameter, std::string(2047, 'p'));
-}
-
-TEST(SyntaxTableTest, GrowsPast299Entries) {
-    std::string ini;
-    for (int n = 0; n < 400; ++n) ini += "[" + std::to_string(n) + "]\nName=w" + std::to_string(n) + "\n";
-    SyntaxEntries table = ReadSyntaxTable(ini);
-    ASSERT_EQ(table.size(), 400u);
-    EXPECT_EQ(table[299].Name, "w299");
-    EXPECT_EQ(table[399].Name, "w399");
+TEST(SyntaxTableTest, LargeAndBinaryFiles) {
+    struct Row {
+        const char* name;
+        std::string ini;
+        std::size_t entries;
+        const char* lastName;
+        std::size_t lastParameterLength;
+    };
+    std::string tenThousand;
+    for (int n = 0; n < 10000; ++n) tenThousand += "[" + std::to_string(n) + "]\nName=w" + std::to_string(n) + "\n";
+    const std::string blob = std::string("\0\xFF\x1A=\x7F\r[\x01]\0", 10) + "\n";
+    const Row rows[] = {
+        {"10 000 entries", tenThousand, 10000, "w9999", 0},
+        {"a value of 100 000 characters is cut", "[0]\nName=a\nParameter=" + std::string(100000, 'p') + "\n", 1, "a", 2047},
+        {"binary bytes between and inside sections",
+         "[0]\nName=a\n" + blob + "[1]\nName=b\nParameter=" + blob, 2, "b", 5},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const SyntaxEntries table = ReadSyntaxTable(row.ini);
+        ASSERT_EQ(table.size(), row.entries);
+        EXPECT_EQ(table.back().Name, row.lastName);
+        EXPECT_EQ(table.back().Parameter.size(), row.lastParameterLength);
+    }
 }
 
 TEST(SyntaxTableTest, MissingFileGivesAnEmptyTable) {
