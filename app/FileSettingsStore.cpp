@@ -180,9 +180,11 @@ public:
         // Re-read first, so values written by another instance since this key was opened survive.
         std::optional<std::string> bytes = ReadBytes(target);
         if (!bytes) return false;  // rewriting a file we cannot read would lose its other values
-        SettingsLines lines(std::move(*bytes));
+        SettingsLines lines(*bytes);
         lines.Set(name, value);
-        if (!WriteBytes(writer_, target, lines.Bytes())) return false;
+        // A value written as it stands costs no rewrite: closing the window
+        // writes its place every time, and each rewrite waits for the disk.
+        if (lines.Bytes() != *bytes && !WriteBytes(writer_, target, lines.Bytes())) return false;
         values_ = lines.Read();
         return true;
     }

@@ -54,6 +54,10 @@ TEST_F(SettingsFile, WritersCreateTheKeyAndValuesSurviveAsWritten) {
         auto key = store.OpenForWriting();
         for (const auto& [name, value] : values) ASSERT_TRUE(key->WriteString(name, value)) << name;
     }
+    // Writing every value again as it stands rewrites nothing.
+    const std::size_t writes = writer.writes.size();
+    for (const auto& [name, value] : values) EXPECT_TRUE(store.OpenForWriting()->WriteString(name, value)) << name;
+    EXPECT_EQ(writer.writes.size(), writes);
     auto key = store.OpenReadOnly();
     for (const auto& [name, value] : values) EXPECT_EQ(key->ReadString(name), value) << name;
     // Rewritten whole: no temporary file is left behind.
