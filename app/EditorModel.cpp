@@ -381,9 +381,9 @@ int EditorModel::FindText(std::string_view what, int start, int length, FindOpti
     start = std::clamp(start, 0, Length());
     int end = length < 0 ? Length() : std::clamp(start + length, start, Length());
     int n = static_cast<int>(what.size());
-    std::string needle = options.matchCase ? std::string(what) : AnsiLowerCase(what);
+    std::string needle = options.Folded(what);
     unsigned char first = static_cast<unsigned char>(needle[0]);
-    unsigned char firstUpper = options.matchCase ? first : AnsiUpper(first);
+    unsigned char firstUpper = options.Upper(first);
     // The searched range in one piece, read through positions of the whole text.
     const char* text = TextView(start, end - start).data() - start;
     for (int i = start; i + n <= end; ++i) {
@@ -393,7 +393,7 @@ int EditorModel::FindText(std::string_view what, int start, int length, FindOpti
         for (int k = 1; k < n && match; ++k) {
             unsigned char t = static_cast<unsigned char>(text[i + k]);
             unsigned char w = static_cast<unsigned char>(needle[k]);
-            match = options.matchCase ? t == w : AnsiLower(t) == w;
+            match = options.Lower(t) == w;
         }
         if (!match) continue;
         if (options.wholeWord) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Ansi.h"
 #include "app/Colour.h"
 #include "app/ColourTable.h"
 #include "app/GapBuffer.h"
@@ -53,6 +54,26 @@ inline constexpr const char* kSystemFixedFontName = "Default";
 struct FindOptions {
     bool wholeWord = false;
     bool matchCase = false;
+    // A Unicode document holds UTF-8, whose bytes above 127 are parts of
+    // characters, not letters of the code page: only A to Z fold then.
+    bool asciiCaseOnly = false;
+
+    // The byte as the search compares it, and the upper-case byte that matches it.
+    unsigned char Lower(unsigned char c) const {
+        if (matchCase) return c;
+        if (asciiCaseOnly) return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + 32) : c;
+        return AnsiLower(c);
+    }
+    unsigned char Upper(unsigned char c) const {
+        if (matchCase) return c;
+        if (asciiCaseOnly) return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 32) : c;
+        return AnsiUpper(c);
+    }
+    std::string Folded(std::string_view text) const {
+        std::string folded(text);
+        for (char& c : folded) c = static_cast<char>(Lower(static_cast<unsigned char>(c)));
+        return folded;
+    }
 };
 
 // The document editor's model: 8-bit (Windows-1252) text in which every line

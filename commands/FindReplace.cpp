@@ -15,8 +15,10 @@ constexpr const char* kNoResults = "Search completed with no results!";
 
 int Size(std::string_view text) { return static_cast<int>(text.size()); }
 
-FindOptions OptionsOf(const FindDialogState& find) { return {find.wholeWord, find.matchCase}; }
-FindOptions OptionsOf(const ReplaceDialogState& replace) { return {replace.wholeWord, replace.matchCase}; }
+template <typename DialogState>
+FindOptions OptionsOf(const DialogState& dialog, const MainUnit& unit) {
+    return {dialog.wholeWord, dialog.matchCase, unit.Encoding != TextEncoding::Ansi};
+}
 
 // The last occurrence lying wholly in [0, end), or -1. The control's find runs
 // forward only, so the hits are walked up to the last one.
@@ -32,7 +34,7 @@ int FindLastBefore(const EditorModel& text, std::string_view what, int end, Find
 // unless a replacement just moved it).
 bool FindStep(MainUnit& unit, const FindDialogState& find, int upLimit) {
     EditorModel& text = unit.MainText;
-    const FindOptions options = OptionsOf(find);
+    const FindOptions options = OptionsOf(find, unit);
     int q = -1;
     if (find.direction == SearchDirection::Down) {
         const int from = text.SelStart() + text.SelLength();
@@ -53,10 +55,11 @@ bool FindStep(MainUnit& unit, const FindDialogState& find, int upLimit) {
 }
 
 // Whether the selection is exactly one occurrence of the find text.
-bool SelectionIsOccurrence(const EditorModel& text, const FindDialogState& find) {
+bool SelectionIsOccurrence(const MainUnit& unit, const FindDialogState& find) {
+    const EditorModel& text = unit.MainText;
     const int start = text.SelStart();
     return text.SelLength() == Size(find.findText) &&
-           text.FindText(find.findText, start, text.SelLength(), OptionsOf(find)) == start;
+           text.FindText(find.findText, start, text.SelLength(), OptionsOf(find, unit)) == start;
 }
 
 // Whether a byte is part of a word for the whole-word option of the editor's find.
@@ -72,9 +75,9 @@ bool IsWordByte(unsigned char c) {
 class Occurrences {
 public:
     Occurrences(std::string_view text, std::string_view what, FindOptions options)
-        : text_(text), options_(options), needle_(options.matchCase ? std::string(what) : AnsiLowerCase(what)) {
+        : text_(text), options_(options), needle_(options.Folded(what)) {
         first_ = static_cast<unsigned char>(needle_[0]);
-        firstUpper_ = options.matchCase ? first_ : AnsiUpper(first_);
+        firstUpper_ = options.Upper(first_);
     }
 
     int Next(std::size_t from, int before) const {
@@ -98,7 +101,7 @@ private:
         for (std::size_t k = 1; k < needle_.size(); ++k) {
             const auto t = static_cast<unsigned char>(text_[i + k]);
             const auto w = static_cast<unsigned char>(needle_[k]);
-            if (options_.matchCase ? t != w : AnsiLower(t) != w) return false;
+            if (options_.Lower(t) != w) return false;
         }
         return true;
     }
@@ -136,7 +139,7 @@ void ReplaceAll(MainUnit& unit, const ReplaceDialogState& replace) {
         }
     }
     const auto& colours = model.StoredColours();
-    const Occurrences find(old, replace.findText, OptionsOf(replace));
+    const Occurrences find(old, replace.findText, OptionsOf(replace, unit));
     const std::size_t findLength = replace.findText.size();
     auto insideBreak = [&](std::size_t p) { return p > 0 && p < old.size() && old[p - 1] == '\r' && old[p] == '\n'; };
 
@@ -206,7 +209,7 @@ bool DialogReplaceReplace(MainUnit& unit, FindReplaceDialogs& dialogs, ReplaceBu
     int upLimit = text.SelStart();
     // Only an occurrence is replaced: a selection the user made for something
     // else is left alone and the press just finds the next occurrence.
-    if (text.SelLength() > 0 && SelectionIsOccurrence(text, dialogs.find)) {
+    if (text.SelLength() > 0 && SelectionIsOccurrence(unit, dialogs.find)) {
         text.SetSelText(dialogs.replace.replaceText);
         // Upwards the search must end before the inserted text, or it would
         // find an occurrence inside it and replace it again on the next press.

@@ -162,6 +162,18 @@ TEST_F(FindReplace, ReplaceAll) {
         });
 }
 
+// In a Unicode document the bytes above 127 are parts of UTF-8 characters:
+// "\xD0\x8A" must not fold onto "\xD0\x9A" as the code page's letters would.
+TEST_F(FindReplace, AUnicodeDocumentFoldsOnlyAsciiLetters) {
+    unit.Encoding = TextEncoding::Utf8;
+    const std::string text = "\xD0\x9A \xD0\x8A A";
+    Run({{"find", text, 0, 0, {Find("\xD0\x8A"), {}}, text, 3, 2, kSilent},
+         {"ASCII still folds", text, 0, 0, {Find("a"), {}}, text, 6, 1, kSilent}},
+        [this](FindReplaceDialogs& d) { DialogFindFind(unit, d, FindNextIn::FindDialog); });
+    Run({{"replace all", text, 0, 0, {Find(""), Replace("\xD0\x8A", "x")}, "\xD0\x9A x A", 4, 0, kSilent}},
+        [this](FindReplaceDialogs& d) { DialogReplaceReplace(unit, d, ReplaceButton::ReplaceAll); });
+}
+
 TEST_F(FindReplace, ReplaceAllGivesEachNewTextTheColourOfWhatItReplaced) {
     Place("a b", 0, 1);
     unit.MainText.SetSelColour(0x0000FF);
