@@ -2,6 +2,7 @@
 // as written, from the same key and from a fresh one, and every other value the
 // file held reads as before.
 #include "app/FileSettingsStore.h"
+#include "tests/fakes/FakeFileWriter.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -54,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::ofstream out(SettingsFile(), std::ios::binary | std::ios::trunc);
         out << bytes;
     }
-    FileSettingsStore store(SettingsFile());
+    fakes::FakeFileWriter writer;
+    FileSettingsStore store(SettingsFile(), writer);
 
     std::map<std::string, std::optional<std::string>> before;
     {
