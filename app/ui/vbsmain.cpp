@@ -16,6 +16,7 @@
 #include "syntax/SyntaxTable.h"
 
 #include <algorithm>
+#include <climits>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -520,6 +521,16 @@ void TForm1::moveEvent(QMoveEvent* event) {
     ApplyPendingOuterSize();
 }
 
+namespace {
+
+// The client size for a stored outer size: at least 1, and no overflow for
+// whatever number the settings hold.
+int InnerSize(int outer, int frame) {
+    return static_cast<int>(std::clamp<long long>(static_cast<long long>(outer) - frame, 1, INT_MAX));
+}
+
+}  // namespace
+
 void TForm1::ApplyPendingOuterSize() {
     // The stored size is the outer one: once the frame is known, take it off.
     if (!outerSizePending_ || !isVisible()) return;
@@ -527,7 +538,7 @@ void TForm1::ApplyPendingOuterSize() {
     const int extraHeight = frameGeometry().height() - height();
     if (extraWidth <= 0 && extraHeight <= 0) return;
     outerSizePending_ = false;
-    resize(pendingOuterWidth_ - extraWidth, pendingOuterHeight_ - extraHeight);
+    resize(InnerSize(pendingOuterWidth_, extraWidth), InnerSize(pendingOuterHeight_, extraHeight));
 }
 
 // ---- MainWindowFrame ----------------------------------------------------------
@@ -541,14 +552,14 @@ void TForm1::SetOuterLeft(int left) { move(left, OuterTop()); }
 void TForm1::SetOuterTop(int top) { move(OuterLeft(), top); }
 
 void TForm1::SetOuterWidth(int width) {
-    resize(std::max(1, width - (frameGeometry().width() - this->width())), height());
+    resize(InnerSize(width, frameGeometry().width() - this->width()), height());
     pendingOuterWidth_ = width;
     if (pendingOuterHeight_ == 0) pendingOuterHeight_ = OuterHeight();
     outerSizePending_ = !isVisible();
 }
 
 void TForm1::SetOuterHeight(int height) {
-    resize(width(), std::max(1, height - (frameGeometry().height() - this->height())));
+    resize(width(), InnerSize(height, frameGeometry().height() - this->height()));
     pendingOuterHeight_ = height;
     if (pendingOuterWidth_ == 0) pendingOuterWidth_ = OuterWidth();
     outerSizePending_ = !isVisible();
