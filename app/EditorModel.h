@@ -168,6 +168,7 @@ public:
     std::vector<Colour> Colours() const;          // one per character
     std::vector<Colour> ColoursRange(int pos, int length) const;  // one per character of the range
     std::vector<Colour> StoredColours() const;    // one per character, with the roles (a copy, for tests)
+    bool AllStoredAs(Colour stored) const;        // every character has this stored colour (true when empty)
     void SetSelColour(Colour colour);            // a stored colour; empty selection: the typing colour
     Colour TypingColour() const { return PlainColour(typingColour_); }
     // Every character of the role, the typing colour and the undo history take

@@ -68,6 +68,17 @@ void EditorModel::SetSelColour(Colour colour) {
     for (auto* o : Observers()) o->ColoursChanged(start, length);
 }
 
+bool EditorModel::AllStoredAs(Colour stored) const {
+    const auto index = table_.Find(stored);
+    if (!index) return Length() == 0;
+    const char wanted = static_cast<char>(*index);
+    bool all = true;
+    colours_.ForEachRun(0, Length(), [&](const char* run, int count) {
+        all = all && std::all_of(run, run + count, [wanted](char c) { return c == wanted; });
+    });
+    return all;
+}
+
 char EditorModel::IndexOf(Colour stored) {
     if (auto index = table_.Find(stored)) return static_cast<char>(*index);
     if (table_.Full()) CompactColours();

@@ -19,7 +19,7 @@ struct ColouredText {
 
 // Colours and tidies every line of a document (CR LF breaks) as DocumentLineColourer
 // does; `own` holds the colour each character has now, which every character
-// that no rule colours keeps, line breaks included.
+// that no rule colours keeps, line breaks included; null: all the window text colour.
 ColouredText ColourDocument(std::string_view text, const Colour* own, const SyntaxEntries& table,
                             const ColourSettings& colours);
 // Colours the whole document with the colours in force and loads the result in
