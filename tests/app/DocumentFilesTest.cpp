@@ -298,8 +298,12 @@ TEST_F(DocumentFilesTest, SaveWritesEveryByteAsItIs) {
 
 TEST_F(DocumentFilesTest, NamesOfAnyCharactersOpenAndSaveAs) {
     const char* const names[] = {
-        "with spaces.vbs", "quotes \" and '.vbs", "& | ^ % ! ; $HOME.vbs", "-leading dash.vbs",
-        "caf\xC3\xA9 \xE2\x82\xAC.vbs", "empty.vbs",
+#ifdef _WIN32  // Windows allows no '"' or '|' in a name
+        "quote ' and ^.vbs", "& ^ % ! ; $HOME.vbs",
+#else
+        "quotes \" and '.vbs", "& | ^ % ! ; $HOME.vbs",
+#endif
+        "with spaces.vbs", "-leading dash.vbs", "caf\xC3\xA9 \xE2\x82\xAC.vbs", "empty.vbs",
     };
     for (const std::string name : names) {
         SCOPED_TRACE(name);
