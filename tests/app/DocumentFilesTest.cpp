@@ -298,12 +298,12 @@ TEST_F(DocumentFilesTest, SaveWritesEveryByteAsItIs) {
 
 TEST_F(DocumentFilesTest, NamesOfAnyCharactersOpenAndSaveAs) {
     const char* const names[] = {
-#ifdef _WIN32  // Windows allows no '"' or '|' in a name
+#ifdef _WIN32  // Windows allows no '"' or '|' in a name; names beyond ASCII have a test of their own there
         "quote ' and ^.vbs", "& ^ % ! ; $HOME.vbs",
 #else
-        "quotes \" and '.vbs", "& | ^ % ! ; $HOME.vbs",
+        "quotes \" and '.vbs", "& | ^ % ! ; $HOME.vbs", "caf\xC3\xA9 \xE2\x82\xAC.vbs",
 #endif
-        "with spaces.vbs", "-leading dash.vbs", "caf\xC3\xA9 \xE2\x82\xAC.vbs", "empty.vbs",
+        "with spaces.vbs", "-leading dash.vbs", "empty.vbs",
     };
     for (const std::string name : names) {
         SCOPED_TRACE(name);
