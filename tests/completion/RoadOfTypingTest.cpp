@@ -93,7 +93,11 @@ TEST(RoadOfTyping, WithTheShippedSyntaxTable) {
 
     Road shell;
     shell.t.unit.SyntaxTable = road.t.unit.SyntaxTable;
-    shell.Type("Set sh = WScript.CreateObject(\"WScript.Shell\")");
+    shell.Type("Set sh = WScript.");
+    EXPECT_TRUE(shell.tracker.Lst().IsOpen());  // the fixed name wscript
+    shell.Type("CreateObject(\"WScript.");
+    EXPECT_FALSE(shell.tracker.Lst().IsOpen()) << "a dot inside the string";
+    shell.Type("Shell\")");
     EXPECT_EQ(shell.Text(), "Set sh = WScript.CreateObject(\"WScript.Shell\")");
 }
 

@@ -7,12 +7,15 @@
 #include "fakes/FakeBoxes.h"
 #include "fakes/FakeDialogs.h"
 
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 
 namespace tarnwick::testing {
+
+inline constexpr const char* kFsoLine = "Set fso = CreateObject(\"Scripting.FileSystemObject\")";
 
 // A main window whose settings live in a temporary XDG_CONFIG_HOME and whose
 // boxes and dialogs are answered by fakes.
@@ -62,6 +65,25 @@ struct ShownWindow : MainWindowFixture {
     const std::string& Text() const { return form->Unit().MainText.Text(); }
     void Keys(Qt::Key key, int times, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         for (int i = 0; i < times; ++i) QTest::keyClick(editor, key, mods);
+    }
+    void TypeLine(const QString& text) {
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+    }
+    // Scrolls the completion list to the row of that name and clicks it. The
+    // platform delivers a double click as this click and then DoubleClickRow.
+    bool ClickRow(const QString& name) { return MouseOnRow(name, false); }
+    bool DoubleClickRow(const QString& name) { return MouseOnRow(name, true); }
+
+private:
+    bool MouseOnRow(const QString& name, bool twice) {
+        const QList<QListWidgetItem*> found = form->Lst->findItems(name, Qt::MatchExactly);
+        if (found.isEmpty()) return false;
+        form->Lst->scrollToItem(found.first());
+        const QPoint centre = form->Lst->visualItemRect(found.first()).center();
+        if (twice) QTest::mouseDClick(form->Lst->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+        else QTest::mouseClick(form->Lst->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+        return true;
     }
 };
 
