@@ -21,6 +21,7 @@ namespace {
 
 // A shown main window with the shipped table, the focus in its editor.
 using UserWindow = testing::ShownWindow;
+using testing::kFsoLine;
 
 }  // namespace
 
@@ -29,7 +30,6 @@ class UserPathsTest : public QObject {
 private slots:
     void undoAndRedoWalkTheSameSteps();
     void acceptingAMemberReplacesOnlyItsName();
-    void redoKeysAndMenu();
     void statusTextFollowsBusyCommands();
     void listStaysInsideTheWindowAndShowsWholeNames();
     void tabClosesTheListAndTheTip();
@@ -42,30 +42,35 @@ private slots:
     void printWithoutAPrinterWritesAPdf();
 };
 
+// Undo and Redo by each of their keys and by the menu.
 void UserPathsTest::undoAndRedoWalkTheSameSteps() {
+    using Step = std::function<void(UserWindow&)>;
+    const auto key = [](Qt::Key k, Qt::KeyboardModifiers mods) { return [=](UserWindow& w) { w.Keys(k, 1, mods); }; };
+    const auto menu = [](const char* action) { return [=](UserWindow& w) { w.form->Action(action)->trigger(); }; };
+    const Step threeLines = [](UserWindow& w) {
+        w.TypeLine("dim abc");
+        w.TypeLine("ABC=1");
+        QTest::keyClicks(w.editor, "x = 2");
+    };
+    const Step undo = key(Qt::Key_Z, Qt::ControlModifier), redo = key(Qt::Key_Y, Qt::ControlModifier);
     struct Row {
         const char* name;
-        std::function<void(UserWindow&)> type;
+        Step type, undo, redo;
     };
     const Row rows[] = {
-        {"three lines, caret still",
-         [](UserWindow& w) {
-             QTest::keyClicks(w.editor, "dim abc");
-             w.Keys(Qt::Key_Return, 1);
-             QTest::keyClicks(w.editor, "ABC=1");
-             w.Keys(Qt::Key_Return, 1);
-             QTest::keyClicks(w.editor, "x = 2");
-         }},
+        {"three lines, caret still", threeLines, undo, redo},
         {"two lines, caret moved up and down",
          [](UserWindow& w) {
-             QTest::keyClicks(w.editor, "dim abc");
-             w.Keys(Qt::Key_Return, 1);
+             w.TypeLine("dim abc");
              QTest::keyClicks(w.editor, "ABC=1");
              for (int i = 0; i < 3; ++i) {
                  w.Keys(Qt::Key_Up, 1);
                  w.Keys(Qt::Key_Down, 1);
              }
-         }},
+         },
+         undo, redo},
+        {"Ctrl+Shift+Z redoes", threeLines, undo, key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier)},
+        {"the Edit menu", threeLines, menu("mUndo"), menu("mRedo")},
     };
     for (const Row& row : rows) {
         UserWindow w;
@@ -75,7 +80,7 @@ void UserPathsTest::undoAndRedoWalkTheSameSteps() {
         row.type(w);
         states.push_back(w.Text());
         for (int i = 0; i < 3; ++i) {
-            w.Keys(Qt::Key_Z, 1, Qt::ControlModifier);
+            row.undo(w);
             QVERIFY2(w.Text() != states.back(), row.name);  // every Undo undoes text
             states.push_back(w.Text());
         }
@@ -83,11 +88,11 @@ void UserPathsTest::undoAndRedoWalkTheSameSteps() {
         w.Keys(Qt::Key_Up, 1);
         w.Keys(Qt::Key_Down, 1);
         for (int i = 2; i >= 0; --i) {
-            w.Keys(Qt::Key_Y, 1, Qt::ControlModifier);
+            row.redo(w);
             QVERIFY2(w.Text() == states[i], row.name);
         }
         for (int i = 1; i <= 3; ++i) {
-            w.Keys(Qt::Key_Z, 1, Qt::ControlModifier);
+            row.undo(w);
             QVERIFY2(w.Text() == states[i], row.name);
         }
     }
@@ -96,10 +101,8 @@ void UserPathsTest::undoAndRedoWalkTheSameSteps() {
 void UserPathsTest::acceptingAMemberReplacesOnlyItsName() {
     UserWindow w;
     TForm1& form = w.Open();
-    QTest::keyClicks(w.editor, "Set fso = CreateObject(\"Scripting.FileSystemObject\")");
-    w.Keys(Qt::Key_Return, 1);
-    QTest::keyClicks(w.editor, "Set ts = fso.OpenTextFile(\"a\")");
-    w.Keys(Qt::Key_Return, 1);
+    w.TypeLine(kFsoLine);
+    w.TypeLine("Set ts = fso.OpenTextFile(\"a\")");
     QTest::keyClicks(w.editor, "arr = Split(ts.readl");
     QVERIFY(form.Lst->isVisible());
     QTest::keyClicks(w.editor, ",");
@@ -115,20 +118,6 @@ void UserPathsTest::acceptingAMemberReplacesOnlyItsName() {
     QVERIFY(form.Lst->isVisible());
     w.Keys(Qt::Key_Space, 1);
     QCOMPARE(QString::fromStdString(form.Unit().MainText.Line(3)), QString("x = ts.ReadLine (1)"));
-}
-
-void UserPathsTest::redoKeysAndMenu() {
-    UserWindow w;
-    TForm1& form = w.Open();
-    QTest::keyClicks(w.editor, "abc");
-    w.Keys(Qt::Key_Z, 1, Qt::ControlModifier);
-    QCOMPARE(w.Text(), std::string());
-    w.Keys(Qt::Key_Z, 1, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(w.Text(), std::string("abc"));
-    form.Action("mUndo")->trigger();
-    QCOMPARE(w.Text(), std::string());
-    form.Action("mRedo")->trigger();
-    QCOMPARE(w.Text(), std::string("abc"));
 }
 
 void UserPathsTest::statusTextFollowsBusyCommands() {
@@ -149,12 +138,7 @@ void UserPathsTest::statusTextFollowsBusyCommands() {
     w.Keys(Qt::Key_End, 1, Qt::ControlModifier);
     w.Keys(Qt::Key_Return, 1);
     QTest::keyClicks(w.editor, "fso.");
-    const QList<QListWidgetItem*> found = form.Lst->findItems("GetFile", Qt::MatchExactly);
-    QVERIFY(!found.isEmpty());
-    form.Lst->scrollToItem(found.first());
-    const QPoint row = form.Lst->visualItemRect(found.first()).center();
-    QTest::mouseClick(form.Lst->viewport(), Qt::LeftButton, Qt::NoModifier, row);
-    QTest::mouseDClick(form.Lst->viewport(), Qt::LeftButton, Qt::NoModifier, row);
+    QVERIFY(w.ClickRow("GetFile") && w.DoubleClickRow("GetFile"));
     QCOMPARE(QString::fromStdString(form.Unit().MainText.Line(600)), QString("fso.GetFile"));
     QCOMPARE(form.StatusPanel0->text(), QString("Line 601 of 601, Col 12"));
 }
@@ -162,7 +146,7 @@ void UserPathsTest::statusTextFollowsBusyCommands() {
 void UserPathsTest::listStaysInsideTheWindowAndShowsWholeNames() {
     UserWindow w;
     TForm1& form = w.Open();
-    QTest::keyClicks(w.editor, "Set fso = CreateObject(\"Scripting.FileSystemObject\")");
+    QTest::keyClicks(w.editor, kFsoLine);
     // Down to the last visible line, then out to the right edge.
     w.Keys(Qt::Key_Return, w.editor->VisibleLineCount() + 5);
     QTest::keyClicks(w.editor, QString(60, ' ') + "MsgBox fso.");
@@ -176,23 +160,13 @@ void UserPathsTest::listStaysInsideTheWindowAndShowsWholeNames() {
     QVERIFY2(!form.TxtTip->geometry().intersects(form.Lst->geometry()), "the tip clear of the list");
     const QFontMetrics metrics(form.Lst->font());
     QVERIFY(form.Lst->width() >= 24 + metrics.horizontalAdvance("GetAbsolutePathName"));
-
-    // With room below, the list stands where it always did.
-    w.Keys(Qt::Key_Escape, 1);
-    w.Keys(Qt::Key_Home, 1, Qt::ControlModifier);
-    w.Keys(Qt::Key_End, 1);
-    w.Keys(Qt::Key_Return, 1);
-    QTest::keyClicks(w.editor, "fso.");
-    const Point top = w.editor->CaretPixelPosition();
-    QCOMPARE(form.Lst->pos(), w.editor->viewport()->mapTo(form.centralWidget(), QPoint(top.x, top.y)) + QPoint(-20, 18));
 }
 
 void UserPathsTest::tabClosesTheListAndTheTip() {
     for (Qt::KeyboardModifiers mods : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
         UserWindow w;
         TForm1& form = w.Open();
-        QTest::keyClicks(w.editor, "Set fso = CreateObject(\"Scripting.FileSystemObject\")");
-        w.Keys(Qt::Key_Return, 1);
+        w.TypeLine(kFsoLine);
         QTest::keyClicks(w.editor, "    MsgBox fso.");
         QVERIFY(form.Lst->isVisible() && form.TxtTip->isVisible());
         w.Keys(Qt::Key_Tab, 1, mods);
@@ -231,13 +205,16 @@ void UserPathsTest::findAndGoToLineKeys() {
     UserWindow w;
     TForm1& form = w.Open();
     EditorModel& model = form.Unit().MainText;
+    auto backToTheEditor = [&](QWidget* dialog) {
+        dialog->hide();
+        form.activateWindow();
+        w.editor->setFocus();
+    };
     model.SetText("cat\r\ndog cat\r\ncat");
     w.Keys(Qt::Key_F, 1, Qt::ControlModifier);
     QVERIFY(form.DialogFind->isVisible());
     QTest::keyClicks(form.DialogFind->TxtFind, "cat");
-    form.DialogFind->hide();
-    form.activateWindow();
-    w.editor->setFocus();
+    backToTheEditor(form.DialogFind);
     model.SetSelStart(0);
     w.Keys(Qt::Key_F3, 1);
     QCOMPARE(model.SelStart(), 0);
@@ -251,9 +228,7 @@ void UserPathsTest::findAndGoToLineKeys() {
 
     w.Keys(Qt::Key_H, 1, Qt::ControlModifier);
     QVERIFY(form.DialogReplace->isVisible());
-    form.DialogReplace->hide();
-    form.activateWindow();
-    w.editor->setFocus();
+    backToTheEditor(form.DialogReplace);
     w.Keys(Qt::Key_G, 1, Qt::ControlModifier);
     QVERIFY(form.TxtGoto->hasFocus());
     QCOMPARE(form.TxtGoto->selectedText(), form.TxtGoto->text());
@@ -306,8 +281,7 @@ void UserPathsTest::keysByThePhysicalKey() {
     // Typed into the window, the keypad's "." opens no list.
     UserWindow w;
     TForm1& form = w.Open();
-    QTest::keyClicks(w.editor, "Set fso = CreateObject(\"Scripting.FileSystemObject\")");
-    w.Keys(Qt::Key_Return, 1);
+    w.TypeLine(kFsoLine);
     QTest::keyClicks(w.editor, "x = fso");
     QTest::keyClick(w.editor, Qt::Key_Period, Qt::KeypadModifier);
     QCOMPARE(QString::fromStdString(form.Unit().MainText.Line(1)), QString("x = fso."));
