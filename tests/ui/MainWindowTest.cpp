@@ -178,22 +178,19 @@ void MainWindowTest::shortcutsRunTheirCommands() {
     form.MainText()->setFocus();
     QTest::keyClicks(form.MainText(), "x");
 
-    fx.boxes.Answer(Answer::Cancel);
-    QTest::keyClick(form.MainText(), Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(fx.boxes.Questions().back(), std::string("Do you want to save the changes to this document?"));
-
-    fx.boxes.Answer(Answer::Cancel);
-    QTest::keyClick(form.MainText(), Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(fx.boxes.Questions().back(),
-             std::string("Do you want to save the changes to this document before opening a new one?"));
-
+    // New, Open and Exit each ask their own question about the unsaved text.
+    const std::pair<Qt::Key, const char*> asking[] = {
+        {Qt::Key_N, "Do you want to save the changes to this document?"},
+        {Qt::Key_O, "Do you want to save the changes to this document before opening a new one?"},
+        {Qt::Key_Q, "Save the changes to this document?"}};
+    for (const auto& [key, question] : asking) {
+        fx.boxes.Answer(Answer::Cancel);
+        QTest::keyClick(form.MainText(), key, Qt::ControlModifier);
+        QCOMPARE(fx.boxes.Questions().back(), std::string(question));
+    }
+    QVERIFY(form.isVisible());
     QTest::keyClick(form.MainText(), Qt::Key_S, Qt::ControlModifier);  // untitled: Save As, cancelled
     QCOMPARE(fx.dialogs.saveFilters.size(), size_t(1));
-
-    fx.boxes.Answer(Answer::Cancel);
-    QTest::keyClick(form.MainText(), Qt::Key_Q, Qt::ControlModifier);
-    QCOMPARE(fx.boxes.Questions().back(), std::string("Save the changes to this document?"));
-    QVERIFY(form.isVisible());
 
     int printed = 0, runs = 0, help = 0;
     form.commands.Print = [&] { ++printed; };
