@@ -186,7 +186,7 @@ void MainWindowTest::shortcutsRunTheirCommands() {
     for (const auto& [key, question] : asking) {
         fx.boxes.Answer(Answer::Cancel);
         QTest::keyClick(form.MainText(), key, Qt::ControlModifier);
-        QCOMPARE(fx.boxes.Questions().back(), std::string(question));
+        QCOMPARE(QString::fromStdString(fx.boxes.Questions().back()), QString(question));
     }
     QVERIFY(form.isVisible());
     QTest::keyClick(form.MainText(), Qt::Key_S, Qt::ControlModifier);  // untitled: Save As, cancelled
