@@ -448,7 +448,6 @@ int EditorWidget::PrevCharPos(int pos) const {
 bool EditorWidget::NavigationKey(int key, KeyModifiers mods) {
     const int caret = model_.CaretPos();
     const bool hasSelection = model_.SelLength() != 0;
-    const ModelChars text{model_};
     switch (key) {
     case vk::Left:
         if (hasSelection && !mods.Shift) MoveCaret(model_.SelStart(), false);

@@ -184,7 +184,7 @@ void QtPrinter::PrintOn(QPrinter& printer, const EditorModel& document, const st
     layout.SetEncoding(encoding_ ? *encoding_ : TextEncoding::Ansi);
     painter.setFont(layout.Font());
     // The whole printable area, as the editor shows the text; no selection.
-    const LinePainter lines{document, layout};
+    const LinePainter lines{document, layout, 0, 0, {}, {}};
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     qreal top = 0;
     for (int line = 0; line < document.LineCount(); ++line) {

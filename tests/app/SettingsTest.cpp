@@ -103,8 +103,9 @@ TEST_F(SettingsFile, DefaultPathFollowsXdgConfigHome) {
     setenv("XDG_CONFIG_HOME", "/some/where", 1);
     EXPECT_EQ(FileSettingsStore::DefaultPath(), fs::path("/some/where/Tarnwick/Tarnwick.conf"));
     unsetenv("XDG_CONFIG_HOME");
-    if (const char* home = std::getenv("HOME"))
+    if (const char* home = std::getenv("HOME")) {
         EXPECT_EQ(FileSettingsStore::DefaultPath(), fs::path(home) / ".config" / "Tarnwick" / "Tarnwick.conf");
+    }
     if (old) setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
 }
 
