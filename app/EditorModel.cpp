@@ -2,6 +2,7 @@
 
 #include "app/Ansi.h"
 #include "app/EditorUndo.h"
+#include "app/Error.h"
 #include "app/RtfReader.h"
 #include "app/RtfWriter.h"
 
@@ -33,6 +34,12 @@ std::string NormaliseBreaks(std::string_view text) {
     return out;
 }
 
+// Refuses a text longer than the model holds, before anything changes.
+void RefuseLength(std::size_t length) {
+    if (length > static_cast<std::size_t>(EditorModel::kMaxLength))
+        throw Error("The text is too large: the editor holds at most 1 GiB");
+}
+
 bool IsWordByte(unsigned char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' ||
            (c >= 0xC0 && c != 0xD7 && c != 0xF7) || c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9A ||
@@ -62,6 +69,7 @@ void EditorModel::ResetContent(std::string text, std::string colourIndices) {
 
 void EditorModel::SetText(std::string_view text) {
     std::string normal = NormaliseBreaks(text);
+    RefuseLength(normal.size());
     std::string colours(normal.size(), '\0');
     table_.Reset({kWindowTextColour});
     ResetContent(std::move(normal), std::move(colours));
@@ -77,6 +85,7 @@ void EditorModel::LoadFromBytes(std::string_view data) {
 }
 
 void EditorModel::LoadColoured(std::string text, std::vector<Colour> colours) {
+    RefuseLength(text.size());
     table_.Reset({});
     std::string indices(text.size(), '\0');
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -89,6 +98,7 @@ void EditorModel::LoadColoured(std::string text, std::vector<Colour> colours) {
 }
 
 void EditorModel::LoadColoured(std::string text, std::string colourIndices, const std::vector<Colour>& palette) {
+    RefuseLength(text.size());
     table_.Reset({});
     std::uint8_t toTable[256];
     for (std::size_t i = 0; i < 256; ++i) {
@@ -336,9 +346,11 @@ void EditorModel::ReplaceColoured(int pos, int removed, std::string_view text, c
 }
 
 // Clamps the range into the text; true when there is nothing to replace (the caret then goes to pos).
+// Throws, changing nothing, when the text would grow past kMaxLength.
 bool EditorModel::Clamped(int& pos, int& removed, std::string_view text) {
     pos = std::clamp(pos, 0, Length());
     removed = std::clamp(removed, 0, Length() - pos);
+    RefuseLength(static_cast<std::size_t>(Length() - removed) + text.size());
     if (removed != 0 || !text.empty()) return false;
     SetSelStart(pos);
     return true;
@@ -379,19 +391,19 @@ void EditorModel::EndUpdate() {
 int EditorModel::FindText(std::string_view what, int start, int length, FindOptions options) const {
     if (what.empty()) return -1;
     start = std::clamp(start, 0, Length());
-    int end = length < 0 ? Length() : std::clamp(start + length, start, Length());
+    int end = length < 0 || length > Length() - start ? Length() : start + length;  // no overflow past the end
     int n = static_cast<int>(what.size());
     std::string needle = options.Folded(what);
     unsigned char first = static_cast<unsigned char>(needle[0]);
     unsigned char firstUpper = options.Upper(first);
-    // The searched range in one piece, read through positions of the whole text.
-    const char* text = TextView(start, end - start).data() - start;
-    for (int i = start; i + n <= end; ++i) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
+    // The searched range in one piece: range[i - start] is the character at position i.
+    const char* range = TextView(start, end - start).data();
+    for (int i = start; i <= end - n; ++i) {
+        unsigned char c = static_cast<unsigned char>(range[i - start]);
         if (c != first && c != firstUpper) continue;
         bool match = true;
         for (int k = 1; k < n && match; ++k) {
-            unsigned char t = static_cast<unsigned char>(text[i + k]);
+            unsigned char t = static_cast<unsigned char>(range[i - start + k]);
             unsigned char w = static_cast<unsigned char>(needle[k]);
             match = options.Lower(t) == w;
         }

@@ -99,6 +99,10 @@ struct FindOptions {
 // the rest.
 class EditorModel {
 public:
+    // The longest text held: positions are ints, and the storage with its gap
+    // must stay within their reach. Longer text is refused with an Error.
+    static constexpr int kMaxLength = 1 << 30;
+
     EditorModel();
     ~EditorModel();
     EditorModel(const EditorModel&) = delete;

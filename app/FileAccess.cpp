@@ -60,10 +60,16 @@ std::string ReadFileBytes(const std::string& path) {
     errno = 0;
     FilePtr file(OpenFile(PathOf(path), "rb"));
     if (!file) Fail(kWhat, path, SystemReason(errno ? errno : ENOENT));
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(PathOf(path), ec);
+    if (!ec && size > kMaxFileBytes) Fail(kWhat, path, SystemReason(EFBIG));
     std::string bytes;
     char buffer[65536];
     std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, got);
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+        if (bytes.size() + got > kMaxFileBytes) Fail(kWhat, path, SystemReason(EFBIG));  // it grew meanwhile
+        bytes.append(buffer, got);
+    }
     if (std::ferror(file.get())) Fail(kWhat, path, SystemReason(errno ? errno : EIO));
     return bytes;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -11,8 +12,12 @@ namespace tarnwick {
 // code page work, and as the system's own bytes elsewhere.
 std::filesystem::path PathOf(const std::string& path);
 
+// The largest file read: twice what the editor holds, which a UTF-16 file may need.
+inline constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{1} << 31;
+
 // The file's bytes, or Error("Cannot open file \"<path>\". <the system's reason>").
-// Only plain files are read: a directory, device, pipe or socket is refused.
+// Only plain files are read: a directory, device, pipe or socket is refused,
+// and so is a file larger than kMaxFileBytes.
 std::string ReadFileBytes(const std::string& path);
 
 // Deletes a file; a file that does not exist is no error, nor is any other failure.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -141,7 +142,8 @@ private:
     void RoomFor(int count, int pos) {
         if (gapLength_ >= count) return;
         const std::size_t size = body_.size();
-        const std::size_t spare = body_.capacity() - size;
+        // Elements are counted in ints: spare capacity past what an int reaches stays unused.
+        const std::size_t spare = std::min<std::size_t>(body_.capacity(), std::numeric_limits<int>::max()) - size;
         const std::size_t missing = static_cast<std::size_t>(count - gapLength_);
         if (spare >= missing) {
             const int after = static_cast<int>(size) - gapStart_ - gapLength_;

@@ -31,13 +31,18 @@ void OutputSession::Stop() {
 
 void OutputSession::Received(CapturedProcess::Channel channel, std::string_view bytes) {
     std::string& partial = partial_[static_cast<int>(channel)];
+    std::size_t search = partial.size();  // the unfinished line holds no break: only the new bytes are searched
     partial += bytes;
     std::size_t from = 0;
-    for (std::size_t end; (end = partial.find('\n', from)) != std::string::npos; from = end + 1) {
+    for (std::size_t end; (end = partial.find('\n', search)) != std::string::npos; from = search = end + 1) {
         std::size_t length = end - from;
         if (length > 0 && partial[end - 1] == '\r') --length;
-        Emit(channel, partial.substr(from, length));
+        Emit(channel, std::string_view(partial).substr(from, length));
     }
+    // A line that never ends goes on in pieces; one more byte is kept, which
+    // may be the CR of its break.
+    for (; partial.size() - from > kMaxLineLength + 1; from += kMaxLineLength)
+        Emit(channel, std::string_view(partial).substr(from, kMaxLineLength));
     partial.erase(0, from);
 }
 
@@ -51,10 +56,15 @@ void OutputSession::Finished(std::optional<int> exitCode) {
     if (OnFinished) OnFinished(RunSummary(exitCode, stopRequested_, taken.count()));
 }
 
-void OutputSession::Emit(CapturedProcess::Channel channel, std::string text) {
-    OutputLine line{std::move(text), channel, std::nullopt};
-    line.place = ParseHostErrorLine(line.text, scratchScriptPath_);
-    if (OnLine) OnLine(line);
+void OutputSession::Emit(CapturedProcess::Channel channel, std::string_view text) {
+    // A longer line is handed on in pieces, the same wherever the host's writes broke it.
+    std::size_t at = 0;
+    do {
+        OutputLine line{std::string(text.substr(at, kMaxLineLength)), channel, std::nullopt};
+        line.place = ParseHostErrorLine(line.text, scratchScriptPath_);
+        if (OnLine) OnLine(line);
+        at += kMaxLineLength;
+    } while (at < text.size());
 }
 
 }  // namespace tarnwick

@@ -25,6 +25,10 @@ struct OutputLine {
 // comes with its exit code and the time taken.
 class OutputSession {
 public:
+    // Longer lines are handed on in pieces of this many bytes, so that a
+    // script that writes without line breaks cannot fill the memory.
+    static constexpr std::size_t kMaxLineLength = 1 << 16;
+
     explicit OutputSession(CapturedProcess& process) : process_(process) {}
 
     std::function<void(const OutputLine&)> OnLine;
@@ -41,7 +45,7 @@ public:
 private:
     void Received(CapturedProcess::Channel channel, std::string_view bytes);
     void Finished(std::optional<int> exitCode);
-    void Emit(CapturedProcess::Channel channel, std::string text);
+    void Emit(CapturedProcess::Channel channel, std::string_view text);
 
     CapturedProcess& process_;
     std::string scratchScriptPath_;

@@ -1,5 +1,6 @@
 #include "app/DocumentFiles.h"
 #include "app/Error.h"
+#include "app/FileAccess.h"
 #include "app/MainUnit.h"
 #include "fakes/FakeBoxes.h"
 #include "fakes/FakeDialogs.h"
@@ -125,6 +126,9 @@ TEST_F(DocumentFilesTest, AFileThatCannotBeReadLeavesTheDocumentAndClearsBusy) {
 #ifdef __linux__
     // A plain file that opens but fails its first read: the process's memory, read from address 0.
     failures.push_back({"/proc/self/mem", "Input/output error"});
+    // Larger than the editor could ever hold: refused before any of it is read (sparse, so it costs no disk).
+    fs::resize_file(dir.Write("huge.vbs", ""), kMaxFileBytes + 1);
+    failures.push_back({dir.File("huge.vbs"), "File too large"});
 #endif
     for (const auto& [path, reason] : failures) {
         SCOPED_TRACE(path);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 
 namespace tarnwick {
@@ -198,6 +199,7 @@ TEST(EditorModel, FindTextHonoursWholeWordAndAnsiCaseFolding) {
     EXPECT_EQ(m.FindText("caf\xE9", 0, -1, {}), 0);
     EXPECT_EQ(m.FindText("caf\xE9", 0, -1, {.matchCase = true}), 20);
     EXPECT_EQ(m.FindText("dim", 12, 5, {}), -1);  // the match must lie inside the range
+    EXPECT_EQ(m.FindText("dim", 12, std::numeric_limits<int>::max(), {}), 15);  // a length past the end reaches the end
     EXPECT_EQ(m.FindText("", 0, -1, {}), -1);
 }
 

@@ -109,6 +109,15 @@ TEST(OutputRunTest, ASessionHandsOnLinesAsTheyCompleteAndItsEnd) {
     EXPECT_EQ(lines, (Words{"one", "err:" + scratch + "(1, 1) Microsoft VBScript runtime error: x@1", "two", "", "last"}));
     EXPECT_TRUE(summary.starts_with("Exit code 3 after ")) << summary;
 
+    // A longer line goes on in pieces, the same however the host's writes broke it.
+    const std::size_t n = OutputSession::kMaxLineLength;
+    lines.clear();
+    session.Start(unit, scratch);
+    process.events.Output(C::Output, std::string(n + 1, 'x') + "\r");
+    process.events.Output(C::Output, "\n" + std::string(2 * n + 1, 'y'));
+    process.End(0);
+    EXPECT_EQ(lines, (Words{std::string(n, 'x'), "x", std::string(n, 'y'), std::string(n, 'y'), "y"}));
+
     session.Start(unit, scratch);
     session.Stop();
     EXPECT_TRUE(summary.starts_with("Stopped after ")) << summary;
