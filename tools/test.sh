@@ -12,6 +12,8 @@ if [ -z "${DISPLAY:-}" ] && command -v Xvfb >/dev/null; then
   Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
   export TARNWICK_XVFB_DISPLAY="$display"
+  # A test that starts before the server listens would find no display.
+  for _ in $(seq 100); do DISPLAY="$display" xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 fi
 trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true' EXIT
 

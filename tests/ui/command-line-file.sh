@@ -9,12 +9,12 @@ pid=""
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
 cd "$work"
 printf 'MsgBox 1\r\n' > -reverse
-XDG_CONFIG_HOME="$work" DISPLAY="$TARNWICK_XVFB_DISPLAY" QT_QPA_PLATFORM=xcb "$program" -reverse >/dev/null 2>&1 &
+XDG_CONFIG_HOME="$work" DISPLAY="$TARNWICK_XVFB_DISPLAY" QT_QPA_PLATFORM=xcb "$program" -reverse >"$work/log" 2>&1 &
 pid=$!
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   if DISPLAY="$TARNWICK_XVFB_DISPLAY" xdotool search --name '^Tarnwick - -reverse$' >/dev/null 2>&1; then
     echo "the script named -reverse opened"; exit 0
   fi
   sleep 0.1
 done
-echo "no window titled 'Tarnwick - -reverse'"; exit 1
+echo "no window titled 'Tarnwick - -reverse'; the program said:"; cat "$work/log"; exit 1
