@@ -33,12 +33,6 @@ std::string NormaliseBreaks(std::string_view text) {
     return out;
 }
 
-bool IsWordByte(unsigned char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' ||
-           (c >= 0xC0 && c != 0xD7 && c != 0xF7) || c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9A ||
-           c == 0x9C || c == 0x9E || c == 0x9F;
-}
-
 }  // namespace
 
 EditorModel::EditorModel() = default;
@@ -397,8 +391,9 @@ int EditorModel::FindText(std::string_view what, int start, int length, FindOpti
         }
         if (!match) continue;
         if (options.wholeWord) {
-            bool before = i == 0 || !IsWordByte(static_cast<unsigned char>(text_.At(i - 1)));
-            bool after = i + n >= Length() || !IsWordByte(static_cast<unsigned char>(text_.At(i + n)));
+            bool before = i == 0 || !FindOptions::IsWordByte(static_cast<unsigned char>(text_.At(i - 1)));
+            bool after =
+                i + n >= Length() || !FindOptions::IsWordByte(static_cast<unsigned char>(text_.At(i + n)));
             if (!before || !after) continue;
         }
         return i;
