@@ -257,25 +257,28 @@ void EditorModel::TypeText(std::string_view text) {
     Replace(SelStart(), SelLength(), NormaliseBreaks(text), typingColour_, true);
 }
 
-void EditorModel::DeleteBackward() {
+void EditorModel::DeleteBackward(int bytes) {
     if (SelLength() > 0) {
         Replace(SelStart(), SelLength(), {}, typingColour_, true);
         return;
     }
     int pos = SelStart();
     if (pos == 0) return;
-    int from = (pos >= 2 && text_.At(pos - 1) == '\n' && text_.At(pos - 2) == '\r') ? pos - 2 : pos - 1;
+    int from = (pos >= 2 && text_.At(pos - 1) == '\n' && text_.At(pos - 2) == '\r') ? pos - 2
+                                                                                   : std::max(0, pos - bytes);
     Replace(from, pos - from, {}, typingColour_, true);
 }
 
-void EditorModel::DeleteForward() {
+void EditorModel::DeleteForward(int bytes) {
     if (SelLength() > 0) {
         Replace(SelStart(), SelLength(), {}, typingColour_, true);
         return;
     }
     int pos = SelStart();
     if (pos >= Length()) return;
-    int count = (text_.At(pos) == '\r' && pos + 1 < Length() && text_.At(pos + 1) == '\n') ? 2 : 1;
+    int count = (text_.At(pos) == '\r' && pos + 1 < Length() && text_.At(pos + 1) == '\n')
+                    ? 2
+                    : std::clamp(bytes, 1, Length() - pos);
     Replace(pos, count, {}, typingColour_, true);
 }
 
@@ -351,7 +354,13 @@ void EditorModel::ReplaceIndexed(int pos, int removed, std::string_view text, st
     }
     std::string removedText = text_.Slice(pos, removed);
     std::string removedColours = colours_.Slice(pos, removed);
+    const int anchorBefore = anchor_, caretBefore = caret_;
     ApplyRaw(pos, removed, text, indices);
+    // The history wants the selection the edit started from, not the one
+    // ApplyRaw kept inside a shorter text for the observers: a Backspace at the
+    // end of the text goes on the typing run as one before other text does.
+    anchor_ = anchorBefore;
+    caret_ = caretBefore;
     RecordReplace(pos, std::move(removedText), std::move(removedColours), static_cast<int>(text.size()), typing);
     SetSelectionRaw(caret, caret);
     ScrollCaret();

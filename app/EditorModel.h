@@ -185,8 +185,11 @@ public:
 
     // ---- Typing (the widget's keyboard input) -------------------------------------------
     void TypeText(std::string_view text);        // replaces the selection; typed runs merge into one undo step
-    void DeleteBackward();
-    void DeleteForward();
+    // Without a selection they remove one character: a line break, or the
+    // given number of bytes (a UTF-8 character may take several), as a step
+    // of the typing run like any other deletion.
+    void DeleteBackward(int bytes = 1);
+    void DeleteForward(int bytes = 1);
 
     // ---- Undo -------------------------------------------------------------------------
     bool CanUndo() const;
