@@ -101,6 +101,7 @@ void DocumentFiles::OpenOperation(const std::string& name, const std::string& pa
             unit_.CurrentFileName = path;
         }
         if (colour_) colour_(unit_);
+        TrackFromCaretLine();
     }
     // Taken after colouring, which may have tidied the text.
     unit_.SavedText = unit_.MainText.Text();
@@ -132,7 +133,15 @@ void DocumentFiles::LoadDocument(const std::string& path) {
         throw;
     }
     unit_.MainText.ClearUndo();
+    TrackFromCaretLine();  // also when the colouring that follows fails
     disk_.Remember(path, bytes);
+}
+
+// The caret tracking recolours the line the caret leaves, recorded while the
+// previous text was shown; a new text starts with the caret's own line, so no
+// line number of the old document is tidied in the new one.
+void DocumentFiles::TrackFromCaretLine() {
+    unit_.CurLine = unit_.PrevLine = CurLineNum(unit_.MainText, unit_.MainText.SelStart());
 }
 
 void DocumentFiles::New() {
@@ -150,6 +159,7 @@ void DocumentFiles::New() {
     // instead of writing the new text over the file just saved.
     unit_.MainText.Clear();
     unit_.MainText.ClearUndo();
+    TrackFromCaretLine();
     unit_.CurrentFileName.clear();
     unit_.SavedText.clear();
     SetEncoding(TextEncoding::Ansi);
@@ -251,7 +261,7 @@ void DocumentFiles::Reload() {
     BusyScope busy(unit_);
     editor.SetSelStart(caret);  // clamped to the new text
     editor.SetFirstVisibleLine(firstVisible);
-    unit_.CurLine = unit_.PrevLine = CurLineNum(editor, editor.SelStart());
+    TrackFromCaretLine();
 }
 
 void DocumentFiles::DropFiles(const std::vector<std::string>& paths) {

@@ -89,6 +89,7 @@ private:
     void WriteDocument(const std::string& path);
     bool MaySaveOver(const std::string& path);
     void Reload();
+    void TrackFromCaretLine();
 
     MainUnit& unit_;
     TitleSink setTitle_;

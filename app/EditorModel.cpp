@@ -40,12 +40,6 @@ void RefuseLength(std::size_t length) {
         throw Error("The text is too large: the editor holds at most 1 GiB");
 }
 
-bool IsWordByte(unsigned char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' ||
-           (c >= 0xC0 && c != 0xD7 && c != 0xF7) || c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9A ||
-           c == 0x9C || c == 0x9E || c == 0x9F;
-}
-
 }  // namespace
 
 EditorModel::EditorModel() = default;
@@ -273,25 +267,28 @@ void EditorModel::TypeText(std::string_view text) {
     Replace(SelStart(), SelLength(), NormaliseBreaks(text), typingColour_, true);
 }
 
-void EditorModel::DeleteBackward() {
+void EditorModel::DeleteBackward(int bytes) {
     if (SelLength() > 0) {
         Replace(SelStart(), SelLength(), {}, typingColour_, true);
         return;
     }
     int pos = SelStart();
     if (pos == 0) return;
-    int from = (pos >= 2 && text_.At(pos - 1) == '\n' && text_.At(pos - 2) == '\r') ? pos - 2 : pos - 1;
+    int from = (pos >= 2 && text_.At(pos - 1) == '\n' && text_.At(pos - 2) == '\r') ? pos - 2
+                                                                                   : std::max(0, pos - bytes);
     Replace(from, pos - from, {}, typingColour_, true);
 }
 
-void EditorModel::DeleteForward() {
+void EditorModel::DeleteForward(int bytes) {
     if (SelLength() > 0) {
         Replace(SelStart(), SelLength(), {}, typingColour_, true);
         return;
     }
     int pos = SelStart();
     if (pos >= Length()) return;
-    int count = (text_.At(pos) == '\r' && pos + 1 < Length() && text_.At(pos + 1) == '\n') ? 2 : 1;
+    int count = (text_.At(pos) == '\r' && pos + 1 < Length() && text_.At(pos + 1) == '\n')
+                    ? 2
+                    : std::clamp(bytes, 1, Length() - pos);
     Replace(pos, count, {}, typingColour_, true);
 }
 
@@ -369,7 +366,13 @@ void EditorModel::ReplaceIndexed(int pos, int removed, std::string_view text, st
     }
     std::string removedText = text_.Slice(pos, removed);
     std::string removedColours = colours_.Slice(pos, removed);
+    const int anchorBefore = anchor_, caretBefore = caret_;
     ApplyRaw(pos, removed, text, indices);
+    // The history wants the selection the edit started from, not the one
+    // ApplyRaw kept inside a shorter text for the observers: a Backspace at the
+    // end of the text goes on the typing run as one before other text does.
+    anchor_ = anchorBefore;
+    caret_ = caretBefore;
     RecordReplace(pos, std::move(removedText), std::move(removedColours), static_cast<int>(text.size()), typing);
     SetSelectionRaw(caret, caret);
     ScrollCaret();
@@ -409,8 +412,9 @@ int EditorModel::FindText(std::string_view what, int start, int length, FindOpti
         }
         if (!match) continue;
         if (options.wholeWord) {
-            bool before = i == 0 || !IsWordByte(static_cast<unsigned char>(text_.At(i - 1)));
-            bool after = i + n >= Length() || !IsWordByte(static_cast<unsigned char>(text_.At(i + n)));
+            bool before = i == 0 || !FindOptions::IsWordByte(static_cast<unsigned char>(text_.At(i - 1)));
+            bool after =
+                i + n >= Length() || !FindOptions::IsWordByte(static_cast<unsigned char>(text_.At(i + n)));
             if (!before || !after) continue;
         }
         return i;

@@ -74,6 +74,13 @@ struct FindOptions {
         for (char& c : folded) c = static_cast<char>(Lower(static_cast<unsigned char>(c)));
         return folded;
     }
+    // Whether a byte is part of a word for the whole-word option: digits, "_"
+    // and the letters of the code page, in a Unicode document as well.
+    static bool IsWordByte(unsigned char c) {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' ||
+               (c >= 0xC0 && c != 0xD7 && c != 0xF7) || c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9A ||
+               c == 0x9C || c == 0x9E || c == 0x9F;
+    }
 };
 
 // The document editor's model: 8-bit (Windows-1252) text in which every line
@@ -182,8 +189,11 @@ public:
 
     // ---- Typing (the widget's keyboard input) -------------------------------------------
     void TypeText(std::string_view text);        // replaces the selection; typed runs merge into one undo step
-    void DeleteBackward();
-    void DeleteForward();
+    // Without a selection they remove one character: a line break, or the
+    // given number of bytes (a UTF-8 character may take several), as a step
+    // of the typing run like any other deletion.
+    void DeleteBackward(int bytes = 1);
+    void DeleteForward(int bytes = 1);
 
     // ---- Undo -------------------------------------------------------------------------
     bool CanUndo() const;

@@ -1,6 +1,7 @@
 #include "app/MainUnit.h"
 #include "completion/EditorTracker.h"
 #include "completion/ObjectTyping.h"
+#include "completion/ParameterTip.h"
 
 #include <benchmark/benchmark.h>
 
@@ -125,6 +126,19 @@ void BM_SelectionChangeTipTrigger(benchmark::State& state) {
     for (auto _ : state) tracker.MainTextSelectionChange();
 }
 BENCHMARK(BM_SelectionChangeTipTrigger)->Unit(benchmark::kMicrosecond);
+
+// The tip on one long line, caret at its end: many ")" to count and many
+// names inside strings to pass over. Ten times the line should cost about ten
+// times as much.
+void BM_TipOnALongLine(benchmark::State& state) {
+    std::string line = "MsgBox ";
+    while (line.size() < static_cast<std::size_t>(state.range(0))) line += "Trim(a) & \"Left(b)\" & ";
+    const SyntaxEntries table = BenchTable();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ChooseTip(table, line, static_cast<int>(line.size())));
+    state.counters["chars"] = static_cast<double>(line.size());
+}
+BENCHMARK(BM_TipOnALongLine)->Arg(20'000)->Arg(200'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tarnwick

@@ -62,13 +62,6 @@ bool SelectionIsOccurrence(const MainUnit& unit, const FindDialogState& find) {
            text.FindText(find.findText, start, text.SelLength(), OptionsOf(find, unit)) == start;
 }
 
-// Whether a byte is part of a word for the whole-word option of the editor's find.
-bool IsWordByte(unsigned char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' ||
-           (c >= 0xC0 && c != 0xD7 && c != 0xF7) || c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9A ||
-           c == 0x9C || c == 0x9E || c == 0x9F;
-}
-
 // The editor's find run over a text that is being rebuilt: matches at or after
 // `from` lie in the old text, but the character before a match at `from` itself
 // is the last one written so far (`before`, -1 at the start of the text).
@@ -87,8 +80,10 @@ public:
             if ((c != first_ && c != firstUpper_) || !Matches(i)) continue;
             if (options_.wholeWord) {
                 const int previous = i == from ? before : static_cast<unsigned char>(text_[i - 1]);
-                const bool wordBefore = previous >= 0 && IsWordByte(static_cast<unsigned char>(previous));
-                const bool wordAfter = i + n < text_.size() && IsWordByte(static_cast<unsigned char>(text_[i + n]));
+                const bool wordBefore =
+                    previous >= 0 && FindOptions::IsWordByte(static_cast<unsigned char>(previous));
+                const bool wordAfter =
+                    i + n < text_.size() && FindOptions::IsWordByte(static_cast<unsigned char>(text_[i + n]));
                 if (wordBefore || wordAfter) continue;
             }
             return static_cast<int>(i);

@@ -7,15 +7,34 @@
 
 namespace tarnwick {
 
-std::vector<TAutoComplete> CollectTipCandidates(const SyntaxEntries& table, std::string_view line) {
+namespace {
+
+// Strings and comments are told apart once per line, not once per match: a
+// long line holds many names and ")" to pass over.
+std::vector<TAutoComplete> CollectTipCandidates(const SyntaxEntries& table, std::string_view line,
+                                                const StringCommentMask& skipped) {
     std::vector<TAutoComplete> candidates;
     const int length = static_cast<int>(line.size());
     for (const TColorCoding& entry : table) {
         if (entry.Parameter.empty()) continue;
-        const int column = InStr(line, entry.Name, 0, length, WholeWord, true, true);
+        const int column = InStr(line, entry.Name, 0, length, WholeWord, skipped);
         if (column != -1) candidates.push_back({entry.Parameter, column});
     }
     return candidates;
+}
+
+int CountClosingParentheses(std::string_view line, int column, const StringCommentMask& skipped) {
+    int count = 0;
+    for (int found = InStr(line, ")", 0, column, NoOptions, skipped); found != -1;
+         found = InStr(line, ")", found + 2, column, NoOptions, skipped))
+        ++count;
+    return count;
+}
+
+}  // namespace
+
+std::vector<TAutoComplete> CollectTipCandidates(const SyntaxEntries& table, std::string_view line) {
+    return CollectTipCandidates(table, line, StringCommentMask(line));
 }
 
 void OrderTipCandidates(std::vector<TAutoComplete>& candidates) {
@@ -26,18 +45,15 @@ void OrderTipCandidates(std::vector<TAutoComplete>& candidates) {
 }
 
 int CountClosingParentheses(std::string_view line, int column) {
-    int count = 0;
-    for (int found = InStr(line, ")", 0, column, NoOptions, true, true); found != -1;
-         found = InStr(line, ")", found + 2, column, NoOptions, true, true))
-        ++count;
-    return count;
+    return CountClosingParentheses(line, column, StringCommentMask(line));
 }
 
 std::optional<std::string> ChooseTip(const SyntaxEntries& table, std::string_view line, int column) {
-    std::vector<TAutoComplete> candidates = CollectTipCandidates(table, line);
+    const StringCommentMask skipped(line);
+    std::vector<TAutoComplete> candidates = CollectTipCandidates(table, line, skipped);
     if (candidates.empty()) return std::nullopt;
     OrderTipCandidates(candidates);
-    const int closed = CountClosingParentheses(line, column);
+    const int closed = CountClosingParentheses(line, column, skipped);
     if (closed >= static_cast<int>(candidates.size())) return std::nullopt;
     return candidates[closed].Tip;
 }

@@ -134,17 +134,65 @@ int SearchStr(std::string_view s, std::string_view sub, int start, int count, un
     return -1;
 }
 
-int InStr(std::string_view s, std::string_view sub, int start, int count, unsigned options, bool skipStrings,
-          bool skipComments) {
+namespace {
+
+template <typename Skipped>
+int InStrPassingOver(std::string_view s, std::string_view sub, int start, int count, unsigned options,
+                     Skipped skipped) {
     for (;;) {
         int found = SearchStr(s, sub, start, count, options);
-        if (!skipStrings && !skipComments) return found;
-        if (found == -1) return -1;
-        bool skipped = (skipStrings && IsString(s, start, found)) || (skipComments && IsComment(s, start, found));
-        if (!skipped) return found;
+        if (found == -1 || !skipped(start, found)) return found;
         // Search again from the character after the match, with the same Count.
         start = found + static_cast<int>(sub.size()) + 1;
     }
+}
+
+}  // namespace
+
+int InStr(std::string_view s, std::string_view sub, int start, int count, unsigned options, bool skipStrings,
+          bool skipComments) {
+    if (!skipStrings && !skipComments) return SearchStr(s, sub, start, count, options);
+    return InStrPassingOver(s, sub, start, count, options, [&](int from, int found) {
+        return (skipStrings && IsString(s, from, found)) || (skipComments && IsComment(s, from, found));
+    });
+}
+
+int InStr(std::string_view s, std::string_view sub, int start, int count, unsigned options,
+          const StringCommentMask& skipped) {
+    return InStrPassingOver(s, sub, start, count, options, [&](int, int found) { return skipped.Skips(found); });
+}
+
+// The walk of IsString and IsComment, kept for every bound at once: the quote
+// parity, the apostrophe outside a string and the last whole-word "rem" since
+// the last line break.
+StringCommentMask::StringCommentMask(std::string_view s) : skips_(s.size() + 1, 0) {
+    bool oddQuotes = false, apostrophe = false, remOutsideString = false;
+    std::size_t lineStart = 0;
+    for (std::size_t end = 0; end <= s.size(); ++end) {
+        if (end > 0 && end < s.size() && s[end - 1] == '\r' && s[end] == '\n') {
+            skips_[end] = skips_[end - 1];  // between CR and LF: still the line before
+        } else {
+            skips_[end] = oddQuotes || apostrophe || remOutsideString;
+        }
+        if (end == s.size()) break;
+        const char c = s[end];
+        if (IsLineBreak(c)) {
+            oddQuotes = apostrophe = remOutsideString = false;
+            lineStart = end + 1;
+        } else if (c == '"') {
+            oddQuotes = !oddQuotes;
+        } else if (c == '\'') {
+            apostrophe = apostrophe || !oddQuotes;
+        } else if (Fold(static_cast<unsigned char>(c)) == 'r' && IsWholeWordRemAt(s, end, lineStart)) {
+            remOutsideString = !oddQuotes;
+        }
+    }
+}
+
+bool StringCommentMask::Skips(int pos) const {
+    const std::size_t size = skips_.size() - 1;
+    const std::size_t end = pos == -1 ? size : pos < 0 ? 0 : std::min(static_cast<std::size_t>(pos), size);
+    return skips_[end] != 0;
 }
 
 // Decided from the start of the line that holds the position: the quotes before

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace tarnwick {
 
@@ -28,6 +30,23 @@ int InStr(std::string_view s, std::string_view sub, int start, int count, unsign
 // comment. A doubled quote inside a string leaves the position inside it.
 bool IsString(std::string_view s, int start, int pos);
 bool IsComment(std::string_view s, int start, int pos);
+
+// What IsString or IsComment answers at every position of one text, worked
+// out in one pass: a caller that passes over many matches of the same text
+// then pays once for the text instead of once per match.
+class StringCommentMask {
+public:
+    explicit StringCommentMask(std::string_view s);
+    // IsString(s, ..., pos) || IsComment(s, ..., pos).
+    bool Skips(int pos) const;
+
+private:
+    std::vector<std::uint8_t> skips_;  // one entry per bound 0 .. s.size()
+};
+// InStr with SkipStrings and SkipComments set, answered by the text's mask.
+int InStr(std::string_view s, std::string_view sub, int start, int count, unsigned options,
+          const StringCommentMask& skipped);
+
 // 1-based position of the last occurrence of sub starting at or before from, ignoring case; -1: none.
 int RevFind(int from, std::string_view s, std::string_view sub);
 

@@ -398,22 +398,25 @@ void EditorWidget::TypeCharacter(char c, char32_t code) {
     }
 }
 
-// Backspace and Delete take a whole character, never part of one.
+// Backspace and Delete take a whole character, never part of one, and join
+// the typing run as a single byte would.
 void EditorWidget::DeleteCharacter(bool forward) {
     const TextEncoding encoding = layout_.Encoding();
+    int bytes = 1;  // a line break is two characters of one byte each; the model takes it whole
     if (encoding != TextEncoding::Ansi && model_.SelLength() == 0) {
         const std::string& text = model_.Text();
         const auto caret = static_cast<std::size_t>(model_.SelStart());
         const std::size_t from = forward ? caret : PreviousCharStart(text, caret, encoding);
-        const int length = CharLength(text, from, encoding);
-        if (length > 1) {  // a line break is two characters of one byte each
-            model_.SetSelection(static_cast<int>(from), static_cast<int>(from) + length);
+        bytes = std::max(1, CharLength(text, from, encoding));
+        if (!forward && from < caret && from + static_cast<std::size_t>(bytes) != caret) {
+            // A caret inside a character: the whole character goes, on both sides of it.
+            model_.SetSelection(static_cast<int>(from), static_cast<int>(from) + bytes);
             model_.DeleteForward();
             return;
         }
     }
-    if (forward) model_.DeleteForward();
-    else model_.DeleteBackward();
+    if (forward) model_.DeleteForward(bytes);
+    else model_.DeleteBackward(bytes);
 }
 
 // The program's own edits put the caret back by its byte column, which in a

@@ -167,6 +167,8 @@ TEST(EditorModel, UndoRevertsTypingRunsAndGroupsAsOneStepEach) {
     m.SetText("x");
     m.SetSelStart(1);
     for (char c : std::string("yz")) m.TypeText(std::string(1, c));
+    m.DeleteBackward();  // at the end of the text as well as before other text: still the typing run
+    m.TypeText("z");
     {
         UndoGroup group(m);
         m.SetSelStart(0);

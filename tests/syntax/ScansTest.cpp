@@ -174,6 +174,12 @@ TEST(ScansTest, FastScansAgreeWithTheStepByStepOnes) {
         ASSERT_EQ(IsString(s, start, pos), reference::IsString(s, start, pos)) << '"' << s << "\" " << pos;
         ASSERT_EQ(IsComment(s, start, pos), reference::IsComment(s, start, pos)) << '"' << s << "\" " << pos;
         ASSERT_EQ(RevFind(pos, s, sub), reference::RevFind(pos, s, sub)) << '"' << s << "\" " << pos;
+        const StringCommentMask mask(s);
+        ASSERT_EQ(mask.Skips(pos), reference::IsString(s, start, pos) || reference::IsComment(s, start, pos))
+            << '"' << s << "\" " << pos;
+        ASSERT_EQ(InStr(s, sub, start, count, options, mask),
+                  reference::InStr(s, sub, start, count, options, true, true))
+            << '"' << s << "\" " << sub << ' ' << start << ' ' << count;
     }
 }
 

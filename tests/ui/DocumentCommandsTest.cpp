@@ -49,6 +49,8 @@ private slots:
     void newAfterALoadAsksAndLeavesAnUntitledDocument();
     void saveAndSaveAsWriteTheTypedText();
     void droppedFilesOpenInTurn();
+    void aLoadedDocumentIsNotTidiedAtTheOldDocumentsLine_data();
+    void aLoadedDocumentIsNotTidiedAtTheOldDocumentsLine();
     void commandLineFileOpensWhenTheOptionsWindowIsCreated();
     void commandLineFileThatCannotBeReadShowsTheError();
     void safeSaveIntoAReadOnlyDirectory();
@@ -145,6 +147,41 @@ void DocumentCommandsTest::droppedFilesOpenInTurn() {
     Drop(form, {longPath});
     QCOMPARE(form.Unit().CurrentFileName, ToPath(longPath));
     QVERIFY(fx.boxes.Errors().empty());
+}
+
+void DocumentCommandsTest::aLoadedDocumentIsNotTidiedAtTheOldDocumentsLine_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Open") << "Open";
+    QTest::newRow("drop") << "drop";
+    QTest::newRow("recent file") << "recent";
+}
+
+// Leaving a line tidies it: line 4 of b.vbs would take the declared spelling
+// "Total", but the caret never stood on it.
+void DocumentCommandsTest::aLoadedDocumentIsNotTidiedAtTheOldDocumentsLine() {
+    QFETCH(QString, how);
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    const QString a = WriteFile(fx.config.filePath("a.vbs"), "' a\r\n' b\r\n' c\r\n' d\r\n");
+    const QString b = WriteFile(fx.config.filePath("b.vbs"), "Dim Total\r\n' b\r\n' c\r\nx = total\r\n");
+    for (const QString& path : {b, a}) {
+        fx.dialogs.ChooseOpen(ToPath(path));
+        form.Action("mOpen")->trigger();
+    }
+    EditorModel& text = form.Unit().MainText;
+    text.SetSelStart(text.LineIndex(3));
+    if (how == "Open") {
+        fx.dialogs.ChooseOpen(ToPath(b));
+        form.Action("mOpen")->trigger();
+    } else if (how == "drop") {
+        Drop(form, {b});
+    } else {
+        form.Action("mRecent2")->trigger();
+    }
+    QCOMPARE(form.Unit().CurrentFileName, ToPath(b));
+    QTest::keyClick(form.MainText(), Qt::Key_Down);
+    QCOMPARE(text.Line(3), std::string("x = total"));
+    QVERIFY(!form.Files().Changed());
 }
 
 void DocumentCommandsTest::commandLineFileOpensWhenTheOptionsWindowIsCreated() {

@@ -112,6 +112,10 @@ void EditorWidgetTest::charactersBeyondAByteAreTypedAndEditedWhole_data() {
         << QString::fromUtf8("a\u03A9\U0001F600b") << "";
     QTest::newRow("a caret the program left inside a character types before it")
         << true << all << 2 << QStringList{"x"} << QString::fromUtf8("ax\u03A9\u65E5\U0001F600b") << "";
+    QTest::newRow("Backspace at the start takes nothing")
+        << true << QString::fromUtf8("\u03A9b") << 0 << QStringList{"Backspace"} << QString::fromUtf8("\u03A9b") << "";
+    QTest::newRow("typing and Backspace over whole characters are one undo step")
+        << true << "" << 0 << QStringList{QString::fromUtf8("a\u03A9b"), "Backspace", "Backspace", "Ctrl+Z"} << "" << "";
     QTest::newRow("a line break is still one step") << true << QString::fromUtf8("\u03A9\r\nb") << 4
                                                     << QStringList{"Backspace", "Backspace"} << "b" << "";
     QTest::newRow("word moves take letters of any script as word characters")
@@ -139,7 +143,8 @@ void EditorWidgetTest::charactersBeyondAByteAreTypedAndEditedWhole() {
     const QMap<QString, QKeyCombination> keys{
         {"Backspace", Qt::Key_Backspace}, {"Delete", Qt::Key_Delete}, {"Left", Qt::Key_Left},
         {"Right", Qt::Key_Right}, {"End", Qt::Key_End}, {"Ctrl+Right", Qt::CTRL | Qt::Key_Right},
-        {"Ctrl+A", Qt::CTRL | Qt::Key_A}, {"Ctrl+C", Qt::CTRL | Qt::Key_C}, {"Ctrl+V", Qt::CTRL | Qt::Key_V}};
+        {"Ctrl+A", Qt::CTRL | Qt::Key_A}, {"Ctrl+C", Qt::CTRL | Qt::Key_C}, {"Ctrl+V", Qt::CTRL | Qt::Key_V},
+        {"Ctrl+Z", Qt::CTRL | Qt::Key_Z}};
     for (const QString& step : input) {
         if (keys.contains(step))
             QTest::keyClick(&e.widget, keys[step].key(), keys[step].keyboardModifiers());
