@@ -7,8 +7,6 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMimeData>
-#include <QUrl>
 
 #include <unistd.h>
 
@@ -26,18 +24,6 @@ QString WriteFile(const QString& path, const QByteArray& bytes) {
 QByteArray ReadFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void Drop(QWidget& target, const QStringList& paths) {
-    QMimeData data;
-    QList<QUrl> urls;
-    for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
-    data.setUrls(urls);
-    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&target, &enter);
-    QVERIFY(enter.isAccepted());
-    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&target, &drop);
 }
 
 }  // namespace
@@ -131,7 +117,7 @@ void DocumentCommandsTest::droppedFilesOpenInTurn() {
     QStringList paths;
     for (const char* name : {"1.vbs", "2.vbs", "3.vbs"})
         paths << WriteFile(fx.config.filePath(name), QByteArray("' file ") + name);
-    Drop(form, paths);
+    testing::DropFiles(form, paths);
     QVERIFY(fx.boxes.shown.empty());
     QCOMPARE(form.windowTitle(), QString("Tarnwick - 3.vbs"));
     QCOMPARE(form.Unit().CurrentFileName, ToPath(paths[2]));
@@ -142,7 +128,7 @@ void DocumentCommandsTest::droppedFilesOpenInTurn() {
     while (deep.size() < 300) deep += "/a-long-directory-name";
     QVERIFY(QDir().mkpath(deep));
     const QString longPath = WriteFile(deep + "/deep.vbs", "' deep");
-    Drop(form, {longPath});
+    testing::DropFiles(form, {longPath});
     QCOMPARE(form.Unit().CurrentFileName, ToPath(longPath));
     QVERIFY(fx.boxes.Errors().empty());
 }
