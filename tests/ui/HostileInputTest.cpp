@@ -78,6 +78,7 @@ class HostileInputTest : public QObject {
 private slots:
     void eachWayOpensOrNamesTheFailure_data();
     void eachWayOpensOrNamesTheFailure();
+    void settingsOfAMegabyteStartTheWindow();
 };
 
 void HostileInputTest::eachWayOpensOrNamesTheFailure_data() {
@@ -175,6 +176,21 @@ void HostileInputTest::eachWayOpensOrNamesTheFailure() {
         QVERIFY(form.Files().Changed());
         QCOMPARE(form.windowTitle(), QString("Tarnwick"));
     }
+}
+
+// Values of any size or form are read or passed over by the code that parses
+// them; these are the ones that reach Qt whole.
+void HostileInputTest::settingsOfAMegabyteStartTheWindow() {
+    const std::string megabyte(1 << 20, 'x');
+    testing::MainWindowFixture fx;
+    fx.WriteSettings({{"FontName", megabyte.c_str()}, {"RunDefault", megabyte.c_str()}});
+    TForm1& form = fx.Create();
+    TForm4 options(form, {"tarnwick"}, &form);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.Action("mRunDefault")->trigger();
+    QCOMPARE(fx.boxes.Errors().size(), size_t(1));
+    QVERIFY(fx.boxes.Errors()[0].starts_with("Cannot start \"xxx"));
 }
 
 QTEST_MAIN(HostileInputTest)
