@@ -1,5 +1,6 @@
 #include "UiTestSupport.h"
 
+#include "app/RecentFiles.h"
 #include "app/ui/EditorWidget.h"
 #include "options/ui/vbsoptions.h"
 
@@ -137,10 +138,14 @@ void DocumentCommandsTest::commandLineFileOpensWhenTheOptionsWindowIsCreated() {
     testing::MainWindowFixture fx;
     TForm1& form = fx.Create();
     const QString path = WriteFile(fx.config.filePath("cmd.vbs"), "WScript.Echo 1\r\n");
-    TForm4 options(form, {"tarnwick", ToPath(path)}, &form);
+    const QString folder = QDir::currentPath();
+    QDir::setCurrent(fx.config.path());
+    TForm4 options(form, {"tarnwick", "cmd.vbs"}, &form);  // relative to the folder it starts in
+    QDir::setCurrent(folder);
     QVERIFY(!options.isVisible());
     QCOMPARE(form.windowTitle(), QString("Tarnwick - cmd.vbs"));
-    QCOMPARE(form.Unit().CurrentFileName, ToPath(path));
+    QCOMPARE(form.Unit().CurrentFileName, std::string("cmd.vbs"));
+    QCOMPARE(ReadRecentFiles(*form.Unit().Settings).at(0), ToPath(path));  // found from any folder
     QCOMPARE(form.Unit().Colours, &options.Colours());
 
     testing::MainWindowFixture plain;
