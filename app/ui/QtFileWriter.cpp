@@ -83,7 +83,8 @@ QByteArray NewFileName(const QByteArray& folder, const QByteArray& name) {
     if (limit <= 0) limit = 255;
     const qsizetype suffix = qsizetype(std::strlen(kNewFileMark)) + 6;
     qsizetype keep = std::min(name.size(), qsizetype(limit) - suffix);
-    while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;  // not inside a character
+    while (keep > 0 && keep < name.size() && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80)
+        --keep;  // not inside a character
     static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     QByteArray result = name.left(std::max<qsizetype>(keep, 0)) + kNewFileMark;
     for (int i = 0; i < 6; ++i) result += letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
