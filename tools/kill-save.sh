@@ -40,6 +40,8 @@ for ((run = 1; run <= runs; run++)); do
   pid=""
 done
 version=$("$helper" check "$file") || { echo "after kill $runs: $version"; exit 1; }
-# A kill between the new file's naming and its rename leaves it beside the file.
-left=$(find "$work" -mindepth 1 ! -name saved.vbs ! -name out | wc -l)
-echo "$runs kills in $((version - first)) saves: the file always held one whole version; $left temporary files left"
+# A kill before the rename leaves the new file beside the file, named as a save's.
+left=$(find "$work" -mindepth 1 -name 'saved.vbs.tarnwick-save-??????' | wc -l)
+stray=$(find "$work" -mindepth 1 ! -name saved.vbs ! -name out ! -name 'saved.vbs.tarnwick-save-??????')
+echo "$runs kills in $((version - first)) saves: the file always held one whole version; $left new files left, named as a save's"
+[ -z "$stray" ] || { echo "left with other names: $stray"; exit 1; }

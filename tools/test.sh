@@ -9,7 +9,7 @@ export QT_QPA_PLATFORM=offscreen
 xvfb_pid=""
 if [ -z "${DISPLAY:-}" ] && command -v Xvfb >/dev/null; then
   display=":$((90 + RANDOM % 100))"
-  Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb_pid=$!
   export TARNWICK_XVFB_DISPLAY="$display"
   # A test that starts before the server listens would find no display.

@@ -5,12 +5,17 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <QSaveFile>
+#else
+#include <QRandomGenerator>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,12 +29,7 @@ namespace {
     throw Error("Cannot save file \"" + path + "\". " + reason.toStdString());
 }
 
-// Why a write or the rename failed: the system's words (Qt leaves some
-// failures, a file too large or a name too long for instance, without a text
-// of its own).
-QString ReasonOf(const QFileDevice& file) {
-    return errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
-}
+QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 // The file a save really replaces: the end of a chain of symbolic links, so the links stay.
 QFileInfo SaveTarget(const QString& path) {
@@ -44,59 +44,167 @@ QFileInfo SaveTarget(const QString& path) {
 // it, asks the system.
 void RefuseWhatMayNotBeReplaced(const std::string& path, const QFileInfo& target) {
     if (!target.exists()) return;
-    if (target.isDir()) Fail(path, QString::fromLocal8Bit(std::strerror(EISDIR)));
+    if (target.isDir()) Fail(path, SystemReason(EISDIR));
     if (!target.isFile()) Fail(path, "Not a regular file");
     QFile probe(target.filePath());
     if (!probe.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) Fail(path, probe.errorString());
 }
 
-#ifndef _WIN32
-// Makes the file's data durable before the rename can make it the target;
-// QSaveFile syncs too, but passes over a failure.
-bool SyncToDisk(QSaveFile& file) {
-    if (::fsync(file.handle()) == 0) return true;
-    return errno == EINVAL;  // a file system that cannot sync has nothing to sync
-}
+#ifdef _WIN32
 
-// The folder's entry for the renamed file; a file system that cannot sync a
-// folder is no failure: the file itself is already safe.
-void SyncFolder(const QString& folder) {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-#endif
+// Why a write or the rename failed: the system's words (Qt leaves some
+// failures, a file too large or a name too long for instance, without a text
+// of its own).
+QString ReasonOf(const QFileDevice& file) { return errno != 0 ? SystemReason(errno) : file.errorString(); }
 
-}  // namespace
-
-void QtFileWriter::Replace(const std::string& path, std::string_view bytes,
-                           [[maybe_unused]] NewFileAccess access) {
-    const QFileInfo target = SaveTarget(FromPath(path));
-    RefuseWhatMayNotBeReplaced(path, target);
-    [[maybe_unused]] const bool existed = target.exists();
-
+void WriteAndReplace(const std::string& path, const QFileInfo& target, std::string_view bytes, NewFileAccess) {
     QSaveFile file(target.filePath());
     file.setDirectWriteFallback(false);  // never write into the original itself
     if (!file.open(QIODevice::WriteOnly)) Fail(path, file.errorString());
-#ifndef _WIN32
-    // Before any of the text is in it, so that no one else may read it meanwhile.
-    if (!existed && access == NewFileAccess::OwnerOnly && ::fchmod(file.handle(), S_IRUSR | S_IWUSR) != 0)
-        Fail(path, QString::fromLocal8Bit(std::strerror(errno)));
-#endif
-
     // Until commit() the original is untouched; leaving without it removes the new file.
     const auto size = static_cast<qint64>(bytes.size());
     errno = 0;
     if (file.write(bytes.data(), size) != size || !file.flush()) Fail(path, ReasonOf(file));
-#ifndef _WIN32
-    if (!SyncToDisk(file)) Fail(path, QString::fromLocal8Bit(std::strerror(errno)));
-#endif
     errno = 0;
     if (!file.commit()) Fail(path, ReasonOf(file));
-#ifndef _WIN32
-    SyncFolder(target.absolutePath());
+}
+
+#else
+
+// The new file's name ends so, which tells anyone who finds one left by a
+// crash what it is: the text of a save that never finished.
+constexpr const char* kNewFileMark = ".tarnwick-save-";
+
+// The new file's name beside the target: the target's name, cut at a whole
+// character where the mark and six random letters would not fit the folder's
+// limit, then the mark and the letters.
+QByteArray NewFileName(const QByteArray& folder, const QByteArray& name) {
+    long limit = ::pathconf(folder.constData(), _PC_NAME_MAX);
+    if (limit <= 0) limit = 255;
+    const qsizetype suffix = qsizetype(std::strlen(kNewFileMark)) + 6;
+    qsizetype keep = std::min(name.size(), qsizetype(limit) - suffix);
+    while (keep > 0 && keep < name.size() && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80)
+        --keep;  // not inside a character
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray result = name.left(std::max<qsizetype>(keep, 0)) + kNewFileMark;
+    for (int i = 0; i < 6; ++i) result += letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
+    return result;
+}
+
+// The new file: on Linux first without a name, so that a save killed while
+// writing leaves nothing behind; it is named just before the rename. Removed
+// unless it has been renamed over the target.
+class NewFile {
+public:
+    NewFile(const std::string& path, QByteArray folder, QByteArray name, mode_t mode)
+        : path_(path), folder_(std::move(folder)), name_(std::move(name)) {
+#ifdef O_TMPFILE
+        if (::access("/proc/self/fd", X_OK) == 0) {  // to name it
+            fd_ = ::open(folder_.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+            if (fd_ >= 0) return;
+            if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) Fail(path_, SystemReason(errno));
+        }
 #endif
+        for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+            named_ = folder_ + "/" + NewFileName(folder_, name_);
+            fd_ = ::open(named_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+            if (fd_ < 0 && errno != EEXIST) Fail(path_, SystemReason(errno));
+        }
+        if (fd_ < 0) Fail(path_, SystemReason(EEXIST));
+    }
+    ~NewFile() {
+        if (fd_ >= 0) ::close(fd_);
+        if (!named_.isEmpty() && !renamed_) ::unlink(named_.constData());
+    }
+    NewFile(const NewFile&) = delete;
+    NewFile& operator=(const NewFile&) = delete;
+
+    int Handle() const { return fd_; }
+
+    // Closes the file, which may report a delayed write's failure only now,
+    // and renames it over the target.
+    void CloseAndReplace() {
+        Name();
+        const int fd = std::exchange(fd_, -1);
+        if (::close(fd) != 0) Fail(path_, SystemReason(errno));
+        if (::rename(named_.constData(), (folder_ + "/" + name_).constData()) != 0) Fail(path_, SystemReason(errno));
+        renamed_ = true;
+    }
+
+private:
+    void Name() {
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd_);
+        for (int attempt = 0; attempt < 100 && named_.isEmpty(); ++attempt) {
+            const QByteArray candidate = folder_ + "/" + NewFileName(folder_, name_);
+            if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, candidate.constData(), AT_SYMLINK_FOLLOW) == 0)
+                named_ = candidate;
+            else if (errno != EEXIST)
+                Fail(path_, SystemReason(errno));
+        }
+        if (named_.isEmpty()) Fail(path_, SystemReason(EEXIST));
+    }
+
+    std::string path_;
+    QByteArray folder_, name_;
+    QByteArray named_;  // empty while the file has no name
+    int fd_ = -1;
+    bool renamed_ = false;
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) {
+            if (written == 0) errno = EIO;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// The folder's entry for the renamed file; a file system that cannot sync a
+// folder is no failure: the file itself is already safe.
+void SyncFolder(const QByteArray& folder) {
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// The bytes go to a new file beside the target, which is synced to the disk
+// and then renamed over the target: the rename replaces the file at once, so
+// it holds the old bytes or the new, never a part. Written by hand rather than
+// with QSaveFile, whose new file's name is the target's and seven characters
+// more: a name near the system's limit could not be saved in place.
+void WriteAndReplace(const std::string& path, const QFileInfo& target, std::string_view bytes,
+                     NewFileAccess access) {
+    const QByteArray folder = QFile::encodeName(target.absolutePath());
+    const QByteArray name = QFile::encodeName(target.fileName());
+    struct stat old {};
+    const bool existed = ::stat(QFile::encodeName(target.absoluteFilePath()).constData(), &old) == 0;
+    // Only the owner may read it until it holds all the text and has the
+    // permissions it keeps; a new file that others may read gets the user's usual ones.
+    const mode_t mode = existed || access == NewFileAccess::OwnerOnly ? 0600 : 0666;
+    NewFile file(path, folder, name, mode);
+    if (!WriteAll(file.Handle(), bytes)) Fail(path, SystemReason(errno));
+    if (existed && ::fchmod(file.Handle(), old.st_mode & 07777) != 0) Fail(path, SystemReason(errno));
+    // The data must be on the disk before the rename can make it the target;
+    // a file system that cannot sync has nothing to sync.
+    if (::fsync(file.Handle()) != 0 && errno != EINVAL) Fail(path, SystemReason(errno));
+    file.CloseAndReplace();
+    SyncFolder(folder);
+}
+
+#endif
+
+}  // namespace
+
+void QtFileWriter::Replace(const std::string& path, std::string_view bytes, NewFileAccess access) {
+    const QFileInfo target = SaveTarget(FromPath(path));
+    RefuseWhatMayNotBeReplaced(path, target);
+    WriteAndReplace(path, target, bytes, access);
 }
 
 }  // namespace tarnwick

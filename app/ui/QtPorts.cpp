@@ -28,10 +28,18 @@ namespace {
 
 // Messages hold paths (the file system's UTF-8) and document text (the code
 // page): text that is valid UTF-8 is read as such, anything else as the code page.
+// The longest message a box shows whole: a megabyte of text (a stored command
+// line that names no program, say) takes the box most of a minute to lay out.
+// Longer ones keep their start and their end, where the reason stands.
+constexpr qsizetype kLongestMessage = 5000;
+
 QString FromMessage(const std::string& text) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString decoded = utf8.decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-    return utf8.hasError() ? FromAnsi(text) : decoded;
+    QString message = utf8.hasError() ? FromAnsi(text) : decoded;
+    if (message.size() > kLongestMessage)
+        message = message.left(kLongestMessage / 2) + QChar(0x2026) + message.right(kLongestMessage / 2);
+    return message;
 }
 
 void Show(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const std::string& text) {

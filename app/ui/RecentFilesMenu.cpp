@@ -5,13 +5,16 @@
 #include "app/RecentFiles.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenu>
 
 namespace tarnwick {
 
 void TForm1::WireRecentFiles() {
     files_.SetFileUsed([this](const std::string& path) {
-        RememberRecentFile(*unit_.Settings, path);
+        // Whole: a file named on the command line may be relative to a folder
+        // the next start is not in.
+        RememberRecentFile(*unit_.Settings, ToPath(QFileInfo(FromPath(path)).absoluteFilePath()));
         RebuildRecentFilesMenu();
     });
     RebuildRecentFilesMenu();

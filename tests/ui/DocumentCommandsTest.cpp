@@ -1,5 +1,6 @@
 #include "UiTestSupport.h"
 
+#include "app/RecentFiles.h"
 #include "app/ui/EditorWidget.h"
 #include "options/ui/vbsoptions.h"
 
@@ -7,8 +8,6 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMimeData>
-#include <QUrl>
 
 #include <unistd.h>
 
@@ -26,18 +25,6 @@ QString WriteFile(const QString& path, const QByteArray& bytes) {
 QByteArray ReadFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void Drop(QWidget& target, const QStringList& paths) {
-    QMimeData data;
-    QList<QUrl> urls;
-    for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
-    data.setUrls(urls);
-    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&target, &enter);
-    QVERIFY(enter.isAccepted());
-    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&target, &drop);
 }
 
 }  // namespace
@@ -133,7 +120,7 @@ void DocumentCommandsTest::droppedFilesOpenInTurn() {
     QStringList paths;
     for (const char* name : {"1.vbs", "2.vbs", "3.vbs"})
         paths << WriteFile(fx.config.filePath(name), QByteArray("' file ") + name);
-    Drop(form, paths);
+    testing::DropFiles(form, paths);
     QVERIFY(fx.boxes.shown.empty());
     QCOMPARE(form.windowTitle(), QString("Tarnwick - 3.vbs"));
     QCOMPARE(form.Unit().CurrentFileName, ToPath(paths[2]));
@@ -144,7 +131,7 @@ void DocumentCommandsTest::droppedFilesOpenInTurn() {
     while (deep.size() < 300) deep += "/a-long-directory-name";
     QVERIFY(QDir().mkpath(deep));
     const QString longPath = WriteFile(deep + "/deep.vbs", "' deep");
-    Drop(form, {longPath});
+    testing::DropFiles(form, {longPath});
     QCOMPARE(form.Unit().CurrentFileName, ToPath(longPath));
     QVERIFY(fx.boxes.Errors().empty());
 }
@@ -174,7 +161,7 @@ void DocumentCommandsTest::aLoadedDocumentIsNotTidiedAtTheOldDocumentsLine() {
         fx.dialogs.ChooseOpen(ToPath(b));
         form.Action("mOpen")->trigger();
     } else if (how == "drop") {
-        Drop(form, {b});
+        testing::DropFiles(form, {b});
     } else {
         form.Action("mRecent2")->trigger();
     }
@@ -188,10 +175,14 @@ void DocumentCommandsTest::commandLineFileOpensWhenTheOptionsWindowIsCreated() {
     testing::MainWindowFixture fx;
     TForm1& form = fx.Create();
     const QString path = WriteFile(fx.config.filePath("cmd.vbs"), "WScript.Echo 1\r\n");
-    TForm4 options(form, {"tarnwick", ToPath(path)}, &form);
+    const QString folder = QDir::currentPath();
+    QDir::setCurrent(fx.config.path());
+    TForm4 options(form, {"tarnwick", "cmd.vbs"}, &form);  // relative to the folder it starts in
+    QDir::setCurrent(folder);
     QVERIFY(!options.isVisible());
     QCOMPARE(form.windowTitle(), QString("Tarnwick - cmd.vbs"));
-    QCOMPARE(form.Unit().CurrentFileName, ToPath(path));
+    QCOMPARE(form.Unit().CurrentFileName, std::string("cmd.vbs"));
+    QCOMPARE(ReadRecentFiles(*form.Unit().Settings).at(0), ToPath(path));  // found from any folder
     QCOMPARE(form.Unit().Colours, &options.Colours());
 
     testing::MainWindowFixture plain;

@@ -85,6 +85,14 @@ void QtPortsTest::applicationErrorBox() {
         box->accept();
     });
     boxes.ApplicationError("Cannot open file \"/tmp/\xC3\xA9.vbs\". No such file or directory.");
+
+    // A megabyte would take the box most of a minute to lay out: it keeps its start and end.
+    OnNextBox([](QMessageBox* box) {
+        QCOMPARE(box->text(), "Cannot start \"" + QString(2486, 'x') + QChar(0x2026) + QString(2471, 'x') +
+                                  "\". The program was not found.");
+        box->accept();
+    });
+    boxes.ApplicationError("Cannot start \"" + std::string(1 << 20, 'x') + "\". The program was not found.");
 }
 
 void QtPortsTest::informationBoxCarriesItsButton() {
