@@ -32,11 +32,17 @@ std::optional<std::string> ReadBytes(const std::filesystem::path& file) {
 }
 
 // The file as lines, each without its break. A leading byte-order mark is
-// kept apart, so the section header after it is still found.
+// kept apart, so the section header after it is still found. Each line keeps
+// whether its break was CR LF, so a write gives every other line back byte for
+// byte: a value may end in a CR of its own ("x=1\r\r\n").
 struct SettingsLines {
+    struct Line {
+        std::string text;
+        bool cr = false;
+    };
     std::string byteOrderMark;
-    std::vector<std::string> lines;
-    bool crlf = false;     // the file breaks its lines with CR LF
+    std::vector<Line> lines;
+    bool crlf = false;     // the file breaks its lines with CR LF: new lines do too
     bool finalBreak = true;
 
     explicit SettingsLines(std::string bytes) {
@@ -47,13 +53,11 @@ struct SettingsLines {
         finalBreak = bytes.empty() || bytes.back() == '\n';
         std::istringstream in(bytes);
         std::string line;
-        bool first = true;
         while (std::getline(in, line)) {
             const bool cr = !line.empty() && line.back() == '\r';
             if (cr) line.pop_back();
-            if (first) crlf = cr;
-            first = false;
-            lines.push_back(std::move(line));
+            if (lines.empty()) crlf = cr;
+            lines.push_back({std::move(line), cr});
         }
     }
 
@@ -62,8 +66,8 @@ struct SettingsLines {
         std::size_t header = std::string::npos;
         for (std::size_t i = 0; i < lines.size(); ++i) {
             if (header == std::string::npos) {
-                if (lines[i] == kSection) header = i;
-            } else if (!lines[i].empty() && lines[i].front() == '[') {
+                if (lines[i].text == kSection) header = i;
+            } else if (!lines[i].text.empty() && lines[i].text.front() == '[') {
                 return {header, i};
             }
         }
@@ -75,10 +79,11 @@ struct SettingsLines {
         const auto [header, end] = Section();
         if (header == std::string::npos) return values;
         for (std::size_t i = header + 1; i < end; ++i) {
-            const std::size_t eq = lines[i].find('=');
+            const std::string& text = lines[i].text;
+            const std::size_t eq = text.find('=');
             if (eq == std::string::npos || eq == 0) continue;
             // The first line of a name counts: it is the one a write replaces.
-            values.emplace(lines[i].substr(0, eq), UnescapeSettingValue(lines[i].substr(eq + 1)));
+            values.emplace(text.substr(0, eq), UnescapeSettingValue(text.substr(eq + 1)));
         }
         return values;
     }
@@ -88,27 +93,33 @@ struct SettingsLines {
         const std::string line = name + '=' + EscapeSettingValue(value);
         auto [header, end] = Section();
         if (header == std::string::npos) {
-            lines.push_back(kSection);
-            lines.push_back(line);
+            Insert(lines.size(), std::string(kSection));
+            Insert(lines.size(), line);
             return;
         }
         std::size_t last = header;
         for (std::size_t i = header + 1; i < end; ++i) {
-            if (lines[i].compare(0, name.size() + 1, name + '=') == 0) {
-                lines[i] = line;
+            if (lines[i].text.compare(0, name.size() + 1, name + '=') == 0) {
+                lines[i].text = line;
                 return;
             }
-            if (!lines[i].empty()) last = i;
+            if (!lines[i].text.empty()) last = i;
         }
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(last + 1), line);
+        Insert(last + 1, line);
+    }
+
+    // A new line breaks as the file does; a last line that had no break gets the file's one.
+    void Insert(std::size_t at, std::string text) {
+        if (at == lines.size() && !lines.empty() && !finalBreak) lines.back().cr = lines.back().cr || crlf;
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), crlf});
     }
 
     std::string Bytes() const {
         std::string out = byteOrderMark;
-        const char* lineBreak = crlf ? "\r\n" : "\n";
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            out += lines[i];
-            if (i + 1 < lines.size() || finalBreak) out += lineBreak;
+            out += lines[i].text;
+            if (lines[i].cr) out += '\r';
+            if (i + 1 < lines.size() || finalBreak) out += '\n';
         }
         return out;
     }

@@ -141,6 +141,9 @@ TEST_F(SettingsFile, AWriteChangesOnlyItsValuesLine) {
         {"a name twice: the first line counts and is the one replaced",
          "[Software\\Tarnwick]\nTop=2\nTop=3\nLeft=1\nLeft=4\n",
          "[Software\\Tarnwick]\nTop=2\nTop=3\nLeft=7\nLeft=4\n", "2"},
+        {"mixed breaks: each line keeps its own, and a value its own CR",
+         "[Software\\Tarnwick]\nTop=2\r\r\nx=1\r\nLeft=1",
+         "[Software\\Tarnwick]\nTop=2\r\r\nx=1\r\nLeft=7", "2\r"},
     };
     for (const Row& row : rows) {
         fs::create_directories(dir);
