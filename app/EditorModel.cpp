@@ -6,6 +6,7 @@
 #include "app/RtfWriter.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace tarnwick {
@@ -15,8 +16,25 @@ namespace {
 // editor in 13-pixel lines).
 constexpr int kDefaultVisibleLines = 33;
 
+// Whether every line break is CR LF already: no lone CR and no lone LF.
+bool OnlyCrLfBreaks(std::string_view text) {
+    // Counted without an early exit, so that the loop runs over whole words.
+    const std::size_t size = text.size();
+    const char* data = text.data();
+    std::size_t crs = 0;
+    std::size_t lfs = 0;
+    std::size_t pairs = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        crs += data[i] == '\r';
+        lfs += data[i] == '\n';
+        pairs += data[i] == '\n' && i > 0 && data[i - 1] == '\r';
+    }
+    return crs == pairs && lfs == pairs;
+}
+
 // Every line break becomes CR LF: CR LF, a lone CR and a lone LF each count as one.
 std::string NormaliseBreaks(std::string_view text) {
+    if (OnlyCrLfBreaks(text)) return std::string(text);
     std::string out;
     out.reserve(text.size() + text.size() / 32);
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -67,6 +85,13 @@ void EditorModel::SetText(std::string_view text) {
     ResetContent(std::move(normal), std::move(colours));
 }
 
+void EditorModel::TakeText(std::string text) {
+    if (!OnlyCrLfBreaks(text)) text = NormaliseBreaks(text);
+    std::string colours(text.size(), '\0');
+    table_.Reset({kWindowTextColour});
+    ResetContent(std::move(text), std::move(colours));
+}
+
 void EditorModel::Clear() { SetText({}); }
 
 void EditorModel::LoadFromBytes(std::string_view data) {
@@ -89,17 +114,46 @@ void EditorModel::LoadColoured(std::string text, std::vector<Colour> colours) {
 }
 
 void EditorModel::LoadColoured(std::string text, std::string colourIndices, const std::vector<Colour>& palette) {
+    // Table entries are added in the order the colours first appear in the
+    // text, as the overload with one colour per character adds them; a
+    // document whose indices already come in that order keeps its bytes.
     table_.Reset({});
-    std::uint8_t toTable[256];
-    for (std::size_t i = 0; i < 256; ++i) {
-        const Colour stored = i < palette.size() ? palette[i] : kWindowTextColour;
+    const std::size_t given = std::min(colourIndices.size(), text.size());
+    colourIndices.resize(given);
+    std::array<std::uint8_t, 256> toTable{};
+    std::array<bool, 256> seen{};
+    bool same = true;
+    auto enter = [&](std::uint8_t c) {
+        seen[c] = true;
+        const Colour stored = c < palette.size() ? palette[c] : kWindowTextColour;
         const auto index = table_.FindOrAdd(stored);
-        toTable[i] = index ? *index : table_.Nearest(stored);
+        toTable[c] = index ? *index : table_.Nearest(stored);
+        same = same && toTable[c] == c;
+    };
+    // Colours come in runs: eight bytes equal to the last one seen are passed at once.
+    const char* bytes = colourIndices.data();
+    std::uint8_t last = 0;
+    std::size_t i = 0;
+    if (given > 0) enter(last = static_cast<std::uint8_t>(bytes[0]));
+    while (i < given) {
+        if (i + 8 <= given) {
+            std::uint64_t word;
+            std::memcpy(&word, bytes + i, 8);
+            if (word == last * 0x0101010101010101ull) {
+                i += 8;
+                continue;
+            }
+        }
+        const auto c = static_cast<std::uint8_t>(bytes[i++]);
+        if (!seen[c]) enter(c);
+        last = c;
     }
-    colourIndices.resize(std::min(colourIndices.size(), text.size()));
-    for (char& c : colourIndices) c = static_cast<char>(toTable[static_cast<std::uint8_t>(c)]);
-    const auto windowText = table_.FindOrAdd(kWindowTextColour);
-    colourIndices.resize(text.size(), static_cast<char>(windowText ? *windowText : table_.Nearest(kWindowTextColour)));
+    if (!same)
+        for (char& c : colourIndices) c = static_cast<char>(toTable[static_cast<std::uint8_t>(c)]);
+    if (given < text.size()) {
+        const auto index = table_.FindOrAdd(kWindowTextColour);
+        colourIndices.resize(text.size(), static_cast<char>(index ? *index : table_.Nearest(kWindowTextColour)));
+    }
     ResetContent(std::move(text), std::move(colourIndices));
 }
 

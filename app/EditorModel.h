@@ -109,6 +109,7 @@ public:
     // until the next change. Until then, TextView moves nothing.
     const std::string& Text() const { return text_.Contiguous(); }
     void SetText(std::string_view text);               // plain text; breaks CR LF, CR or LF
+    void TakeText(std::string text);                   // the same, taking the bytes over when every break is CR LF
     void Clear();
     int Length() const { return text_.Length(); }
     // Loads bytes: RTF when they begin with "{\rtf", plain text otherwise.
@@ -124,8 +125,9 @@ public:
     // is cleared and the caret goes to the start.
     void LoadColoured(std::string text, std::vector<Colour> colours);
     // The same with one byte per character indexing `palette`, the stored
-    // colours: the bytes are taken over in place. A byte past the palette
-    // stands for the window-text colour.
+    // colours: the bytes are taken over in place, and the colour table comes
+    // out as the overload above makes it. A byte past the palette, or a
+    // character past the bytes, stands for the window-text colour.
     void LoadColoured(std::string text, std::string colourIndices, const std::vector<Colour>& palette);
 
     // ---- The line list (0-based) -----------------------------------------------
@@ -169,6 +171,10 @@ public:
     std::vector<Colour> ColoursRange(int pos, int length) const;  // one per character of the range
     std::vector<Colour> StoredColours() const;    // one per character, with the roles (a copy, for tests)
     bool AllStoredAs(Colour stored) const;        // every character has this stored colour (true when empty)
+    // One byte per character indexing ColourEntries, in one piece (the gap
+    // moves to the end); valid as Text.
+    std::string_view ColourIndices() const { return colours_.Contiguous(); }
+    const std::vector<Colour>& ColourEntries() const { return table_.Entries(); }
     void SetSelColour(Colour colour);            // a stored colour; empty selection: the typing colour
     Colour TypingColour() const { return PlainColour(typingColour_); }
     // Every character of the role, the typing colour and the undo history take
