@@ -18,18 +18,34 @@ constexpr int kDefaultVisibleLines = 33;
 
 // Whether every line break is CR LF already: no lone CR and no lone LF.
 bool OnlyCrLfBreaks(std::string_view text) {
-    // Counted without an early exit, so that the loop runs over whole words.
-    const std::size_t size = text.size();
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+    // Nonzero when some byte of the word may be the given one (never zero when one is).
+    auto mayHold = [](std::uint64_t word, char c) {
+        const std::uint64_t x = word ^ (static_cast<std::uint8_t>(c) * kOnes);
+        return (x - kOnes) & ~x & kHighs;
+    };
     const char* data = text.data();
-    std::size_t crs = 0;
-    std::size_t lfs = 0;
-    std::size_t pairs = 0;
-    for (std::size_t i = 0; i < size; ++i) {
-        crs += data[i] == '\r';
-        lfs += data[i] == '\n';
-        pairs += data[i] == '\n' && i > 0 && data[i - 1] == '\r';
+    const std::size_t size = text.size();
+    std::size_t i = 0;
+    while (i < size) {
+        if (i + 8 <= size) {  // eight bytes without a break are passed at once
+            std::uint64_t word;
+            std::memcpy(&word, data + i, 8);
+            if ((mayHold(word, '\r') | mayHold(word, '\n')) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        if (data[i] == '\r') {
+            if (i + 1 == size || data[i + 1] != '\n') return false;
+            i += 2;  // the pair, so that an LF met alone is a lone one
+            continue;
+        }
+        if (data[i] == '\n') return false;
+        ++i;
     }
-    return crs == pairs && lfs == pairs;
+    return true;
 }
 
 // Every line break becomes CR LF: CR LF, a lone CR and a lone LF each count as one.
@@ -64,8 +80,8 @@ EditorModel::~EditorModel() = default;
 
 // ---- Whole content --------------------------------------------------------------
 
-void EditorModel::ResetContent(std::string text, std::string colourIndices) {
-    int oldLength = Length();
+void EditorModel::ResetContent(std::string text, std::string colourIndices, int oldLength) {
+    if (oldLength < 0) oldLength = Length();
     text_ = GapBuffer<std::string>(std::move(text));
     colours_ = GapBuffer<std::string>(std::move(colourIndices));
     RebuildLineStarts();
@@ -87,7 +103,10 @@ void EditorModel::SetText(std::string_view text) {
 
 void EditorModel::TakeText(std::string text) {
     if (!OnlyCrLfBreaks(text)) text = NormaliseBreaks(text);
-    std::string colours(text.size(), '\0');
+    // The colours get the room the text came with: a whole-document pass grows both in place.
+    std::string colours;
+    colours.reserve(text.capacity());
+    colours.resize(text.size(), '\0');
     table_.Reset({kWindowTextColour});
     ResetContent(std::move(text), std::move(colours));
 }
@@ -114,11 +133,60 @@ void EditorModel::LoadColoured(std::string text, std::vector<Colour> colours) {
 }
 
 void EditorModel::LoadColoured(std::string text, std::string colourIndices, const std::vector<Colour>& palette) {
+    TakePaletteIndices(colourIndices, text.size(), palette);
+    ResetContent(std::move(text), std::move(colourIndices));
+}
+
+void EditorModel::RewriteLines(const LineRewriter& rewrite, const std::vector<Colour>& palette) {
+    const int oldLength = Length();
+    auto finish = [&] {
+        std::string indices = colours_.Release();
+        std::string text = text_.Release();
+        TakePaletteIndices(indices, text.size(), palette);
+        ResetContent(std::move(text), std::move(indices), oldLength);
+    };
+    // The gaps walk from the start to the end: before them the lines
+    // rewritten, after them in one piece those still to come.
+    std::string line;
+    std::string lineColours;
+    try {
+        int pos = 0;
+        while (pos < Length()) {
+            const int rest = Length() - pos;
+            const char* text = text_.RangePointer(pos, rest);
+            const char* colours = colours_.RangePointer(pos, rest);
+            const void* cr = std::memchr(text, '\r', static_cast<std::size_t>(rest));
+            const int length = cr ? static_cast<int>(static_cast<const char*>(cr) - text) : rest;
+            const int breakLength = length == rest ? 0 : length + 1 < rest && text[length + 1] == '\n' ? 2 : 1;
+            line.clear();
+            lineColours.clear();
+            rewrite(std::string_view(text, static_cast<std::size_t>(length)),
+                    std::string_view(colours, static_cast<std::size_t>(length)), line, lineColours);
+            lineColours.resize(line.size(), '\0');  // in step with the text, whatever the rewriter did
+            line.append(text + length, static_cast<std::size_t>(breakLength));
+            lineColours.append(colours + length, static_cast<std::size_t>(breakLength));
+            const int removed = length + breakLength;
+            const int inserted = static_cast<int>(line.size());
+            text_.Delete(pos, removed);
+            text_.Insert(pos, line.data(), inserted);
+            colours_.Delete(pos, removed);
+            colours_.Insert(pos, lineColours.data(), inserted);
+            pos += inserted;
+        }
+    } catch (...) {
+        finish();  // the lines so far rewritten, the others as they were
+        throw;
+    }
+    finish();
+}
+
+void EditorModel::TakePaletteIndices(std::string& colourIndices, std::size_t textLength,
+                                     const std::vector<Colour>& palette) {
     // Table entries are added in the order the colours first appear in the
     // text, as the overload with one colour per character adds them; a
     // document whose indices already come in that order keeps its bytes.
     table_.Reset({});
-    const std::size_t given = std::min(colourIndices.size(), text.size());
+    const std::size_t given = std::min(colourIndices.size(), textLength);
     colourIndices.resize(given);
     std::array<std::uint8_t, 256> toTable{};
     std::array<bool, 256> seen{};
@@ -150,11 +218,10 @@ void EditorModel::LoadColoured(std::string text, std::string colourIndices, cons
     }
     if (!same)
         for (char& c : colourIndices) c = static_cast<char>(toTable[static_cast<std::uint8_t>(c)]);
-    if (given < text.size()) {
+    if (given < textLength) {
         const auto index = table_.FindOrAdd(kWindowTextColour);
-        colourIndices.resize(text.size(), static_cast<char>(index ? *index : table_.Nearest(kWindowTextColour)));
+        colourIndices.resize(textLength, static_cast<char>(index ? *index : table_.Nearest(kWindowTextColour)));
     }
-    ResetContent(std::move(text), std::move(colourIndices));
 }
 
 std::string EditorModel::SaveToRtf() const {

@@ -2,6 +2,7 @@
 
 #include "app/Error.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -60,11 +61,22 @@ std::string ReadFileBytes(const std::string& path) {
     errno = 0;
     FilePtr file(OpenFile(PathOf(path), "rb"));
     if (!file) Fail(kWhat, path, SystemReason(errno ? errno : ENOENT));
+    // Read straight into a block of the file's size and a thirty-second more:
+    // the editor takes the bytes over, and its first pass over the whole
+    // document grows them in place. A file that grows meanwhile is read to its end.
+    std::error_code ec;
+    const auto size = static_cast<std::size_t>(fs::file_size(PathOf(path), ec));
     std::string bytes;
-    char buffer[65536];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, got);
+    if (!ec) bytes.reserve(size + size / 32 + 64);
+    std::size_t used = 0;
+    for (;;) {
+        bytes.resize(std::max(bytes.capacity(), used + 65536));
+        const std::size_t got = std::fread(bytes.data() + used, 1, bytes.size() - used, file.get());
+        used += got;
+        if (got == 0 || used < bytes.size()) break;
+    }
     if (std::ferror(file.get())) Fail(kWhat, path, SystemReason(errno ? errno : EIO));
+    bytes.resize(used);
     return bytes;
 }
 

@@ -77,7 +77,8 @@ start
 empty_cpu=$(cpu_ms "$pid")
 empty_rss=$(status_kb "$pid" VmRSS)
 empty_hwm=$(status_kb "$pid" VmHWM)
-xdotool key --window "$window" ctrl+q
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key ctrl+q
 wait "$pid" 2>/dev/null || true
 echo "empty start: ${empty_cpu} ms CPU, ${empty_rss} kB held"
 

@@ -10,10 +10,9 @@ namespace tarnwick {
 namespace {
 
 // Colours every line of `text` into `out` and `colours`; `own` is null when
-// every character has the window text colour (only for stored colours).
-template <typename Store, typename T>
-void ColourLines(std::string_view text, const T* own, DocumentLineColourer& colourer, std::string& out,
-                 Store& colours) {
+// every character has the window text colour.
+void ColourLines(std::string_view text, const Colour* own, DocumentLineColourer& colourer, std::string& out,
+                 std::vector<Colour>& colours) {
     // The spacing around "=" makes a line at most a little longer; the buffers grow further by themselves.
     out.reserve(text.size() + text.size() / 16 + 16);
     colours.reserve(out.capacity());
@@ -26,7 +25,7 @@ void ColourLines(std::string_view text, const T* own, DocumentLineColourer& colo
         // The break keeps its characters and their colours (a lone CR, which the model never holds, too).
         const std::size_t breakEnd = end + 1 < text.size() && text[end + 1] == '\n' ? end + 2 : end + 1;
         out.append(text, end, breakEnd - end);
-        if (own == nullptr) colours.insert(colours.end(), breakEnd - end, static_cast<T>(kWindowTextColour));
+        if (own == nullptr) colours.insert(colours.end(), breakEnd - end, kWindowTextColour);
         else colours.insert(colours.end(), own + end, own + breakEnd);
         start = breakEnd;
     }
@@ -64,10 +63,11 @@ void ColourWholeDocument(MainUnit& unit) {
     palette.push_back(WithRole(settings.statements, ColourRole::Statements));
     palette.push_back(WithRole(settings.comments, ColourRole::Comments));
     colourer.UseIndices(next, static_cast<char>(next + 1), static_cast<char>(next + 2));
-    std::string text;
-    std::string indices;
-    ColourLines(std::string_view(m.Text()), m.ColourIndices().data(), colourer, text, indices);
-    m.LoadColoured(std::move(text), std::move(indices), palette);
+    m.RewriteLines(
+        [&colourer](std::string_view line, std::string_view own, std::string& text, std::string& indices) {
+            colourer.AppendLine(line, own.data(), text, indices);
+        },
+        palette);
 }
 
 }  // namespace tarnwick
