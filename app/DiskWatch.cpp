@@ -22,10 +22,12 @@ FileStamp StampOf(const std::string& path) {
     return stamp;
 }
 
-void DiskWatch::Remember(const std::string& path, std::string_view bytes) {
+std::size_t DiskWatch::HashOf(std::string_view bytes) { return std::hash<std::string_view>{}(bytes); }
+
+void DiskWatch::RememberHash(const std::string& path, std::size_t hash) {
     path_ = path;
     stamp_ = StampOf(path);
-    hash_ = std::hash<std::string_view>{}(bytes);
+    hash_ = hash;
     seen_ = stamp_;
     seenChanged_ = false;
     declined_.reset();

@@ -31,7 +31,10 @@ FileStamp StampOf(const std::string& path);
 class DiskWatch {
 public:
     // After a load or a save: the file at path holds bytes.
-    void Remember(const std::string& path, std::string_view bytes);
+    void Remember(const std::string& path, std::string_view bytes) { RememberHash(path, HashOf(bytes)); }
+    // The same with the bytes' HashOf, for a caller that hands the bytes on.
+    void RememberHash(const std::string& path, std::size_t hash);
+    static std::size_t HashOf(std::string_view bytes);
     void Forget();
 
     // Whether the file at path holds other bytes than those remembered. A file

@@ -116,9 +116,10 @@ void DocumentFiles::SetEncoding(TextEncoding encoding) {
 
 void DocumentFiles::LoadDocument(const std::string& path) {
     std::string bytes = ReadFileBytes(path);
+    const std::size_t hash = DiskWatch::HashOf(bytes);
     DecodedFile decoded;
     try {
-        decoded = DecodeFileBytes(bytes);
+        decoded = DecodeFileBytes(std::move(bytes));  // a file without a mark is handed on as it is
     } catch (const Error& e) {
         throw Error("Cannot open file \"" + path + "\". " + e.what());
     }
@@ -126,15 +127,15 @@ void DocumentFiles::LoadDocument(const std::string& path) {
     SetEncoding(decoded.encoding);  // first, so that the loaded text is shown in it
     try {
         // Only a file without a mark may be rich text.
-        if (decoded.encoding == TextEncoding::Ansi) unit_.MainText.LoadFromBytes(decoded.text);
-        else unit_.MainText.SetText(decoded.text);
+        if (decoded.encoding == TextEncoding::Ansi && decoded.text.starts_with("{\\rtf")) unit_.MainText.LoadFromRtf(decoded.text);
+        else unit_.MainText.TakeText(std::move(decoded.text));
     } catch (...) {
         SetEncoding(previous);
         throw;
     }
     unit_.MainText.ClearUndo();
     TrackFromCaretLine();  // also when the colouring that follows fails
-    disk_.Remember(path, bytes);
+    disk_.RememberHash(path, hash);
 }
 
 // The caret tracking recolours the line the caret leaves, recorded while the

@@ -7,6 +7,7 @@
 #include "app/RtfWriter.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace tarnwick {
@@ -16,8 +17,41 @@ namespace {
 // editor in 13-pixel lines).
 constexpr int kDefaultVisibleLines = 33;
 
+// Whether every line break is CR LF already: no lone CR and no lone LF.
+bool OnlyCrLfBreaks(std::string_view text) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+    // Nonzero when some byte of the word may be the given one (never zero when one is).
+    auto mayHold = [](std::uint64_t word, char c) {
+        const std::uint64_t x = word ^ (static_cast<std::uint8_t>(c) * kOnes);
+        return (x - kOnes) & ~x & kHighs;
+    };
+    const char* data = text.data();
+    const std::size_t size = text.size();
+    std::size_t i = 0;
+    while (i < size) {
+        if (i + 8 <= size) {  // eight bytes without a break are passed at once
+            std::uint64_t word;
+            std::memcpy(&word, data + i, 8);
+            if ((mayHold(word, '\r') | mayHold(word, '\n')) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        if (data[i] == '\r') {
+            if (i + 1 == size || data[i + 1] != '\n') return false;
+            i += 2;  // the pair, so that an LF met alone is a lone one
+            continue;
+        }
+        if (data[i] == '\n') return false;
+        ++i;
+    }
+    return true;
+}
+
 // Every line break becomes CR LF: CR LF, a lone CR and a lone LF each count as one.
 std::string NormaliseBreaks(std::string_view text) {
+    if (OnlyCrLfBreaks(text)) return std::string(text);
     std::string out;
     out.reserve(text.size() + text.size() / 32);
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -47,8 +81,8 @@ EditorModel::~EditorModel() = default;
 
 // ---- Whole content --------------------------------------------------------------
 
-void EditorModel::ResetContent(std::string text, std::string colourIndices) {
-    int oldLength = Length();
+void EditorModel::ResetContent(std::string text, std::string colourIndices, int oldLength) {
+    if (oldLength < 0) oldLength = Length();
     text_ = GapBuffer<std::string>(std::move(text));
     colours_ = GapBuffer<std::string>(std::move(colourIndices));
     RebuildLineStarts();
@@ -67,6 +101,17 @@ void EditorModel::SetText(std::string_view text) {
     std::string colours(normal.size(), '\0');
     table_.Reset({kWindowTextColour});
     ResetContent(std::move(normal), std::move(colours));
+}
+
+void EditorModel::TakeText(std::string text) {
+    if (!OnlyCrLfBreaks(text)) text = NormaliseBreaks(text);
+    RefuseLength(text.size());
+    // The colours get the room the text came with: a whole-document pass grows both in place.
+    std::string colours;
+    colours.reserve(text.capacity());
+    colours.resize(text.size(), '\0');
+    table_.Reset({kWindowTextColour});
+    ResetContent(std::move(text), std::move(colours));
 }
 
 void EditorModel::Clear() { SetText({}); }
@@ -93,18 +138,96 @@ void EditorModel::LoadColoured(std::string text, std::vector<Colour> colours) {
 
 void EditorModel::LoadColoured(std::string text, std::string colourIndices, const std::vector<Colour>& palette) {
     RefuseLength(text.size());
-    table_.Reset({});
-    std::uint8_t toTable[256];
-    for (std::size_t i = 0; i < 256; ++i) {
-        const Colour stored = i < palette.size() ? palette[i] : kWindowTextColour;
-        const auto index = table_.FindOrAdd(stored);
-        toTable[i] = index ? *index : table_.Nearest(stored);
-    }
-    colourIndices.resize(std::min(colourIndices.size(), text.size()));
-    for (char& c : colourIndices) c = static_cast<char>(toTable[static_cast<std::uint8_t>(c)]);
-    const auto windowText = table_.FindOrAdd(kWindowTextColour);
-    colourIndices.resize(text.size(), static_cast<char>(windowText ? *windowText : table_.Nearest(kWindowTextColour)));
+    TakePaletteIndices(colourIndices, text.size(), palette);
     ResetContent(std::move(text), std::move(colourIndices));
+}
+
+void EditorModel::RewriteLines(const LineRewriter& rewrite, const std::vector<Colour>& palette) {
+    const int oldLength = Length();
+    auto finish = [&] {
+        std::string indices = colours_.Release();
+        std::string text = text_.Release();
+        TakePaletteIndices(indices, text.size(), palette);
+        ResetContent(std::move(text), std::move(indices), oldLength);
+    };
+    // The gaps walk from the start to the end: before them the lines
+    // rewritten, after them in one piece those still to come.
+    std::string line;
+    std::string lineColours;
+    try {
+        int pos = 0;
+        while (pos < Length()) {
+            const int rest = Length() - pos;
+            const char* text = text_.RangePointer(pos, rest);
+            const char* colours = colours_.RangePointer(pos, rest);
+            const void* cr = std::memchr(text, '\r', static_cast<std::size_t>(rest));
+            const int length = cr ? static_cast<int>(static_cast<const char*>(cr) - text) : rest;
+            const int breakLength = length == rest ? 0 : length + 1 < rest && text[length + 1] == '\n' ? 2 : 1;
+            line.clear();
+            lineColours.clear();
+            rewrite(std::string_view(text, static_cast<std::size_t>(length)),
+                    std::string_view(colours, static_cast<std::size_t>(length)), line, lineColours);
+            lineColours.resize(line.size(), '\0');  // in step with the text, whatever the rewriter did
+            line.append(text + length, static_cast<std::size_t>(breakLength));
+            lineColours.append(colours + length, static_cast<std::size_t>(breakLength));
+            const int removed = length + breakLength;
+            RefuseLength(static_cast<std::size_t>(Length() - removed) + line.size());
+            const int inserted = static_cast<int>(line.size());
+            text_.Delete(pos, removed);
+            text_.Insert(pos, line.data(), inserted);
+            colours_.Delete(pos, removed);
+            colours_.Insert(pos, lineColours.data(), inserted);
+            pos += inserted;
+        }
+    } catch (...) {
+        finish();  // the lines so far rewritten, the others as they were
+        throw;
+    }
+    finish();
+}
+
+void EditorModel::TakePaletteIndices(std::string& colourIndices, std::size_t textLength,
+                                     const std::vector<Colour>& palette) {
+    // Table entries are added in the order the colours first appear in the
+    // text, as the overload with one colour per character adds them; a
+    // document whose indices already come in that order keeps its bytes.
+    table_.Reset({});
+    const std::size_t given = std::min(colourIndices.size(), textLength);
+    colourIndices.resize(given);
+    std::array<std::uint8_t, 256> toTable{};
+    std::array<bool, 256> seen{};
+    bool same = true;
+    auto enter = [&](std::uint8_t c) {
+        seen[c] = true;
+        const Colour stored = c < palette.size() ? palette[c] : kWindowTextColour;
+        const auto index = table_.FindOrAdd(stored);
+        toTable[c] = index ? *index : table_.Nearest(stored);
+        same = same && toTable[c] == c;
+    };
+    // Colours come in runs: eight bytes equal to the last one seen are passed at once.
+    const char* bytes = colourIndices.data();
+    std::uint8_t last = 0;
+    std::size_t i = 0;
+    if (given > 0) enter(last = static_cast<std::uint8_t>(bytes[0]));
+    while (i < given) {
+        if (i + 8 <= given) {
+            std::uint64_t word;
+            std::memcpy(&word, bytes + i, 8);
+            if (word == last * 0x0101010101010101ull) {
+                i += 8;
+                continue;
+            }
+        }
+        const auto c = static_cast<std::uint8_t>(bytes[i++]);
+        if (!seen[c]) enter(c);
+        last = c;
+    }
+    if (!same)
+        for (char& c : colourIndices) c = static_cast<char>(toTable[static_cast<std::uint8_t>(c)]);
+    if (given < textLength) {
+        const auto index = table_.FindOrAdd(kWindowTextColour);
+        colourIndices.resize(textLength, static_cast<char>(index ? *index : table_.Nearest(kWindowTextColour)));
+    }
 }
 
 std::string EditorModel::SaveToRtf() const {

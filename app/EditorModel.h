@@ -120,6 +120,7 @@ public:
     // until the next change. Until then, TextView moves nothing.
     const std::string& Text() const { return text_.Contiguous(); }
     void SetText(std::string_view text);               // plain text; breaks CR LF, CR or LF
+    void TakeText(std::string text);                   // the same, taking the bytes over when every break is CR LF
     void Clear();
     int Length() const { return text_.Length(); }
     // Loads bytes: RTF when they begin with "{\rtf", plain text otherwise.
@@ -135,9 +136,20 @@ public:
     // is cleared and the caret goes to the start.
     void LoadColoured(std::string text, std::vector<Colour> colours);
     // The same with one byte per character indexing `palette`, the stored
-    // colours: the bytes are taken over in place. A byte past the palette
-    // stands for the window-text colour.
+    // colours: the bytes are taken over in place, and the colour table comes
+    // out as the overload above makes it. A byte past the palette, or a
+    // character past the bytes, stands for the window-text colour.
     void LoadColoured(std::string text, std::string colourIndices, const std::vector<Colour>& palette);
+    // Rewrites every line in place, first to last, as a whole-document pass
+    // does: rewrite(line, colours, text, newColours) is given a line without
+    // its break and its colours as indices into ColourEntries, and appends the new
+    // line and one index into `palette` per character; a break keeps its
+    // characters and indices, so `palette` begins with ColourEntries. The content is then taken as LoadColoured takes
+    // it: the undo history is cleared and the caret goes to the start. Memory
+    // beyond the content is one line's and the gap's.
+    using LineRewriter =
+        std::function<void(std::string_view line, std::string_view colours, std::string& text, std::string& newColours)>;
+    void RewriteLines(const LineRewriter& rewrite, const std::vector<Colour>& palette);
 
     // ---- The line list (0-based) -----------------------------------------------
     int LineCount() const;                       // a final empty line is not counted
@@ -180,6 +192,8 @@ public:
     std::vector<Colour> ColoursRange(int pos, int length) const;  // one per character of the range
     std::vector<Colour> StoredColours() const;    // one per character, with the roles (a copy, for tests)
     bool AllStoredAs(Colour stored) const;        // every character has this stored colour (true when empty)
+    // The colour table: every character's colour is one of its entries.
+    const std::vector<Colour>& ColourEntries() const { return table_.Entries(); }
     void SetSelColour(Colour colour);            // a stored colour; empty selection: the typing colour
     Colour TypingColour() const { return PlainColour(typingColour_); }
     // Every character of the role, the typing colour and the undo history take
@@ -258,7 +272,9 @@ private:
     void NotifySelection();
     // Text and colour indices into table_ as they come: the undo history is
     // cleared and the caret goes to the start.
-    void ResetContent(std::string text, std::string colourIndices);
+    void ResetContent(std::string text, std::string colourIndices, int oldLength = -1);
+    // Indices into palette become indices into a new table_, made as LoadColoured makes it.
+    void TakePaletteIndices(std::string& colourIndices, std::size_t textLength, const std::vector<Colour>& palette);
     Colour StoredAt(int pos) const { return table_[static_cast<std::uint8_t>(colours_.At(pos))]; }
     // The colour table's index for a stored colour, added when new.
     char IndexOf(Colour stored);

@@ -2,6 +2,7 @@
 
 #include "app/Error.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -60,17 +61,24 @@ std::string ReadFileBytes(const std::string& path) {
     errno = 0;
     FilePtr file(OpenFile(PathOf(path), "rb"));
     if (!file) Fail(kWhat, path, SystemReason(errno ? errno : ENOENT));
+    // Read straight into a block of the file's size and a thirty-second more:
+    // the editor takes the bytes over, and its first pass over the whole
+    // document grows them in place. A file that grows meanwhile is read to its end.
     std::error_code ec;
     const std::uintmax_t size = fs::file_size(PathOf(path), ec);
     if (!ec && size > kMaxFileBytes) Fail(kWhat, path, SystemReason(EFBIG));
     std::string bytes;
-    char buffer[65536];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-        if (bytes.size() + got > kMaxFileBytes) Fail(kWhat, path, SystemReason(EFBIG));  // it grew meanwhile
-        bytes.append(buffer, got);
+    if (!ec) bytes.reserve(static_cast<std::size_t>(size + size / 32 + 64));
+    std::size_t used = 0;
+    for (;;) {
+        bytes.resize(std::max(bytes.capacity(), used + 65536));
+        const std::size_t got = std::fread(bytes.data() + used, 1, bytes.size() - used, file.get());
+        used += got;
+        if (used > kMaxFileBytes) Fail(kWhat, path, SystemReason(EFBIG));  // it grew meanwhile
+        if (got == 0 || used < bytes.size()) break;
     }
     if (std::ferror(file.get())) Fail(kWhat, path, SystemReason(errno ? errno : EIO));
+    bytes.resize(used);
     return bytes;
 }
 

@@ -98,13 +98,14 @@ public:
     }
 
     // Each character of the text takes the colour of the mark before it; none, or an ended one, leaves its own.
-    void Paint(Colour* colours) const {
+    template <typename T>
+    void Paint(T* colours) const {
         bool coloured = false;
-        Colour colour = 0;
+        T colour{};
         for (const Cell& cell : cells_) {
             if (cell.kind == CellKind::Open) {
                 coloured = true;
-                colour = cell.colour;
+                colour = static_cast<T>(cell.colour);
             } else if (cell.kind == CellKind::Close) {
                 coloured = false;
             } else if (cell.kind == CellKind::Text && coloured) {
@@ -131,9 +132,8 @@ bool IsFindableKeyword(std::string_view name) {
 
 DocumentLineColourer::DocumentLineColourer(const SyntaxEntries& table, const ColourSettings& colours)
     : table_(table),
-      functions_(WithRole(colours.functions, ColourRole::Functions)),
-      statements_(WithRole(colours.statements, ColourRole::Statements)),
-      comments_(WithRole(colours.comments, ColourRole::Comments)) {
+      colours_{WithRole(colours.functions, ColourRole::Functions), WithRole(colours.statements, ColourRole::Statements),
+               WithRole(colours.comments, ColourRole::Comments)} {
     std::size_t keywords = 0;
     for (const TColorCoding& entry : table) keywords += IsKeywordEntry(entry) ? 1 : 0;
     std::size_t size = 16;
@@ -149,8 +149,9 @@ DocumentLineColourer::DocumentLineColourer(const SyntaxEntries& table, const Col
     }
 }
 
-Colour DocumentLineColourer::KeywordColour(const TColorCoding& entry) const {
-    return entry.TypeA == "Function" ? functions_ : statements_;
+template <typename T>
+T DocumentLineColourer::KeywordColour(const TColorCoding& entry, const Paints<T>& paints) {
+    return entry.TypeA == "Function" ? paints.functions : paints.statements;
 }
 
 void DocumentLineColourer::Index(const TColorCoding& entry) {
@@ -189,7 +190,8 @@ const TColorCoding* DocumentLineColourer::Find(std::string_view word, std::uint3
 // comment marks are the first apostrophe and the first whole-word "rem"
 // outside strings, so the whole line is coloured in one walk: a comment
 // colour, once opened, runs on until a keyword's colour ends.
-void DocumentLineColourer::ColourByWord(char* text, Colour* colours, std::size_t length) const {
+template <typename T>
+void DocumentLineColourer::ColourByWord(char* text, T* colours, std::size_t length, const Paints<T>& paints) const {
     bool inString = false;
     bool commentByApostrophe = false;  // an apostrophe outside a string has been passed
     bool commentByRem = false;         // the last whole-word "rem" seen stands outside a string
@@ -205,7 +207,7 @@ void DocumentLineColourer::ColourByWord(char* text, Colour* colours, std::size_t
                 if (!inString && !apostropheOpened) apostropheOpened = commentColour = true;
                 commentByApostrophe = commentByApostrophe || !inString;
             }
-            if (commentColour) colours[i] = comments_;
+            if (commentColour) colours[i] = paints.comments;
             ++i;
             continue;
         }
@@ -225,10 +227,10 @@ void DocumentLineColourer::ColourByWord(char* text, Colour* colours, std::size_t
             if (keyword != nullptr) std::copy(keyword->Name.begin(), keyword->Name.end(), text + i);
         } else if (keyword != nullptr) {
             std::copy(keyword->Name.begin(), keyword->Name.end(), text + i);
-            std::fill(colours + i, colours + end, KeywordColour(*keyword));
+            std::fill(colours + i, colours + end, KeywordColour(*keyword, paints));
             commentColour = false;
         }
-        if (commentColour) std::fill(colours + i, colours + end, comments_);
+        if (commentColour) std::fill(colours + i, colours + end, paints.comments);
         if (isRem) commentByRem = !inString;
         i = end;
     }
@@ -236,7 +238,8 @@ void DocumentLineColourer::ColourByWord(char* text, Colour* colours, std::size_t
 
 // The steps one by one: one search per keyword entry and per match, in table
 // order, on the line with its colouring marks.
-void DocumentLineColourer::ColourStepByStep(char* text, Colour* colours, std::size_t length) {
+template <typename T>
+void DocumentLineColourer::ColourStepByStep(char* text, T* colours, std::size_t length, const Paints<T>& paints) {
     MarkedLine line(std::string_view(text, length));
     for (const TColorCoding& entry : table_) {
         if (!IsKeywordEntry(entry) || !IsFindableKeyword(entry.Name)) continue;
@@ -248,7 +251,7 @@ void DocumentLineColourer::ColourStepByStep(char* text, Colour* colours, std::si
             if (at == 0 || line.Scan()[at - 1] != kColourMark) {
                 line.Respell(at, name, text);
                 line.InsertClosing(at + name.size());
-                line.InsertOpening(at, KeywordColour(entry));
+                line.InsertOpening(at, static_cast<Colour>(KeywordColour(entry, paints)));
                 next = found + 6;  // the word's second character
             }
             found = InStr(line.Scan(), name, next, line.Size(), WholeWord, true, true);
@@ -263,45 +266,59 @@ void DocumentLineColourer::ColourStepByStep(char* text, Colour* colours, std::si
         std::string marked = line.Scan();
         marked.insert(apostrophe, kOpeningMark);
         rem = IndexOrNone(InStr(marked, "rem", 0, static_cast<int>(marked.size()), WholeWord, true, false));
-        line.InsertOpening(apostrophe, comments_);
+        line.InsertOpening(apostrophe, static_cast<Colour>(paints.comments));
         line.InsertClosing(line.Scan().size());
     } else {
         rem = IndexOrNone(InStr(line.Scan(), "rem", 0, line.Size(), WholeWord, true, false));
     }
     if (rem != std::string::npos) {
         if (line.IsMarkedWord(rem, 3))
-            line.Recolour(rem, 3, comments_);  // "Rem" as a statement: the comment colour runs to the end
+            line.Recolour(rem, 3, static_cast<Colour>(paints.comments));  // "Rem" as a statement: the comment colour runs to the end
         else
-            line.InsertOpening(rem, comments_);
+            line.InsertOpening(rem, static_cast<Colour>(paints.comments));
         line.InsertClosing(line.Scan().size());
     }
     line.Paint(colours);
 }
 
+void DocumentLineColourer::UseIndices(char functions, char statements, char comments) {
+    indices_ = {functions, statements, comments};
+}
+
 void DocumentLineColourer::AppendLine(std::string_view line, const Colour* own, std::string& text,
                                       std::vector<Colour>& colours) {
+    Append(line, own, text, colours, lineColours_, colours_);
+}
+
+void DocumentLineColourer::AppendLine(std::string_view line, const char* own, std::string& text, std::string& colours) {
+    Append(line, own, text, colours, lineIndices_, indices_);
+}
+
+template <typename Store, typename T>
+void DocumentLineColourer::Append(std::string_view line, const T* own, std::string& text, Store& colours,
+                                  Store& scratch, const Paints<T>& paints) {
     const std::size_t base = text.size();
     if (line.find('=') != std::string_view::npos) {
         line_.assign(line);
         if (own != nullptr)
-            lineColours_.assign(own, own + line.size());
+            scratch.assign(own, own + line.size());
         else
-            lineColours_.assign(line.size(), kWindowTextColour);
-        SpaceEqualsSigns(line_, &lineColours_);
+            scratch.assign(line.size(), static_cast<T>(kWindowTextColour));
+        SpaceEqualsSigns(line_, &scratch);
         text += line_;
-        colours.insert(colours.end(), lineColours_.begin(), lineColours_.end());
+        colours.insert(colours.end(), scratch.begin(), scratch.end());
     } else {
         text += line;
         if (own != nullptr)
             colours.insert(colours.end(), own, own + line.size());
         else
-            colours.resize(colours.size() + line.size(), kWindowTextColour);
+            colours.resize(colours.size() + line.size(), static_cast<T>(kWindowTextColour));
     }
     const std::size_t length = text.size() - base;
     if (byWord_)
-        ColourByWord(text.data() + base, colours.data() + base, length);
+        ColourByWord(text.data() + base, colours.data() + base, length, paints);
     else
-        ColourStepByStep(text.data() + base, colours.data() + base, length);
+        ColourStepByStep(text.data() + base, colours.data() + base, length, paints);
 }
 
 }  // namespace tarnwick

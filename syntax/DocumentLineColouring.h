@@ -36,7 +36,21 @@ public:
     // or is null when every character has the control's own text colour.
     void AppendLine(std::string_view line, const Colour* own, std::string& text, std::vector<Colour>& colours);
 
+    // The same with one byte per character indexing a palette in which the
+    // three colours the rules write stand at the indices given here; `own`
+    // (never null) holds the index of each character of `line`.
+    void UseIndices(char functions, char statements, char comments);
+    void AppendLine(std::string_view line, const char* own, std::string& text, std::string& colours);
+
 private:
+    // The colours the rules write, as stored colours or as palette indices.
+    template <typename T>
+    struct Paints {
+        T functions, statements, comments;
+    };
+    template <typename Store, typename T>
+    void Append(std::string_view line, const T* own, std::string& text, Store& colours, Store& scratch,
+                const Paints<T>& paints);
     struct Slot {
         std::uint32_t hash = 0;
         std::string foldedName;
@@ -45,14 +59,16 @@ private:
 
     void Index(const TColorCoding& entry);
     const TColorCoding* Find(std::string_view word, std::uint32_t hash) const;
-    Colour KeywordColour(const TColorCoding& entry) const;
-    void ColourByWord(char* text, Colour* colours, std::size_t length) const;
-    void ColourStepByStep(char* text, Colour* colours, std::size_t length);
+    template <typename T>
+    static T KeywordColour(const TColorCoding& entry, const Paints<T>& paints);
+    template <typename T>
+    void ColourByWord(char* text, T* colours, std::size_t length, const Paints<T>& paints) const;
+    template <typename T>
+    void ColourStepByStep(char* text, T* colours, std::size_t length, const Paints<T>& paints);
 
     const SyntaxEntries& table_;
-    Colour functions_;
-    Colour statements_;
-    Colour comments_;
+    Paints<Colour> colours_;
+    Paints<char> indices_{};
     // Lower-cased keyword names, each to the first coloured entry that has it (open addressing).
     std::vector<Slot> slots_;
     // Bit n of the entry for a lower-cased first letter: some keyword of n letters begins with it.
@@ -63,6 +79,7 @@ private:
     // Scratch: a line that the spacing changes, with its colours.
     std::string line_;
     std::vector<Colour> lineColours_;
+    std::string lineIndices_;
 };
 
 // Whether the colourer ever finds the keyword (see above).

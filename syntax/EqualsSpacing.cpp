@@ -30,13 +30,12 @@ private:
     bool commentByRem_ = false;         // the last whole-word "rem" stands outside a string
 };
 
-}  // namespace
-
 // One walk over the line stands for the repeated search for "=" with
 // SkipStrings and SkipComments: the edits change only blanks and signs, which
 // move no word boundary and no quote, so the state before each position is the
 // one the searches would find.
-void SpaceEqualsSigns(std::string& text, std::vector<Colour>* colours) {
+template <typename Store>
+void SpaceAround(std::string& text, Store* colours) {
     LineState state;
     std::size_t i = 0;
     while (i < text.size()) {
@@ -63,12 +62,17 @@ void SpaceEqualsSigns(std::string& text, std::vector<Colour>* colours) {
         std::string_view sign = comparison ? "=" : " = ";
         text.replace(a, b - a, sign);
         if (colours != nullptr) {
-            const Colour colour = (*colours)[i];
+            const auto colour = (*colours)[i];
             colours->erase(colours->begin() + static_cast<std::ptrdiff_t>(a), colours->begin() + static_cast<std::ptrdiff_t>(b));
             colours->insert(colours->begin() + static_cast<std::ptrdiff_t>(a), sign.size(), colour);
         }
         i = a + sign.size();  // the next search starts right after the sign just written
     }
 }
+
+}  // namespace
+
+void SpaceEqualsSigns(std::string& text, std::vector<Colour>* colours) { SpaceAround(text, colours); }
+void SpaceEqualsSigns(std::string& text, std::string* colours) { SpaceAround(text, colours); }
 
 }  // namespace tarnwick

@@ -15,5 +15,7 @@ namespace tarnwick {
 // `colours`, when given, holds one colour per character of `text` and is edited
 // in step with it: a sign and the blanks written around it take the sign's colour.
 void SpaceEqualsSigns(std::string& text, std::vector<Colour>* colours = nullptr);
+// The same with one colour index byte per character.
+void SpaceEqualsSigns(std::string& text, std::string* colours);
 
 }  // namespace tarnwick

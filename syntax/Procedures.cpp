@@ -143,7 +143,13 @@ private:
 std::vector<Procedure> ScanProcedures(const EditorModel& document) {
     Scanner scanner;
     const int count = document.LineCount();
-    for (int i = 0; i < count; ++i) scanner.Line(document.Line(i), i);
+    const int breaks = document.BreakCount();
+    // Each line read in place, not copied out.
+    for (int i = 0; i < count; ++i) {
+        const int start = document.LineIndex(i);
+        const int end = i < breaks ? document.LineIndex(i + 1) - 2 : document.Length();
+        scanner.Line(document.TextView(start, end - start), i);
+    }
     return scanner.Finish(std::max(0, count - 1));
 }
 

@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 
 #include <cmath>
+#include <limits>
 
 namespace tarnwick {
 
@@ -19,6 +20,9 @@ void EditorLayout::SetFont(const QFont& font, int logicalDpiX) {
     }
     // Tab stops every half inch, as the rich-edit control sets them.
     tabWidth_ = std::max<qreal>(1.0, logicalDpiX / 2.0);
+    widestAdvance_ = 0;
+    for (int b = 0; b < 256; ++b)
+        if (b != '\t') widestAdvance_ = std::max(widestAdvance_, advances_[static_cast<std::size_t>(b)]);
     lineHeight_ = static_cast<int>(std::ceil(metrics.height()));
     ascent_ = static_cast<int>(std::ceil(metrics.ascent()));
 }
@@ -44,9 +48,22 @@ qreal EditorLayout::AdvanceOf(char32_t code) const {
     return advance;
 }
 
+qreal EditorLayout::WidthBound(std::size_t bytes, std::size_t tabs) const {
+    if (encoding_ != TextEncoding::Ansi) return std::numeric_limits<qreal>::infinity();
+    // A tab reaches the next stop, at most a stop and a hair (the rounding NextX allows) away;
+    // the last factor covers the rounding of the sums.
+    const qreal bound = static_cast<qreal>(bytes - tabs) * widestAdvance_ +
+                        static_cast<qreal>(tabs) * tabWidth_ * (1 + 1e-5);
+    return bound * (1 + 1e-9) + 1e-6;
+}
+
 qreal EditorLayout::XOfColumn(std::string_view line, int col) const {
     qreal x = 0;
     const int end = std::min<int>(col, static_cast<int>(line.size()));
+    if (encoding_ == TextEncoding::Ansi) {  // one byte, one character
+        for (int i = 0; i < end; ++i) x = NextX(x, static_cast<unsigned char>(line[static_cast<std::size_t>(i)]));
+        return x;
+    }
     for (int i = 0; i < end; i += CharLength(line, i)) x = NextX(x, line, i);
     return x;
 }

@@ -32,6 +32,10 @@ public:
     // The column whose left edge is nearest to x.
     int ColumnAtX(std::string_view line, qreal x) const;
     qreal LineWidth(std::string_view line) const { return XOfColumn(line, static_cast<int>(line.size())); }
+    // No line of `bytes` bytes, `tabs` of them tabs, is wider than this; in a
+    // Unicode document, where a character's advance is known only once it is
+    // measured, no bound (infinity).
+    qreal WidthBound(std::size_t bytes, std::size_t tabs) const;
 
     // x after a byte that starts at x.
     qreal NextX(qreal x, unsigned char byte) const;
@@ -52,6 +56,7 @@ private:
 
     QFont font_;
     std::array<qreal, 256> advances_{};
+    qreal widestAdvance_ = 0;  // of the bytes other than the tab
     mutable QHash<char32_t, qreal> otherAdvances_;  // characters outside the code page, measured once
     TextEncoding encoding_ = TextEncoding::Ansi;
     qreal tabWidth_ = 48;

@@ -235,9 +235,19 @@ void EditorWidget::ScheduleScrollBarUpdate() {
 void EditorWidget::UpdateScrollBars() {
     scrollBarsPending_ = false;
     if (widthDirty_) {
+        // A line too short to be wider than the widest one so far is not measured.
         widestLine_ = 0;
-        for (int line = 0; line <= model_.BreakCount(); ++line)
-            widestLine_ = std::max(widestLine_, layout_.LineWidth(LineText(line)));
+        const int breaks = model_.BreakCount();
+        const std::string_view all = model_.TextView(0, model_.Length());
+        const bool tabs = all.find('\t') != std::string_view::npos;
+        for (int line = 0; line <= breaks; ++line) {
+            const int start = model_.LineIndex(line);
+            const int end = line < breaks ? model_.LineIndex(line + 1) - 2 : model_.Length();
+            const std::string_view text = all.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
+            const auto tabCount = tabs ? static_cast<std::size_t>(std::count(text.begin(), text.end(), '\t')) : 0;
+            if (layout_.WidthBound(text.size(), tabCount) <= widestLine_) continue;
+            widestLine_ = std::max(widestLine_, layout_.LineWidth(text));
+        }
         widthDirty_ = false;
     }
     SyncVerticalScrollBar();

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <random>
+#include <stdexcept>
 
 namespace tarnwick {
 namespace {
@@ -139,6 +141,95 @@ TEST(EditorStorage, ColourTableMakesRoomAndFallsBackToTheNearest) {
     EXPECT_EQ(m.ColourAt(255), RgbColour(254, 0, 0));
     EXPECT_EQ(m.ColourAt(299), RgbColour(43, 0, 0));
     EXPECT_TRUE(m.Check());
+}
+
+// Loading indices into a palette, and rewriting every line in place, give the
+// content and the colour table that loading one colour per character gives.
+TEST(EditorStorage, IndexedLoadsAndRewritesMakeTheTableOfColoursByCharacter) {
+    const Colour red = RgbColour(200, 0, 0);
+    const Colour blue = WithRole(RgbColour(0, 0, 200), ColourRole::Functions);
+    struct Row {
+        const char* name;
+        std::string text;
+        std::string indices;
+        std::vector<Colour> palette;
+    };
+    const Row rows[] = {
+        {"palette out of order, unused entries", "ab\r\ncd", std::string("\2\0\0\0\2\2", 6), {red, blue, kWindowTextColour, kBlack}},
+        {"bytes past the palette, too few of them", "abcde", "\1\5\0", {red, blue}},
+        {"empty", "", "", {red}},
+    };
+    auto colourOf = [](const Row& row, std::size_t i) {
+        const std::size_t index = i < row.indices.size() ? static_cast<std::uint8_t>(row.indices[i]) : 255;
+        return index < row.palette.size() ? row.palette[index] : kWindowTextColour;
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::vector<Colour> colours;
+        for (std::size_t i = 0; i < row.text.size(); ++i) colours.push_back(colourOf(row, i));
+        EditorModel byColour;
+        byColour.LoadColoured(row.text, colours);
+        EditorModel byIndex;
+        byIndex.LoadColoured(row.text, row.indices, row.palette);
+        EXPECT_EQ(byIndex.Text(), row.text);
+        EXPECT_EQ(byIndex.ColourEntries(), byColour.ColourEntries());
+        EXPECT_EQ(byIndex.StoredColours(), colours);
+        EXPECT_TRUE(byIndex.Check());
+
+        // The same colours written by rewriting each line of the plain text,
+        // upper-cased; the breaks keep theirs. A rewriter that fails on the
+        // second line leaves that line and the rest as they were.
+        for (bool failing : {false, true}) {
+            EditorModel rewritten;
+            rewritten.SetText(row.text);
+            std::vector<Colour> palette = rewritten.ColourEntries();
+            const auto first = palette.size();
+            palette.insert(palette.end(), row.palette.begin(), row.palette.end());
+            std::string expected = row.text;
+            std::vector<Colour> expectedColours(row.text.size(), kWindowTextColour);
+            std::size_t at = 0;
+            int lines = 0;
+            const bool throws = failing && row.text.find('\r') != std::string::npos;
+            auto rewrite = [&] {
+                rewritten.RewriteLines(
+                    [&](std::string_view line, std::string_view, std::string& text, std::string& indices) {
+                        if (throws && ++lines == 2) throw std::runtime_error("rewriter failed");
+                        for (std::size_t i = 0; i < line.size(); ++i, ++at) {
+                            text += static_cast<char>(std::toupper(static_cast<unsigned char>(line[i])));
+                            const auto index = static_cast<std::size_t>(colourOf(row, at) == kWindowTextColour
+                                                                            ? 0
+                                                                            : first + static_cast<std::uint8_t>(row.indices[at]));
+                            indices += static_cast<char>(index);
+                            expected[at] = text.back();
+                            expectedColours[at] = palette[index];
+                        }
+                        at += 2;
+                    },
+                    palette);
+            };
+            if (throws) EXPECT_THROW(rewrite(), std::runtime_error);
+            else rewrite();
+            EXPECT_EQ(rewritten.Text(), expected);
+            EXPECT_EQ(rewritten.StoredColours(), expectedColours);
+            EditorModel reference;
+            reference.LoadColoured(expected, expectedColours);
+            EXPECT_EQ(rewritten.ColourEntries(), reference.ColourEntries());
+            EXPECT_TRUE(rewritten.Check());
+        }
+    }
+}
+
+// Text handed over is taken as SetText takes a copy of it.
+TEST(EditorStorage, TakenTextIsTheSetText) {
+    for (const std::string& text : {std::string("a\r\nb\r\n"), std::string("a\rb\nc\r\n\n\r"), std::string("\0\r\n", 3), std::string()}) {
+        EditorModel set;
+        set.SetText(text);
+        EditorModel taken;
+        taken.TakeText(text);
+        EXPECT_EQ(taken.Text(), set.Text());
+        EXPECT_EQ(taken.StoredColours(), set.StoredColours());
+        EXPECT_TRUE(taken.Check());
+    }
 }
 
 }  // namespace

@@ -61,6 +61,8 @@ private slots:
     void mouseClickDragAndDoubleClick();
     void dragBelowTheTextKeepsScrolling();
     void scrollBarsFollowTheDocument();
+    void contentWidthIsTheWidestLine_data();
+    void contentWidthIsTheWidestLine();
     void caretPixelPositionFeedsTheModel();
     void paintsEachCharactersColourAndTheSelection();
 };
@@ -277,6 +279,31 @@ void EditorWidgetTest::scrollBarsFollowTheDocument() {
     e.model.SetSelStart(0);
     QCoreApplication::processEvents();
     QCOMPARE(e.widget.horizontalScrollBar()->value(), 0);
+}
+
+void EditorWidgetTest::contentWidthIsTheWidestLine_data() {
+    QTest::addColumn<QStringList>("lines");
+    const QString tabs(60, '\t');
+    QTest::newRow("tabs after a longer line") << QStringList{QString(200, 'a'), tabs, "abc"};
+    QTest::newRow("wide letters after narrow ones") << QStringList{QString(300, 'i'), QString(290, 'W'), "ii"};
+    QTest::newRow("the widest last") << QStringList{"a", QString(150, 'b'), QString(100, 'c') + tabs};
+}
+
+// Sideways the document reaches as far as its widest line alone would.
+void EditorWidgetTest::contentWidthIsTheWidestLine() {
+    QFETCH(QStringList, lines);
+    int widest = 0;
+    for (const QString& line : lines) {
+        Editor alone;
+        alone.model.SetText(line.toStdString());
+        QCoreApplication::processEvents();
+        widest = std::max(widest, alone.widget.horizontalScrollBar()->maximum());
+    }
+    QVERIFY(widest > 0);
+    Editor e;
+    e.model.SetText(lines.join("\r\n").toStdString());
+    QCoreApplication::processEvents();
+    QCOMPARE(e.widget.horizontalScrollBar()->maximum(), widest);
 }
 
 void EditorWidgetTest::caretPixelPositionFeedsTheModel() {
