@@ -65,7 +65,7 @@ std::string FileNamePart(std::string_view path) {
 DocumentFiles::DocumentFiles(MainUnit& unit, TitleSink setTitle, Colourer colour)
     : unit_(unit), setTitle_(std::move(setTitle)), colour_(std::move(colour)) {}
 
-bool DocumentFiles::Changed() const { return unit_.MainText.Text() != unit_.SavedText; }
+bool DocumentFiles::Changed() const { return !(unit_.SavedText == unit_.MainText.Text()); }
 
 std::string WithFilterExtension(const std::string& path, const std::string& filter, int chosen) {
     if (FileNamePart(path).find('.') != std::string::npos || FileNamePart(path).empty()) return path;

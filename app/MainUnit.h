@@ -2,6 +2,7 @@
 
 #include "app/EditorModel.h"
 #include "app/Ports.h"
+#include "app/SavedTextDigest.h"
 #include "app/TextEncoding.h"
 #include "options/ColourSettings.h"
 #include "syntax/DimStatements.h"
@@ -23,7 +24,7 @@ struct MainUnit {
     int CurLine = 1;            // caret line taken at the start of the latest selection change
     int PrevLine = 1;           // caret line at the end of the previous one: the line recoloured when left
     bool Busy = false;          // set while the program itself changes the text; one flag, not a counter
-    std::string SavedText;      // the text as last loaded or saved
+    SavedTextDigest SavedText;  // the text as last loaded or saved
     std::string CurrentFileName;
     // How the document's text is held and stored (DocumentFiles sets it).
     TextEncoding Encoding = TextEncoding::Ansi;
