@@ -106,8 +106,10 @@ void EditorModel::Redo() {
     UndoStep step = std::move(redo_.back());
     redo_.pop_back();
     replaying_ = true;
-    for (const auto& r : step.records)
+    for (auto& r : step.records) {
+        r.SetRemovedColours(colours_.Slice(r.pos, r.removedLength));
         ApplyRaw(r.pos, r.removedLength, r.Inserted(), r.InsertedColours());
+    }
     replaying_ = false;
     lastWasTyping_ = false;
     SetSelectionRaw(step.caretAfter, step.caretAfter);

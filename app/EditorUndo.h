@@ -30,6 +30,11 @@ struct EditorModel::UndoRecord {
     std::string_view InsertedColours() const {
         return Part(2 * removedLength + (coloursOnly ? 0 : insertedLength), insertedLength);
     }
+    // The colours the removed text has now, taken as a step is redone: a
+    // recolouring made while the step waited for redo is what its undo puts back.
+    void SetRemovedColours(std::string_view colours) {
+        bytes.replace(static_cast<std::size_t>(removedLength), colours.size(), colours);
+    }
     // Renumbers the colour indices.
     template <typename F>
     void ForEachColour(F f) {

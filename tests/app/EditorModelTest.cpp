@@ -189,6 +189,14 @@ TEST(EditorModel, UndoRevertsTypingRunsAndGroupsAsOneStepEach) {
     m.Redo();
     EXPECT_EQ(m.Text(), "Xyz!");
     EXPECT_EQ(m.ColourAt(0), 0xFFu);
+    // Recoloured while the command waits for redo: redone and undone again, the character keeps that colour.
+    m.Undo();
+    m.SetSelStart(0);
+    m.SetSelLength(1);
+    m.SetSelColour(0xAA);
+    m.Redo();
+    m.Undo();
+    EXPECT_EQ(m.ColourAt(0), 0xAAu);
     EXPECT_TRUE(m.Check());
 }
 
