@@ -102,6 +102,39 @@ void BM_TypingPassAfterDot(benchmark::State& state) {
 }
 BENCHMARK(BM_TypingPassAfterDot)->Apply(Sizes);
 
+// Line lengths of 20 000 and 200 000 characters.
+void LineLengths(benchmark::internal::Benchmark* b) { b->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond); }
+
+// Colouring a line of code, as the caret leaves it and as the document is opened.
+void BM_ColorTextOfALongLine(benchmark::State& state) {
+    MainUnit unit;
+    unit.SyntaxTable = ShippedTable();
+    const std::string line = bench::LongCodeLine(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        unit.MainText.SetText(line);
+        unit.CurLine = 1;
+        state.ResumeTiming();
+        ColorText(unit, 1);
+    }
+    state.counters["length after"] = static_cast<double>(unit.MainText.Length());
+}
+BENCHMARK(BM_ColorTextOfALongLine)->Apply(LineLengths);
+
+void BM_ColourWholeDocumentOfALongLine(benchmark::State& state) {
+    MainUnit unit;
+    unit.SyntaxTable = ShippedTable();
+    const std::string line = bench::LongCodeLine(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        unit.MainText.SetText(line);
+        state.ResumeTiming();
+        ColourWholeDocument(unit);
+    }
+    state.counters["length after"] = static_cast<double>(unit.MainText.Length());
+}
+BENCHMARK(BM_ColourWholeDocumentOfALongLine)->Apply(LineLengths);
+
 // Replace All of "a" by "AB" in one line of 200 000 characters (tens of thousands of hits), then its Undo.
 void ReplaceAllOnALongLine(benchmark::State& state, bool undo) {
     MainUnit unit;
