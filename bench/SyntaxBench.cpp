@@ -121,9 +121,11 @@ void BM_ColorTextOfALongLine(benchmark::State& state) {
 }
 BENCHMARK(BM_ColorTextOfALongLine)->Apply(LineLengths);
 
-void BM_ColourWholeDocumentOfALongLine(benchmark::State& state) {
+// With a keyword of two words in the table, each line takes one search per keyword and per match.
+void ColourWholeDocumentOfALongLine(benchmark::State& state, bool twoWordKeyword) {
     MainUnit unit;
     unit.SyntaxTable = ShippedTable();
+    if (twoWordKeyword) unit.SyntaxTable.push_back({"End If", "Statement", "", ""});
     const std::string line = bench::LongCodeLine(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
@@ -133,7 +135,12 @@ void BM_ColourWholeDocumentOfALongLine(benchmark::State& state) {
     }
     state.counters["length after"] = static_cast<double>(unit.MainText.Length());
 }
+void BM_ColourWholeDocumentOfALongLine(benchmark::State& state) { ColourWholeDocumentOfALongLine(state, false); }
+void BM_ColourWholeDocumentOfALongLineStepByStep(benchmark::State& state) {
+    ColourWholeDocumentOfALongLine(state, true);
+}
 BENCHMARK(BM_ColourWholeDocumentOfALongLine)->Apply(LineLengths);
+BENCHMARK(BM_ColourWholeDocumentOfALongLineStepByStep)->Apply(LineLengths);
 
 // Replace All of "a" by "AB" in one line of 200 000 characters (tens of thousands of hits), then its Undo.
 void ReplaceAllOnALongLine(benchmark::State& state, bool undo) {
