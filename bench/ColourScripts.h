@@ -54,4 +54,13 @@ inline std::string LongLine() {
     return line;
 }
 
+// One line of code of about that many characters: keywords, "=" signs
+// (unspaced, as typed), strings with signs and keywords inside, and a comment at its end.
+inline std::string LongCodeLine(std::size_t length) {
+    const std::string_view statement = "if total=len(name) then msgbox \"a=b, if it's\" & cstr(x) : ";
+    std::string line;
+    while (line.size() + statement.size() <= length) line += statement;
+    return line + "' and the comment at the end = if then";
+}
+
 }  // namespace tarnwick::bench

@@ -102,6 +102,46 @@ void BM_TypingPassAfterDot(benchmark::State& state) {
 }
 BENCHMARK(BM_TypingPassAfterDot)->Apply(Sizes);
 
+// Line lengths of 20 000 and 200 000 characters.
+void LineLengths(benchmark::internal::Benchmark* b) { b->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond); }
+
+// Colouring a line of code, as the caret leaves it and as the document is opened.
+void BM_ColorTextOfALongLine(benchmark::State& state) {
+    MainUnit unit;
+    unit.SyntaxTable = ShippedTable();
+    const std::string line = bench::LongCodeLine(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        unit.MainText.SetText(line);
+        unit.CurLine = 1;
+        state.ResumeTiming();
+        ColorText(unit, 1);
+    }
+    state.counters["length after"] = static_cast<double>(unit.MainText.Length());
+}
+BENCHMARK(BM_ColorTextOfALongLine)->Apply(LineLengths);
+
+// With a keyword of two words in the table, each line takes one search per keyword and per match.
+void ColourWholeDocumentOfALongLine(benchmark::State& state, bool twoWordKeyword) {
+    MainUnit unit;
+    unit.SyntaxTable = ShippedTable();
+    if (twoWordKeyword) unit.SyntaxTable.push_back({"End If", "Statement", "", ""});
+    const std::string line = bench::LongCodeLine(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        unit.MainText.SetText(line);
+        state.ResumeTiming();
+        ColourWholeDocument(unit);
+    }
+    state.counters["length after"] = static_cast<double>(unit.MainText.Length());
+}
+void BM_ColourWholeDocumentOfALongLine(benchmark::State& state) { ColourWholeDocumentOfALongLine(state, false); }
+void BM_ColourWholeDocumentOfALongLineStepByStep(benchmark::State& state) {
+    ColourWholeDocumentOfALongLine(state, true);
+}
+BENCHMARK(BM_ColourWholeDocumentOfALongLine)->Apply(LineLengths);
+BENCHMARK(BM_ColourWholeDocumentOfALongLineStepByStep)->Apply(LineLengths);
+
 // Replace All of "a" by "AB" in one line of 200 000 characters (tens of thousands of hits), then its Undo.
 void ReplaceAllOnALongLine(benchmark::State& state, bool undo) {
     MainUnit unit;

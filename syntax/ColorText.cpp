@@ -55,18 +55,21 @@ struct LineWork {
     }
 };
 
-void ColourKeywords(LineWork& line, const SyntaxEntries& table, const ColourSettings& colours, Tidy tidy) {
+// `skipped` is the mask of the line's text: respelling changes only the case of
+// letters, which moves no quote, apostrophe or word edge, so it stays in step.
+void ColourKeywords(LineWork& line, const StringCommentMask& skipped, const SyntaxEntries& table,
+                    const ColourSettings& colours, Tidy tidy) {
     for (const TColorCoding& entry : table) {
         std::optional<Colour> colour = KeywordColour(entry, colours);
         if (!colour || entry.Name.empty()) continue;
         const int length = static_cast<int>(entry.Name.size());
-        int found = InStr(line.text, entry.Name, 0, line.Length(), WholeWord, true, true);
+        int found = InStr(line.text, entry.Name, 0, line.Length(), WholeWord, skipped);
         while (found != -1) {
             line.SetColour(found, length, *colour);
             if (tidy == Tidy::Yes) line.Write(found, entry.Name);  // the table's spelling, in the colour just set
             // Go on from the match's last character, and never from the match itself.
             int next = std::max(found + length, found + 2);
-            found = InStr(line.text, entry.Name, next, line.Length(), WholeWord, true, true);
+            found = InStr(line.text, entry.Name, next, line.Length(), WholeWord, skipped);
         }
     }
 }
@@ -101,17 +104,17 @@ private:
 // Every use of a name that a Dim declares takes the declaration's spelling. The
 // names come from the whole document up to the end of the line, the line itself
 // as the keyword step has respelled it.
-void RespellDeclaredNames(LineWork& line, DimStatements& dims, int lineStart) {
+void RespellDeclaredNames(LineWork& line, const StringCommentMask& skipped, DimStatements& dims, int lineStart) {
     const LineWords words(line.text);
     const DeclaredNameList names = dims.Names(lineStart + line.Length(), lineStart, line.text, words.Bits());
     for (std::size_t n = 0; n < names.size(); ++n) {
         const std::string_view name = names[n];
         if (!words.MayHold(names.FirstWordHashOf(n))) continue;  // a name that is not in the line changes nothing
         const int length = static_cast<int>(name.size());
-        int found = InStr(line.text, name, 0, line.Length(), WholeWord, true, true);
+        int found = InStr(line.text, name, 0, line.Length(), WholeWord, skipped);
         while (found != -1) {
             line.Write(found, name);
-            found = InStr(line.text, name, found + length + 1, line.Length(), WholeWord, true, true);
+            found = InStr(line.text, name, found + length + 1, line.Length(), WholeWord, skipped);
         }
     }
 }
@@ -134,14 +137,15 @@ void WriteLine(EditorModel& m, int index, int lineStart, const LineWork& line) {
 }
 
 // The comment colour runs one character past the line, into its break.
-void ColourComments(EditorModel& m, int lineStart, const std::string& text, Colour comments) {
+void ColourComments(EditorModel& m, int lineStart, const std::string& text, const StringCommentMask& skipped,
+                    Colour comments) {
     const int length = static_cast<int>(text.size());
-    int apostrophe = InStr(text, "'", 0, length, NoOptions, true, false);
+    int apostrophe = InStr(text, "'", 0, length, NoOptions, skipped, false);
     if (apostrophe != -1) {
         Select(m, lineStart + apostrophe, length - apostrophe + 1);
         m.SetSelColour(comments);
     }
-    int rem = InStr(text, "rem", 0, length, WholeWord, true, false);
+    int rem = InStr(text, "rem", 0, length, WholeWord, skipped, false);
     if (rem != -1) {
         Select(m, lineStart + rem, length - rem + 1);
         m.SetSelColour(comments);
@@ -170,10 +174,12 @@ void ColorText(MainUnit& unit, int line, Tidy tidy) {
 
     // The whole line, however long the spacing made it, starts black.
     work.colours.assign(work.text.size(), kBlack);
-    ColourKeywords(work, unit.SyntaxTable, colours, tidy);
-    if (tidy == Tidy::Yes) RespellDeclaredNames(work, unit.Dims, lineStart);
+    // Strings and comments are told apart once for the line: the steps from here on only respell words.
+    const StringCommentMask skipped(work.text);
+    ColourKeywords(work, skipped, unit.SyntaxTable, colours, tidy);
+    if (tidy == Tidy::Yes) RespellDeclaredNames(work, skipped, unit.Dims, lineStart);
     WriteLine(m, line - 1, lineStart, work);
-    ColourComments(m, lineStart, work.text, WithRole(colours.comments, ColourRole::Comments));
+    ColourComments(m, lineStart, work.text, skipped, WithRole(colours.comments, ColourRole::Comments));
 
     // Back to the column the caret had, on the line the caret tracker recorded.
     int caretLineStart = FirstColumn(m, unit.CurLine);

@@ -237,39 +237,47 @@ void DocumentLineColourer::ColourByWord(char* text, T* colours, std::size_t leng
 }
 
 // The steps one by one: one search per keyword entry and per match, in table
-// order, on the line with its colouring marks.
+// order, on the line with its colouring marks. Strings and comments are told
+// apart by a mask of the marked line kept in step with it: a respelling changes
+// only the case of letters, and the marks are neutral delimiters put in at a
+// whole word's edges.
 template <typename T>
 void DocumentLineColourer::ColourStepByStep(char* text, T* colours, std::size_t length, const Paints<T>& paints) {
     MarkedLine line(std::string_view(text, length));
+    StringCommentMask skipped(line.Scan());
     for (const TColorCoding& entry : table_) {
         if (!IsKeywordEntry(entry) || !IsFindableKeyword(entry.Name)) continue;
         const std::string& name = entry.Name;
-        int found = InStr(line.Scan(), name, 0, line.Size(), WholeWord, true, true);
+        int found = InStr(line.Scan(), name, 0, line.Size(), WholeWord, skipped);
         while (found != -1) {
             const auto at = static_cast<std::size_t>(found);
             int next = found + 2;  // a keyword coloured already: go on after its first character
             if (at == 0 || line.Scan()[at - 1] != kColourMark) {
                 line.Respell(at, name, text);
                 line.InsertClosing(at + name.size());
+                skipped.InsertNeutral(at + name.size(), kClosingLength);
                 line.InsertOpening(at, static_cast<Colour>(KeywordColour(entry, paints)));
+                skipped.InsertNeutral(at, kOpeningMark.size());
                 next = found + 6;  // the word's second character
             }
-            found = InStr(line.Scan(), name, next, line.Size(), WholeWord, true, true);
+            found = InStr(line.Scan(), name, next, line.Size(), WholeWord, skipped);
         }
     }
 
     // The first apostrophe and the first whole-word "rem" outside strings; the
     // rem is searched for in the line as the apostrophe's mark leaves it.
-    const std::size_t apostrophe = IndexOrNone(InStr(line.Scan(), "'", 0, line.Size(), NoOptions, true, false));
+    const std::size_t apostrophe =
+        IndexOrNone(InStr(line.Scan(), "'", 0, line.Size(), NoOptions, StringCommentMask(line.Scan()), false));
     std::size_t rem = std::string::npos;
     if (apostrophe != std::string::npos) {
         std::string marked = line.Scan();
         marked.insert(apostrophe, kOpeningMark);
-        rem = IndexOrNone(InStr(marked, "rem", 0, static_cast<int>(marked.size()), WholeWord, true, false));
+        rem = IndexOrNone(
+            InStr(marked, "rem", 0, static_cast<int>(marked.size()), WholeWord, StringCommentMask(marked), false));
         line.InsertOpening(apostrophe, static_cast<Colour>(paints.comments));
         line.InsertClosing(line.Scan().size());
     } else {
-        rem = IndexOrNone(InStr(line.Scan(), "rem", 0, line.Size(), WholeWord, true, false));
+        rem = IndexOrNone(InStr(line.Scan(), "rem", 0, line.Size(), WholeWord, StringCommentMask(line.Scan()), false));
     }
     if (rem != std::string::npos) {
         if (line.IsMarkedWord(rem, 3))

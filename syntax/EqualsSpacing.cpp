@@ -33,9 +33,19 @@ private:
 // One walk over the line stands for the repeated search for "=" with
 // SkipStrings and SkipComments: the edits change only blanks and signs, which
 // move no word boundary and no quote, so the state before each position is the
-// one the searches would find.
+// one the searches would find. The line is written afresh as the walk goes,
+// not edited in place, so a line with many signs costs one pass: what is
+// written so far is the line as the edits have left it before the next search.
 template <typename Store>
 void SpaceAround(std::string& text, Store* colours) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 8 + 2);
+    Store outColours;
+    if (colours != nullptr) outColours.reserve(out.capacity());
+    auto copy = [&](std::size_t from, std::size_t to) {
+        out.append(text, from, to - from);
+        if (colours != nullptr) outColours.insert(outColours.end(), colours->begin() + from, colours->begin() + to);
+    };
     LineState state;
     std::size_t i = 0;
     while (i < text.size()) {
@@ -44,30 +54,35 @@ void SpaceAround(std::string& text, Store* colours) {
             std::size_t end = i + 1;
             while (end < text.size() && !IsDelimiter(static_cast<unsigned char>(text[end]))) ++end;
             state.Word(std::string_view(text).substr(i, end - i));
+            copy(i, end);
             i = end;
             continue;
         }
         if (c != '=' || !state.InCode()) {
             state.Delimiter(c);
+            copy(i, i + 1);
             ++i;
             continue;
         }
-        std::size_t a = i;
-        while (a > 0 && text[a - 1] == ' ') --a;
+        // The blanks before the sign, written already, and those after it go.
+        std::size_t a = out.size();
+        while (a > 0 && out[a - 1] == ' ') --a;
         std::size_t b = i + 1;
         while (b < text.size() && text[b] == ' ') ++b;
 
         // After the spaces and the sign are gone, a neighbouring "<" or ">" keeps the sign unspaced.
-        bool comparison = (a > 0 && IsComparison(text[a - 1])) || (b < text.size() && IsComparison(text[b]));
+        bool comparison = (a > 0 && IsComparison(out[a - 1])) || (b < text.size() && IsComparison(text[b]));
         std::string_view sign = comparison ? "=" : " = ";
-        text.replace(a, b - a, sign);
+        out.resize(a);
+        out += sign;
         if (colours != nullptr) {
-            const auto colour = (*colours)[i];
-            colours->erase(colours->begin() + static_cast<std::ptrdiff_t>(a), colours->begin() + static_cast<std::ptrdiff_t>(b));
-            colours->insert(colours->begin() + static_cast<std::ptrdiff_t>(a), sign.size(), colour);
+            outColours.resize(a);
+            outColours.insert(outColours.end(), sign.size(), (*colours)[i]);
         }
-        i = a + sign.size();  // the next search starts right after the sign just written
+        i = b;  // the next search starts right after the sign just written
     }
+    text.swap(out);
+    if (colours != nullptr) colours->swap(outColours);
 }
 
 }  // namespace

@@ -158,21 +158,24 @@ int InStr(std::string_view s, std::string_view sub, int start, int count, unsign
 }
 
 int InStr(std::string_view s, std::string_view sub, int start, int count, unsigned options,
-          const StringCommentMask& skipped) {
+          const StringCommentMask& skipped, bool skipComments) {
+    if (!skipComments)
+        return InStrPassingOver(s, sub, start, count, options, [&](int, int found) { return skipped.InString(found); });
     return InStrPassingOver(s, sub, start, count, options, [&](int, int found) { return skipped.Skips(found); });
 }
 
 // The walk of IsString and IsComment, kept for every bound at once: the quote
 // parity, the apostrophe outside a string and the last whole-word "rem" since
 // the last line break.
-StringCommentMask::StringCommentMask(std::string_view s) : skips_(s.size() + 1, 0) {
+StringCommentMask::StringCommentMask(std::string_view s) : bits_(s.size() + 1, 0) {
     bool oddQuotes = false, apostrophe = false, remOutsideString = false;
     std::size_t lineStart = 0;
     for (std::size_t end = 0; end <= s.size(); ++end) {
         if (end > 0 && end < s.size() && s[end - 1] == '\r' && s[end] == '\n') {
-            skips_[end] = skips_[end - 1];  // between CR and LF: still the line before
+            bits_[end] = bits_[end - 1];  // between CR and LF: still the line before
         } else {
-            skips_[end] = oddQuotes || apostrophe || remOutsideString;
+            bits_[end] = static_cast<std::uint8_t>((oddQuotes ? kString : 0) |
+                                                   (apostrophe || remOutsideString ? kComment : 0));
         }
         if (end == s.size()) break;
         const char c = s[end];
@@ -189,10 +192,20 @@ StringCommentMask::StringCommentMask(std::string_view s) : skips_(s.size() + 1, 
     }
 }
 
-bool StringCommentMask::Skips(int pos) const {
-    const std::size_t size = skips_.size() - 1;
+std::uint8_t StringCommentMask::At(int pos) const {
+    const std::size_t size = bits_.size() - 1;
     const std::size_t end = pos == -1 ? size : pos < 0 ? 0 : std::min(static_cast<std::size_t>(pos), size);
-    return skips_[end] != 0;
+    return bits_[end];
+}
+
+bool StringCommentMask::Skips(int pos) const { return At(pos) != 0; }
+bool StringCommentMask::InString(int pos) const { return (At(pos) & kString) != 0; }
+
+// The bound before the new characters keeps its answer, and so does every bound
+// within and after them: they open or close nothing.
+void StringCommentMask::InsertNeutral(std::size_t at, std::size_t count) {
+    at = std::min(at, bits_.size() - 1);
+    bits_.insert(bits_.begin() + static_cast<std::ptrdiff_t>(at), count, bits_[at]);
 }
 
 // Decided from the start of the line that holds the position: the quotes before

@@ -39,13 +39,23 @@ public:
     explicit StringCommentMask(std::string_view s);
     // IsString(s, ..., pos) || IsComment(s, ..., pos).
     bool Skips(int pos) const;
+    // IsString(s, ..., pos).
+    bool InString(int pos) const;
+    // Keeps the mask in step with its text when `count` characters are put in
+    // at the 0-based index `at`: they must be delimiters other than quotes,
+    // apostrophes and line breaks, put in at a word's edge, so that they change
+    // the answer at no other position.
+    void InsertNeutral(std::size_t at, std::size_t count);
 
 private:
-    std::vector<std::uint8_t> skips_;  // one entry per bound 0 .. s.size()
+    enum : std::uint8_t { kString = 1, kComment = 2 };
+    std::uint8_t At(int pos) const;
+    std::vector<std::uint8_t> bits_;  // one entry per bound 0 .. s.size()
 };
-// InStr with SkipStrings and SkipComments set, answered by the text's mask.
+// InStr with SkipStrings and SkipComments set (SkipStrings alone when
+// skipComments is false), answered by the text's mask.
 int InStr(std::string_view s, std::string_view sub, int start, int count, unsigned options,
-          const StringCommentMask& skipped);
+          const StringCommentMask& skipped, bool skipComments = true);
 
 // 1-based position of the last occurrence of sub starting at or before from, ignoring case; -1: none.
 int RevFind(int from, std::string_view s, std::string_view sub);

@@ -6,13 +6,15 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 namespace tarnwick {
 namespace {
 
 // The spacing step as the steps state it: search for "=" with SkipStrings and
-// SkipComments, respace, and search again from right after the sign written.
-std::string SpaceStepByStep(std::string w) {
+// SkipComments, respace, and search again from right after the sign written;
+// `colours`, when given, follows the edits (the sign and its blanks take the sign's colour).
+std::string SpaceStepByStep(std::string w, std::vector<Colour>* colours = nullptr) {
     int i = InStr(w, "=", 0, static_cast<int>(w.size()), NoOptions, true, true);
     while (i != -1) {
         std::size_t a = static_cast<std::size_t>(i);
@@ -24,6 +26,11 @@ std::string SpaceStepByStep(std::string w) {
                           (a < w.size() && (w[a] == '<' || w[a] == '>'));
         std::string sign = comparison ? "=" : " = ";
         w.insert(a, sign);
+        if (colours != nullptr) {
+            const Colour colour = (*colours)[static_cast<std::size_t>(i)];
+            colours->erase(colours->begin() + a, colours->begin() + b);
+            colours->insert(colours->begin() + a, sign.size(), colour);
+        }
         i = InStr(w, "=", static_cast<int>(a + sign.size()) + 1, static_cast<int>(w.size()), NoOptions, true, true);
     }
     return w;
@@ -66,7 +73,13 @@ TEST(EqualsSpacingTest, OneWalkAgreesWithTheRepeatedSearch) {
     for (int round = 0; round < 20000; ++round) {
         std::string line;
         for (int n = static_cast<int>(random() % 16); n > 0; --n) line += pieces[random() % std::size(pieces)];
-        ASSERT_EQ(Spaced(line), SpaceStepByStep(line)) << line;
+        std::vector<Colour> colours(line.size()), expected;
+        for (Colour& c : colours) c = static_cast<Colour>(random() % 4);
+        expected = colours;
+        std::string spaced = line;
+        SpaceEqualsSigns(spaced, &colours);
+        ASSERT_EQ(spaced, SpaceStepByStep(line, &expected)) << line;
+        ASSERT_EQ(colours, expected) << line;
     }
 }
 

@@ -177,8 +177,9 @@ TEST(ScansTest, FastScansAgreeWithTheStepByStepOnes) {
         const StringCommentMask mask(s);
         ASSERT_EQ(mask.Skips(pos), reference::IsString(s, start, pos) || reference::IsComment(s, start, pos))
             << '"' << s << "\" " << pos;
-        ASSERT_EQ(InStr(s, sub, start, count, options, mask),
-                  reference::InStr(s, sub, start, count, options, true, true))
+        ASSERT_EQ(mask.InString(pos), reference::IsString(s, start, pos)) << '"' << s << "\" " << pos;
+        ASSERT_EQ(InStr(s, sub, start, count, options, mask, skipComments),
+                  reference::InStr(s, sub, start, count, options, true, skipComments))
             << '"' << s << "\" " << sub << ' ' << start << ' ' << count;
     }
 }
