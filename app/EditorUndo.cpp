@@ -18,7 +18,9 @@ void EditorModel::RecordReplace(int pos, std::string removedText, std::string re
                                 bool typing) {
     if (replaying_) return;
     UndoRecord record(pos, removedText, removedColours, text_.Slice(pos, inserted), colours_.Slice(pos, inserted));
-    const bool changesText = !record.coloursOnly;
+    // A typed text that happens to equal the selection it replaces is still an
+    // edit the user makes, not a recolouring.
+    const bool changesText = !record.coloursOnly || typing;
     // A change of colours alone leaves every redo step fitting the text.
     if (changesText) redo_.clear();
     if (!changesText && groupDepth_ == 0) {

@@ -197,6 +197,14 @@ TEST(EditorModel, UndoRevertsTypingRunsAndGroupsAsOneStepEach) {
     m.Redo();
     m.Undo();
     EXPECT_EQ(m.ColourAt(0), 0xAAu);
+    // Typing the very character that is selected is an edit of its own, which Undo takes back with the colour.
+    m.ClearUndo();
+    m.SetSelStart(0);
+    m.SetSelLength(1);
+    m.TypeText("x");
+    EXPECT_TRUE(m.CanUndo());
+    m.Undo();
+    EXPECT_EQ(m.ColourAt(0), 0xAAu);
     EXPECT_TRUE(m.Check());
 }
 
