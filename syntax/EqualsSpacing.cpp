@@ -38,13 +38,17 @@ private:
 // written so far is the line as the edits have left it before the next search.
 template <typename Store>
 void SpaceAround(std::string& text, Store* colours) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 8 + 2);
-    Store outColours;
-    if (colours != nullptr) outColours.reserve(out.capacity());
-    auto copy = [&](std::size_t from, std::size_t to) {
-        out.append(text, from, to - from);
-        if (colours != nullptr) outColours.insert(outColours.end(), colours->begin() + from, colours->begin() + to);
+    if (text.find('=') == std::string::npos) return;  // most lines: nothing to space
+    // Scratch kept from line to line: a whole document's lines cost no allocation each.
+    thread_local std::string out;
+    thread_local Store outColours;
+    out.clear();
+    outColours.clear();
+    std::size_t copied = 0;  // text before this is written out already
+    bool spaced = false;
+    auto copyUpTo = [&](std::size_t to) {
+        out.append(text, copied, to - copied);
+        if (colours != nullptr) outColours.insert(outColours.end(), colours->begin() + copied, colours->begin() + to);
     };
     LineState state;
     std::size_t i = 0;
@@ -54,16 +58,20 @@ void SpaceAround(std::string& text, Store* colours) {
             std::size_t end = i + 1;
             while (end < text.size() && !IsDelimiter(static_cast<unsigned char>(text[end]))) ++end;
             state.Word(std::string_view(text).substr(i, end - i));
-            copy(i, end);
             i = end;
             continue;
         }
         if (c != '=' || !state.InCode()) {
             state.Delimiter(c);
-            copy(i, i + 1);
             ++i;
             continue;
         }
+        if (!spaced) {
+            spaced = true;
+            out.reserve(text.size() + text.size() / 8 + 2);
+            if (colours != nullptr) outColours.reserve(out.capacity());
+        }
+        copyUpTo(i);
         // The blanks before the sign, written already, and those after it go.
         std::size_t a = out.size();
         while (a > 0 && out[a - 1] == ' ') --a;
@@ -79,10 +87,12 @@ void SpaceAround(std::string& text, Store* colours) {
             outColours.resize(a);
             outColours.insert(outColours.end(), sign.size(), (*colours)[i]);
         }
-        i = b;  // the next search starts right after the sign just written
+        i = copied = b;  // the next search starts right after the sign just written
     }
-    text.swap(out);
-    if (colours != nullptr) colours->swap(outColours);
+    if (!spaced) return;  // every sign stood in a string or a comment
+    copyUpTo(text.size());
+    text.assign(out);
+    if (colours != nullptr) colours->assign(outColours.begin(), outColours.end());
 }
 
 }  // namespace
