@@ -3,6 +3,7 @@
 #include "app/CaretPrimitives.h"
 #include "app/Error.h"
 #include "app/FileAccess.h"
+#include "app/FlagScope.h"
 #include "app/MainUnit.h"
 
 #include <filesystem>
@@ -11,32 +12,7 @@ namespace tarnwick {
 
 namespace {
 
-// Sets Busy for a scope and clears it on every way out, failures included, so
-// the caret tracking goes on working after a load that failed.
-class BusyScope {
-public:
-    explicit BusyScope(MainUnit& unit) : unit_(unit) { unit_.Busy = true; }
-    ~BusyScope() { unit_.Busy = false; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    MainUnit& unit_;
-};
-
 std::string TitleFor(const std::string& name) { return std::string(kApplicationTitle) + " - " + name; }
-
-// Clears a flag on every way out.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 }  // namespace
 
@@ -89,7 +65,7 @@ void DocumentFiles::SetTitle(std::string title) {
 
 void DocumentFiles::OpenOperation(const std::string& name, const std::string& path) {
     {
-        BusyScope busy(unit_);
+        FlagScope busy(unit_.Busy);  // cleared on failures too, so the caret tracking goes on
         if (!name.empty()) {
             // Read and parse first: a file that cannot be read, or rich text that
             // cannot be parsed, leaves the document as it was (the load replaces
@@ -259,7 +235,7 @@ void DocumentFiles::Reload() {
     const int caret = editor.SelStart();
     const int firstVisible = editor.FirstVisibleLine();
     OpenOperation(FileNamePart(unit_.CurrentFileName), unit_.CurrentFileName);
-    BusyScope busy(unit_);
+    FlagScope busy(unit_.Busy);
     editor.SetSelStart(caret);  // clamped to the new text
     editor.SetFirstVisibleLine(firstVisible);
     TrackFromCaretLine();

@@ -1,6 +1,7 @@
 #include "syntax/ColorText.h"
 
 #include "app/CaretPrimitives.h"
+#include "app/FlagScope.h"
 #include "app/MainUnit.h"
 #include "syntax/DeclaredNames.h"
 #include "syntax/EqualsSpacing.h"
@@ -13,18 +14,6 @@
 
 namespace tarnwick {
 namespace {
-
-// Busy is one flag, not a counter: it is cleared on the way out whatever it was on entry.
-class BusyScope {
-public:
-    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
-    ~BusyScope() { busy_ = false; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    bool& busy_;
-};
 
 // The colour a keyword is stored with: its role's colour, marked with the role.
 std::optional<Colour> KeywordColour(const TColorCoding& entry, const ColourSettings& colours) {
@@ -160,7 +149,7 @@ void ColorText(MainUnit& unit, int line, Tidy tidy) {
     const int lineStart = FirstColumn(m, line);
     if (lineStart < 0 || CurLineLen(m, lineStart) == 0) return;
 
-    BusyScope busy(unit.Busy);  // declared first, so Busy is cleared after the repaint
+    FlagScope busy(unit.Busy);  // declared first, so Busy is cleared after the repaint
     UndoGroup undoStep(m);
     UpdateBracket noRepaint(m);
 
