@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick::language {
+
+// How the checked text is held, which decides what a column counts: in a
+// Windows-1252 text every byte is a character; in UTF-8 text the host counts
+// UTF-16 units, as it reads a Unicode script.
+enum class TextForm { Ansi, Utf8 };
+
+enum class Severity { Error, Warning };
+
+// One finding of the check. Errors are the script host's compile errors, with
+// its number and English text; warnings go beyond the host and never block a run.
+struct Diagnostic {
+    Severity severity = Severity::Error;
+    int number = 0;       // the host's error number (1002 ...); a warning's own number
+    std::string text;     // "Expected 'End'", "Variable is undefined: 'x'" ...
+    int line = 1;         // 1-based, as the host reports it
+    int column = 1;       // 1-based, in characters of the line as the host reads it; a tab is one
+    int offset = 0;       // byte offset in the checked text where the mark starts
+    int length = 0;       // bytes the mark covers (0 at the end of the text)
+};
+
+struct CheckOptions {
+    bool warnings = true;  // also report the findings beyond the host
+};
+
+// Every finding in the script, in the order of their positions; the first
+// error is exactly the one the host reports. Never throws on any input.
+std::vector<Diagnostic> CheckScript(std::string_view text, TextForm form, const CheckOptions& options = {});
+
+// "Microsoft VBScript compilation error" or the warning's own words, for the
+// host's line form "PATH(LINE, COL) Microsoft VBScript compilation error: TEXT".
+std::string HostLine(std::string_view path, const Diagnostic& diagnostic);
+
+}  // namespace tarnwick::language
