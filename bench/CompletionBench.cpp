@@ -1,4 +1,4 @@
-#include "app/MainUnit.h"
+#include "unit/MainUnit.h"
 #include "completion/EditorTracker.h"
 #include "completion/ObjectTyping.h"
 #include "completion/ParameterTip.h"

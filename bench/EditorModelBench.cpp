@@ -12,10 +12,10 @@
 // mallinfo2() gives the C library's view of what is in use as a cross-check.
 
 #include "ScriptGenerator.h"
-#include "app/CaretPrimitives.h"
-#include "app/DocumentFiles.h"
-#include "app/EditorModel.h"
-#include "app/MainUnit.h"
+#include "editor/CaretPrimitives.h"
+#include "documents/DocumentFiles.h"
+#include "editor/EditorModel.h"
+#include "unit/MainUnit.h"
 #include "bench/ColourScripts.h"
 #include "syntax/DocumentColouring.h"
 

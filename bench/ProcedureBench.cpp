@@ -3,7 +3,7 @@
 // Targets: the scan under 100 ms; the lookup under a microsecond.
 
 #include "ScriptGenerator.h"
-#include "app/EditorModel.h"
+#include "editor/EditorModel.h"
 #include "syntax/Procedures.h"
 
 #include <benchmark/benchmark.h>

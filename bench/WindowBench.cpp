@@ -5,8 +5,8 @@
 // under 0.5 %. Prints its figures; run by hand
 // (QT_QPA_PLATFORM=offscreen ./tarnwick_window_bench).
 
-#include "app/MainUnit.h"
-#include "app/ui/EditorWidget.h"
+#include "unit/MainUnit.h"
+#include "window/ui/EditorWidget.h"
 #include "bench/ColourScripts.h"
 #include "syntax/DocumentColouring.h"
 

@@ -1,11 +1,11 @@
 #include "commands/ClipboardCommands.h"
 
-#include "app/CaretPrimitives.h"
-#include "app/DocumentFiles.h"
-#include "app/Error.h"
-#include "app/MainUnit.h"
-#include "app/Ports.h"
-#include "app/SettingsFormats.h"
+#include "editor/CaretPrimitives.h"
+#include "documents/DocumentFiles.h"
+#include "unit/Error.h"
+#include "unit/MainUnit.h"
+#include "unit/Ports.h"
+#include "settings/SettingsFormats.h"
 #include "syntax/ColorText.h"
 
 namespace tarnwick {

@@ -1,7 +1,7 @@
 #include "commands/FindReplace.h"
 
-#include "app/Ansi.h"
-#include "app/MainUnit.h"
+#include "editor/Ansi.h"
+#include "unit/MainUnit.h"
 
 #include <algorithm>
 #include <string>

@@ -1,7 +1,7 @@
 #include "commands/IndentCommands.h"
 
-#include "app/CaretPrimitives.h"
-#include "app/MainUnit.h"
+#include "editor/CaretPrimitives.h"
+#include "unit/MainUnit.h"
 #include "commands/CommentCommands.h"
 
 #include <string_view>

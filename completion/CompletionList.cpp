@@ -1,6 +1,6 @@
 #include "completion/CompletionList.h"
 
-#include "app/MainUnit.h"
+#include "unit/MainUnit.h"
 #include "completion/TextSearch.h"
 
 #include <algorithm>

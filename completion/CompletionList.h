@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/EditorModel.h"
+#include "editor/EditorModel.h"
 
 #include <functional>
 #include <string>

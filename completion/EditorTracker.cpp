@@ -1,8 +1,8 @@
 #include "completion/EditorTracker.h"
 
-#include "app/CaretPrimitives.h"
-#include "app/MainUnit.h"
-#include "app/Ports.h"
+#include "editor/CaretPrimitives.h"
+#include "unit/MainUnit.h"
+#include "unit/Ports.h"
 #include "completion/ObjectTyping.h"
 #include "syntax/ColorText.h"
 

@@ -1,6 +1,6 @@
 #include "completion/ObjectTyping.h"
 
-#include "app/EditorModel.h"
+#include "editor/EditorModel.h"
 #include "completion/NeedleOccurrences.h"
 #include "completion/TextSearch.h"
 #include "syntax/Scans.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/EditorModel.h"
+#include "editor/EditorModel.h"
 #include "syntax/SyntaxTable.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
-#include "app/DiskWatch.h"
+#include "documents/DiskWatch.h"
 
-#include "app/Error.h"
-#include "app/FileAccess.h"
+#include "unit/Error.h"
+#include "documents/FileAccess.h"
 
 #include <functional>
 #include <system_error>

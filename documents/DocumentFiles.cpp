@@ -1,10 +1,10 @@
-#include "app/DocumentFiles.h"
+#include "documents/DocumentFiles.h"
 
-#include "app/CaretPrimitives.h"
-#include "app/Error.h"
-#include "app/FileAccess.h"
-#include "app/FlagScope.h"
-#include "app/MainUnit.h"
+#include "editor/CaretPrimitives.h"
+#include "unit/Error.h"
+#include "documents/FileAccess.h"
+#include "unit/FlagScope.h"
+#include "unit/MainUnit.h"
 
 #include <filesystem>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/DiskWatch.h"
-#include "app/TextEncoding.h"
+#include "documents/DiskWatch.h"
+#include "editor/TextEncoding.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "app/FileAccess.h"
+#include "documents/FileAccess.h"
 
-#include "app/Error.h"
+#include "unit/Error.h"
 
 #include <algorithm>
 #include <cerrno>

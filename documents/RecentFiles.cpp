@@ -1,6 +1,6 @@
-#include "app/RecentFiles.h"
+#include "documents/RecentFiles.h"
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/SavedTextDigest.h"
+#include "documents/SavedTextDigest.h"
 
 #include <algorithm>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "app/Ansi.h"
+#include "editor/Ansi.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/EditorModel.h"
-#include "app/TextEncoding.h"
+#include "editor/EditorModel.h"
+#include "editor/TextEncoding.h"
 
 #include <string_view>
 

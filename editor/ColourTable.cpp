@@ -1,4 +1,4 @@
-#include "app/ColourTable.h"
+#include "editor/ColourTable.h"
 
 #include <limits>
 

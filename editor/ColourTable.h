@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Colour.h"
+#include "editor/Colour.h"
 
 #include <cstdint>
 #include <optional>

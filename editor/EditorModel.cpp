@@ -1,10 +1,10 @@
-#include "app/EditorModel.h"
+#include "editor/EditorModel.h"
 
-#include "app/Ansi.h"
-#include "app/EditorUndo.h"
-#include "app/Error.h"
-#include "app/RtfReader.h"
-#include "app/RtfWriter.h"
+#include "editor/Ansi.h"
+#include "editor/EditorUndo.h"
+#include "unit/Error.h"
+#include "editor/RtfReader.h"
+#include "editor/RtfWriter.h"
 
 #include <algorithm>
 #include <array>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/Ansi.h"
-#include "app/Colour.h"
-#include "app/ColourTable.h"
-#include "app/GapBuffer.h"
-#include "app/LineStarts.h"
-#include "app/RtfReader.h"
+#include "editor/Ansi.h"
+#include "editor/Colour.h"
+#include "editor/ColourTable.h"
+#include "editor/GapBuffer.h"
+#include "editor/LineStarts.h"
+#include "editor/RtfReader.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,7 +1,7 @@
 // The editor model's colours: one byte per character indexing the colour table.
 
-#include "app/EditorModel.h"
-#include "app/EditorUndo.h"
+#include "editor/EditorModel.h"
+#include "editor/EditorUndo.h"
 
 #include <algorithm>
 #include <array>

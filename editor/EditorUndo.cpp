@@ -1,4 +1,4 @@
-#include "app/EditorUndo.h"
+#include "editor/EditorUndo.h"
 
 namespace tarnwick {
 

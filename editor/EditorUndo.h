@@ -2,7 +2,7 @@
 
 // Private to the editor model: the records of its undo history.
 
-#include "app/EditorModel.h"
+#include "editor/EditorModel.h"
 
 namespace tarnwick {
 

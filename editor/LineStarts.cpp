@@ -1,4 +1,4 @@
-#include "app/LineStarts.h"
+#include "editor/LineStarts.h"
 
 namespace tarnwick {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/GapBuffer.h"
+#include "editor/GapBuffer.h"
 
 #include <vector>
 

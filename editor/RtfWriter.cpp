@@ -1,4 +1,4 @@
-#include "app/RtfWriter.h"
+#include "editor/RtfWriter.h"
 
 #include <unordered_map>
 

@@ -1,4 +1,4 @@
-#include "app/SystemColours.h"
+#include "editor/SystemColours.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
-#include "app/TextEncoding.h"
+#include "editor/TextEncoding.h"
 
-#include "app/Ansi.h"
-#include "app/Error.h"
+#include "editor/Ansi.h"
+#include "unit/Error.h"
 
 #include <algorithm>
 

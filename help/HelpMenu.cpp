@@ -1,6 +1,6 @@
 #include "help/HelpMenu.h"
 
-#include "app/Ports.h"
+#include "unit/Ports.h"
 
 namespace tarnwick {
 

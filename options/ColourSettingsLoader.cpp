@@ -1,7 +1,7 @@
 #include "options/ColourSettingsLoader.h"
 
-#include "app/SettingsFormats.h"
-#include "app/SettingsStore.h"
+#include "settings/SettingsFormats.h"
+#include "settings/SettingsStore.h"
 
 #include <iterator>
 

@@ -1,10 +1,10 @@
 #include "options/EditorOptions.h"
 
-#include "app/Ansi.h"
-#include "app/Error.h"
-#include "app/MainUnit.h"
-#include "app/SettingsFormats.h"
-#include "app/SettingsStore.h"
+#include "editor/Ansi.h"
+#include "unit/Error.h"
+#include "unit/MainUnit.h"
+#include "settings/SettingsFormats.h"
+#include "settings/SettingsStore.h"
 
 #include <algorithm>
 #include <iterator>

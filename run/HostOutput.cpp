@@ -1,6 +1,6 @@
 #include "run/HostOutput.h"
 
-#include "app/EditorModel.h"
+#include "editor/EditorModel.h"
 #include "run/CommandLine.h"
 #include "run/ScriptRunner.h"
 

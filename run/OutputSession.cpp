@@ -1,7 +1,7 @@
 #include "run/OutputSession.h"
 
-#include "app/MainUnit.h"
-#include "app/SettingsStore.h"
+#include "unit/MainUnit.h"
+#include "settings/SettingsStore.h"
 #include "run/RunOptions.h"
 #include "run/ScriptRunner.h"
 

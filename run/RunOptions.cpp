@@ -1,6 +1,6 @@
 #include "run/RunOptions.h"
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,8 +1,8 @@
 #include "run/ScriptRunner.h"
 
-#include "app/EditorModel.h"
-#include "app/MainUnit.h"
-#include "app/SettingsStore.h"
+#include "editor/EditorModel.h"
+#include "unit/MainUnit.h"
+#include "settings/SettingsStore.h"
 #include "run/CommandLine.h"
 #include "run/RunOptions.h"
 

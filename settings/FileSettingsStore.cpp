@@ -1,6 +1,6 @@
-#include "app/FileSettingsStore.h"
+#include "settings/FileSettingsStore.h"
 
-#include "app/Error.h"
+#include "unit/Error.h"
 
 #include <cstdlib>
 #include <fstream>

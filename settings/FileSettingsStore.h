@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Ports.h"
-#include "app/SettingsStore.h"
+#include "unit/Ports.h"
+#include "settings/SettingsStore.h"
 
 #include <filesystem>
 #include <functional>

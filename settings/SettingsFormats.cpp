@@ -1,7 +1,7 @@
-#include "app/SettingsFormats.h"
+#include "settings/SettingsFormats.h"
 
-#include "app/Ansi.h"
-#include "app/SystemColours.h"
+#include "editor/Ansi.h"
+#include "editor/SystemColours.h"
 
 #include <charconv>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
-#include "app/Error.h"
+#include "unit/Error.h"
 
 namespace tarnwick {
 

@@ -1,8 +1,8 @@
 #include "syntax/ColorText.h"
 
-#include "app/CaretPrimitives.h"
-#include "app/FlagScope.h"
-#include "app/MainUnit.h"
+#include "editor/CaretPrimitives.h"
+#include "unit/FlagScope.h"
+#include "unit/MainUnit.h"
 #include "syntax/DeclaredNames.h"
 #include "syntax/EqualsSpacing.h"
 #include "syntax/Scans.h"

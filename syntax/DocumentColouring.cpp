@@ -1,6 +1,6 @@
 #include "syntax/DocumentColouring.h"
 
-#include "app/MainUnit.h"
+#include "unit/MainUnit.h"
 #include "syntax/DocumentLineColouring.h"
 
 #include <algorithm>

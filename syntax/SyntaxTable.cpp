@@ -1,6 +1,6 @@
 #include "syntax/SyntaxTable.h"
 
-#include "app/FileAccess.h"
+#include "documents/FileAccess.h"
 
 #include "syntax/ProfileFile.h"
 

@@ -1,4 +1,4 @@
-#include "app/Error.h"
+#include "unit/Error.h"
 
 namespace tarnwick {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/EditorModel.h"
-#include "app/Ports.h"
-#include "app/SavedTextDigest.h"
-#include "app/TextEncoding.h"
+#include "editor/EditorModel.h"
+#include "unit/Ports.h"
+#include "documents/SavedTextDigest.h"
+#include "editor/TextEncoding.h"
 #include "options/ColourSettings.h"
 #include "syntax/DimStatements.h"
 #include "syntax/SyntaxTable.h"

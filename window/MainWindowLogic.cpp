@@ -1,10 +1,10 @@
-#include "app/MainWindowLogic.h"
+#include "window/MainWindowLogic.h"
 
-#include "app/DocumentFiles.h"
-#include "app/FileAccess.h"
-#include "app/MainUnit.h"
-#include "app/SettingsFormats.h"
-#include "app/SettingsStore.h"
+#include "documents/DocumentFiles.h"
+#include "documents/FileAccess.h"
+#include "unit/MainUnit.h"
+#include "settings/SettingsFormats.h"
+#include "settings/SettingsStore.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "commands/ui/FindDialogs.h"
 
-#include "app/ui/QtPorts.h"
+#include "unit/ui/QtPorts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
-#include "app/ui/QtFileWriter.h"
+#include "documents/ui/QtFileWriter.h"
 
-#include "app/Error.h"
-#include "app/ui/QtPorts.h"
+#include "unit/Error.h"
+#include "unit/ui/QtPorts.h"
 
 #include <QFile>
 #include <QFileInfo>

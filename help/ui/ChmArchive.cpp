@@ -1,6 +1,6 @@
 #include "help/ui/ChmArchive.h"
 
-#include "app/ui/QtPorts.h"
+#include "unit/ui/QtPorts.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #include "help/ui/ChmHelpUnit.h"
 
-#include "app/ui/QtPorts.h"
+#include "unit/ui/QtPorts.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "help/ui/QtHtmlHelp.h"
 
-#include "app/ui/QtPorts.h"
+#include "unit/ui/QtPorts.h"
 #include "help/ui/ChmHelpWindow.h"
 
 #include <cctype>

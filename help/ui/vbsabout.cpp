@@ -1,6 +1,6 @@
 #include "help/ui/vbsabout.h"
 
-#include "app/DocumentFiles.h"
+#include "documents/DocumentFiles.h"
 #include "help/HelpMenu.h"
 
 #include <QLabel>

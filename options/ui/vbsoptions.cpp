@@ -1,7 +1,7 @@
 #include "options/ui/vbsoptions.h"
 
-#include "app/DocumentFiles.h"
-#include "app/ui/vbsmain.h"
+#include "documents/DocumentFiles.h"
+#include "window/ui/vbsmain.h"
 
 #include <QComboBox>
 #include <QFontDatabase>

@@ -1,6 +1,6 @@
 #include "run/ui/CommandLineText.h"
 
-#include "app/ui/QtPorts.h"
+#include "unit/ui/QtPorts.h"
 
 namespace tarnwick {
 

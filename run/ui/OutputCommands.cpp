@@ -1,9 +1,9 @@
 // The main window's run in the output pane (Ctrl+F5), its Stop (Ctrl+Break)
 // and the pane's place under the editor.
 
-#include "app/ui/vbsmain.h"
+#include "window/ui/vbsmain.h"
 
-#include "app/ui/EditorWidget.h"
+#include "window/ui/EditorWidget.h"
 #include "run/HostOutput.h"
 #include "run/OutputSession.h"
 #include "run/ui/CommandLineText.h"

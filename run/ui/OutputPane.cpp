@@ -1,6 +1,6 @@
 #include "run/ui/OutputPane.h"
 
-#include "app/ui/QtPorts.h"
+#include "unit/ui/QtPorts.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>

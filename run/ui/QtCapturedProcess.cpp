@@ -1,6 +1,6 @@
 #include "run/ui/QtCapturedProcess.h"
 
-#include "app/Error.h"
+#include "unit/Error.h"
 #include "run/ui/QtProcessStarter.h"
 
 #include <QProcess>

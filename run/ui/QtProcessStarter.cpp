@@ -1,7 +1,7 @@
 #include "run/ui/QtProcessStarter.h"
 
-#include "app/Error.h"
-#include "app/ui/QtPorts.h"
+#include "unit/Error.h"
+#include "unit/ui/QtPorts.h"
 #include "run/CommandLine.h"
 #include "run/ui/CommandLineText.h"
 

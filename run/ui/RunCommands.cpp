@@ -1,9 +1,9 @@
 // The main window's run commands: Run with default settings (F5, the Run
 // button) and the runs the Run Options window asks for.
 
-#include "app/ui/vbsmain.h"
+#include "window/ui/vbsmain.h"
 
-#include "app/MainWindowLogic.h"
+#include "window/MainWindowLogic.h"
 #include "run/ui/CommandLineText.h"
 #include "run/ScriptRunner.h"
 #ifdef _WIN32

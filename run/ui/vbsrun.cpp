@@ -1,7 +1,7 @@
 #include "run/ui/vbsrun.h"
 
-#include "app/ui/QtPorts.h"
-#include "app/ui/vbsmain.h"
+#include "unit/ui/QtPorts.h"
+#include "window/ui/vbsmain.h"
 #include "run/RunOptions.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "run/win/WinProcessStarter.h"
 
-#include "app/Error.h"
+#include "unit/Error.h"
 #include "run/CommandLine.h"
 
 #include <windows.h>

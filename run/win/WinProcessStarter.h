@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Ports.h"
+#include "unit/Ports.h"
 
 #include <functional>
 #include <string>

@@ -1,7 +1,7 @@
-#include "app/ui/UserSettingsFile.h"
+#include "settings/ui/UserSettingsFile.h"
 
-#include "app/ui/QtFileWriter.h"
-#include "app/ui/QtPorts.h"
+#include "documents/ui/QtFileWriter.h"
+#include "unit/ui/QtPorts.h"
 
 #include <QLockFile>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FileSettingsStore.h"
+#include "settings/FileSettingsStore.h"
 
 #include <filesystem>
 #include <memory>

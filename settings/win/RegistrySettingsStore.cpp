@@ -1,4 +1,4 @@
-#include "app/win/RegistrySettingsStore.h"
+#include "settings/win/RegistrySettingsStore.h"
 
 #include <windows.h>
 

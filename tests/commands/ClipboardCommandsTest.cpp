@@ -1,8 +1,8 @@
 #include "commands/ClipboardCommands.h"
 
-#include "app/CaretPrimitives.h"
-#include "app/Error.h"
-#include "app/MainUnit.h"
+#include "editor/CaretPrimitives.h"
+#include "unit/Error.h"
+#include "unit/MainUnit.h"
 #include "tests/fakes/FakeClipboard.h"
 #include "tests/fakes/FakePrinter.h"
 

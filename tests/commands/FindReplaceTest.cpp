@@ -1,7 +1,7 @@
 #include "commands/FindReplace.h"
 
-#include "app/CaretPrimitives.h"
-#include "app/MainUnit.h"
+#include "editor/CaretPrimitives.h"
+#include "unit/MainUnit.h"
 #include "completion/EditorTracker.h"
 #include "tests/fakes/FakeBoxes.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/CaretPrimitives.h"
-#include "app/MainUnit.h"
+#include "editor/CaretPrimitives.h"
+#include "unit/MainUnit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/MainUnit.h"
-#include "app/Ports.h"
+#include "unit/MainUnit.h"
+#include "unit/Ports.h"
 #include "completion/EditorTracker.h"
 #include "completion/ParameterTip.h"
 #include "syntax/SyntaxTable.h"

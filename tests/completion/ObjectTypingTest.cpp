@@ -2,7 +2,7 @@
 
 #include "CompletionTestSupport.h"
 #include "LiteralSearch.h"
-#include "app/EditorModel.h"
+#include "editor/EditorModel.h"
 #include "syntax/Scans.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "app/DocumentFiles.h"
-#include "app/MainUnit.h"
+#include "documents/DocumentFiles.h"
+#include "unit/MainUnit.h"
 #include "fakes/FakeBoxes.h"
 #include "fakes/FakeFileWriter.h"
 #include "fakes/TempDir.h"

@@ -1,7 +1,7 @@
-#include "app/RecentFiles.h"
+#include "documents/RecentFiles.h"
 
-#include "app/DocumentFiles.h"
-#include "app/MainUnit.h"
+#include "documents/DocumentFiles.h"
+#include "unit/MainUnit.h"
 #include "fakes/FakeBoxes.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeFileWriter.h"

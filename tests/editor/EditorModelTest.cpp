@@ -1,5 +1,5 @@
-#include "app/CaretPrimitives.h"
-#include "app/EditorModel.h"
+#include "editor/CaretPrimitives.h"
+#include "editor/EditorModel.h"
 
 #include <gtest/gtest.h>
 

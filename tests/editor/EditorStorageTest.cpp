@@ -1,6 +1,6 @@
-#include "app/EditorModel.h"
-#include "app/GapBuffer.h"
-#include "app/LineStarts.h"
+#include "editor/EditorModel.h"
+#include "editor/GapBuffer.h"
+#include "editor/LineStarts.h"
 
 #include <gtest/gtest.h>
 

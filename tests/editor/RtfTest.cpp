@@ -1,7 +1,7 @@
-#include "app/EditorModel.h"
-#include "app/Error.h"
-#include "app/RtfReader.h"
-#include "app/RtfWriter.h"
+#include "editor/EditorModel.h"
+#include "unit/Error.h"
+#include "editor/RtfReader.h"
+#include "editor/RtfWriter.h"
 
 #include <gtest/gtest.h>
 

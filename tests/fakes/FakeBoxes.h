@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Ports.h"
+#include "unit/Ports.h"
 
 // An unused answer fails the test in the framework the test target names.
 #if defined(TARNWICK_GTEST)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Error.h"
-#include "app/FileAccess.h"
-#include "app/Ports.h"
+#include "unit/Error.h"
+#include "documents/FileAccess.h"
+#include "unit/Ports.h"
 
 #include <cerrno>
 #include <cstring>

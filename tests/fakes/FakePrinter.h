@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/EditorModel.h"
-#include "app/Ports.h"
+#include "editor/EditorModel.h"
+#include "unit/Ports.h"
 
 #include <string>
 #include <vector>

@@ -5,8 +5,8 @@
 // Replace All, undo and redo. After every step the model holds together, the
 // selection lies inside the document and Busy is clear; at the end, undo back
 // to the start gives the first text and colours, and redo the last ones.
-#include "app/CaretPrimitives.h"
-#include "app/MainUnit.h"
+#include "editor/CaretPrimitives.h"
+#include "unit/MainUnit.h"
 #include "commands/ClipboardCommands.h"
 #include "commands/CommentCommands.h"
 #include "commands/FindReplace.h"

@@ -1,8 +1,8 @@
 // The RTF reader on any bytes, and the writer's output read back.
-#include "app/EditorModel.h"
-#include "app/Error.h"
-#include "app/RtfReader.h"
-#include "app/RtfWriter.h"
+#include "editor/EditorModel.h"
+#include "unit/Error.h"
+#include "editor/RtfReader.h"
+#include "editor/RtfWriter.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <fuzzer/FuzzedDataProvider.h>

@@ -1,7 +1,7 @@
 // The settings file reader and writer on any file: a value written reads back
 // as written, from the same key and from a fresh one, and every other value the
 // file held reads as before.
-#include "app/FileSettingsStore.h"
+#include "settings/FileSettingsStore.h"
 #include "tests/fakes/FakeFileWriter.h"
 #include "tests/fuzz/FuzzCheck.h"
 

@@ -1,7 +1,7 @@
 // The settings value parsers on any text: what they accept is written back as
 // a text they read as the same value, and what they refuse is no value.
-#include "app/FileSettingsStore.h"
-#include "app/SettingsFormats.h"
+#include "settings/FileSettingsStore.h"
+#include "settings/SettingsFormats.h"
 #include "tests/fuzz/FuzzCheck.h"
 
 #include <charconv>

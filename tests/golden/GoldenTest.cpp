@@ -5,8 +5,8 @@
 // text). On a mismatch the result is written beside the expected file as
 // X.vbs.styled.new or X.vbs.live.new, to be compared and copied over by hand.
 
-#include "app/CaretPrimitives.h"
-#include "app/MainUnit.h"
+#include "editor/CaretPrimitives.h"
+#include "unit/MainUnit.h"
 #include "syntax/ColorText.h"
 #include "syntax/DocumentColouring.h"
 #include "tests/syntax/StyledText.h"

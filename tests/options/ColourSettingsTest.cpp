@@ -1,6 +1,6 @@
 #include "options/ColourSettingsLoader.h"
 
-#include "app/SettingsFormats.h"
+#include "settings/SettingsFormats.h"
 #include "tests/fakes/FakeSettingsStore.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "options/EditorOptions.h"
 
-#include "app/CaretPrimitives.h"
-#include "app/Error.h"
-#include "app/MainUnit.h"
+#include "editor/CaretPrimitives.h"
+#include "unit/Error.h"
+#include "unit/MainUnit.h"
 #include "syntax/ColorText.h"
 #include "syntax/DocumentColouring.h"
 #include "tests/fakes/FakeSettingsStore.h"

@@ -1,6 +1,6 @@
 #include "run/OutputSession.h"
 
-#include "app/MainUnit.h"
+#include "unit/MainUnit.h"
 #include "fakes/FakeFileWriter.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/TempDir.h"

@@ -1,6 +1,6 @@
 #include "run/RunOptions.h"
 
-#include "app/Error.h"
+#include "unit/Error.h"
 #include "fakes/FakeSettingsStore.h"
 
 #include <gtest/gtest.h>

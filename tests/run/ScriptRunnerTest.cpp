@@ -1,7 +1,7 @@
 #include "run/ScriptRunner.h"
 
-#include "app/Error.h"
-#include "app/MainUnit.h"
+#include "unit/Error.h"
+#include "unit/MainUnit.h"
 #include "fakes/FakeBoxes.h"
 #include "fakes/FakeFileWriter.h"
 #include "fakes/FakeSettingsStore.h"

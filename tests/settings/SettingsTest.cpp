@@ -1,6 +1,6 @@
-#include "app/Error.h"
-#include "app/FileSettingsStore.h"
-#include "app/SettingsFormats.h"
+#include "unit/Error.h"
+#include "settings/FileSettingsStore.h"
+#include "settings/SettingsFormats.h"
 #include "fakes/FakeFileWriter.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "syntax/DocumentColouring.h"
 
-#include "app/MainUnit.h"
+#include "unit/MainUnit.h"
 #include "syntax/ColorText.h"
 #include "tests/syntax/RtfReferenceColouring.h"
 #include "tests/syntax/StyledText.h"

@@ -5,8 +5,8 @@
 
 #include "syntax/ColorText.h"
 
-#include "app/CaretPrimitives.h"
-#include "app/MainUnit.h"
+#include "editor/CaretPrimitives.h"
+#include "unit/MainUnit.h"
 #include "tests/syntax/ReferenceScans.h"
 
 #include <gtest/gtest.h>

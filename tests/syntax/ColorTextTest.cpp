@@ -1,7 +1,7 @@
 #include "syntax/ColorText.h"
 
-#include "app/CaretPrimitives.h"
-#include "app/MainUnit.h"
+#include "editor/CaretPrimitives.h"
+#include "unit/MainUnit.h"
 #include "tests/syntax/StyledText.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "syntax/Procedures.h"
 
-#include "app/EditorModel.h"
+#include "editor/EditorModel.h"
 
 #include <gtest/gtest.h>
 

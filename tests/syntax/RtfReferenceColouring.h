@@ -8,7 +8,7 @@
 // reference scans), so that the colouring done straight from the text can be
 // checked against it.
 
-#include "app/MainUnit.h"
+#include "unit/MainUnit.h"
 #include "options/ColourSettingsLoader.h"
 #include "tests/syntax/ReferenceScans.h"
 

@@ -5,7 +5,7 @@
 //   {F} functions  {S} statements  {C} comments  {0} black  {W} window text
 //   {#rrggbb} any other colour
 
-#include "app/EditorModel.h"
+#include "editor/EditorModel.h"
 #include "options/ColourSettings.h"
 
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "UiTestSupport.h"
 
-#include "app/RecentFiles.h"
-#include "app/ui/EditorWidget.h"
+#include "documents/RecentFiles.h"
+#include "window/ui/EditorWidget.h"
 #include "options/ui/vbsoptions.h"
 
 #include <QDir>

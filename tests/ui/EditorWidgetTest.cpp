@@ -1,7 +1,7 @@
 #include "UiTestSupport.h"
 
-#include "app/ui/EditorWidget.h"
-#include "app/ui/QtPorts.h"
+#include "window/ui/EditorWidget.h"
+#include "unit/ui/QtPorts.h"
 
 #include <QClipboard>
 #include <QKeyEvent>

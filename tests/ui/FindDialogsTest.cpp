@@ -1,6 +1,6 @@
 #include "UiTestSupport.h"
 
-#include "app/ui/EditorWidget.h"
+#include "window/ui/EditorWidget.h"
 #include "commands/ui/FindDialogs.h"
 
 #include <QCheckBox>

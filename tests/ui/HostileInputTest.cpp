@@ -5,7 +5,7 @@
 
 #include "UiTestSupport.h"
 
-#include "app/ui/QtPorts.h"
+#include "unit/ui/QtPorts.h"
 #include "options/ui/vbsoptions.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "UiTestSupport.h"
 
-#include "app/Error.h"
-#include "app/ui/EditorWidget.h"
+#include "unit/Error.h"
+#include "window/ui/EditorWidget.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -3,7 +3,7 @@
 // Apply with its failures, and what the next start reads back.
 #include "UiTestSupport.h"
 
-#include "app/ui/EditorWidget.h"
+#include "window/ui/EditorWidget.h"
 #include "options/ui/vbsoptions.h"
 
 #include <QComboBox>

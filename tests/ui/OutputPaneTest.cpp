@@ -4,7 +4,7 @@
 
 #include "UiTestSupport.h"
 
-#include "app/ui/ProcedureBox.h"
+#include "window/ui/ProcedureBox.h"
 #include "run/ui/OutputPane.h"
 
 #include <QLabel>

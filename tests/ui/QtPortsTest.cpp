@@ -1,5 +1,5 @@
-#include "app/ui/QtPorts.h"
-#include "app/ui/VirtualKeys.h"
+#include "unit/ui/QtPorts.h"
+#include "window/ui/VirtualKeys.h"
 #include "completion/CompletionTestSupport.h"
 
 #include <QAbstractButton>

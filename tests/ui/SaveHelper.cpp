@@ -8,12 +8,12 @@
 //                             prints the error, if any, and "changed" or "unchanged"
 //   write-setting FILE NAME VALUE   prints "written" or "refused"
 
-#include "app/DocumentFiles.h"
-#include "app/Error.h"
-#include "app/FileAccess.h"
-#include "app/FileSettingsStore.h"
-#include "app/MainUnit.h"
-#include "app/ui/QtFileWriter.h"
+#include "documents/DocumentFiles.h"
+#include "unit/Error.h"
+#include "documents/FileAccess.h"
+#include "settings/FileSettingsStore.h"
+#include "unit/MainUnit.h"
+#include "documents/ui/QtFileWriter.h"
 
 #include <csignal>
 #include <cstdio>

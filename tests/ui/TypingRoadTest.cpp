@@ -3,8 +3,8 @@
 // tip and the status bar, as the user meets them.
 #include "UiTestSupport.h"
 
-#include "app/Ansi.h"
-#include "app/ui/EditorWidget.h"
+#include "editor/Ansi.h"
+#include "window/ui/EditorWidget.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/FileSettingsStore.h"
-#include "app/ui/EditorWidget.h"
-#include "app/ui/QtFileWriter.h"
-#include "app/ui/vbsmain.h"
+#include "settings/FileSettingsStore.h"
+#include "window/ui/EditorWidget.h"
+#include "documents/ui/QtFileWriter.h"
+#include "window/ui/vbsmain.h"
 #include "fakes/FakeBoxes.h"
 #include "fakes/FakeDialogs.h"
 

@@ -3,9 +3,9 @@
 // status text and the keys users expect.
 #include "UiTestSupport.h"
 
-#include "app/ui/EditorWidget.h"
-#include "app/ui/LinePainter.h"
-#include "app/ui/VirtualKeys.h"
+#include "window/ui/EditorWidget.h"
+#include "window/ui/LinePainter.h"
+#include "window/ui/VirtualKeys.h"
 #include "options/ColourSettingsLoader.h"
 #include "commands/ui/FindDialogs.h"
 

@@ -1,9 +1,9 @@
 // The Windows pieces against the real system (Wine in CI): the registry key,
 // the process start and file names outside the ANSI code page.
 
-#include "app/Error.h"
-#include "app/FileAccess.h"
-#include "app/win/RegistrySettingsStore.h"
+#include "unit/Error.h"
+#include "documents/FileAccess.h"
+#include "settings/win/RegistrySettingsStore.h"
 #include "help/win/WinHtmlHelp.h"
 #include "run/win/WinProcessStarter.h"
 

@@ -1,11 +1,11 @@
-#include "app/ui/QtPorts.h"
+#include "unit/ui/QtPorts.h"
 
-#include "app/Ansi.h"
-#include "app/DocumentFiles.h"
-#include "app/EditorModel.h"
-#include "app/Error.h"
-#include "app/ui/EditorLayout.h"
-#include "app/ui/LinePainter.h"
+#include "editor/Ansi.h"
+#include "documents/DocumentFiles.h"
+#include "editor/EditorModel.h"
+#include "unit/Error.h"
+#include "window/ui/EditorLayout.h"
+#include "window/ui/LinePainter.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Ports.h"
-#include "app/TextEncoding.h"
+#include "unit/Ports.h"
+#include "editor/TextEncoding.h"
 
 #include <QFont>
 #include <QString>

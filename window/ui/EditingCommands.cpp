@@ -1,10 +1,10 @@
 // The main window's editing commands: clipboard, undo, select all, print, the
 // go-to-line box, comment and indent, find and replace. Their logic lives in the core.
 
-#include "app/ui/vbsmain.h"
+#include "window/ui/vbsmain.h"
 
-#include "app/ui/EditorWidget.h"
-#include "app/ui/QtPorts.h"
+#include "window/ui/EditorWidget.h"
+#include "unit/ui/QtPorts.h"
 #include "commands/ClipboardCommands.h"
 #include "commands/CommentCommands.h"
 #include "commands/FindReplace.h"

@@ -1,6 +1,6 @@
-#include "app/ui/EditorLayout.h"
+#include "window/ui/EditorLayout.h"
 
-#include "app/Ansi.h"
+#include "editor/Ansi.h"
 
 #include <QFontMetricsF>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TextEncoding.h"
+#include "editor/TextEncoding.h"
 
 #include <QFont>
 #include <QHash>

@@ -1,8 +1,8 @@
-#include "app/ui/EditorWidget.h"
+#include "window/ui/EditorWidget.h"
 
-#include "app/Ansi.h"
-#include "app/Ports.h"
-#include "app/ui/LinePainter.h"
+#include "editor/Ansi.h"
+#include "unit/Ports.h"
+#include "window/ui/LinePainter.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/EditorModel.h"
-#include "app/ui/EditorLayout.h"
-#include "app/ui/VirtualKeys.h"
+#include "editor/EditorModel.h"
+#include "window/ui/EditorLayout.h"
+#include "window/ui/VirtualKeys.h"
 
 #include <QAbstractScrollArea>
 #include <QTimer>

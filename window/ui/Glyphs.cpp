@@ -1,4 +1,4 @@
-#include "app/ui/Glyphs.h"
+#include "window/ui/Glyphs.h"
 
 #include <QPainter>
 #include <QPainterPath>

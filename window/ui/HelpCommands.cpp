@@ -1,9 +1,9 @@
 // The main window's Help menu: the compiled help, the home page and the
 // feedback mail. Their logic lives in the core.
 
-#include "app/ui/vbsmain.h"
+#include "window/ui/vbsmain.h"
 
-#include "app/ui/QtPorts.h"
+#include "unit/ui/QtPorts.h"
 #include "help/HelpMenu.h"
 #include "help/ui/ChmHelpUnit.h"
 

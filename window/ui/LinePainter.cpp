@@ -1,4 +1,4 @@
-#include "app/ui/LinePainter.h"
+#include "window/ui/LinePainter.h"
 
 #include <QPainter>
 

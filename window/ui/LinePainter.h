@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/EditorModel.h"
-#include "app/ui/EditorLayout.h"
+#include "editor/EditorModel.h"
+#include "window/ui/EditorLayout.h"
 
 #include <QColor>
 

@@ -1,6 +1,6 @@
-#include "app/ui/PaletteColours.h"
+#include "window/ui/PaletteColours.h"
 
-#include "app/SystemColours.h"
+#include "editor/SystemColours.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -1,6 +1,6 @@
-#include "app/ui/ProcedureBox.h"
+#include "window/ui/ProcedureBox.h"
 
-#include "app/ui/QtPorts.h"
+#include "unit/ui/QtPorts.h"
 
 #include <QAbstractItemView>
 #include <QSignalBlocker>

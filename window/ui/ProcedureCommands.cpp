@@ -1,8 +1,8 @@
 // The tool bar's procedure list: choosing a procedure puts the caret on it.
 
-#include "app/ui/vbsmain.h"
+#include "window/ui/vbsmain.h"
 
-#include "app/ui/ProcedureBox.h"
+#include "window/ui/ProcedureBox.h"
 
 #include <QToolBar>
 

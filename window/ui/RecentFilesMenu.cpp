@@ -1,8 +1,8 @@
 // The File menu's recent files: the last eight opened or saved, newest first.
 
-#include "app/ui/vbsmain.h"
+#include "window/ui/vbsmain.h"
 
-#include "app/RecentFiles.h"
+#include "documents/RecentFiles.h"
 
 #include <QAction>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/ui/VirtualKeys.h"
+#include "window/ui/VirtualKeys.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

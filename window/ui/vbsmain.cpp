@@ -1,13 +1,13 @@
-#include "app/ui/vbsmain.h"
+#include "window/ui/vbsmain.h"
 
-#include "app/Error.h"
-#include "app/ui/EditorWidget.h"
-#include "app/ui/Glyphs.h"
-#include "app/ui/PaletteColours.h"
-#include "app/ui/ProcedureBox.h"
-#include "app/ui/UserSettingsFile.h"
+#include "unit/Error.h"
+#include "window/ui/EditorWidget.h"
+#include "window/ui/Glyphs.h"
+#include "window/ui/PaletteColours.h"
+#include "window/ui/ProcedureBox.h"
+#include "settings/ui/UserSettingsFile.h"
 #ifdef _WIN32
-#include "app/win/RegistrySettingsStore.h"
+#include "settings/win/RegistrySettingsStore.h"
 #endif
 #include "commands/ui/FindDialogs.h"
 #include "completion/ui/LstDrawItem.h"

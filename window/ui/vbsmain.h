@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/DocumentFiles.h"
-#include "app/FileSettingsStore.h"
-#include "app/MainUnit.h"
-#include "app/MainWindowLogic.h"
-#include "app/ui/QtFileWriter.h"
-#include "app/ui/QtPorts.h"
+#include "documents/DocumentFiles.h"
+#include "settings/FileSettingsStore.h"
+#include "unit/MainUnit.h"
+#include "window/MainWindowLogic.h"
+#include "documents/ui/QtFileWriter.h"
+#include "unit/ui/QtPorts.h"
 #include "completion/EditorTracker.h"
 
 #include <QIcon>
