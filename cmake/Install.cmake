@@ -21,10 +21,37 @@ foreach(size 16 24 32 48 64 128 256)
   install(FILES ${linux_data}/icons/${size}x${size}/tarnwick.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
+install(FILES ${linux_data}/org.example.tarnwick.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The papers Debian asks of every package: the copyright file, the changelog
+# made from CHANGELOG.md and the manual page, both compressed as Debian wants
+# (gzip -9n: no name or time inside, so a rebuild gives the same bytes).
+set(TARNWICK_MAINTAINER "Tarnwick <feedback@tarnwick.example.org>")
+find_program(GZIP_PROGRAM gzip REQUIRED)
+set(papers ${CMAKE_BINARY_DIR}/papers)
+add_custom_command(
+  OUTPUT ${papers}/changelog.gz
+  COMMAND ${CMAKE_COMMAND} -DCHANGELOG=${PROJECT_SOURCE_DIR}/CHANGELOG.md -DOUTPUT=${papers}/changelog
+          -DPACKAGE=tarnwick -DMAINTAINER=${TARNWICK_MAINTAINER} -P ${PROJECT_SOURCE_DIR}/cmake/DebianChangelog.cmake
+  COMMAND ${GZIP_PROGRAM} -9nf ${papers}/changelog
+  DEPENDS ${PROJECT_SOURCE_DIR}/CHANGELOG.md ${PROJECT_SOURCE_DIR}/cmake/DebianChangelog.cmake
+  COMMENT "Making the package's changelog from CHANGELOG.md"
+  VERBATIM)
+add_custom_command(
+  OUTPUT ${papers}/tarnwick.1.gz
+  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/docs/tarnwick.1 ${papers}/tarnwick.1
+  COMMAND ${GZIP_PROGRAM} -9nf ${papers}/tarnwick.1
+  DEPENDS ${PROJECT_SOURCE_DIR}/docs/tarnwick.1
+  COMMENT "Compressing the manual page"
+  VERBATIM)
+add_custom_target(tarnwick_papers ALL DEPENDS ${papers}/changelog.gz ${papers}/tarnwick.1.gz)
+set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/tarnwick)
+install(FILES ${linux_data}/copyright ${papers}/changelog.gz DESTINATION ${doc_dir})
+install(FILES ${papers}/tarnwick.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_PACKAGE_NAME tarnwick)
 set(CPACK_PACKAGE_VENDOR "Tarnwick")
-set(CPACK_PACKAGE_CONTACT "Tarnwick <feedback@tarnwick.example.org>")
+set(CPACK_PACKAGE_CONTACT "${TARNWICK_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Editor for VBScript files with colouring, completion and a script runner")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -36,9 +63,18 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "shared-mime-info, desktop-file-utils")
 # Scripts run through Wine where Windows has no part; the editor works without it.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wine, wine64, fonts-liberation, fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tarnwick colours and tidies VBScript as you type, completes the members of \
-the scripting objects a script creates, shows parameter tips, and runs the script through wscript or \
-cscript (through Wine on Linux).")
+# Below the summary line, in lines of at most 80 characters; CPack puts the
+# summary above it and marks the empty line between the paragraphs.
+string(JOIN "\n" CPACK_DEBIAN_PACKAGE_DESCRIPTION
+  "Tarnwick is a desktop editor for VBScript files, one script at a time."
+  "While you write, it colours and tidies each line you leave, completes the"
+  "members of the scripting objects a script creates (FileSystemObject,"
+  "WScript.Shell, WScript.Network and the objects they hand out) and shows the"
+  "parameters of the call being typed."
+  ""
+  "Scripts run through wscript or cscript, through Wine on Linux; an output pane"
+  "shows cscript's output and links its error lines to the script. Scripts are"
+  "kept byte for byte as Windows-1252 text with CR LF line breaks.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 include(CPack)
