@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <optional>
 
 namespace tarnwick {
 namespace {
@@ -54,9 +55,10 @@ public:
             doc_.colours.resize(doc_.colours.size() - 2);
         }
         NormaliseBreaks();
+        // A \deff that names no font falls back to the first font the table lists.
         auto font = fonts_.find(defaultFont_);
-        if (font == fonts_.end() && !fonts_.empty()) font = fonts_.begin();
         if (font != fonts_.end()) doc_.fontName = Trim(font->second);
+        else if (firstFont_) doc_.fontName = Trim(*firstFont_);
         return std::move(doc_);
     }
 
@@ -282,6 +284,7 @@ private:
             case Destination::FontTable:
                 if (c == ';') {
                     fonts_[state_.fontNumber] = fontName_;
+                    if (!firstFont_) firstFont_ = fontName_;
                     fontName_.clear();
                 } else {
                     fontName_ += static_cast<char>(c);
@@ -319,6 +322,7 @@ private:
     bool pendingHasColour_ = false;
     std::map<int, std::string> fonts_;
     std::string fontName_;
+    std::optional<std::string> firstFont_;  // in the table's order, whatever its number
     int defaultFont_ = 0;
     std::size_t lastParEnd_ = std::string::npos;
     RtfDocument doc_;

@@ -23,6 +23,7 @@ using Values = std::map<std::string, std::string>;
 std::optional<std::string> ReadBytes(const std::filesystem::path& file) {
     std::error_code ec;
     if (file.empty() || !std::filesystem::exists(file, ec)) return std::string();
+    if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;  // a folder opens, and reads as nothing
     std::ifstream in(file, std::ios::binary);
     if (!in) return std::nullopt;
     std::ostringstream bytes;

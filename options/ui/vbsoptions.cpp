@@ -1,7 +1,9 @@
 #include "options/ui/vbsoptions.h"
 
 #include "documents/DocumentFiles.h"
-#include "window/ui/vbsmain.h"
+#include "unit/MainUnit.h"
+#include "unit/MainWindowPort.h"
+#include "unit/ui/QtPorts.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -48,7 +50,7 @@ QPushButton* Button(const char* text, const char* name, QWidget* parent, int x, 
 
 }  // namespace
 
-TForm4::TForm4(TForm1& main, const std::vector<std::string>& arguments, QWidget* parent)
+TForm4::TForm4(MainWindowPort& main, const std::vector<std::string>& arguments, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       main_(main) {
     setObjectName("Form4");

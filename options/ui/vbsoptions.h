@@ -14,7 +14,7 @@ class QPushButton;
 
 namespace tarnwick {
 
-class TForm1;
+class MainWindowPort;
 
 // The Editor Options window. Its colour pickers are the colours in force:
 // every pick changes the colours colouring reads at once, before Apply. Its
@@ -24,7 +24,7 @@ class TForm4 : public QWidget {
     Q_OBJECT
 public:
     // arguments: the program's command line, its own path first.
-    TForm4(TForm1& main, const std::vector<std::string>& arguments, QWidget* parent = nullptr);
+    TForm4(MainWindowPort& main, const std::vector<std::string>& arguments, QWidget* parent = nullptr);
     ~TForm4() override;
 
     ColourSettings& Colours() { return colours_; }
@@ -54,7 +54,7 @@ private:
     FontChoice Font() const;
     void ShowFont(const FontChoice& font);
 
-    TForm1& main_;
+    MainWindowPort& main_;
     ColourSettings colours_;
     AppliedEntries applied_;
 };

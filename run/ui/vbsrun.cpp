@@ -1,7 +1,8 @@
 #include "run/ui/vbsrun.h"
 
 #include "unit/ui/QtPorts.h"
-#include "window/ui/vbsmain.h"
+#include "unit/MainUnit.h"
+#include "unit/MainWindowPort.h"
 #include "run/RunOptions.h"
 
 #include <QCheckBox>
@@ -15,7 +16,7 @@
 
 namespace tarnwick {
 
-TForm2::TForm2(TForm1& main, QWidget* parent)
+TForm2::TForm2(MainWindowPort& main, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       main_(main) {

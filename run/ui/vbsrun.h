@@ -11,7 +11,7 @@ class QPushButton;
 
 namespace tarnwick {
 
-class TForm1;
+class MainWindowPort;
 
 // The Run Options window: the host, the host options and the command template
 // they build, which it runs at once or stores as the default for F5. Created
@@ -20,7 +20,7 @@ class TForm1;
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm2(TForm1& main, QWidget* parent = nullptr);
+    explicit TForm2(MainWindowPort& main, QWidget* parent = nullptr);
 
     QComboBox* CmbOptions = nullptr;
     QListWidget* LstOptions = nullptr;
@@ -46,7 +46,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    TForm1& main_;
+    MainWindowPort& main_;
 };
 
 }  // namespace tarnwick

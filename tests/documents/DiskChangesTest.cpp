@@ -20,7 +20,7 @@ using testing::TempDir;
 
 TEST(FileChangedOnDisk, ActivationAndSaveAskFirstAndFollowTheAnswer) {
     enum class Change { Touch, Rewrite, Delete };
-    enum class Command { Activate, Save };
+    enum class Command { Activate, Save, SaveAfterNoToReload };
     const std::string loaded = "x = 1\r\n", other = "x = 22\r\n", edited = "x = 1\r\n' mine";
     struct Row {
         const char* name;
@@ -41,6 +41,8 @@ TEST(FileChangedOnDisk, ActivationAndSaveAskFirstAndFollowTheAnswer) {
         {"Save over a changed file, Yes, writes", Change::Rewrite, true, Command::Save, Answer::Yes, edited, edited},
         {"Save over a changed file, No, leaves it", Change::Rewrite, true, Command::Save, Answer::No, edited, other},
         {"Save over a touched file asks nothing", Change::Touch, true, Command::Save, {}, edited, edited},
+        {"No to reloading, then Save still asks", Change::Rewrite, true, Command::SaveAfterNoToReload, Answer::No,
+         edited, other},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -66,6 +68,12 @@ TEST(FileChangedOnDisk, ActivationAndSaveAskFirstAndFollowTheAnswer) {
         case Change::Rewrite: dir.Write("a.vbs", other); break;
         case Change::Delete: fs::remove(path); break;
         }
+        std::vector<std::string> asked;
+        if (row.command == Command::SaveAfterNoToReload) {
+            boxes.Answer(Answer::No);
+            files.CheckFileOnDisk();
+            asked.push_back(ReloadQuestion(path, row.edited));
+        }
         if (row.answer) boxes.Answer(*row.answer);
         if (row.command == Command::Activate) {
             files.CheckFileOnDisk();
@@ -73,9 +81,8 @@ TEST(FileChangedOnDisk, ActivationAndSaveAskFirstAndFollowTheAnswer) {
             EXPECT_EQ(files.Save(), row.answer != Answer::No);
         }
 
-        std::vector<std::string> asked;
         if (row.answer)
-            asked.push_back(row.command == Command::Save ? SaveOverQuestion(path) : ReloadQuestion(path, row.edited));
+            asked.push_back(row.command != Command::Activate ? SaveOverQuestion(path) : ReloadQuestion(path, row.edited));
         EXPECT_EQ(boxes.Questions(), asked);
         EXPECT_EQ(unit.MainText.Text(), row.document);
         EXPECT_EQ(unit.MainText.SelStart(), std::min(caret, unit.MainText.Length()));  // a reload keeps the caret

@@ -205,6 +205,14 @@ TEST(EditorModel, UndoRevertsTypingRunsAndGroupsAsOneStepEach) {
     EXPECT_TRUE(m.CanUndo());
     m.Undo();
     EXPECT_EQ(m.ColourAt(0), 0xAAu);
+    // Typing over a selection that ends where the typing run ended starts a step of its own.
+    m.SetText("");
+    for (char c : std::string("abc")) m.TypeText(std::string(1, c));
+    m.SetSelStart(0);
+    m.SetSelLength(3);
+    m.TypeText("x");
+    m.Undo();
+    EXPECT_EQ(m.Text(), "abc");
     EXPECT_TRUE(m.Check());
 }
 

@@ -90,18 +90,27 @@ TEST(Rtf, ReadsOrdinaryRtfFromOtherPrograms) {
     EXPECT_EQ(doc.colours[0], kWindowTextColour);
 }
 
-TEST(Rtf, FontNameIsFoundWhenColourWordsStandInsideIt) {
-    RtfDocument doc = ReadRtf("{\\rtf1{\\fonttbl{\\f0\\fmodern Courier \\cf2New\\cf0 ;}}\\pard x\\par }");
-    EXPECT_EQ(doc.fontName, "Courier New");
-    EXPECT_EQ(doc.text, "x");
-}
-
-TEST(Rtf, StarredGroupsInTheFontTableAreNotPartOfTheName) {
-    RtfDocument doc = ReadRtf(
-        "{\\rtf1{\\fonttbl{\\f0\\froman\\fprq2{\\*\\panose 02020603050405020304}Times New Roman{\\*\\falt Times};}}"
-        "{\\*\\x y}\\b bold\\b0\\par }");
-    EXPECT_EQ(doc.fontName, "Times New Roman");
-    EXPECT_EQ(doc.text, "bold");
+TEST(Rtf, TheFontNameIsTheDefaultFontsWholeName) {
+    struct Row {
+        const char* name;
+        const char* rtf;
+        const char* font;
+        const char* text;
+    } rows[] = {
+        {"colour words inside the name", "{\\rtf1{\\fonttbl{\\f0\\fmodern Courier \\cf2New\\cf0 ;}}\\pard x\\par }",
+         "Courier New", "x"},
+        {"starred groups are not part of it",
+         "{\\rtf1{\\fonttbl{\\f0\\froman\\fprq2{\\*\\panose 02020603050405020304}Times New Roman{\\*\\falt Times};}}"
+         "{\\*\\x y}\\b bold\\b0\\par }",
+         "Times New Roman", "bold"},
+        {"a \\deff that names no font: the first listed",
+         "{\\rtf1\\deff9{\\fonttbl{\\f3 Arial;}{\\f1 Times;}}x}", "Arial", "x"},
+    };
+    for (const Row& row : rows) {
+        RtfDocument doc = ReadRtf(row.rtf);
+        EXPECT_EQ(doc.fontName, row.font) << row.name;
+        EXPECT_EQ(doc.text, row.text) << row.name;
+    }
 }
 
 TEST(Rtf, UnicodeFallbackAndOutOfRangeColours) {

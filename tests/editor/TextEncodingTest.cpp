@@ -49,6 +49,7 @@ TEST(UnicodeFiles, OpenAndSaveGiveTheFileBackByteForByte) {
         {"UTF-16 LE with its mark", kScriptUtf16, TextEncoding::Utf16Le, kScript, kScriptUtf16},
         {"ANSI stays bytes", ansi, TextEncoding::Ansi, ansi, ansi},
         {"a lone UTF-16 half is kept", loneHalf, TextEncoding::Utf16Le, "x\xED\xA0\xBDy", loneHalf + Utf16Le(u"\r\n").substr(2)},
+        {"a pair that ends the file", Utf16Le(u"x😀"), TextEncoding::Utf16Le, "x\xF0\x9F\x98\x80", Utf16Le(u"x😀\r\n")},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

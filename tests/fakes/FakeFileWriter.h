@@ -24,6 +24,7 @@ public:
     };
 
     void Replace(const std::string& path, std::string_view bytes, NewFileAccess access) override {
+        ++calls;
         if (failure) Fail(path, *failure);
         errno = 0;
         std::ofstream out(PathOf(path), std::ios::binary | std::ios::trunc);
@@ -33,7 +34,8 @@ public:
     }
 
     std::optional<std::string> failure;  // the system's reason every write fails with
-    std::vector<Write> writes;
+    std::vector<Write> writes;  // those that succeeded
+    int calls = 0;              // every write asked for, failed ones too
 
 private:
     [[noreturn]] static void Fail(const std::string& path, const std::string& reason) {

@@ -24,7 +24,7 @@ TEST(Sitemap, ReadsNestedListsOfObjects) {
   <LI><object TYPE='text/sitemap'><PARAM NAME=name VALUE='Tom &amp; &quot;Jerry&quot;'></object>
   <UL>
     <LI><OBJECT type="text/sitemap"><param name="Name" value="Keys"><param name="Local" value="keys.htm#tab">
-        <param name="Local" value="second.htm"></OBJECT>
+        <param name="Local" value="second.htm"><param name="Name" value="Second"></OBJECT>
     <UL><LI><OBJECT type="text/sitemap"><param name="Name" value="Tab&#39;s"></OBJECT></UL>
   </UL>
   <LI><OBJECT type="text/sitemap"><param name="Name" value="Last"><param name="Local" value="sub\last.htm"></OBJECT>

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 
 namespace tarnwick {
 namespace {
@@ -63,19 +62,31 @@ TEST(ColourSettingsTest, ColourEntriesAndTable) {
 }
 
 TEST(ColourSettingsTest, TwentyChoicesInListOrder) {
-    const char* const shown[] = {"Black", "Maroon", "Green", "Olive", "Navy", "Purple", "Teal",
-                                 "Gray", "Money Green", "Cream", "Silver", "Red", "Lime", "Yellow",
-                                 "Blue", "Fuchsia", "Aqua", "White", "Sky Blue", "Medium Gray"};
-    std::set<Colour> values;
+    // The values are written here, not taken from the table they are checked against.
+    const struct {
+        const char* shownAs;
+        const char* identifier;
+        Colour value;
+    } choices[] = {
+        {"Black", "clBlack", 0x00000000},     {"Maroon", "clMaroon", 0x00000080},
+        {"Green", "clGreen", 0x00008000},     {"Olive", "clOlive", 0x00008080},
+        {"Navy", "clNavy", 0x00800000},       {"Purple", "clPurple", 0x00800080},
+        {"Teal", "clTeal", 0x00808000},       {"Gray", "clGray", 0x00808080},
+        {"Money Green", "clMoneyGreen", 0x00C0DCC0}, {"Cream", "clCream", 0x00F0FBFF},
+        {"Silver", "clSilver", 0x00C0C0C0},   {"Red", "clRed", 0x000000FF},
+        {"Lime", "clLime", 0x0000FF00},       {"Yellow", "clYellow", 0x0000FFFF},
+        {"Blue", "clBlue", 0x00FF0000},       {"Fuchsia", "clFuchsia", 0x00FF00FF},
+        {"Aqua", "clAqua", 0x00FFFF00},       {"White", "clWhite", 0x00FFFFFF},
+        {"Sky Blue", "clSkyBlue", 0x00F0CAA6}, {"Medium Gray", "clMedGray", 0x00A4A0A0},
+    };
     for (int i = 0; i < 20; ++i) {
-        EXPECT_STREQ(kColourChoices[i].shownAs, shown[i]);
+        EXPECT_STREQ(kColourChoices[i].shownAs, choices[i].shownAs);
+        EXPECT_EQ(kColourChoices[i].value, choices[i].value) << choices[i].shownAs;
         // Each identifier is stored and read back as the colour it names.
-        EXPECT_EQ(ParseSettingColour(kColourChoices[i].identifier), kColourChoices[i].value)
-            << kColourChoices[i].identifier;
-        EXPECT_EQ(ColourChoiceIndex(kColourChoices[i].value), i);
-        values.insert(kColourChoices[i].value);
+        EXPECT_EQ(ParseSettingColour(choices[i].identifier), choices[i].value) << choices[i].identifier;
+        EXPECT_EQ(FormatSettingColour(choices[i].value), choices[i].identifier);
+        EXPECT_EQ(ColourChoiceIndex(choices[i].value), i);
     }
-    EXPECT_EQ(values.size(), 20u);
     EXPECT_EQ(ColourChoiceIndex(0x00123456), std::nullopt);
 }
 

@@ -31,7 +31,7 @@ TEST(CommandLine, TheScratchPathReachesTheHostAsOneUnchangedArgument) {
         "/home/a b/rundefault080.vbs",        "/tmp/x & del * | y ^ %PATH% !v! ; $(id) `id`/r.vbs",
         "/tmp/-rf/r.vbs",                     "/tmp/qu\"ote/r.vbs",
         "/tmp/back\\slash\\/r.vbs",           "/tmp/caf\xc3\xa9 \xe2\x82\xac/r.vbs",
-        "C:\\Tools\\rundefault080.vbs",
+        "C:\\Tools\\rundefault080.vbs",       "C:\\dir\\",
     };
     for (const char* path : paths) {
         const Words words = SplitCommandLine(FormCommand(" cscript  //nologo [FilePath]", path));

@@ -89,12 +89,20 @@ TEST_F(SettingsFile, AFailedWriteIsReportedWithTheValueName) {
     }
 }
 
-TEST_F(SettingsFile, AReadOnlyFileIsNotReplaced) {
+TEST_F(SettingsFile, AFileTheStoreMayNotReplaceIsLeftAlone) {
     FileSettingsStore store(dir / "Tarnwick.conf", writer);
     ASSERT_TRUE(store.OpenForWriting()->WriteString("Left", "1"));
     fs::permissions(store.Path(), fs::perms::owner_read);
     EXPECT_FALSE(store.OpenForWriting()->WriteString("Left", "2"));
     EXPECT_EQ(store.OpenReadOnly()->ReadString("Left"), "1");
+
+    // Unreadable (a folder in its place reads as nothing even to the superuser):
+    // rewriting it from nothing would lose every other value, so the writer is never asked.
+    FileSettingsStore unreadable(dir / "Folder.conf", writer);
+    fs::create_directories(unreadable.Path() / "inside");
+    const int calls = writer.calls;
+    EXPECT_FALSE(unreadable.OpenForWriting()->WriteString("Left", "2"));
+    EXPECT_EQ(writer.calls, calls);
 }
 
 TEST_F(SettingsFile, DefaultPathFollowsXdgConfigHome) {
@@ -141,6 +149,8 @@ TEST_F(SettingsFile, AWriteChangesOnlyItsValuesLine) {
         {"a name twice: the first line counts and is the one replaced",
          "[Software\\Tarnwick]\nTop=2\nTop=3\nLeft=1\nLeft=4\n",
          "[Software\\Tarnwick]\nTop=2\nTop=3\nLeft=7\nLeft=4\n", "2"},
+        {"a name that begins another's", "[Software\\Tarnwick]\nLeftMost=1\nLeft=2\n",
+         "[Software\\Tarnwick]\nLeftMost=1\nLeft=7\n", nullptr},
         {"mixed breaks: each line keeps its own, and a value its own CR",
          "[Software\\Tarnwick]\nTop=2\r\r\nx=1\r\nLeft=1",
          "[Software\\Tarnwick]\nTop=2\r\r\nx=1\r\nLeft=7", "2\r"},

@@ -4,7 +4,7 @@
 #include "UiTestSupport.h"
 
 #include "window/ui/EditorWidget.h"
-#include "window/ui/LinePainter.h"
+#include "editor/ui/LinePainter.h"
 #include "window/ui/VirtualKeys.h"
 #include "options/ColourSettingsLoader.h"
 #include "commands/ui/FindDialogs.h"

@@ -3,9 +3,9 @@
 # a full disk, a folder the user may not write in, a file the user may not
 # write, a rename the system refuses; and a settings file the user may not
 # read. Each time the original keeps its bytes, the failure is reported in
-# the program's words and the document stays changed. Needs the superuser, to
-# mount a small disk and to act as an ordinary user (the superuser may write
-# anything).
+# the program's words and the document stays changed. Then a save that works
+# must sync the new file before its rename. Needs the superuser, to mount a
+# small disk and to act as an ordinary user (the superuser may write anything).
 set -euo pipefail
 helper=$1
 [ "$(id -u)" = 0 ] || { echo "needs the superuser"; exit 77; }
@@ -89,5 +89,20 @@ expect "a script the user may not read" "$work/mine/script.vbs" \
 unchanged" 2 -- as_user "$work/helper" save-document "$work/mine/script.vbs" "x"
 expect "a settings file the user may not read" "$work/mine/Tarnwick.conf" \
   "refused" 2 -- as_user "$work/helper" write-setting "$work/mine/Tarnwick.conf" Top 7
+
+# A save syncs the new file before it renames it over the old one, so that a
+# power cut leaves the old bytes or the new, never an empty file.
+printf 'MsgBox 6\r\n' > "$work/synced.vbs"
+if strace -o /dev/null true 2>/dev/null; then
+  strace -f -e trace=fsync,fdatasync,rename,renameat,renameat2 -o "$work/calls" \
+    "$work/helper" save-document "$work/synced.vbs" "x" >/dev/null
+  order=$(grep -o -E '^([0-9]+ +)?(fsync|fdatasync|rename[a-z0-9]*)' "$work/calls" | awk '{print $NF}' | tr '\n' ' ')
+  case "$order" in
+    *sync*rename*) echo "the new file is synced before its rename: ok" ;;
+    *) echo "the new file is not synced before its rename: $order"; failures=$((failures + 1)) ;;
+  esac
+else
+  echo "SaveFailures: strace cannot trace here; the sync before the rename was NOT checked" >&2
+fi
 
 [ "$failures" = 0 ]

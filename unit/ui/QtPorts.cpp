@@ -4,8 +4,8 @@
 #include "documents/DocumentFiles.h"
 #include "editor/EditorModel.h"
 #include "unit/Error.h"
-#include "window/ui/EditorLayout.h"
-#include "window/ui/LinePainter.h"
+#include "editor/ui/EditorLayout.h"
+#include "editor/ui/LinePainter.h"
 
 #include <QApplication>
 #include <QClipboard>

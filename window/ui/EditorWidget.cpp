@@ -2,7 +2,7 @@
 
 #include "editor/Ansi.h"
 #include "unit/Ports.h"
-#include "window/ui/LinePainter.h"
+#include "editor/ui/LinePainter.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -3,6 +3,7 @@
 #include "documents/DocumentFiles.h"
 #include "settings/FileSettingsStore.h"
 #include "unit/MainUnit.h"
+#include "unit/MainWindowPort.h"
 #include "window/MainWindowLogic.h"
 #include "documents/ui/QtFileWriter.h"
 #include "unit/ui/QtPorts.h"
@@ -38,15 +39,15 @@ class TReplaceDialog;
 // The main editor window: the menus, the tool bar, the editor MainText, the
 // status bar and the hidden controls of completion and tips. It holds the
 // process-wide state (MainUnit) and the document's files.
-class TForm1 : public QMainWindow, public MainWindowFrame, private TipTextMeasure {
+class TForm1 : public QMainWindow, public MainWindowFrame, public MainWindowPort, private TipTextMeasure {
     Q_OBJECT
 public:
     // Runs the creation step. The settings store defaults to the per-user file.
     explicit TForm1(std::unique_ptr<SettingsStore> settings = nullptr, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    MainUnit& Unit() { return unit_; }
-    DocumentFiles& Files() { return files_; }
+    MainUnit& Unit() override { return unit_; }
+    DocumentFiles& Files() override { return files_; }
     EditorTracker& Tracker() { return *tracker_; }
     EditorWidget* MainText() const { return mainText_; }
 
@@ -55,7 +56,7 @@ public:
 
     // Runs a command; a failure it throws is shown in the application's error
     // box and the program goes on. False when it failed.
-    bool Guarded(const std::function<void()>& command);
+    bool Guarded(const std::function<void()>& command) override;
 
     // The commands of later work, run by the menus, buttons and keys; empty
     // ones do nothing.
@@ -75,7 +76,7 @@ public:
     // user's own cache folder where that is read-only.
     std::string ScratchScriptPath() const;
     // Runs a command template on the editor's text; a failure is shown.
-    void RunTemplate(const std::string& commandTemplate);
+    void RunTemplate(const std::string& commandTemplate) override;
 
     // MainWindowFrame
     int OuterLeft() const override;

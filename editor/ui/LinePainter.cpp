@@ -1,4 +1,4 @@
-#include "window/ui/LinePainter.h"
+#include "editor/ui/LinePainter.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "window/ui/EditorLayout.h"
+#include "editor/ui/EditorLayout.h"
 
 #include "editor/Ansi.h"
 
