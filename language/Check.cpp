@@ -41,9 +41,11 @@ public:
             units_ = 0;
         }
         for (; countedTo_ < offset; ++countedTo_) {
-            const auto byte = static_cast<unsigned char>(text_[countedTo_]);
-            if ((byte & 0xC0) != 0x80) ++units_;
-            if (byte >= 0xF0) ++units_;  // a surrogate pair
+            // A unit per character; a four-byte sequence is a surrogate pair, two.
+            if (!IsContinuation(countedTo_) ||
+                (countedTo_ >= lineStart_ + 3 && static_cast<unsigned char>(text_[countedTo_ - 3]) >= 0xF0 &&
+                 IsContinuation(countedTo_ - 2) && IsContinuation(countedTo_ - 1)))
+                ++units_;
         }
         column = static_cast<int>(units_) + 1;
     }
@@ -59,6 +61,8 @@ private:
         cached = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text_.data()) : text_.size();
         return cached;
     }
+
+    bool IsContinuation(std::size_t at) const { return (static_cast<unsigned char>(text_[at]) & 0xC0) == 0x80; }
 
     static constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
     std::size_t nextLf_ = kUnknown;
@@ -78,9 +82,8 @@ bool EndsWithLineBreak(std::string_view text) {
 
 Analysis AnalyzeScript(std::string_view text, TextForm form, const CheckOptions& options) {
     std::vector<RawDiagnostic> raw;
-    const std::vector<Token> tokens = Tokenize(text, form, raw);
     Analysis analysis;
-    analysis.tree = Parser(text, tokens, raw).Run();
+    analysis.tree = Parser(text, form, raw).Run();
     CheckNames(analysis.tree, raw);
     if (options.warnings) FindWarnings(text, analysis.tree, raw);
 

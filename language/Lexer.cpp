@@ -67,10 +67,9 @@ bool IsBreak(char c) { return c == '\r' || c == '\n'; }
 
 // A letter of Windows-1252, or any byte of a UTF-8 sequence (the host takes
 // the letters of every script; we take every non-ASCII character of UTF-8 text).
-bool IsLetter(unsigned char c, TextForm form) {
+constexpr bool IsAnsiLetter(unsigned char c) {
     if ((c | 0x20) >= 'a' && (c | 0x20) <= 'z') return true;
     if (c < 0x80) return false;
-    if (form == TextForm::Utf8) return true;
     switch (c) {
         case 0x83: case 0x8A: case 0x8C: case 0x8E: case 0x9A: case 0x9C: case 0x9E: case 0x9F:
         case 0xAA: case 0xB5: case 0xBA:
@@ -80,21 +79,37 @@ bool IsLetter(unsigned char c, TextForm form) {
     }
 }
 
+struct LetterTable {
+    bool ansi[256] = {};
+    constexpr LetterTable() {
+        for (int c = 0; c < 256; ++c) ansi[c] = IsAnsiLetter(static_cast<unsigned char>(c));
+    }
+};
+constexpr LetterTable kLetters;
+
+inline bool IsLetter(unsigned char c, TextForm form) {
+    return kLetters.ansi[c] || (c >= 0x80 && form == TextForm::Utf8);
+}
+
+}  // namespace
+
 class Lexer {
 public:
     Lexer(std::string_view text, TextForm form, std::vector<RawDiagnostic>& errors)
-        : text_(text), form_(form), errors_(errors) {}
-
-    std::vector<Token> Run() {
-        tokens_.reserve(text_.size() / 5 + 2);
+        : text_(text), form_(form), errors_(errors) {
         if (form_ == TextForm::Utf8 && text_.substr(0, 3) == "\xEF\xBB\xBF") at_ = 3;
-        while (true) {
+    }
+
+    Token Next() {
+        produced_ = false;
+        while (!produced_) {
             const bool blank = SkipBlanks();
-            if (at_ >= text_.size()) break;
-            Lex(blank);
+            if (at_ >= text_.size()) Push(TokenKind::EndOfText, text_.size(), 0, false);
+            else Lex(blank);
         }
-        Push(TokenKind::EndOfText, text_.size(), 0, false);
-        return std::move(tokens_);
+        hasLast_ = true;
+        last_ = pending_;
+        return pending_;
     }
 
 private:
@@ -157,16 +172,16 @@ private:
 
     // A "." right after a name or ")" reaches a member; elsewhere it starts a With member.
     bool AfterOperand(bool blank) const {
-        if (blank || tokens_.empty()) return false;
-        const Token& last = tokens_.back();
+        if (blank || !hasLast_) return false;
+        const Token& last = last_;
         return last.kind == TokenKind::Name || last.kind == TokenKind::String ||
                (last.kind == TokenKind::Keyword && last.keyword == Keyword::Me) ||
                (last.kind == TokenKind::Symbol && last.symbol == Symbol::CloseParen);
     }
 
     bool AfterDot() const {
-        return !tokens_.empty() && ((tokens_.back().kind == TokenKind::Symbol && tokens_.back().symbol == Symbol::Dot) ||
-                                    tokens_.back().kind == TokenKind::WithDot);
+        return hasLast_ && ((last_.kind == TokenKind::Symbol && last_.symbol == Symbol::Dot) ||
+                            last_.kind == TokenKind::WithDot);
     }
 
     void SkipToLineEnd() {
@@ -179,9 +194,8 @@ private:
         while (at_ < text_.size()) {
             const auto c = static_cast<unsigned char>(text_[at_]);
             if (!IsLetter(c, form_) && !IsDigit(static_cast<char>(c)) && c != '_') break;
-            // UTF-16 units: a UTF-8 continuation byte adds none, a four-byte sequence two.
+            // Characters: a UTF-8 continuation byte adds none.
             if (form_ == TextForm::Ansi || (c & 0xC0) != 0x80) ++characters;
-            if (form_ == TextForm::Utf8 && c >= 0xF0) ++characters;
             ++at_;
         }
         const std::string_view word = text_.substr(start, at_ - start);
@@ -341,7 +355,9 @@ private:
     }
 
     Token& Push(TokenKind kind, std::size_t offset, std::size_t length, bool blank) {
-        Token& token = tokens_.emplace_back();
+        produced_ = true;
+        pending_ = Token{};
+        Token& token = pending_;
         token.kind = kind;
         token.offset = static_cast<std::int32_t>(offset);
         token.length = static_cast<std::int32_t>(length);
@@ -356,11 +372,12 @@ private:
     std::string_view text_;
     TextForm form_;
     std::vector<RawDiagnostic>& errors_;
-    std::vector<Token> tokens_;
+    Token pending_;         // the token Lex has just made
+    bool produced_ = false;
+    Token last_;            // the token given before, which decides what a "." is
+    bool hasLast_ = false;
     std::size_t at_ = 0;
 };
-
-}  // namespace
 
 namespace {
 
@@ -428,8 +445,19 @@ std::string_view NameText(std::string_view text, const Token& token) {
     return name;
 }
 
+TokenStream::TokenStream(std::string_view text, TextForm form, std::vector<RawDiagnostic>& errors)
+    : lexer_(std::make_unique<Lexer>(text, form, errors)) {}
+
+TokenStream::~TokenStream() = default;
+
+Token TokenStream::Next() { return lexer_->Next(); }
+
 std::vector<Token> Tokenize(std::string_view text, TextForm form, std::vector<RawDiagnostic>& errors) {
-    return Lexer(text, form, errors).Run();
+    std::vector<Token> tokens;
+    TokenStream stream(text, form, errors);
+    do tokens.push_back(stream.Next());
+    while (tokens.back().kind != TokenKind::EndOfText);
+    return tokens;
 }
 
 }  // namespace tarnwick::language

@@ -4,6 +4,7 @@
 #include "language/Messages.h"
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -50,6 +51,7 @@ struct Token {
     bool integer = false;      // a Number without a fraction or exponent
     std::int32_t offset = 0;
     std::int32_t length = 0;
+    std::int32_t End() const { return offset + length; }
 };
 
 // A lexical error at a byte offset; `afterEnd` marks one reported at the line after the last.
@@ -60,6 +62,23 @@ struct RawDiagnostic {
     bool afterEnd = false;
     std::string detail;
     bool late = false;  // found by a check after the whole script is read: any error while reading comes first
+};
+
+class Lexer;
+
+// The script's tokens one at a time, as the parser asks for them: the text is
+// read once and no list of all its tokens is kept. After the last token it
+// gives EndOfText for ever. Lexical errors (1030-1033, 1007) are appended to `errors`.
+class TokenStream {
+public:
+    TokenStream(std::string_view text, TextForm form, std::vector<RawDiagnostic>& errors);
+    ~TokenStream();
+    TokenStream(const TokenStream&) = delete;
+    TokenStream& operator=(const TokenStream&) = delete;
+    Token Next();
+
+private:
+    std::unique_ptr<Lexer> lexer_;
 };
 
 // Splits the whole script into tokens, ending with one EndOfText. Comments and

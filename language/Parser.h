@@ -15,7 +15,7 @@ namespace tarnwick::language {
 // found too. It builds the tree of scopes, names and uses.
 class Parser {
 public:
-    Parser(std::string_view text, const std::vector<Token>& tokens, std::vector<RawDiagnostic>& errors);
+    Parser(std::string_view text, TextForm form, std::vector<RawDiagnostic>& errors);
     SyntaxTree Run();
 
 private:
@@ -39,10 +39,13 @@ private:
     };
 
     // Tokens.
-    const Token& Cur() const { return tokens_[at_]; }
-    const Token& Peek() const { return tokens_[at_ + 1 < tokens_.size() ? at_ + 1 : at_]; }
+    const Token& Cur() const { return cur_; }
+    const Token& Peek() const { return next_; }
     void Advance() {
-        if (at_ + 1 < tokens_.size()) ++at_;
+        if (cur_.kind == TokenKind::EndOfText) return;
+        previous_ = cur_;
+        cur_ = next_;
+        if (next_.kind != TokenKind::EndOfText) next_ = stream_.Next();
     }
     bool Is(Keyword keyword) const { return Cur().kind == TokenKind::Keyword && Cur().keyword == keyword; }
     bool Is(Symbol symbol) const { return Cur().kind == TokenKind::Symbol && Cur().symbol == symbol; }
@@ -116,9 +119,11 @@ private:
     int AddReference(const Token& name);
 
     std::string_view text_;
-    const std::vector<Token>& tokens_;
     std::vector<RawDiagnostic>& errors_;
-    std::size_t at_ = 0;
+    TokenStream stream_;
+    Token cur_;
+    Token next_;
+    Token previous_;
     bool failed_ = false;
     bool skipEnd_ = false;      // a block ended at a word it does not own: leave that word to the block around
     int depth_ = 0;             // nesting of blocks and expressions, bounded so the stack is

@@ -31,7 +31,7 @@ private:
 void Parser::CloseBlock(Keyword endWord, Message wrongEnd) {
     const bool wantsProperty = wrongEnd == Message::ExpectedProperty;
     if (Is(Keyword::End)) {
-        const Token& word = Peek();
+        const Token word = Peek();
         const bool matches = wantsProperty ? (word.kind == TokenKind::Name && word.context == ContextWord::Property)
                                            : IsKeyword(word, endWord);
         if (matches) {
@@ -250,7 +250,8 @@ void Parser::ParseSelect() {
                 Advance();
             }
         }
-        EndHeader();
+        // The clause's first statement may follow its values on the same line, without ":".
+        if (failed_) Recover();
         ParseStatements();
     }
     if (!Is(Keyword::End) && Cur().kind != TokenKind::EndOfText && !sawElse && !AtTerminator()) {

@@ -26,7 +26,7 @@ int Parser::OpenScope(ScopeKind kind, const Token& start, const Token& name) {
 
 // Sub, Function or Property Get/Let/Set, with Cur() on its keyword (after any Public/Private/Default).
 void Parser::ParseProcedure(Access access, const Token* defaultWord) {
-    const Token& start = Cur();
+    const Token start = Cur();
     if (InProcedure() || singleLineIf_ > 0) return Fail(Message::ExpectedStatement);
     const bool inClass = blocks_.back().kind == Block::Class;
     ProcedureKind kind = Is(Keyword::Sub) ? ProcedureKind::Sub : ProcedureKind::Function;
@@ -41,7 +41,7 @@ void Parser::ParseProcedure(Access access, const Token* defaultWord) {
     }
     Advance();
     if (!AtName()) return Fail(Message::ExpectedIdentifier);
-    const Token& name = Cur();
+    const Token name = Cur();
     const int declaration = Declare(DeclarationKind::Procedure, name, access);
     if (defaultWord && inClass) {
         if (classDefaultSeen_) Report(Message::MultipleDefaults, *defaultWord);
@@ -61,7 +61,7 @@ void Parser::ParseProcedure(Access access, const Token* defaultWord) {
     singleLineIf_ = 0;
 
     if (Is(Symbol::OpenParen)) {
-        const Token& open = Cur();
+        const Token open = Cur();
         ParseParameters();
         const int count = tree_.scopes[static_cast<std::size_t>(scope)].parameters;
         if (!failed_ && count == 0 && (kind == ProcedureKind::PropertyLet || kind == ProcedureKind::PropertySet))
@@ -86,7 +86,7 @@ void Parser::ParseProcedure(Access access, const Token* defaultWord) {
     const Keyword endWord = kind == ProcedureKind::Sub ? Keyword::Sub : Keyword::Function;
     CloseBlock(endWord, wrongEnd);
     Scope& closed = tree_.scopes[static_cast<std::size_t>(scope)];
-    closed.span.length = tokens_[at_ > 0 ? at_ - 1 : 0].offset + tokens_[at_ > 0 ? at_ - 1 : 0].length - closed.span.offset;
+    closed.span.length = previous_.End() - closed.span.offset;
     singleLineIf_ = savedIf;
     --depth_;
     scope_ = outer;
@@ -127,10 +127,10 @@ void Parser::ParseParameters() {
 }
 
 void Parser::ParseClass() {
-    const Token& start = Cur();
+    const Token start = Cur();
     Advance();
     if (!AtName()) return Fail(Message::ExpectedIdentifier);
-    const Token& name = Cur();
+    const Token name = Cur();
     const int declaration = Declare(DeclarationKind::Class, name);
     const int outer = scope_;
     const int scope = OpenScope(ScopeKind::Class, start, name);
@@ -151,7 +151,7 @@ void Parser::ParseClass() {
     }
     CloseBlock(Keyword::Class, Message::ExpectedClass);
     tree_.scopes[static_cast<std::size_t>(scope)].span.length =
-        tokens_[at_ > 0 ? at_ - 1 : 0].offset + tokens_[at_ > 0 ? at_ - 1 : 0].length - start.offset;
+        previous_.End() - start.offset;
     scope_ = outer;
 }
 

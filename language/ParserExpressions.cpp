@@ -108,7 +108,7 @@ Parser::Operand Parser::ParseUnary() {
 }
 
 Parser::Operand Parser::ParsePrimary() {
-    const Token& t = Cur();
+    const Token t = Cur();
     Operand result;
     switch (t.kind) {
         case TokenKind::Number: case TokenKind::String: case TokenKind::Date:
@@ -148,6 +148,8 @@ Parser::Operand Parser::ParsePrimary() {
                     AddReference(Cur());
                     Advance();
                     result.creation = true;
+                    // "New C.Init(a)" uses a member of the new object at once.
+                    if (Is(Symbol::Dot)) return ParseChainRest(Operand{}, false);
                     return result;
                 default:
                     break;

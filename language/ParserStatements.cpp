@@ -4,12 +4,16 @@
 
 namespace tarnwick::language {
 
-Parser::Parser(std::string_view text, const std::vector<Token>& tokens, std::vector<RawDiagnostic>& errors)
-    : text_(text), tokens_(tokens), errors_(errors) {}
+Parser::Parser(std::string_view text, TextForm form, std::vector<RawDiagnostic>& errors)
+    : text_(text), errors_(errors), stream_(text, form, errors) {
+    cur_ = stream_.Next();
+    next_ = cur_.kind == TokenKind::EndOfText ? cur_ : stream_.Next();
+}
 
 SyntaxTree Parser::Run() {
     Scope& script = tree_.scopes.emplace_back();
     script.span = {0, static_cast<std::int32_t>(text_.size())};
+    script.references.reserve(text_.size() / 16);
     blocks_.push_back({Block::Script});
     while (true) {
         ParseStatements();
@@ -63,7 +67,7 @@ ProcedureKind Parser::CurrentProcedure() const {
 
 // Words that end the statement list they stand in: the block around decides what they mean.
 bool Parser::AtTerminator() const {
-    const Token& t = Cur();
+    const Token t = Cur();
     if (t.kind == TokenKind::Keyword) {
         switch (t.keyword) {
             case Keyword::End: case Keyword::Else: case Keyword::ElseIf: case Keyword::Case:
@@ -78,7 +82,7 @@ bool Parser::AtTerminator() const {
         }
     }
     if (t.kind == TokenKind::Name && t.context == ContextWord::Property) {
-        const Token& next = Peek();
+        const Token next = Peek();
         return InProcedure() && (IsKeyword(next, Keyword::Get) || IsKeyword(next, Keyword::Let) ||
                                  IsKeyword(next, Keyword::Set));
     }
@@ -88,7 +92,7 @@ bool Parser::AtTerminator() const {
 // A terminator with no block of its kind open: the host's own words for it. False
 // leaves it to the block around.
 bool Parser::HandleStrayTerminator() {
-    const Token& t = Cur();
+    const Token t = Cur();
     if (t.kind != TokenKind::Keyword) return false;
     Message message;
     switch (t.keyword) {
@@ -144,7 +148,7 @@ void Parser::EndStatement() {
     if (AtSeparator()) return;
     if (singleLineIf_ > 0 && (Is(Keyword::Else) || (Is(Keyword::End) && IsKeyword(Peek(), Keyword::If)))) return;
     if (Is(Keyword::End)) {
-        const Token& word = Peek();
+        const Token word = Peek();
         const bool closesOpenBlock =
             (IsKeyword(word, Keyword::If) && IsOpen(Block::If)) ||
             (IsKeyword(word, Keyword::Select) && IsOpen(Block::Select)) ||
@@ -164,7 +168,7 @@ void Parser::EndHeader() {
 }
 
 void Parser::ParseStatement() {
-    const Token& t = Cur();
+    const Token t = Cur();
     const bool first = !statementSeen_;
     statementSeen_ = true;
     if (t.kind == TokenKind::Name) {
@@ -217,9 +221,11 @@ void Parser::ParseAccess() {
     const Access access = Is(Keyword::Public) ? Access::Public : Access::Private;
     Advance();
     const Token* defaultWord = nullptr;
+    Token defaultToken;
     if (Is(ContextWord::Default) && !IsKeyword(Peek(), Keyword::Const) && Peek().kind != TokenKind::LineBreak &&
         Peek().kind != TokenKind::Colon && !(Peek().kind == TokenKind::Symbol)) {
-        defaultWord = &Cur();
+        defaultToken = Cur();
+        defaultWord = &defaultToken;
         Advance();
         if (blocks_.back().kind != Block::Class) Report(Message::MustBeInsideClass, *defaultWord);
         else if (access == Access::Private) Report(Message::DefaultNeedsPublic, *defaultWord);
@@ -263,7 +269,7 @@ void Parser::ParseReDim() {
     if (Is(Keyword::Preserve)) Advance();
     while (true) {
         if (!AtName()) return Fail(Message::ExpectedIdentifier);
-        const Token& name = Cur();
+        const Token name = Cur();
         const int reference = AddReference(name);
         Scope& scope = tree_.scopes[static_cast<std::size_t>(scope_)];
         scope.references[static_cast<std::size_t>(reference)].assigned = true;
@@ -298,7 +304,7 @@ void Parser::ParseConst(Access access) {
 
 void Parser::ParseExit() {
     Advance();
-    const Token& what = Cur();
+    const Token what = Cur();
     bool valid = false;
     const ProcedureKind procedure = CurrentProcedure();
     if (IsKeyword(what, Keyword::Do)) valid = IsOpen(Block::Do);
@@ -313,7 +319,7 @@ void Parser::ParseExit() {
 }
 
 void Parser::ParseOnError() {
-    const Token& start = Cur();
+    const Token start = Cur();
     Advance();
     if (!Is(ContextWord::Error)) return Fail(Message::SyntaxError);
     Advance();
@@ -357,7 +363,7 @@ void Parser::ParseCall() {
 }
 
 void Parser::ParseSet() {
-    const Token& start = Cur();
+    const Token start = Cur();
     Advance();
     if (!AtName() && Cur().kind != TokenKind::WithDot && !Is(Keyword::Me)) return Fail(Message::ExpectedIdentifier);
     const Operand target = ParseChain(true);
@@ -372,7 +378,7 @@ void Parser::ParseSet() {
 }
 
 void Parser::ParseCallOrAssignment() {
-    const Token& start = Cur();
+    const Token start = Cur();
     const Operand head = ParseChain(true);
     if (failed_) return;
     Scope& scope = tree_.scopes[static_cast<std::size_t>(scope_)];

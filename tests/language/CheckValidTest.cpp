@@ -17,7 +17,7 @@ TEST(CheckValid, ConstructsTheHostAcceptsCheckClean) {
         {"Option Explicit and declarations",
          "' header\nOption Explicit\nDim a, b(3), c()\nPrivate p\nPublic q(1, 2)\nReDim c(5)\n"
          "ReDim Preserve c(a + 1, 2)\nErase c\nConst k = 5, s = \"x\", n = -1.5E3, d = #1/2/2000#, h = &HFF&"},
-        {"assignment and Set", "a = 1\nSet o = New C\nSet o = Nothing\nSet o.Child = CreateObject(\"x\")"},
+        {"assignment and Set", "a = 1\nSet o = New C\nSet o = New C.Init(1)\nSet o = Nothing\nSet o.Child = CreateObject(\"x\")"},
         {"calls with and without parentheses",
          "Call F(1, 2)\nCall F\nF 1, 2\nF (x)\nF (a), b\nF (a+1)*2, b\nx = F(a, b)\nMsgBox \"a\", , \"t\"\nF()\n"
          "o.M(1).N 2\nRandomize\nRandomize 5\nStop\nExecute \"x = 1\"\nExecuteGlobal s"},
@@ -29,7 +29,7 @@ TEST(CheckValid, ConstructsTheHostAcceptsCheckClean) {
         {"loops",
          "For i = 1 To 10 Step -2\n  If i Then Exit For\nNext\nFor Each x In xs\nNext\nDo While a\n  Exit Do\nLoop\n"
          "Do Until a : Loop\nDo\nLoop While a\nDo\nLoop Until a\nDo\nLoop\nWhile a\nWend"},
-        {"Select Case", "Select Case x\n  Case 1, 2 : y\n  Case \"a\"\n    z\n  Case Else\n    w\nEnd Select"},
+        {"Select Case", "Select Case x\n  Case 1, 2 : y\n  Case \"a\" z = 1\n    z\n  Case Else\n    w\nEnd Select"},
         {"With and .X after Then and Else",
          "With o\n  .X = 1\n  If a Then .Y = 2 Else .Z 3\n  x = .A(1).B + .C\n  .M .N, 2\nEnd With"},
         {"On Error", "On Error Resume Next\nOn Error GoTo 0"},
