@@ -10,7 +10,7 @@ namespace {
 // statements that are called like procedures, and the objects every host
 // provides (WScript under the script host; Response ... under ASP; window and
 // document in an HTA).
-constexpr std::array<std::string_view, 206> kNames = {
+constexpr std::array<std::string_view, 207> kNames = {
     "abs",
     "application",
     "array",
@@ -106,6 +106,7 @@ constexpr std::array<std::string_view, 206> kNames = {
     "scriptenginemajorversion",
     "scriptengineminorversion",
     "second",
+    "self",
     "server",
     "session",
     "setlocale",
