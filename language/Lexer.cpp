@@ -388,33 +388,44 @@ constexpr std::uint64_t Packed(std::string_view word) {
     return key;
 }
 
-struct PackedKeyword {
-    std::uint64_t key;
-    Keyword keyword;
-    bool operator<(const PackedKeyword& other) const { return key < other.key; }
-};
+// The keywords of up to eight letters in an open-addressed table keyed by their packed spelling.
+class PackedKeywords {
+public:
+    PackedKeywords() {
+        for (const Spelling& s : kKeywords) {
+            if (s.lower.size() > 8) continue;
+            const std::uint64_t key = Packed(s.lower);
+            std::size_t at = Slot(key);
+            while (slots_[at].key != 0) at = (at + 1) % kSlots;
+            slots_[at] = {key, s.keyword};
+        }
+    }
 
-// The keywords of up to eight letters, sorted by their packed spelling.
-const std::vector<PackedKeyword>& PackedKeywords() {
-    static const std::vector<PackedKeyword> table = [] {
-        std::vector<PackedKeyword> out;
-        for (const Spelling& s : kKeywords)
-            if (s.lower.size() <= 8) out.push_back({Packed(s.lower), s.keyword});
-        std::sort(out.begin(), out.end());
-        return out;
-    }();
-    return table;
-}
+    Keyword Find(std::uint64_t key) const {
+        for (std::size_t at = Slot(key);; at = (at + 1) % kSlots) {
+            if (slots_[at].key == key) return slots_[at].keyword;
+            if (slots_[at].key == 0) return Keyword::None;
+        }
+    }
+
+private:
+    static constexpr std::size_t kSlots = 256;  // more than three times the keywords: short probes
+    static std::size_t Slot(std::uint64_t key) { return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 56); }
+
+    struct Entry {
+        std::uint64_t key = 0;
+        Keyword keyword = Keyword::None;
+    };
+    std::array<Entry, kSlots> slots_{};
+};
 
 }  // namespace
 
 Keyword KeywordOf(std::string_view word) {
     if (word.size() < 2 || word.size() > kLongestKeyword) return Keyword::None;
     if (word.size() <= 8) {
-        const std::uint64_t key = Packed(word);
-        const auto& table = PackedKeywords();
-        const auto it = std::lower_bound(table.begin(), table.end(), PackedKeyword{key, Keyword::None});
-        return it != table.end() && it->key == key ? it->keyword : Keyword::None;
+        static const PackedKeywords table;
+        return table.Find(Packed(word));
     }
     char buffer[kLongestKeyword];
     for (std::size_t i = 0; i < word.size(); ++i) buffer[i] = Lower(word[i]);

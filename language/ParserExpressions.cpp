@@ -47,7 +47,9 @@ private:
     int& depth_;
 };
 
-bool IsCreator(std::string_view lower) { return lower == "createobject" || lower == "getobject"; }
+bool IsCreator(std::string_view lower) {
+    return (lower.size() == 12 && lower == "createobject") || (lower.size() == 9 && lower == "getobject");
+}
 
 }  // namespace
 
@@ -56,7 +58,9 @@ int Parser::AddReference(const Token& name) {
     Reference& r = scope.references.emplace_back();
     r.name = LowerName(name);
     r.span = {name.offset, name.length};
-    if (r.name == "execute" || r.name == "executeglobal" || r.name == "eval") tree_.executesCode = true;
+    if (r.name.size() >= 4 && r.name[0] == 'e' &&
+        (r.name == "execute" || r.name == "executeglobal" || r.name == "eval"))
+        tree_.executesCode = true;
     return static_cast<int>(scope.references.size()) - 1;
 }
 
