@@ -13,7 +13,7 @@ Parser::Parser(std::string_view text, TextForm form, std::vector<RawDiagnostic>&
 SyntaxTree Parser::Run() {
     Scope& script = tree_.scopes.emplace_back();
     script.span = {0, static_cast<std::int32_t>(text_.size())};
-    script.references.reserve(text_.size() / 8);  // address space only until used
+    script.references.reserve(text_.size() / 32);  // a reference for every 32 bytes or so
     blocks_.push_back({Block::Script});
     while (true) {
         ParseStatements();
