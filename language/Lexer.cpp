@@ -163,7 +163,7 @@ private:
             Push(TokenKind::Colon, start, 1, blank);
         } else if (c == '.') {
             ++at_;
-            if (AfterOperand(blank)) Push(TokenKind::Symbol, start, 1, blank).symbol = Symbol::Dot;
+            if (AfterOperand(blank)) Push(TokenKind::Symbol, start, 1, blank, Keyword::None, Symbol::Dot);
             else Push(TokenKind::WithDot, start, 1, blank);
         } else {
             LexSymbol(blank);
@@ -210,15 +210,15 @@ private:
             return;
         }
         if (keyword != Keyword::None) {
-            Push(TokenKind::Keyword, start, at_ - start, blank).keyword = keyword;
+            Push(TokenKind::Keyword, start, at_ - start, blank, keyword);
             return;
         }
-        PushName(start, characters, blank).context = ContextWordOf(word);
+        PushName(start, characters, blank, ContextWordOf(word));
     }
 
-    Token& PushName(std::size_t start, std::size_t characters, bool blank) {
+    void PushName(std::size_t start, std::size_t characters, bool blank, ContextWord context = ContextWord::None) {
         if (characters > kLongestName) Error(Message::IdentifierTooLong, start, at_ - start);
-        return Push(TokenKind::Name, start, at_ - start, blank);
+        Push(TokenKind::Name, start, at_ - start, blank, Keyword::None, Symbol::None, context);
     }
 
     void SkipDigits() {
@@ -253,7 +253,7 @@ private:
             while (at_ < text_.size() && (IsDigit(text_[at_]) || text_[at_] == '.')) ++at_;
             Error(Message::InvalidNumber, start, at_ - start);
         }
-        Push(TokenKind::Number, start, at_ - start, blank).integer = integer;
+        Push(TokenKind::Number, start, at_ - start, blank, Keyword::None, Symbol::None, ContextWord::None, integer);
     }
 
     void LexRadixNumber(bool blank) {
@@ -267,7 +267,7 @@ private:
             Error(Message::InvalidNumber, start, at_ - start);
         }
         if (at_ < text_.size() && text_[at_] == '&') ++at_;  // the Long type mark
-        Push(TokenKind::Number, start, at_ - start, blank).integer = true;
+        Push(TokenKind::Number, start, at_ - start, blank, Keyword::None, Symbol::None, ContextWord::None, true);
     }
 
     void LexString(bool blank) {
@@ -351,18 +351,15 @@ private:
             Push(TokenKind::Invalid, start, at_ - start, blank);
             return;
         }
-        Push(TokenKind::Symbol, start, at_ - start, blank).symbol = symbol;
+        Push(TokenKind::Symbol, start, at_ - start, blank, Keyword::None, symbol);
     }
 
-    Token& Push(TokenKind kind, std::size_t offset, std::size_t length, bool blank) {
+    // The token made whole in one store: read back at once, it must not wait on byte-wise writes.
+    void Push(TokenKind kind, std::size_t offset, std::size_t length, bool blank, Keyword keyword = Keyword::None,
+              Symbol symbol = Symbol::None, ContextWord context = ContextWord::None, bool integer = false) {
         produced_ = true;
-        pending_ = Token{};
-        Token& token = pending_;
-        token.kind = kind;
-        token.offset = static_cast<std::int32_t>(offset);
-        token.length = static_cast<std::int32_t>(length);
-        token.blankBefore = blank;
-        return token;
+        pending_ = Token{kind, keyword, context, symbol, blank, integer, static_cast<std::int32_t>(offset),
+                         static_cast<std::int32_t>(length)};
     }
 
     void Error(Message message, std::size_t offset, std::size_t length) {
