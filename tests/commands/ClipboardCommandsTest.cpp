@@ -4,6 +4,7 @@
 #include "unit/Error.h"
 #include "unit/MainUnit.h"
 #include "tests/fakes/FakeClipboard.h"
+#include "tests/fakes/FakeDialogs.h"
 #include "tests/fakes/FakePrinter.h"
 
 #include <gtest/gtest.h>
@@ -102,6 +103,30 @@ TEST_F(ClipboardCommands, PrintGivesTheFileNameAsTitle) {
     ASSERT_EQ(printer.jobs.size(), 2u);
     EXPECT_EQ(printer.jobs[0].title, "");
     EXPECT_EQ(printer.jobs[1].title, "/tmp/a b.vbs");
+}
+
+// Without a printer the printout goes to a PDF file the user names, the script's name suggested.
+TEST_F(ClipboardCommands, PrintWithoutAPrinterAsksWhereThePdfGoes) {
+    const struct {
+        const char* script;
+        const char* suggested;
+    } rows[] = {
+        {"/tmp/a b.vbs", "/tmp/a b.pdf"},
+        {"/tmp/v1.2/Backup", "/tmp/v1.2/Backup.pdf"},
+        {"/tmp/.profile", "/tmp/.profile.pdf"},
+        {"", "Untitled.pdf"},
+    };
+    fakes::FakeDialogs dialogs;
+    unit.Dialogs = &dialogs;
+    printer.installed = false;
+    for (const auto& row : rows) {
+        unit.CurrentFileName = row.script;
+        dialogs.ChooseSave("/out/printout");
+        mPrintClick(unit);
+        ASSERT_FALSE(dialogs.exports.empty());
+        EXPECT_EQ(dialogs.exports.back(), std::string("Print to PDF|") + row.suggested);
+        EXPECT_EQ(printer.jobs.back().pdfPath, "/out/printout.pdf");
+    }
 }
 
 }  // namespace

@@ -34,7 +34,14 @@ public:
         return SaveFileName(filter);
     }
 
+    std::optional<std::string> ExportFileName(const std::string& filter, const std::string& caption,
+                                              const std::string& suggested) override {
+        exports.push_back(caption + "|" + suggested);
+        return SaveFileName(filter);
+    }
+
     std::vector<std::string> openFilters;
+    std::vector<std::string> exports;  // "caption|suggested path" of each export dialog
     std::vector<std::string> saveFilters;
 
 private:
