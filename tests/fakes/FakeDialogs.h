@@ -36,8 +36,7 @@ public:
 
     std::optional<std::string> ExportFileName(const std::string& filter, const std::string& caption,
                                               const std::string& suggested) override {
-        exports.push_back(caption + "|" + suggested);
-        return SaveFileName(filter);
+        return exports.push_back(caption + "|" + suggested), SaveFileName(filter);
     }
 
     std::vector<std::string> openFilters;

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
-#include <QTextBlock>
+#include <QRegularExpression>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -99,18 +99,11 @@ void HelpViewerTest::linksPicturesAndHistory() {
         QVERIFY2(!picture.isNull(), name);
     }
 
-    // Every page shows its pictures at their own size.
+    // No page shrinks its pictures: they show at their own size.
     for (QTreeWidgetItemIterator it(window->ContentsTree); *it; ++it) {
         emit window->ContentsTree->itemClicked(*it, 0);
-        for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next())
-            for (auto part = block.begin(); !part.atEnd(); ++part) {
-                const QTextImageFormat image = part.fragment().charFormat().toImageFormat();
-                if (!image.isValid()) continue;
-                const QImage picture = QImage::fromData(
-                    browser->loadResource(QTextDocument::ImageResource, QUrl(image.name())).toByteArray());
-                QVERIFY2(image.width() == 0 || int(image.width()) == picture.width(), qPrintable(image.name()));
-                QVERIFY2(image.height() == 0 || int(image.height()) == picture.height(), qPrintable(image.name()));
-            }
+        const QByteArray page = browser->loadResource(QTextDocument::HtmlResource, browser->source()).toByteArray();
+        QVERIFY2(!QString(page).contains(QRegularExpression("<img[^>]* (width|height)=")), qPrintable((*it)->text(0)));
     }
     browser->clearHistory();
     help.Send(0, Argument("welcome.htm"), hh::kDisplayTopic, std::uintptr_t{0});
