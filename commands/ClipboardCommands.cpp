@@ -46,6 +46,19 @@ void mUndoClick(MainUnit& unit) { unit.MainText.Undo(); }
 
 void mSelectAllClick(MainUnit& unit) { unit.MainText.SelectAll(); }
 
+namespace {
+
+// The script's path with ".pdf" for its extension ("Untitled.pdf" for an untitled one).
+std::string PdfBeside(const std::string& script) {
+    const std::string path = script.empty() ? "Untitled" : script;
+    const std::string name = FileNamePart(path);
+    const std::size_t dot = name.rfind('.');
+    const std::size_t stem = dot == std::string::npos || dot == 0 ? name.size() : dot;
+    return path.substr(0, path.size() - name.size()) + name.substr(0, stem) + ".pdf";
+}
+
+}  // namespace
+
 void mPrintClick(MainUnit& unit) {
     if (!unit.PrinterPort) return;
     if (unit.PrinterPort->HasPrinter() || !unit.Dialogs) {
@@ -53,8 +66,7 @@ void mPrintClick(MainUnit& unit) {
         return;
     }
     // Without a printer the document can still go to paper later, as a PDF file.
-    int chosen = 0;
-    const auto path = unit.Dialogs->SaveFileName(kPdfFilter, chosen);
+    const auto path = unit.Dialogs->ExportFileName(kPdfFilter, "Print to PDF", PdfBeside(unit.CurrentFileName));
     if (!path) return;
     unit.PrinterPort->PrintToPdf(unit.MainText, unit.CurrentFileName, WithFilterExtension(*path, kPdfFilter, 0));
 }

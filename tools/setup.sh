@@ -12,6 +12,7 @@ packages=(cmake ninja-build g++ ccache pkg-config
           dpkg-dev file desktop-file-utils xdotool imagemagick  # the package and its test
           lintian appstream man-db   # the package's checks: Debian's checker, the metadata, the manual page
           strace                # a save's sync before its rename
+          poppler-utils         # reads back the printout written as a PDF file
           clang libclang-rt-14-dev   # the fuzz targets (libFuzzer comes with clang)
           wine wine64)          # wscript and cscript where Windows has them built in
 bash "$root/tools/ensure-packages.sh" "${packages[@]}"

@@ -44,6 +44,12 @@ public:
         chosenFilter = 0;
         return SaveFileName(filter);
     }
+    // A save dialog for a file made from the document (a printout): its own
+    // caption, and a suggested path, whose folder the dialog opens in.
+    virtual std::optional<std::string> ExportFileName(const std::string& filter, const std::string& /*caption*/,
+                                                      const std::string& /*suggested*/) {
+        return SaveFileName(filter);
+    }
 };
 
 class Clipboard {

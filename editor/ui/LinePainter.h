@@ -25,6 +25,15 @@ struct LinePainter {
     // left edge) lets the walk start there when nothing before it shows.
     void PaintLine(QPainter& painter, int line, qreal left, qreal top, qreal clipWidth, qreal clipLeft = 0,
                    int fromColumn = 0, qreal fromX = 0) const;
+    // Paints the columns [fromColumn, toColumn) of a line, column fromColumn
+    // at x = left + fromX (fromX measured from the line's left edge): a piece
+    // of a line wrapped on paper.
+    void PaintColumns(QPainter& painter, int line, qreal left, qreal top, int fromColumn, qreal fromX,
+                      int toColumn) const;
+
+private:
+    void Paint(QPainter& painter, int line, qreal left, qreal top, qreal clipWidth, qreal clipLeft, int col,
+               qreal x, int end) const;
 };
 
 QColor ToQColor(Colour colour);

@@ -16,11 +16,15 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tarnwick {
 namespace {
 
 constexpr const char* kScheme = "chm";
 constexpr int kTopicRole = Qt::UserRole;
+// The frame a window manager puts round the window, at most: known only once shown.
+constexpr int kFrameWidth = 16, kFrameHeight = 48;
 
 QString Topic(const SitemapEntry& entry) { return FromAnsi(entry.local); }
 
@@ -80,7 +84,7 @@ ChmHelpWindow::ChmHelpWindow(std::unique_ptr<ChmArchive> archive, const QString&
     setObjectName("HelpWindow");
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(archive_->Title().isEmpty() ? QFileInfo(path).completeBaseName() : archive_->Title());
-    resize(860, 600);
+    resize(980, 700);  // the pages' pictures (663 pixels wide) fit beside the contents
 
     Browser = new ChmBrowser(*archive_, this);
 
@@ -123,7 +127,7 @@ ChmHelpWindow::ChmHelpWindow(std::unique_ptr<ChmArchive> archive, const QString&
     splitter->addWidget(Tabs);
     splitter->addWidget(Browser);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({240, 620});
+    splitter->setSizes({240, 740});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -138,6 +142,7 @@ ChmHelpWindow::ChmHelpWindow(std::unique_ptr<ChmArchive> archive, const QString&
         if (!topic.isEmpty()) ShowTopic(topic);
         else item->setExpanded(!item->isExpanded());
     });
+    connect(Browser, &QTextBrowser::sourceChanged, this, &ChmHelpWindow::SelectShownTopic);
     connect(IndexKeyword, &QLineEdit::textEdited, this, &ChmHelpWindow::SelectIndexEntry);
     connect(IndexKeyword, &QLineEdit::returnPressed, this, [this] { ShowIndexEntry(IndexList->currentItem()); });
     connect(IndexList, &QListWidget::itemActivated, this, &ChmHelpWindow::ShowIndexEntry);
@@ -176,6 +181,33 @@ bool ChmHelpWindow::ShowTopic(const QString& topic) {
     if (topic.isEmpty() || !archive_->Read(url.path())) return false;
     Browser->setSource(url);
     return true;
+}
+
+void ChmHelpWindow::FitOnScreen(const QRect& available, const QWidget* owner) {
+    resize(size().boundedTo(available.size() - QSize(kFrameWidth, kFrameHeight)).expandedTo(minimumSizeHint()));
+    QRect frame(QPoint(), size() + QSize(kFrameWidth, kFrameHeight));
+    frame.moveCenter(owner ? owner->frameGeometry().center() : available.center());
+    frame.moveRight(std::min(frame.right(), available.right()));
+    frame.moveBottom(std::min(frame.bottom(), available.bottom()));
+    frame.moveLeft(std::max(frame.left(), available.left()));
+    frame.moveTop(std::max(frame.top(), available.top()));
+    move(frame.topLeft());
+}
+
+// The contents entry of the page shown, the one with its anchor when there is one.
+void ChmHelpWindow::SelectShownTopic(const QUrl& shown) {
+    QTreeWidgetItem* page = nullptr;
+    for (QTreeWidgetItemIterator it(ContentsTree); *it; ++it) {
+        const QUrl url = ChmBrowser::TopicUrl((*it)->data(0, kTopicRole).toString());
+        if (url.path().compare(shown.path(), Qt::CaseInsensitive) != 0) continue;
+        if (url.fragment() == shown.fragment()) {
+            page = *it;
+            break;
+        }
+        if (!page) page = *it;
+    }
+    ContentsTree->setCurrentItem(page);
+    if (page) ContentsTree->scrollToItem(page);
 }
 
 void ChmHelpWindow::ShowIndex(const QString& keyword) {

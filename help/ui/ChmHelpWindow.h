@@ -50,6 +50,9 @@ public:
     bool ShowTopic(const QString& topic);
     // The index with the entry nearest the keyword chosen and its topic shown.
     void ShowIndex(const QString& keyword);
+    // Sizes and places the window inside the screen's free area (beside a
+    // panel or task bar), centred on the owner when there is one.
+    void FitOnScreen(const QRect& available, const QWidget* owner);
 
     QTabWidget* Tabs = nullptr;
     QTreeWidget* ContentsTree = nullptr;
@@ -64,6 +67,7 @@ private:
     bool SelectIndexEntry(const QString& keyword);
     void ShowIndexEntry(QListWidgetItem* item);
     void ShowFirstTopicIfEmpty();
+    void SelectShownTopic(const QUrl& shown);
     QString FirstTopic() const;
 
     std::unique_ptr<ChmArchive> archive_;

@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 namespace tarnwick {
@@ -48,6 +50,8 @@ ChmHelpWindow* QtHtmlHelp::OpenWindow(QWidget* owner, const QString& path) {
         return nullptr;
     }
     auto* window = new ChmHelpWindow(std::move(archive), key, owner);
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (screen) window->FitOnScreen(screen->availableGeometry(), owner);
     windows_[key] = window;
     return window;
 }

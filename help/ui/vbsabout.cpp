@@ -48,7 +48,9 @@ QLabel* Label(QWidget* parent, const char* name, const char* design, QPoint at, 
 }  // namespace
 
 TForm3::TForm3(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    // A window that names none of the border functions is given all of them by
+    // window managers (maximise, resize): naming close alone leaves those out.
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName("Form3");
     setFont(PixelFont("MS Sans Serif", 11));
     QPalette palette = this->palette();

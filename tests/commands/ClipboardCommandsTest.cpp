@@ -4,6 +4,7 @@
 #include "unit/Error.h"
 #include "unit/MainUnit.h"
 #include "tests/fakes/FakeClipboard.h"
+#include "tests/fakes/FakeDialogs.h"
 #include "tests/fakes/FakePrinter.h"
 
 #include <gtest/gtest.h>
@@ -102,6 +103,22 @@ TEST_F(ClipboardCommands, PrintGivesTheFileNameAsTitle) {
     ASSERT_EQ(printer.jobs.size(), 2u);
     EXPECT_EQ(printer.jobs[0].title, "");
     EXPECT_EQ(printer.jobs[1].title, "/tmp/a b.vbs");
+}
+
+// Without a printer the printout goes to a PDF file the user names, the script's name suggested.
+TEST_F(ClipboardCommands, PrintWithoutAPrinterAsksWhereThePdfGoes) {
+    fakes::FakeDialogs dialogs;
+    unit.Dialogs = &dialogs;
+    printer.installed = false;
+    for (const char* script : {"/tmp/a b.vbs", "/tmp/v1.2/Backup", ""}) {
+        unit.CurrentFileName = script;
+        dialogs.ChooseSave("/out/printout");
+        mPrintClick(unit);
+        EXPECT_EQ(printer.jobs.back().pdfPath, "/out/printout.pdf");
+    }
+    const std::vector<std::string> asked{"Print to PDF|/tmp/a b.pdf", "Print to PDF|/tmp/v1.2/Backup.pdf",
+                                         "Print to PDF|Untitled.pdf"};
+    EXPECT_EQ(dialogs.exports, asked);
 }
 
 }  // namespace

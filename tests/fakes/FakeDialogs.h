@@ -34,7 +34,13 @@ public:
         return SaveFileName(filter);
     }
 
+    std::optional<std::string> ExportFileName(const std::string& filter, const std::string& caption,
+                                              const std::string& suggested) override {
+        return exports.push_back(caption + "|" + suggested), SaveFileName(filter);
+    }
+
     std::vector<std::string> openFilters;
+    std::vector<std::string> exports;  // "caption|suggested path" of each export dialog
     std::vector<std::string> saveFilters;
 
 private:

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTextLayout>
 
 using namespace tarnwick;
 
@@ -65,6 +66,7 @@ private slots:
     void contentWidthIsTheWidestLine();
     void caretPixelPositionFeedsTheModel();
     void paintsEachCharactersColourAndTheSelection();
+    void caretStandsWhereTheCharactersAreDrawn();
 };
 
 void EditorWidgetTest::typingEditsTheModel() {
@@ -344,6 +346,35 @@ void EditorWidgetTest::paintsEachCharactersColourAndTheSelection() {
     QVERIFY(count(lh, Qt::black) > 5);
     QVERIFY(count(lh, highlight) > 10);
     QCOMPARE(count(0, highlight), 0);
+}
+
+// The caret is drawn, and a click lands, where the characters are drawn, fallback fonts included.
+void EditorWidgetTest::caretStandsWhereTheCharactersAreDrawn() {
+    Editor e;
+    e.widget.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&e.widget));
+    e.widget.SetEncoding(TextEncoding::Utf8);
+    const QString line = QString::fromUtf8("s = \"\u00E9 \u03A9 \u65E5\u672C \U0001F600\" x");
+    e.model.SetText(line.toStdString());
+    e.model.SetSelLength(e.model.Length());
+    e.model.SetSelColour(RgbColour(255, 0, 0));  // the caret alone is black
+    QTextLayout drawn(line, e.widget.Layout().Font());
+    drawn.beginLayout();
+    const QTextLine shown = drawn.createLine();
+    drawn.endLayout();
+    for (int i = 0, column = 0, next; i <= line.size(); column += line.mid(i, next - i).toUtf8().size(), i = next) {
+        next = drawn.nextCursorPosition(i);
+        const qreal x = 1 + shown.cursorToX(i), right = 1 + shown.cursorToX(next);
+        e.model.SetSelStart(column);
+        QTRY_VERIFY(e.widget.CaretShown());
+        const QImage image = e.widget.viewport()->grab().toImage();
+        int caret = 0;
+        while (caret < image.width() && image.pixelColor(caret, 1) != Qt::black) ++caret;
+        QVERIFY2(std::abs(caret - x) <= 1, qPrintable(QString("column %1: caret at %2").arg(column).arg(caret)));
+        if (i == line.size()) break;
+        QTest::mouseClick(e.widget.viewport(), Qt::LeftButton, {}, QPoint(int(x + (right - x) / 4), 4));
+        QCOMPARE(e.model.CaretPos(), column);  // a click on a character's left part goes before it
+    }
 }
 
 QTEST_MAIN(EditorWidgetTest)

@@ -114,8 +114,11 @@ void HelpAndAboutTest::aboutBoxLayout() {
     QCOMPARE(about.font().family(), "MS Sans Serif");
     QCOMPARE(about.palette().color(QPalette::Window), QColor(Qt::white));
     const Qt::WindowFlags flags = about.windowFlags();
+    // Fixed, and with close as the only border function, so that no window manager offers maximise.
     QVERIFY(flags & Qt::CustomizeWindowHint);
-    QVERIFY(!(flags & (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint)));
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & Qt::WindowMinMaxButtonsHint));
+    QCOMPARE(about.minimumSize(), about.maximumSize());
     QVERIFY(about.CmdOk->isDefault());
 
     auto* control = about.findChild<QWidget*>(name);

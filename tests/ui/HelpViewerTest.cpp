@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
+#include <QRegularExpression>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -67,7 +68,12 @@ void HelpViewerTest::commands() {
     QCOMPARE(window->Tabs->currentIndex(), tab);
     QCOMPARE(Title(window), title);
 
+    // Inside the screen's free area, with the page shown marked in the contents.
+    QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
     QTreeWidget* tree = window->ContentsTree;
+    QVERIFY(tree->currentItem());
+    QCOMPARE(ChmBrowser::TopicUrl(tree->currentItem()->data(0, Qt::UserRole).toString()).path(),
+             window->Browser->source().path());
     QCOMPARE(tree->topLevelItemCount(), 6);
     QCOMPARE(tree->topLevelItem(2)->text(0), "Using the editor");
     QCOMPARE(tree->topLevelItem(2)->child(0)->text(0), "Menu commands");
@@ -92,6 +98,15 @@ void HelpViewerTest::linksPicturesAndHistory() {
             QImage::fromData(browser->loadResource(QTextDocument::ImageResource, QUrl(name)).toByteArray());
         QVERIFY2(!picture.isNull(), name);
     }
+
+    // No page shrinks its pictures: they show at their own size.
+    for (QTreeWidgetItemIterator it(window->ContentsTree); *it; ++it) {
+        emit window->ContentsTree->itemClicked(*it, 0);
+        const QByteArray page = browser->loadResource(QTextDocument::HtmlResource, browser->source()).toByteArray();
+        QVERIFY2(!QString(page).contains(QRegularExpression("<img[^>]* (width|height)=")), qPrintable((*it)->text(0)));
+    }
+    browser->clearHistory();
+    help.Send(0, Argument("welcome.htm"), hh::kDisplayTopic, std::uintptr_t{0});
 
     // A click on the link "Getting started" of the first page.
     QTextCursor link = browser->document()->find("Getting started");

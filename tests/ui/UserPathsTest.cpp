@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
+#include <QRegularExpression>
 
 using namespace tarnwick;
 
@@ -300,6 +302,7 @@ void UserPathsTest::systemColoursTakeThePalettesColours() {
     QCOMPARE(ResolvedColour(0x00800000u), 0x00800000u);
 }
 
+// The PDF holds every character, a line wider than the page wrapped, within margins of 15 mm.
 void UserPathsTest::printWithoutAPrinterWritesAPdf() {
     struct NoPrinter : QtPrinter {
         bool HasPrinter() const override { return false; }
@@ -307,19 +310,35 @@ void UserPathsTest::printWithoutAPrinterWritesAPdf() {
     UserWindow w;
     TForm1& form = w.Open();
     form.Unit().PrinterPort = &printer;
-    std::string text;
+    std::string longLine = "s = \"";
+    for (int i = 100; i < 190; ++i) longLine += "w" + std::to_string(i) + " ";
+    std::string text = longLine + "\"\r\n";
     for (int i = 0; i < 150; ++i) text += "MsgBox \"line\"\r\n";  // more than one page
     form.Unit().MainText.SetText(text);
     w.dialogs.ChooseSave(w.config.filePath("printout").toStdString());
     form.Action("mPrint")->trigger();
     QCOMPARE(w.dialogs.saveFilters, std::vector<std::string>{"PDF File (*.pdf)|*.pdf"});
-    QFile pdf(w.config.filePath("printout.pdf"));
-    QVERIFY(pdf.open(QIODevice::ReadOnly));
-    const QByteArray bytes = pdf.readAll();
-    QVERIFY(bytes.startsWith("%PDF"));
-    QVERIFY(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page ") >= 2 ||
-            bytes.count("/Page") >= 3);
     QVERIFY(w.boxes.Errors().empty());
+
+    QProcess words;  // each word of the first page with its box, in points
+    words.start("pdftotext", {"-bbox", "-f", "1", "-l", "2", w.config.filePath("printout.pdf"), "-"});
+    QVERIFY2(words.waitForFinished(), "pdftotext (poppler-utils) reads the printout");
+    const QString page = QString::fromUtf8(words.readAllStandardOutput());
+    QCOMPARE(page.count("<page "), 2);
+    const double width = QRegularExpression("<page width=\"([0-9.]+)\"").match(page).captured(1).toDouble();
+    const double margin = 15 / 25.4 * 72;
+    QString shown;
+    const QRegularExpression word("<word xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" "
+                                  "xMax=\"([0-9.]+)\"[^>]*>([^<]*)</word>");
+    for (auto it = word.globalMatch(page); it.hasNext();) {
+        const auto match = it.next();
+        QVERIFY2(match.captured(1).toDouble() >= margin - 1 && match.captured(2).toDouble() <= width - margin + 1,
+                 qPrintable(match.captured(0)));
+        shown += match.captured(3);
+    }
+    QString expected = QString::fromStdString(longLine + "\"");
+    expected.remove(' ');
+    QVERIFY2(shown.startsWith(expected.replace("\"", "&quot;")), qPrintable(shown.left(expected.size())));
 }
 
 QTEST_MAIN(UserPathsTest)

@@ -15,6 +15,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -45,6 +46,26 @@ QString FromMessage(const std::string& text) {
 void Show(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const std::string& text) {
     QMessageBox box(icon, caption, FromMessage(text), QMessageBox::Ok, parent);
     box.exec();
+}
+
+// A hooked arrow, down and back to the left, in grey: the line goes on in the next row.
+void PaintWrapMark(QPainter& painter, const QRectF& cell) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(128, 128, 128), std::max<qreal>(1, cell.height() / 14), Qt::SolidLine, Qt::RoundCap,
+                        Qt::RoundJoin));
+    const qreal right = cell.left() + cell.width() * 0.8, left = cell.left() + cell.width() * 0.2;
+    const qreal top = cell.top() + cell.height() * 0.25, bottom = cell.top() + cell.height() * 0.7;
+    const qreal head = cell.width() * 0.25;
+    QPainterPath path;
+    path.moveTo(right, top);
+    path.lineTo(right, bottom);
+    path.lineTo(left, bottom);
+    path.moveTo(left + head, bottom - head);
+    path.lineTo(left, bottom);
+    path.lineTo(left + head, bottom + head);
+    painter.drawPath(path);
+    painter.restore();
 }
 
 }  // namespace
@@ -155,6 +176,14 @@ std::optional<std::string> QtFileDialogs::SaveFileName(const std::string& filter
     return ToPath(path);
 }
 
+std::optional<std::string> QtFileDialogs::ExportFileName(const std::string& filter, const std::string& caption,
+                                                         const std::string& suggested) {
+    const QString path =
+        QFileDialog::getSaveFileName(parent_, FromMessage(caption), FromPath(suggested), QtNameFilters(filter));
+    if (path.isEmpty()) return std::nullopt;
+    return ToPath(path);
+}
+
 std::string QtClipboard::Text() const {
     return ToDocument(QApplication::clipboard()->text(), encoding_ ? *encoding_ : TextEncoding::Ansi);
 }
@@ -176,6 +205,8 @@ void QtPrinter::PrintToPdf(const EditorModel& document, const std::string& title
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(FromPath(path));
+    // The file may go to any printer later: margins that every printer can print within.
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     PrintOn(printer, document, title, "Cannot create file \"" + path + "\"");
 }
 
@@ -194,14 +225,37 @@ void QtPrinter::PrintOn(QPrinter& printer, const EditorModel& document, const st
     // The whole printable area, as the editor shows the text; no selection.
     const LinePainter lines{document, layout, 0, 0, {}, {}};
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    // A line wider than the page goes on in the next row; the rows it breaks end a
+    // cell short of the edge, where a mark shows that the line goes on.
+    const qreal markWidth = layout.Advance(' ');
+    const qreal width = std::max(markWidth, page.width() - markWidth);
     qreal top = 0;
     for (int line = 0; line < document.LineCount(); ++line) {
-        if (top + layout.LineHeight() > page.height() && top > 0) {
-            printer.newPage();
-            top = 0;
-        }
-        lines.PaintLine(painter, line, 0, top, page.width());
-        top += layout.LineHeight();
+        const int start = document.LineIndex(line);
+        const int length = document.LineLength(start);
+        const std::string_view text = document.TextView(start, length);
+        int col = 0;
+        qreal x = 0;
+        do {
+            int end = col;
+            qreal endX = x;
+            while (end < length) {  // the characters that fit, at least one
+                const qreal next = layout.NextX(endX, text, end);
+                if (next - x > width && end > col) break;
+                endX = next;
+                end += layout.CharLength(text, end);
+            }
+            if (top + layout.LineHeight() > page.height() && top > 0) {
+                printer.newPage();
+                top = 0;
+            }
+            lines.PaintColumns(painter, line, -x, top, col, x, end);
+            if (end < length)
+                PaintWrapMark(painter, QRectF(page.width() - markWidth, top, markWidth, layout.LineHeight()));
+            top += layout.LineHeight();
+            col = end;
+            x = endX;
+        } while (col < length);
     }
     painter.end();
 }

@@ -33,6 +33,8 @@ public:
     std::optional<std::string> OpenFileName(const std::string& filter) override;
     std::optional<std::string> SaveFileName(const std::string& filter) override;
     std::optional<std::string> SaveFileName(const std::string& filter, int& chosenFilter) override;
+    std::optional<std::string> ExportFileName(const std::string& filter, const std::string& caption,
+                                              const std::string& suggested) override;
 
 private:
     QWidget* parent_;

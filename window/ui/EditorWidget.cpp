@@ -330,11 +330,12 @@ QRect EditorWidget::CaretRect() const {
         const int line = LineOfPos(caret);
         const std::string_view text = LineText(line);
         const int column = caret - model_.LineIndex(line);
-        caretHint_ = {line, std::max(0, column - 16), 0};
+        const auto hint = CharStartAt(text, static_cast<std::size_t>(std::max(0, column - 16)), layout_.Encoding());
+        caretHint_ = {line, static_cast<int>(hint), 0};
         caretHint_.x = layout_.XOfColumn(text, caretHint_.column);
         qreal x = caretHint_.x;
-        for (int c = caretHint_.column; c < column && c < static_cast<int>(text.size()); ++c)
-            x = layout_.NextX(x, static_cast<unsigned char>(text[c]));
+        for (int c = caretHint_.column; c < column && c < static_cast<int>(text.size()); c += layout_.CharLength(text, c))
+            x = layout_.NextX(x, text, c);
         caretRect_ = {static_cast<int>(std::lround(x)) + kTextMargin - horizontalScrollBar()->value(),
                       (line - model_.FirstVisibleLine()) * layout_.LineHeight(), 1, layout_.LineHeight()};
         caretRectValid_ = true;
