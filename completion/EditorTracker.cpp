@@ -102,12 +102,16 @@ void EditorTracker::RunTypingPass() {
 void EditorTracker::MainTextSelectionChange() {
     if (inSelectionChange_) return;
     if (unit_.Busy) {
-        if (!statusStale_ && OnStatusStale) OnStatusStale();
-        statusStale_ = true;
+        MarkStatusStale();
         return;
     }
     EditorModel& editor = unit_.MainText;
-    if (editor.SelLength() != 0) return;  // nothing, not even the status text, while text is selected
+    if (editor.SelLength() != 0) {
+        // Nothing, not even the status text, while text is selected; but a change of the text
+        // that leaves a selection (Undo gives back the one it had) moves its line count.
+        if (textChanged_) MarkStatusStale();
+        return;
+    }
     inSelectionChange_ = true;
     struct Leave {
         bool& flag;
@@ -125,6 +129,11 @@ void EditorTracker::MainTextSelectionChange() {
     unit_.PrevLine = CurLineNum(editor, editor.SelStart());
     statusStale_ = false;
     SetStatus(StatusLine(unit_.PrevLine, editor.BreakCount() + 1, StatusColumn(unit_)));
+}
+
+void EditorTracker::MarkStatusStale() {
+    if (!statusStale_ && OnStatusStale) OnStatusStale();
+    statusStale_ = true;
 }
 
 void EditorTracker::CatchUpStatus() {
@@ -178,6 +187,7 @@ void EditorTracker::HideTip() {
 }
 
 void EditorTracker::SetStatus(std::string text) {
+    textChanged_ = false;
     if (text == status_) return;
     status_ = std::move(text);
     if (OnStatusChanged) OnStatusChanged();

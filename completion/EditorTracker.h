@@ -58,7 +58,8 @@ public:
     // The typing pass on its own.
     void RunTypingPass();
     // Brings the status text up to date once after a command that moved the
-    // caret or changed the text under Busy; nothing when none did.
+    // caret or changed the text under Busy, or changed the text and left a
+    // selection (Undo, Redo); nothing when none did.
     void CatchUpStatus();
 
     CompletionList& Lst() { return list_; }
@@ -76,12 +77,15 @@ public:
     // Told when the status text, or the tip's visibility, place or text, changes.
     std::function<void()> OnStatusChanged;
     std::function<void()> OnTipChanged;
-    // Told when a selection change was passed over under Busy, once until the
-    // status has caught up: the front end catches up after the command.
+    // Told when a selection change was passed over under Busy or after a change
+    // of the text, once until the status has caught up: the front end catches
+    // up after the command.
     std::function<void()> OnStatusStale;
 
 private:
     void SelectionChanged() override { MainTextSelectionChange(); }
+    void TextChanged(int, int, int) override { textChanged_ = true; }
+    void MarkStatusStale();
     void LeaveLine();
     void EvaluateTip();
     void ShowTip(const std::string& tip);
@@ -98,6 +102,7 @@ private:
     char lastChar_ = 0;
     bool inSelectionChange_ = false;
     bool statusStale_ = false;  // a change under Busy left the status text behind
+    bool textChanged_ = false;  // since the status text was last set
 };
 
 // "Line N of M, Col C".

@@ -30,12 +30,12 @@ void DiskWatch::RememberHash(const std::string& path, std::size_t hash) {
     hash_ = hash;
     seen_ = stamp_;
     seenChanged_ = false;
-    declined_.reset();
+    declinedHash_.reset();
 }
 
 void DiskWatch::Forget() {
     path_.clear();
-    declined_.reset();
+    declinedHash_.reset();
     seenChanged_ = false;
 }
 
@@ -52,8 +52,12 @@ bool DiskWatch::Changed(const std::string& path) {
         return false;  // unreadable for now; the next check looks again
     }
     seen_ = now;
-    seenChanged_ = std::hash<std::string_view>{}(bytes) != hash_;
-    if (!seenChanged_) stamp_ = now;  // the same bytes under a new stamp
+    seenHash_ = HashOf(bytes);
+    seenChanged_ = seenHash_ != hash_;
+    if (!seenChanged_) {  // the same bytes under a new stamp: a later change is news again
+        stamp_ = now;
+        declinedHash_.reset();
+    }
     return seenChanged_;
 }
 

@@ -41,17 +41,19 @@ public:
     // that is gone, cannot be read, or is not the remembered one is no change.
     bool Changed(const std::string& path);
     // The user has seen the file as it now stands and keeps the document:
-    // Declined() holds until the file changes again.
-    void Decline() { declined_ = seen_; }
-    bool Declined() const { return declined_ && *declined_ == seen_; }
+    // Declined() holds until the file holds other bytes, so a touch alone
+    // does not bring the question back.
+    void Decline() { declinedHash_ = seenHash_; }
+    bool Declined() const { return seenChanged_ && declinedHash_ == seenHash_; }
 
 private:
     std::string path_;
     FileStamp stamp_;        // of the remembered bytes
     std::size_t hash_ = 0;   // of the remembered bytes
     FileStamp seen_;         // the file at the last check
+    std::size_t seenHash_ = 0;  // of its bytes then
     bool seenChanged_ = false;
-    std::optional<FileStamp> declined_;
+    std::optional<std::size_t> declinedHash_;  // of the bytes the user chose to keep the document over
 };
 
 }  // namespace tarnwick

@@ -149,33 +149,25 @@ bool DocumentFiles::OpenRecent(const std::string& path) {
     if (!std::filesystem::exists(PathOf(path), ec))
         return unit_.Boxes->Confirm("Cannot find \"" + path + "\". Remove it from the recent files?") ==
                Answer::Yes;
-    if (Changed()) {
-        switch (unit_.Boxes->Confirm(kOpenQuestion)) {
-        case Answer::Cancel:
-            return false;
-        case Answer::Yes:
-            if (!Save()) return false;
-            break;
-        case Answer::No:
-            break;
-        }
-    }
-    OpenOperation(FileNamePart(path), path);
+    if (MayReplaceDocument()) OpenOperation(FileNamePart(path), path);
     return false;
 }
 
-void DocumentFiles::Open() {
-    if (Changed()) {
-        switch (unit_.Boxes->Confirm(kOpenQuestion)) {
-        case Answer::Cancel:
-            return;
-        case Answer::Yes:
-            if (!Save()) return;
-            break;
-        case Answer::No:
-            break;  // the text stays until a file has been chosen
-        }
+bool DocumentFiles::MayReplaceDocument() {
+    if (!Changed()) return true;
+    switch (unit_.Boxes->Confirm(kOpenQuestion)) {
+    case Answer::Cancel:
+        return false;
+    case Answer::Yes:
+        return Save();
+    case Answer::No:
+        break;
     }
+    return true;  // the text stays until another replaces it
+}
+
+void DocumentFiles::Open() {
+    if (!MayReplaceDocument()) return;
     const auto path = unit_.Dialogs->OpenFileName(kOpenFilter);
     if (!path) return;
     OpenOperation(FileNamePart(*path), *path);
@@ -242,6 +234,8 @@ void DocumentFiles::Reload() {
 }
 
 void DocumentFiles::DropFiles(const std::vector<std::string>& paths) {
+    // Asked once: the files after the first replace only each other.
+    if (paths.empty() || !MayReplaceDocument()) return;
     for (const std::string& path : paths) OpenOperation(FileNamePart(path), path);
 }
 

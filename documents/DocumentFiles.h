@@ -68,8 +68,8 @@ public:
     // True when the text was written; false when the user cancelled the Save dialog.
     bool Save();
     bool SaveAs();
-    // Each path opened in turn, without any question; a path that cannot be
-    // read ends the drop.
+    // Each path opened in turn, after the question about unsaved changes; a
+    // path that cannot be read ends the drop.
     void DropFiles(const std::vector<std::string>& paths);
 
     // When the document's file has been changed on disk by another program
@@ -88,6 +88,8 @@ private:
     void LoadDocument(const std::string& path);
     void WriteDocument(const std::string& path);
     bool MaySaveOver(const std::string& path);
+    // Open's question about unsaved changes: false when the user cancelled it or its Save.
+    bool MayReplaceDocument();
     void Reload();
     void TrackFromCaretLine();
 

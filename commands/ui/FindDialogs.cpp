@@ -42,6 +42,25 @@ void EnableWithText(QLineEdit* box, std::initializer_list<QPushButton*> buttons)
     update();
 }
 
+// Tab goes from control to control in the order they are read, the buttons last.
+void ChainTabOrder(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous) QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+// Opened or brought forward: the window takes the keyboard, so Enter presses its
+// default button, and typing replaces the find text.
+void PresentWithFindText(QDialog* dialog, QLineEdit* findText) {
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    findText->setFocus(Qt::ShortcutFocusReason);
+    findText->selectAll();
+}
+
 }  // namespace
 
 TFindDialog::TFindDialog(QWidget* parent) : QDialog(parent) {
@@ -77,7 +96,10 @@ TFindDialog::TFindDialog(QWidget* parent) : QDialog(parent) {
     grid->addLayout(checks, 1, 0, 2, 2);
     grid->addWidget(direction, 1, 2, 2, 1);
     EnableWithText(TxtFind, {CmdFindNext});
+    ChainTabOrder({TxtFind, ChkWholeWord, ChkMatchCase, OptUp, OptDown, CmdFindNext, CmdCancel});
 }
+
+void TFindDialog::Present() { PresentWithFindText(this, TxtFind); }
 
 FindDialogState TFindDialog::State() const {
     return {ToDocument(TxtFind->text(), encoding), ChkMatchCase->isChecked(), ChkWholeWord->isChecked(),
@@ -121,7 +143,10 @@ TReplaceDialog::TReplaceDialog(QWidget* parent) : QDialog(parent) {
     buttons->addStretch();
     grid->addLayout(buttons, 0, 2, 5, 1);
     EnableWithText(TxtFind, {CmdFindNext, CmdReplace, CmdReplaceAll});
+    ChainTabOrder({TxtFind, TxtReplace, ChkWholeWord, ChkMatchCase, CmdFindNext, CmdReplace, CmdReplaceAll, CmdCancel});
 }
+
+void TReplaceDialog::Present() { PresentWithFindText(this, TxtFind); }
 
 ReplaceDialogState TReplaceDialog::State() const {
     return {ToDocument(TxtFind->text(), encoding), ToDocument(TxtReplace->text(), encoding),

@@ -22,6 +22,8 @@ public:
     explicit TFindDialog(QWidget* parent);
     FindDialogState State() const;
     void SetFindText(const std::string& text);  // the Replace dialog copies its find text in
+    // Shows the dialog, or brings it forward, with its find text selected for typing over.
+    void Present();
 
     std::function<void()> OnFindNext;
     TextEncoding encoding = TextEncoding::Ansi;  // the document's, by which the texts convert
@@ -41,6 +43,7 @@ class TReplaceDialog : public QDialog {
 public:
     explicit TReplaceDialog(QWidget* parent);
     ReplaceDialogState State() const;
+    void Present();  // as the Find dialog's, also where the focus was last in "Replace with"
 
     std::function<void()> OnFindNext, OnReplace, OnReplaceAll;
     TextEncoding encoding = TextEncoding::Ansi;  // the document's, by which the texts convert

@@ -159,6 +159,17 @@ TEST(EditorTracker, StatusText) {
     EXPECT_EQ(f.t.unit.PrevLine, 2);
     f.Editor().SetSelStart(5);
     EXPECT_EQ(f.tracker.StatusText(), "Line 2 of 3, Col 2");
+
+    // Undo gives back a deleted line selected: the line count still follows, once the command is over.
+    int stale = 0;
+    f.tracker.OnStatusStale = [&] { ++stale; };
+    f.Editor().SetSelection(0, 4);
+    f.Editor().SetSelText("");
+    EXPECT_EQ(f.tracker.StatusText(), "Line 1 of 2, Col 1");
+    f.Editor().Undo();
+    EXPECT_EQ(stale, 1);
+    f.tracker.CatchUpStatus();
+    EXPECT_EQ(f.tracker.StatusText(), "Line 1 of 3, Col 1");
 }
 
 TEST(EditorTracker, LeavingALineRecoloursItAndKeepsTheView) {

@@ -87,9 +87,18 @@ TEST(FileChangedOnDisk, ActivationAndSaveAskFirstAndFollowTheAnswer) {
         EXPECT_EQ(unit.MainText.Text(), row.document);
         EXPECT_EQ(unit.MainText.SelStart(), std::min(caret, unit.MainText.Length()));  // a reload keeps the caret
         EXPECT_EQ(fs::exists(path) ? TempDir::Read(path) : "", row.disk);
-        // Nothing more is asked until the file changes again; the program's own save is no change.
+        // Nothing more is asked until the file changes again; the program's own save is no change,
+        // and neither is a touch of the bytes already asked about.
         files.CheckFileOnDisk();
         EXPECT_EQ(boxes.Questions().size(), asked.size());
+        if (!fs::exists(path)) continue;
+        fs::last_write_time(path, later + std::chrono::seconds(5));
+        files.CheckFileOnDisk();
+        EXPECT_EQ(boxes.Questions().size(), asked.size());
+        dir.Write("a.vbs", "x = 333\r\n");
+        boxes.Answer(Answer::No);
+        files.CheckFileOnDisk();
+        EXPECT_EQ(boxes.Questions().size(), asked.size() + 1);
     }
 }
 

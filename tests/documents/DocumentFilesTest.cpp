@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <vector>
 
 #ifndef _WIN32
@@ -322,15 +323,44 @@ TEST_F(DocumentFilesTest, AFailedSaveNamesTheFailureAndChangesNoState) {
     EXPECT_TRUE(writer.writes.empty());
 }
 
-TEST_F(DocumentFilesTest, DroppedFilesOpenInTurnWithoutAQuestion) {
-    Type("unsaved");
-    files.DropFiles({dir.Write("1.vbs", "one"), dir.Write("2.vbs", "two"), dir.Write("3.vbs", "three")});
-    EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(unit.MainText.Text(), "three");
-    EXPECT_EQ(files.Title(), "Tarnwick - 3.vbs");
-    EXPECT_EQ(unit.CurrentFileName, dir.File("3.vbs"));
-    EXPECT_EQ(unit.SavedText, "three");
-    EXPECT_EQ(colourings, 3);
+TEST(DroppedFiles, OpenInTurnAfterOneQuestionAboutUnsavedChanges) {
+    struct Row {
+        const char* name;
+        std::optional<Answer> answer;  // to the one question; none: the document is unchanged, nothing is asked
+        std::string document;          // the editor's text afterwards
+        std::string saved;             // a.vbs afterwards
+    };
+    const Row rows[] = {
+        {"an unchanged document is replaced at once", {}, "three", "mine"},
+        {"No discards the changes", Answer::No, "three", "mine"},
+        {"Yes saves them first", Answer::Yes, "three", "mine, edited"},
+        {"Cancel keeps everything", Answer::Cancel, "mine, edited", "mine"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempDir dir;
+        MainUnit unit;
+        FakeBoxes boxes;
+        FakeFileWriter writer;
+        unit.Boxes = &boxes;
+        unit.Files = &writer;
+        int colourings = 0;
+        DocumentFiles files(unit, nullptr, [&](MainUnit&) { ++colourings; });
+        files.OpenOperation("a.vbs", dir.Write("a.vbs", "mine"));
+        if (row.answer) {
+            unit.MainText.SetSelStart(unit.MainText.Length());
+            unit.MainText.TypeText(", edited");
+            boxes.Answer(*row.answer);
+        }
+        files.DropFiles({dir.Write("1.vbs", "one"), dir.Write("2.vbs", "two"), dir.Write("3.vbs", "three")});
+        EXPECT_EQ(boxes.Questions(), row.answer ? std::vector<std::string>{kOpenQuestion} : std::vector<std::string>{});
+        EXPECT_EQ(unit.MainText.Text(), row.document);
+        EXPECT_EQ(TempDir::Read(dir.File("a.vbs")), row.saved);
+        const bool dropped = row.answer != Answer::Cancel;
+        EXPECT_EQ(files.Title(), dropped ? "Tarnwick - 3.vbs" : "Tarnwick - a.vbs");
+        EXPECT_EQ(unit.CurrentFileName, dir.File(dropped ? "3.vbs" : "a.vbs"));
+        EXPECT_EQ(colourings, dropped ? 4 : 1);
+    }
 }
 
 TEST_F(DocumentFilesTest, ADroppedFileThatCannotBeReadEndsTheDrop) {

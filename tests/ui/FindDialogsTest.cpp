@@ -3,6 +3,7 @@
 #include "window/ui/EditorWidget.h"
 #include "commands/ui/FindDialogs.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +15,8 @@ class FindDialogsTest : public QObject {
 private slots:
     void findNextFromTheEditMenuSelectsEachHitInTurn();
     void replaceAllThroughTheDialog();
+    void theOpenWindowTakesTheKeyboard_data();
+    void theOpenWindowTakesTheKeyboard();
 };
 
 void FindDialogsTest::findNextFromTheEditMenuSelectsEachHitInTurn() {
@@ -65,6 +68,47 @@ void FindDialogsTest::replaceAllThroughTheDialog() {
     QCOMPARE(form.Unit().MainText.Text(), std::string("a A ba"));
     QTest::mouseClick(dialog->CmdCancel, Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
+}
+
+void FindDialogsTest::theOpenWindowTakesTheKeyboard_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::newRow("Find") << Qt::Key_F;
+    QTest::newRow("Replace") << Qt::Key_H;
+}
+
+void FindDialogsTest::theOpenWindowTakesTheKeyboard() {
+    QFETCH(Qt::Key, key);
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    form.show();
+    EditorModel& text = form.Unit().MainText;
+    text.SetText("cat cat cat");
+    QDialog* dialog = key == Qt::Key_F ? static_cast<QDialog*>(form.DialogFind) : form.DialogReplace;
+    QLineEdit* findWhat = key == Qt::Key_F ? form.DialogFind->TxtFind : form.DialogReplace->TxtFind;
+    QWidget* elsewhere = key == Qt::Key_F ? static_cast<QWidget*>(form.DialogFind->ChkMatchCase)
+                                          : form.DialogReplace->TxtReplace;
+    // Opened, and opened again after the focus was left in another box: typing goes to
+    // "Find what" over its text, and each Enter finds the next hit, typing nothing.
+    for (const char* typed : {"cat", "ca"}) {
+        QTRY_COMPARE(QApplication::activeWindow(), &form);
+        text.SetSelStart(0);
+        QTest::keyClick(form.MainText(), key, Qt::ControlModifier);
+        QTRY_COMPARE(QApplication::activeWindow(), dialog);
+        QCOMPARE(QApplication::focusWidget(), findWhat);
+        QTest::keyClicks(findWhat, typed);
+        QCOMPARE(findWhat->text(), QString(typed));
+        for (int enter = 0; enter < 2; ++enter) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCoreApplication::processEvents();  // a change of the active window
+        }
+        QCOMPARE(text.Text(), std::string("cat cat cat"));
+        QCOMPARE(text.SelStart(), 4);
+        QCOMPARE(QApplication::activeWindow(), dialog);
+        elsewhere->setFocus();
+        QTest::keyClick(elsewhere, Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+        form.activateWindow();
+    }
 }
 
 QTEST_MAIN(FindDialogsTest)

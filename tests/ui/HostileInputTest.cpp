@@ -134,6 +134,7 @@ void HostileInputTest::eachWayOpensOrNamesTheFailure() {
                 form.Action("mOpen")->trigger();
                 break;
             case Way::Drop:
+                fx.boxes.Answer(Answer::No);
                 testing::DropFiles(form, {FromPath(path)});
                 break;
             case Way::CommandLine:

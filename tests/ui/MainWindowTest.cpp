@@ -47,23 +47,26 @@ private slots:
 };
 
 void MainWindowTest::menus_data() {
+    // The access letters are unique in each menu; the keys the editor handles itself are shown after a tab.
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("items");
-    QTest::newRow("File") << 0 << "File"
-                          << QStringList{"New|Ctrl+N|0", "Open|Ctrl+O|1", "-", "Save|Ctrl+S|2", "Save As||-1", "-",
-                                         "Print|Ctrl+P|3", "-", "Exit|Ctrl+Q|-1"};
-    QTest::newRow("Edit") << 1 << "Edit"
-                          << QStringList{"Undo Last Action||8", "Redo||-1", "-", "Cut||4", "Copy||5", "Paste||6", "Select All||-1",
-                                         "-", "Find|Ctrl+F|7", "Find Next|F3|-1", "Find Previous|Shift+F3|-1",
-                                         "Replace|Ctrl+H|-1", "Go to Line|Ctrl+G|-1", "-", "Indent||12", "Outdent||13", "-",
-                                         "Comment||10", "UnComment||11"};
-    QTest::newRow("Run") << 2 << "Run" << QStringList{"Run||14", "Run with default settings|F5|-1",
-                                                      "Run in Output Pane|Ctrl+F5|-1", "Stop\tCtrl+Break|Ctrl+Pause|-1"};
-    QTest::newRow("Tools") << 3 << "Tools" << QStringList{"Editor Options||-1"};
-    QTest::newRow("Help") << 4 << "Help"
-                          << QStringList{"Contents|F1|-1", "HomePage||-1", "&Report errors, suggestions, comments||-1",
-                                         "-", "About Tarnwick||-1"};
+    QTest::newRow("File, a recent path holding &") << 0 << "&File"
+                          << QStringList{"&New|Ctrl+N|0", "&Open|Ctrl+O|1", "-", "&Save|Ctrl+S|2", "Save &As||-1", "-",
+                                         "&Print|Ctrl+P|3", "-", "&1 /scripts/R&&D/a.vbs||0", "-", "E&xit|Ctrl+Q|-1"};
+    QTest::newRow("Edit") << 1 << "&Edit"
+                          << QStringList{"&Undo Last Action\tCtrl+Z||8", "Re&do\tCtrl+Y||-1", "-", "Cu&t\tCtrl+X||4",
+                                         "&Copy\tCtrl+C||5", "&Paste\tCtrl+V||6", "Select &All\tCtrl+A||-1", "-",
+                                         "&Find|Ctrl+F|7", "Find &Next|F3|-1", "Find Pre&vious|Shift+F3|-1",
+                                         "&Replace|Ctrl+H|-1", "&Go to Line|Ctrl+G|-1", "-", "&Indent\tTab||12",
+                                         "&Outdent\tShift+Tab||13", "-", "Co&mment||10", "UnComm&ent||11"};
+    QTest::newRow("Run") << 2 << "&Run" << QStringList{"&Run||14", "Run with &default settings|F5|-1",
+                                                       "Run in &Output Pane|Ctrl+F5|-1",
+                                                       "&Stop\tCtrl+Break|Ctrl+Pause|-1"};
+    QTest::newRow("Tools") << 3 << "&Tools" << QStringList{"&Editor Options||-1"};
+    QTest::newRow("Help") << 4 << "&Help"
+                          << QStringList{"&Contents|F1|-1", "&HomePage||-1",
+                                         "&Report errors, suggestions, comments||-1", "-", "&About Tarnwick||-1"};
 }
 
 void MainWindowTest::menus() {
@@ -71,11 +74,18 @@ void MainWindowTest::menus() {
     QFETCH(QString, title);
     QFETCH(QStringList, items);
     testing::MainWindowFixture fx;
+    fx.WriteSettings({{"MRU1", "/scripts/R&D/a.vbs"}});
     TForm1& form = fx.Create();
     const QList<QAction*> menus = form.menuBar()->actions();
     QCOMPARE(menus.size(), 5);
     QCOMPARE(menus[index]->text(), title);
     QCOMPARE(Describe(menus[index]->menu()->actions()), items);
+    // Alt and the title's letter opens the menu, also from the editor.
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.MainText()->setFocus();
+    QTest::keyClick(form.MainText(), title.at(1).toLatin1(), Qt::AltModifier);
+    QTRY_COMPARE(QApplication::activePopupWidget(), menus[index]->menu());
 }
 
 void MainWindowTest::toolBar() {
@@ -108,8 +118,9 @@ void MainWindowTest::popupMenu() {
     testing::MainWindowFixture fx;
     TForm1& form = fx.Create();
     QCOMPARE(Describe(form.mPopup->actions()),
-             (QStringList{"Cut||4", "Copy||5", "Paste||6", "Select All||-1", "-", "Find||7", "Replace||-1", "-",
-                          "Indent||12", "Outdent||13", "-", "Comment||10", "Uncomment||11"}));
+             (QStringList{"Cu&t\tCtrl+X||4", "&Copy\tCtrl+C||5", "&Paste\tCtrl+V||6", "Select &All\tCtrl+A||-1", "-",
+                          "&Find\tCtrl+F||7", "&Replace\tCtrl+H||-1", "-", "&Indent\tTab||12",
+                          "&Outdent\tShift+Tab||13", "-", "Co&mment||10", "&Uncomment||11"}));
 }
 
 void MainWindowTest::statusBarAndHiddenControls() {

@@ -4,11 +4,14 @@
 
 #include "UiTestSupport.h"
 
+#include "window/ui/EditorWidget.h"
 #include "window/ui/ProcedureBox.h"
 #include "run/ui/OutputPane.h"
 
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 
 using namespace tarnwick;
@@ -135,6 +138,23 @@ void OutputPaneTest::theProcedureListFollowsAndChoosesProcedures() {
     QCOMPARE(text.SelStart(), text.LineIndex(4) + 4);
     QVERIFY(form.MainText()->hasFocus());
     QCOMPARE(box->currentIndex(), 2);
+
+    // Thousands of procedures: the open list shows some thirty with a scroll bar, and the
+    // line of the one chosen comes near the top of the view, below two lines that lead to it.
+    std::string many;
+    for (int i = 0; i < 3000; ++i) many += "Sub P" + std::to_string(i) + "\r\nEnd Sub\r\n";
+    text.SetText(many);
+    box->showPopup();
+    QAbstractItemView* list = box->view();
+    QTRY_VERIFY(list->isVisible());
+    QVERIFY(list->verticalScrollBar()->isVisible());
+    QVERIFY(list->viewport()->height() <= ProcedureBox::kVisibleRows * list->sizeHintForRow(0));
+    box->hidePopup();
+    emit box->activated(1500);
+    QCOMPARE(text.LineFromChar(text.SelStart()), 3000);
+    QCOMPARE(text.FirstVisibleLine(), 2998);
+    emit box->activated(2999);  // the last: the view still ends at the last line
+    QCOMPARE(text.FirstVisibleLine(), text.BreakCount() + 1 - form.MainText()->VisibleLineCount());
 }
 
 QTEST_MAIN(OutputPaneTest)

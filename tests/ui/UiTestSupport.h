@@ -100,6 +100,7 @@ inline void DropFiles(QWidget& target, const QStringList& paths) {
     QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&target, &drop);
+    QCoreApplication::processEvents();  // the window opens them once the drop is over
 }
 
 }  // namespace tarnwick::testing

@@ -66,7 +66,7 @@ void TForm1::WireEditingCommands() {
 void TForm1::FindAgain(bool down) {
     FindReplaceDialogs dialogs{DialogFind->State(), DialogReplace->State()};
     if (dialogs.find.findText.empty()) {  // nothing to look for yet: the dialog asks
-        ShowWindow(DialogFind);
+        DialogFind->Present();
         return;
     }
     dialogs.find.direction = down ? SearchDirection::Down : SearchDirection::Up;
@@ -76,20 +76,19 @@ void TForm1::FindAgain(bool down) {
 void TForm1::WireFindDialogs() {
     DialogFind = new TFindDialog(this);
     DialogReplace = new TReplaceDialog(this);
-    commands.Find = [this] { ShowWindow(DialogFind); };
-    commands.Replace = [this] { ShowWindow(DialogReplace); };
+    commands.Find = [this] { DialogFind->Present(); };
+    commands.Replace = [this] { DialogReplace->Present(); };
     // Each press runs one step on both dialogs' states; the Find dialog shows
-    // the find text the step may have copied into it, and a hit takes the focus.
+    // the find text the step may have copied into it. A hit gives the editor the
+    // focus within its window, while the dialog stays the active window: the next
+    // Enter presses Find Next again instead of typing over the hit.
     auto press = [this](std::function<bool(FindReplaceDialogs&)> step) {
         return [this, step] {
             Guarded([&] {
                 FindReplaceDialogs dialogs{DialogFind->State(), DialogReplace->State()};
                 const bool hit = step(dialogs);
                 DialogFind->SetFindText(dialogs.find.findText);
-                if (hit) {
-                    activateWindow();
-                    mainText_->setFocus();
-                }
+                if (hit) mainText_->setFocus();
             });
         };
     };

@@ -14,7 +14,10 @@ ProcedureBox::ProcedureBox(EditorModel& model, QWidget* parent) : QComboBox(pare
     setToolTip("Procedures of the script");
     setPlaceholderText("(General)");  // shown while the caret is outside every procedure
     setFixedWidth(kWidth);  // the tool bar of the design's window has room for this much
-    setMaxVisibleItems(25);
+    setMaxVisibleItems(kVisibleRows);
+    // Styles that drop a list down as a menu ignore the limit and grow it to the
+    // screen's height: a script of thousands of procedures gets a scrolled list.
+    setStyleSheet("QComboBox { combobox-popup: 0; }");
     setFocusPolicy(Qt::ClickFocus);
     rescan_.setSingleShot(true);
     rescan_.setInterval(kRescanDelayMs);

@@ -20,6 +20,7 @@ class ProcedureBox : public QComboBox, public EditorObserver {
 public:
     static constexpr int kRescanDelayMs = 400;
     static constexpr int kWidth = 190;
+    static constexpr int kVisibleRows = 30;  // the open list scrolls beyond these
 
     ProcedureBox(EditorModel& model, QWidget* parent = nullptr);
     ~ProcedureBox() override;

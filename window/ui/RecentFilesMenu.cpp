@@ -33,7 +33,8 @@ void TForm1::RebuildRecentFilesMenu() {
     const std::vector<std::string> paths = ReadRecentFiles(*unit_.Settings);
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const std::string path = paths[i];
-        auto* action = new QAction(QString("&%1 %2").arg(i + 1).arg(FromPath(path)), file);
+        // The number is the access key; an "&" of the path is shown as it is.
+        auto* action = new QAction(QString("&%1 %2").arg(i + 1).arg(FromPath(path).replace('&', "&&")), file);
         action->setObjectName(QString("mRecent%1").arg(i + 1));
         connect(action, &QAction::triggered, this, [this, path] {
             Guarded([&] {
