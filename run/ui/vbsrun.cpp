@@ -31,6 +31,9 @@ TForm2::TForm2(MainWindowPort& main, QWidget* parent)
     CmbOptions->setObjectName("CmbOptions");
     CmbOptions->setEditable(true);
     CmbOptions->setInsertPolicy(QComboBox::NoInsert);
+    // A typed host is used as typed: the completer would change its case, and
+    // Enter would take the list's item it completed to for a choice.
+    CmbOptions->setCompleter(nullptr);
     CmbOptions->addItems({"cscript", "wscript"});
     CmbOptions->setCurrentIndex(1);
     CmbOptions->setFont(verdana);
