@@ -267,9 +267,8 @@ void EditorModel::SetFontName(std::string name) {
 }
 
 void EditorModel::SetFontSize(int points) {
-    // Beyond 1638 points a size no longer fits the RTF the model writes nor the
-    // fonts the painters make: a stored or typed size past it is not taken.
-    if (points <= 0 || points > 1638) return;
+    // A stored or typed size past the limit is not taken.
+    if (points <= 0 || points > kMaxFontSize) return;
     fontSize_ = points;
     for (auto* o : Observers()) o->FontChanged();
 }

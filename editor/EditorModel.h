@@ -50,6 +50,8 @@ public:
 
 // The font name that stands for the system's fixed-width font.
 inline constexpr const char* kSystemFixedFontName = "Default";
+// Beyond it a size no longer fits the RTF the model writes nor the fonts the painters make.
+inline constexpr int kMaxFontSize = 1638;
 
 struct FindOptions {
     bool wholeWord = false;
@@ -231,7 +233,7 @@ public:
     const std::string& FontName() const { return fontName_; }
     int FontSize() const { return fontSize_; }
     void SetFontName(std::string name);
-    void SetFontSize(int points);                // a size outside 1 to 1638 leaves the size
+    void SetFontSize(int points);                // a size outside 1 to kMaxFontSize leaves the size
 
     // ---- View state ------------------------------------------------------------------
     int FirstVisibleLine() const { return firstVisibleLine_; }

@@ -14,25 +14,32 @@ std::string Lower(std::string text) {
     return text;
 }
 
-std::string DecodeEntities(const std::string& text) {
+// The longest entity name read, "#" and digits included; ";" is looked for
+// no further, so decoding is one pass over the text.
+constexpr std::size_t kLongestEntity = 7;
+
+std::optional<char> Entity(const std::string& entity) {
     static const std::map<std::string, char> named = {{"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'},
                                                        {"apos", '\''}};
+    if (auto it = named.find(Lower(entity)); it != named.end()) return it->second;
+    if (entity.size() > 1 && entity[0] == '#' &&
+        std::all_of(entity.begin() + 1, entity.end(), [](unsigned char c) { return std::isdigit(c); })) {
+        const int code = std::stoi(entity.substr(1));
+        if (code > 0 && code < 256) return static_cast<char>(code);
+    }
+    return std::nullopt;
+}
+
+std::string DecodeEntities(const std::string& text) {
     std::string out;
+    out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const std::size_t semi = text[i] == '&' ? text.find(';', i) : std::string::npos;
-        if (semi != std::string::npos && semi - i <= 8) {
-            const std::string entity = text.substr(i + 1, semi - i - 1);
-            if (auto it = named.find(Lower(entity)); it != named.end()) {
-                out += it->second;
-                i = semi;
-                continue;
-            }
-            if (entity.size() > 1 && entity[0] == '#' &&
-                std::all_of(entity.begin() + 1, entity.end(), [](unsigned char c) { return std::isdigit(c); })) {
-                const int code = std::stoi(entity.substr(1));
-                if (code > 0 && code < 256) {
-                    out += static_cast<char>(code);
-                    i = semi;
+        if (text[i] == '&') {
+            const std::size_t semi = text.substr(i + 1, kLongestEntity + 1).find(';');
+            if (semi != std::string::npos) {
+                if (const std::optional<char> decoded = Entity(text.substr(i + 1, semi))) {
+                    out += *decoded;
+                    i += semi + 1;
                     continue;
                 }
             }
@@ -81,6 +88,8 @@ std::vector<SitemapEntry> ParseSitemap(const std::string& html) {
     std::vector<std::vector<SitemapEntry>*> lists{&top};
     std::optional<SitemapEntry> open;  // an OBJECT of the sitemap being read
     int depth = 0;                     // <UL> levels, the outermost one being the top list
+    // Beyond the limit a list adds its entries to the deepest one kept: a crafted
+    // file nesting thousands would make a tree too deep to show or free.
 
     std::size_t pos = 0;
     while ((pos = html.find('<', pos)) != std::string::npos) {
@@ -90,13 +99,13 @@ std::vector<SitemapEntry> ParseSitemap(const std::string& html) {
         pos = end + 1;
         const std::string name = Lower(tag.substr(0, tag.find_first_of(" \t\r\n")));
         if (name == "ul") {
-            if (++depth > 1) {
+            if (++depth > 1 && depth <= kSitemapDepthLimit) {
                 std::vector<SitemapEntry>& list = *lists.back();
                 if (list.empty()) list.push_back({});  // a nested list without its heading
                 lists.push_back(&list.back().children);
             }
         } else if (name == "/ul") {
-            if (depth > 1 && lists.size() > 1) lists.pop_back();
+            if (depth > 1 && depth <= kSitemapDepthLimit && lists.size() > 1) lists.pop_back();
             if (depth > 0) --depth;
         } else if (name == "object") {
             if (Lower(Attributes(tag)["type"]) == "text/sitemap") open.emplace();

@@ -13,6 +13,9 @@ struct SitemapEntry {
     std::vector<SitemapEntry> children;
 };
 
+// The most levels of nested lists read; the entries of deeper lists join the deepest level.
+inline constexpr int kSitemapDepthLimit = 64;
+
 // Reads a sitemap (.hhc contents or .hhk index): nested <UL> lists of
 // <OBJECT type="text/sitemap"> with "Name" and "Local" parameters. Text stays
 // in the file's code page; the usual character entities are decoded.

@@ -44,10 +44,13 @@ void ResetToDefault(FontChoice& font, ColourSettings& colours) {
 
 void ApplyEditorOptions(MainUnit& unit, const FontChoice& font, const ColourSettings& colours,
                         AppliedEntries& applied) {
-    const std::optional<int> size = ParseSettingInteger(font.size);
+    const std::optional<int> size = ParseTypedInteger(font.size);
     if (!size) throw Error("'" + font.size + "' is not a valid integer value");
+    if (*size < 1 || *size > kMaxFontSize)
+        throw Error("'" + font.size + "' is no font size the editor can show: sizes go from 1 to " +
+                    std::to_string(kMaxFontSize) + " points");
     EditorModel& editor = unit.MainText;
-    editor.SetFontSize(*size);  // a size outside 1 to 1638 leaves the editor's size
+    editor.SetFontSize(*size);
 
     {
         const auto key = unit.Settings ? unit.Settings->OpenForWriting() : nullptr;

@@ -47,8 +47,9 @@ void ResetToDefault(FontChoice& font, ColourSettings& colours);
 // Apply: sets the editor's font size, stores the three colours and the font,
 // sets the editor's font name, gives every character coloured as a function,
 // statement or comment its role's new colour, and renews the applied entries.
-// Throws Error when the size is no integer (before any change) or when a
-// settings write fails (after the size has changed; the rest is skipped).
+// Throws Error when the size is no integer or no size the editor can show
+// (before any change) or when a settings write fails (after the size has
+// changed; the rest is skipped).
 void ApplyEditorOptions(MainUnit& unit, const FontChoice& font, const ColourSettings& colours,
                         AppliedEntries& applied);
 

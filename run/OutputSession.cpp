@@ -13,7 +13,7 @@ std::vector<std::string> OutputSession::Start(MainUnit& unit, const std::string&
     std::optional<std::string> stored;
     if (unit.Settings) stored = unit.Settings->OpenReadOnly()->ReadString(kRunDefaultValue);
     const std::vector<std::string> words = OutputRunWords(stored.value_or(""), scratchScriptPath);
-    unit.Files->Replace(scratchScriptPath, ScratchScriptBytes(unit.MainText, unit.Encoding), NewFileAccess::Usual);
+    unit.Files->Replace(scratchScriptPath, ScratchScriptBytes(unit.MainText, unit.Encoding), NewFileAccess::Private);
     scratchScriptPath_ = scratchScriptPath;
     for (std::string& partial : partial_) partial.clear();
     stopRequested_ = false;

@@ -26,7 +26,7 @@ std::string FormCommand(std::string_view commandTemplate, const std::string& scr
 std::string RunCommandTemplate(MainUnit& unit, std::string_view commandTemplate,
                                const std::string& scratchScriptPath) {
     const std::string command = FormCommand(commandTemplate, scratchScriptPath);
-    unit.Files->Replace(scratchScriptPath, ScratchScriptBytes(unit.MainText, unit.Encoding), NewFileAccess::Usual);
+    unit.Files->Replace(scratchScriptPath, ScratchScriptBytes(unit.MainText, unit.Encoding), NewFileAccess::Private);
     if (unit.Processes) unit.Processes->Start(command);
     return command;
 }

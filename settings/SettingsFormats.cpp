@@ -4,6 +4,7 @@
 #include "editor/SystemColours.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 
 namespace tarnwick {
@@ -18,6 +19,35 @@ std::optional<int> ParseSettingInteger(std::string_view text) {
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
     return value;
+}
+
+std::optional<int> ParseTypedInteger(std::string_view text) {
+    std::size_t at = text.find_first_not_of(' ');
+    if (at == std::string_view::npos) return std::nullopt;
+    const bool negative = text[at] == '-';
+    if (text[at] == '-' || text[at] == '+') ++at;
+    int base = 10;
+    if (at < text.size() && text[at] == '$') {
+        base = 16, at += 1;
+    } else if (text.substr(at, 2) == "0x" || text.substr(at, 2) == "0X") {
+        base = 16, at += 2;
+    }
+    if (at == text.size()) return std::nullopt;
+    std::uint64_t magnitude = 0;
+    const std::uint64_t limit = base == 16 ? 0xFFFFFFFFu : 0x80000000u;  // beyond it the value overflows
+    for (; at < text.size(); ++at) {
+        const char c = text[at];
+        int digit;
+        if (c >= '0' && c <= '9') digit = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        else return std::nullopt;
+        magnitude = magnitude * base + digit;
+        if (magnitude > limit) return std::nullopt;
+    }
+    if (base == 10 && !negative && magnitude == limit) return std::nullopt;
+    const auto value = static_cast<std::uint32_t>(magnitude);
+    return static_cast<std::int32_t>(negative ? 0u - value : value);
 }
 
 std::string FormatSettingInteger(int value) { return std::to_string(value); }

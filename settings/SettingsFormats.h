@@ -10,6 +10,11 @@ namespace tarnwick {
 
 // Integers: plain decimal digits with an optional leading minus sign.
 std::optional<int> ParseSettingInteger(std::string_view text);
+// A number typed into a box, read as the platform's integer reader reads it:
+// leading blanks, a sign, and hexadecimal after "$" or "0x" are taken; nothing
+// may follow the digits. A 32-bit value; eight hexadecimal digits may give a
+// negative one ("$FFFFFFFF" is -1).
+std::optional<int> ParseTypedInteger(std::string_view text);
 std::string FormatSettingInteger(int value);
 
 // Colours: one of the twenty identifiers (any letter case), "$" and hex

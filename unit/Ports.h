@@ -116,8 +116,11 @@ public:
     virtual bool Running() const = 0;
 };
 
-// Who may read a file that a write creates; a file that exists keeps its own permissions.
-enum class NewFileAccess { Usual, OwnerOnly };
+// Who may read a file that a write creates; a file that exists keeps its own
+// permissions. Private is for a file of the program's own, such as the scratch
+// script: only the owner may read it, whatever the file it replaces allowed,
+// and a symbolic link in its place is replaced, never written through.
+enum class NewFileAccess { Usual, OwnerOnly, Private };
 
 // Writes whole files so that each always holds either its old or its new
 // bytes, whatever happens meanwhile: a crash, a kill, a power cut, a full disk.
@@ -126,7 +129,7 @@ public:
     virtual ~FileWriter() = default;
     // Replaces the content of the file at path by bytes, creating the file if
     // need be. A symbolic link keeps pointing at the file it names, which is
-    // written; the file keeps its permissions; a file that may not be written,
+    // written (a Private file's link excepted); the file keeps its permissions; a file that may not be written,
     // or that is no plain file, is not replaced. Throws
     // Error("Cannot save file \"<path>\". <reason>"); the file is then untouched.
     virtual void Replace(const std::string& path, std::string_view bytes, NewFileAccess access) = 0;

@@ -57,7 +57,11 @@ void RefuseWhatMayNotBeReplaced(const std::string& path, const QFileInfo& target
 // of its own).
 QString ReasonOf(const QFileDevice& file) { return errno != 0 ? SystemReason(errno) : file.errorString(); }
 
-void WriteAndReplace(const std::string& path, const QFileInfo& target, std::string_view bytes, NewFileAccess) {
+void WriteAndReplace(const std::string& path, const QFileInfo& target, std::string_view bytes, NewFileAccess access) {
+    // The new file would be renamed over the link's target; links need a
+    // privilege on Windows, so removing one first leaves no gap worth the name.
+    if (access == NewFileAccess::Private && target.isSymLink() && !QFile::remove(target.filePath()))
+        Fail(path, "A symbolic link stands in its place");
     QSaveFile file(target.filePath());
     file.setDirectWriteFallback(false);  // never write into the original itself
     if (!file.open(QIODevice::WriteOnly)) Fail(path, file.errorString());
@@ -185,11 +189,13 @@ void WriteAndReplace(const std::string& path, const QFileInfo& target, std::stri
     struct stat old {};
     const bool existed = ::stat(QFile::encodeName(target.absoluteFilePath()).constData(), &old) == 0;
     // Only the owner may read it until it holds all the text and has the
-    // permissions it keeps; a new file that others may read gets the user's usual ones.
-    const mode_t mode = existed || access == NewFileAccess::OwnerOnly ? 0600 : 0666;
+    // permissions it keeps; a new file that others may read gets the user's
+    // usual ones; a private one keeps these.
+    const bool keepsMode = existed && access != NewFileAccess::Private;
+    const mode_t mode = keepsMode || access != NewFileAccess::Usual ? 0600 : 0666;
     NewFile file(path, folder, name, mode);
     if (!WriteAll(file.Handle(), bytes)) Fail(path, SystemReason(errno));
-    if (existed && ::fchmod(file.Handle(), old.st_mode & 07777) != 0) Fail(path, SystemReason(errno));
+    if (keepsMode && ::fchmod(file.Handle(), old.st_mode & 07777) != 0) Fail(path, SystemReason(errno));
     // The data must be on the disk before the rename can make it the target;
     // a file system that cannot sync has nothing to sync.
     if (::fsync(file.Handle()) != 0 && errno != EINVAL) Fail(path, SystemReason(errno));
@@ -202,8 +208,11 @@ void WriteAndReplace(const std::string& path, const QFileInfo& target, std::stri
 }  // namespace
 
 void QtFileWriter::Replace(const std::string& path, std::string_view bytes, NewFileAccess access) {
-    const QFileInfo target = SaveTarget(FromPath(path));
-    RefuseWhatMayNotBeReplaced(path, target);
+    // A file of the program's own is replaced where it stands: a link planted
+    // in its place must not send the text elsewhere.
+    const bool own = access == NewFileAccess::Private;
+    const QFileInfo target = own ? QFileInfo(FromPath(path)) : SaveTarget(FromPath(path));
+    if (!(own && target.isSymLink())) RefuseWhatMayNotBeReplaced(path, target);
     WriteAndReplace(path, target, bytes, access);
 }
 

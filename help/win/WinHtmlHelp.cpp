@@ -10,7 +10,11 @@ using HtmlHelpFunction = HWND(WINAPI*)(HWND owner, LPCSTR file, UINT command, DW
 class WinHtmlHelp : public HtmlHelpEntry {
 public:
     WinHtmlHelp(HMODULE library, HtmlHelpFunction function) : library_(library), function_(function) {}
-    ~WinHtmlHelp() override { FreeLibrary(library_); }
+    // A help window still open would run code of the library after it is gone.
+    ~WinHtmlHelp() override {
+        function_(nullptr, nullptr, hh::kCloseAll, 0);
+        FreeLibrary(library_);
+    }
     WinHtmlHelp(const WinHtmlHelp&) = delete;
     WinHtmlHelp& operator=(const WinHtmlHelp&) = delete;
 

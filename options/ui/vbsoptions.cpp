@@ -158,6 +158,13 @@ void TForm4::CmdApplyClick() {
 
 void TForm4::CmdCancelClick() { hide(); }
 
+// A size refused or cancelled is not the size in use: the box shows the editor's.
+void TForm4::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        CmbSize->setCurrentText(QString::fromStdString(CurrentFontChoice(main_.Unit().MainText).size));
+    QWidget::showEvent(event);
+}
+
 void TForm4::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         CmdCancelClick();

@@ -4,6 +4,7 @@
 #include "unit/MainUnit.h"
 #include "unit/MainWindowPort.h"
 #include "run/RunOptions.h"
+#include "run/ui/CommandLineText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,6 +32,9 @@ TForm2::TForm2(MainWindowPort& main, QWidget* parent)
     CmbOptions->setObjectName("CmbOptions");
     CmbOptions->setEditable(true);
     CmbOptions->setInsertPolicy(QComboBox::NoInsert);
+    // A typed host is used as typed: the completer would change its case, and
+    // Enter would take the list's item it completed to for a choice.
+    CmbOptions->setCompleter(nullptr);
     CmbOptions->addItems({"cscript", "wscript"});
     CmbOptions->setCurrentIndex(1);
     CmbOptions->setFont(verdana);
@@ -96,12 +100,12 @@ void TForm2::LstOptionsClick() {
         selected->setCheckState(selected->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
     RunOptionTicks ticks{};
     for (int i = 0; i < kRunOptionCount; ++i) ticks[i] = LstOptions->item(i)->checkState() == Qt::Checked;
-    LblParameter->setText(FromAnsi(RebuildTemplate(ToAnsi(CmbOptions->currentText()), ticks)));
+    LblParameter->setText(TemplateText(RebuildTemplate(TemplateBytes(CmbOptions->currentText()), ticks)));
 }
 
 void TForm2::CmbOptionsSelect(int index) {
     const QString host = CmbOptions->itemText(index);
-    LblParameter->setText(FromAnsi(ChooseHost(ToAnsi(LblParameter->text()), ToAnsi(host))));
+    LblParameter->setText(TemplateText(ChooseHost(TemplateBytes(LblParameter->text()), TemplateBytes(host))));
 }
 
 void TForm2::CmdManualClick() {
@@ -119,11 +123,11 @@ void TForm2::LblParameterKeyDown(int key) {
 void TForm2::ChkDefaultClick() {
     main_.Guarded([this] {
         if (SettingsStore* settings = main_.Unit().Settings)
-            StoreRunDefault(*settings, ChkDefault->isChecked(), ToAnsi(LblParameter->text()));
+            StoreRunDefault(*settings, ChkDefault->isChecked(), TemplateBytes(LblParameter->text()));
     });
 }
 
-void TForm2::CmdExecuteClick() { main_.RunTemplate(ToAnsi(LblParameter->text())); }
+void TForm2::CmdExecuteClick() { main_.RunTemplate(TemplateBytes(LblParameter->text())); }
 
 void TForm2::CmdCloseClick() { hide(); }
 

@@ -1,6 +1,7 @@
 #include "run/win/WinProcessStarter.h"
 
 #include "unit/Error.h"
+#include "unit/win/WinText.h"
 #include "run/CommandLine.h"
 
 #include <windows.h>
@@ -11,28 +12,14 @@
 
 namespace tarnwick {
 
-namespace {
-
-std::wstring Widened(std::string_view text, UINT codePage) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    const int wide = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(wide), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), size, out.data(), wide);
-    return out;
-}
-
-}  // namespace
-
 std::wstring WideCommandLine(const std::string& commandLine, const std::string& scratchScriptPath) {
-    if (scratchScriptPath.empty()) return Widened(commandLine, 1252);
+    if (scratchScriptPath.empty()) return WideText(commandLine);
     std::wstring out;
     std::size_t from = 0;
     for (std::size_t at; (at = commandLine.find(scratchScriptPath, from)) != std::string::npos;
          from = at + scratchScriptPath.size())
-        out += Widened(std::string_view(commandLine).substr(from, at - from), 1252) +
-               Widened(scratchScriptPath, CP_UTF8);
-    return out + Widened(std::string_view(commandLine).substr(from), 1252);
+        out += WideText(std::string_view(commandLine).substr(from, at - from)) + WideText(scratchScriptPath);
+    return out + WideText(std::string_view(commandLine).substr(from));
 }
 
 void WinProcessStarter::Start(const std::string& commandLine) {

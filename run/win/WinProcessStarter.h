@@ -20,7 +20,9 @@ private:
 };
 
 // The command line for the system's wide-character calls: the scratch path
-// in it is UTF-8, the template around it Windows-1252 text.
+// in it is UTF-8; the template around it is text of the system's ANSI code
+// page, as the host programs read a command line, or UTF-8 where a stored
+// template came back from the settings so.
 std::wstring WideCommandLine(const std::string& commandLine, const std::string& scratchScriptPath);
 
 }  // namespace tarnwick

@@ -1,11 +1,22 @@
 #include "settings/win/RegistrySettingsStore.h"
 
+#include "unit/win/WinText.h"
+
 #include <windows.h>
 
 #include <vector>
 
 namespace tarnwick {
 namespace {
+
+// Older versions wrote UTF-8 bytes through the "A" calls, which took each
+// byte for a character of the ANSI code page: a value whose characters are
+// all in that code page and whose bytes there are UTF-8 beyond ASCII is such a
+// value, and those bytes are its text.
+std::string StoredText(std::wstring_view text) {
+    if (std::string older; ToAnsiCodePage(text, older) && IsUtf8BeyondAscii(older)) return older;
+    return Utf8Text(text);
+}
 
 class RegistryKey : public SettingsKey {
 public:
@@ -14,25 +25,30 @@ public:
         if (key_) RegCloseKey(key_);
     }
 
+    // Text values are UTF-16 in the registry and UTF-8 here.
     std::optional<std::string> ReadString(const std::string& name) const override {
         if (!key_) return std::nullopt;
+        const std::wstring wideName = WideText(name);
         DWORD type = 0;
         DWORD size = 0;
-        if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return std::nullopt;
+        if (RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+            return std::nullopt;
         if (type != REG_SZ && type != REG_EXPAND_SZ) return std::nullopt;
-        std::vector<char> buffer(size + 1, '\0');
-        if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) !=
+        std::wstring buffer(size / sizeof(wchar_t) + 1, L'\0');
+        size = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
+        if (RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) !=
             ERROR_SUCCESS)
             return std::nullopt;
-        std::string value(buffer.data(), size);
-        while (!value.empty() && value.back() == '\0') value.pop_back();
-        return value;
+        buffer.resize(size / sizeof(wchar_t));
+        while (!buffer.empty() && buffer.back() == L'\0') buffer.pop_back();
+        return StoredText(buffer);
     }
 
     bool WriteString(const std::string& name, const std::string& value) override {
         if (!key_) return false;
-        return RegSetValueExA(key_, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                              static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+        const std::wstring text = WideText(value);
+        return RegSetValueExW(key_, WideText(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                              static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
     }
 
 private:

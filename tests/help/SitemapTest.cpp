@@ -35,5 +35,29 @@ TEST(Sitemap, ReadsNestedListsOfObjects) {
     EXPECT_TRUE(ParseSitemap("<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\"").empty());
 }
 
+TEST(Sitemap, CraftedFilesStayShallowAndDecodeInOnePass) {
+    // 30 000 nested lists: the entries of those past the limit join the deepest list kept.
+    std::string deep;
+    for (int i = 0; i < 30000; ++i) deep += "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"d\"></OBJECT>";
+    std::vector<SitemapEntry> entries = ParseSitemap(deep);
+    int levels = 0;
+    std::size_t deepest = 0;
+    for (const std::vector<SitemapEntry>* list = &entries; !list->empty(); list = &list->back().children, ++levels)
+        deepest = list->size();
+    EXPECT_EQ(levels, kSitemapDepthLimit);
+    EXPECT_EQ(deepest, std::size_t(30000 - kSitemapDepthLimit + 1));
+
+    const std::pair<std::string, std::string> values[] = {
+        {std::string(100000, '&') + "amp;", std::string(100000, '&')},
+        {"&#1234567; &#255x; &#65;&AMP;&nbsp;", "&#1234567; &#255x; A&&nbsp;"},
+    };
+    for (const auto& [value, decoded] : values) {
+        const auto read = ParseSitemap("<UL><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"" + value +
+                                       "\"></OBJECT></UL>");
+        ASSERT_EQ(read.size(), 1u);
+        EXPECT_EQ(read[0].name, decoded);
+    }
+}
+
 }  // namespace
 }  // namespace tarnwick

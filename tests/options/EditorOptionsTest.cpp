@@ -1,6 +1,7 @@
 #include "options/EditorOptions.h"
 
 #include "editor/CaretPrimitives.h"
+#include "settings/SettingsFormats.h"
 #include "unit/Error.h"
 #include "unit/MainUnit.h"
 #include "syntax/ColorText.h"
@@ -118,6 +119,19 @@ TEST_F(EditorOptionsTest, EverySecondFontChangeTakesEffect) {
     EXPECT_EQ(store.values["FontName"], "Default");
 }
 
+TEST_F(EditorOptionsTest, TypedSizesAreReadAsThePlatformReadsIntegers) {
+    const std::pair<const char*, int> sizes[] = {
+        {"  12", 12}, {"+14", 14}, {"$10", 16}, {"0x0b", 11}, {"007", 7}, {"1638", 1638},
+    };
+    for (const auto& [typed, points] : sizes) {
+        Apply({"Arial", typed});
+        EXPECT_EQ(unit.MainText.FontSize(), points) << typed;
+    }
+    EXPECT_EQ(ParseTypedInteger("$FFFFFFFF"), -1);
+    EXPECT_EQ(ParseTypedInteger("-2147483648"), INT32_MIN);
+    for (const char* refused : {"2147483648", "$100000000", "$", "- 1", "1e3"}) EXPECT_FALSE(ParseTypedInteger(refused));
+}
+
 TEST_F(EditorOptionsTest, FailuresStopApply) {
     struct Case {
         const char* name;
@@ -129,6 +143,9 @@ TEST_F(EditorOptionsTest, FailuresStopApply) {
     const Case cases[] = {
         {"size not a number, nothing changes", "12pt", true, "'12pt' is not a valid integer value", 10},
         {"empty size", "", true, "'' is not a valid integer value", 10},
+        {"a blank after the digits", "12 ", true, "'12 ' is not a valid integer value", 10},
+        {"size 0", "0", true, "'0' is no font size the editor can show: sizes go from 1 to 1638 points", 10},
+        {"size 5000", "5000", true, "'5000' is no font size the editor can show: sizes go from 1 to 1638 points", 10},
         {"settings not writable, after the size", "14", false, "Failed to set data for 'ccFunctions'", 14},
     };
     for (const Case& c : cases) {

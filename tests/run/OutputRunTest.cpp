@@ -101,6 +101,7 @@ TEST(OutputRunTest, ASessionHandsOnLinesAsTheyCompleteAndItsEnd) {
     const std::string scratch = dir.File("rundefault080.vbs");
     EXPECT_EQ(session.Start(unit, scratch), (Words{"cscript", "//nologo", "//B", scratch}));
     EXPECT_EQ(testing::TempDir::Read(scratch), "WScript.Echo 1\r\n");
+    EXPECT_EQ(writer.writes.back().access, NewFileAccess::Private);
     using C = CapturedProcess::Channel;
     process.events.Output(C::Output, "one\r\ntw");
     process.events.Output(C::Error, scratch + "(1, 1) Microsoft VBScript runtime error: x\r\n");

@@ -54,6 +54,7 @@ TEST_F(RunnerFixture, TheScratchScriptHoldsTheEditorsLinesEachEndedByABreak) {
         unit.MainText.SetText(row.text);
         RunCommandTemplate(unit, "wscript [FilePath]", scratch);
         EXPECT_EQ(testing::TempDir::Read(scratch), row.bytes) << row.text;
+        EXPECT_EQ(writer.writes.back().access, NewFileAccess::Private);  // only its owner reads it
     }
 }
 

@@ -84,6 +84,20 @@ void FileSavingTest::theWriterKeepsWhatItMustAndReplacesOnlyPlainFiles() {
              return d.File("link.vbs");
          },
          nullptr, "real.vbs", kGroupReads},
+        {"the program's own file is its owner's alone", NewFileAccess::Private,
+         [](const TempDir& d) {
+             const std::string path = d.Write("own.vbs", "old");
+             fs::permissions(path, kGroupReads);
+             return path;
+         },
+         nullptr, "own.vbs", kOwnerOnly},
+        {"a link in place of the program's own file is replaced", NewFileAccess::Private,
+         [](const TempDir& d) {
+             d.Write("real.vbs", "old");
+             fs::create_symlink("real.vbs", d.File("own.vbs"));
+             return d.File("own.vbs");
+         },
+         nullptr, "own.vbs", kOwnerOnly},
         {"the longest name", NewFileAccess::OwnerOnly,
          [&](const TempDir& d) {
              fs::permissions(d.Write(longName, "old"), kOwnerOnly);
@@ -120,6 +134,8 @@ void FileSavingTest::theWriterKeepsWhatItMustAndReplacesOnlyPlainFiles() {
             QCOMPARE(fs::status(written).permissions() & fs::perms::all, row.permissions);
             QCOMPARE(fs::is_symlink(path), std::string(row.name) == "a symbolic link is written through");
         }
+        if (fs::exists(dir.Path() / "real.vbs") && !fs::is_symlink(path))  // what a link named keeps its bytes
+            QCOMPARE(Bytes(TempDir::Read(dir.File("real.vbs"))), QByteArray("old"));
         std::error_code tooLong;
         if (!row.written && fs::is_regular_file(path, tooLong)) QCOMPARE(Bytes(TempDir::Read(path)), QByteArray("old"));
         // Nothing left beside it: a new file, or nothing at all when the save failed.

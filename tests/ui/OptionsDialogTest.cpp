@@ -146,6 +146,17 @@ void OptionsDialogTest::applyChangesTheDocumentAndIsReadAtTheNextStart() {
     QCOMPARE(w.Stored("ccStatements"), std::optional<std::string>("clRed"));
     QVERIFY(w.boxes.Errors().empty());
 
+    // A refused size says why and keeps the window open; reopened, it shows the size in use.
+    options.show();
+    options.CmbSize->setCurrentText("0");
+    QTest::mouseClick(options.CmdApply, Qt::LeftButton);
+    QVERIFY(options.isVisible());
+    QCOMPARE(w.boxes.Errors().size(), size_t(1));
+    QVERIFY(w.boxes.Errors()[0].find("sizes go from 1 to 1638 points") != std::string::npos);
+    QTest::keyClick(&options, Qt::Key_Escape);
+    options.show();
+    QCOMPARE(options.CmbSize->currentText(), QString("9"));
+
     options.show();
     QTest::mouseClick(options.CmdReset, Qt::LeftButton);
     QCOMPARE(options.CmbFont->currentText(), QString("Courier New"));

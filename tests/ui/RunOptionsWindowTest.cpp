@@ -125,6 +125,17 @@ void RunOptionsWindowTest::hostChoiceAndManualEdit() {
     QCOMPARE(Template(), QString(" wscript  //H:CScript  [FilePath]"));
     choose(1);
     QCOMPARE(Template(), QString(" wscript  //H:wscript  [FilePath]"));
+    // A typed host is used as typed: Enter in the box chooses nothing from the list.
+    QLineEdit* typed = form2->CmbOptions->lineEdit();
+    typed->selectAll();
+    QTest::keyClicks(typed, "CSCRIPT");
+    QTest::keyClick(typed, Qt::Key_Return);
+    QCOMPARE(form2->CmbOptions->currentText(), QString("CSCRIPT"));
+    QCOMPARE(Template(), QString(" wscript  //H:wscript  [FilePath]"));
+    ClickRow(4);
+    QCOMPARE(Template(), QString(" CSCRIPT  [FilePath]"));
+    ClickRow(4);
+    choose(1);
 
     QTest::mouseClick(form2->CmdManual, Qt::LeftButton);
     QVERIFY(form2->LblParameter->hasFocus());

@@ -3,6 +3,7 @@
 #include "settings/FileSettingsStore.h"
 #include "window/ui/EditorWidget.h"
 #include "documents/ui/QtFileWriter.h"
+#include "unit/ui/QtPorts.h"
 #include "window/ui/vbsmain.h"
 #include "fakes/FakeBoxes.h"
 #include "fakes/FakeDialogs.h"
@@ -20,7 +21,8 @@ namespace tarnwick::testing {
 inline constexpr const char* kFsoLine = "Set fso = CreateObject(\"Scripting.FileSystemObject\")";
 
 // A main window whose settings live in a temporary XDG_CONFIG_HOME and whose
-// boxes and dialogs are answered by fakes.
+// boxes and dialogs are answered by fakes. Its scratch script, beside the test's
+// executable, goes with it.
 struct MainWindowFixture {
     QTemporaryDir config;
     fakes::FakeBoxes boxes;
@@ -28,6 +30,14 @@ struct MainWindowFixture {
     std::unique_ptr<TForm1> form;
 
     MainWindowFixture() { qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit()); }
+    ~MainWindowFixture() {
+        if (!form) return;
+        const QString scratch = FromPath(form->ScratchScriptPath());
+        form.reset();
+        QFile::remove(scratch);
+    }
+    MainWindowFixture(const MainWindowFixture&) = delete;
+    MainWindowFixture& operator=(const MainWindowFixture&) = delete;
 
     // The settings file the window reads and writes.
     FileSettingsStore Store() const {

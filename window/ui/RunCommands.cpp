@@ -63,8 +63,6 @@ void TForm1::PrepareScratchFolder() const {
         QDir().mkpath(folder);  // a failure shows when the script is written
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-    // The script is ours: a link planted in its place must not send the text elsewhere.
-    if (QFileInfo(script).isSymLink()) QFile::remove(script);
 }
 
 void TForm1::RunTemplate(const std::string& commandTemplate) {
