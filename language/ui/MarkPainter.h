@@ -1,0 +1,26 @@
+#pragma once
+
+#include "editor/EditorModel.h"
+#include "window/ui/EditorLayout.h"
+#include "language/SyntaxMarks.h"
+
+#include <QColor>
+
+class QPainter;
+
+namespace tarnwick {
+
+struct MarkView {
+    const EditorModel& model;
+    const EditorLayout& layout;
+    const language::SyntaxMarks& marks;
+};
+
+// Red for errors; warnings in amber, which no colour of the text uses by default.
+QColor MarkColour(language::Severity severity);
+
+// Draws a wavy line under each mark on 0-based lines first to last, the first
+// with its top at top and its text's left edge at left.
+void PaintSyntaxMarks(QPainter& painter, const MarkView& view, int first, int last, qreal left, qreal top);
+
+}  // namespace tarnwick
