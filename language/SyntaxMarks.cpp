@@ -16,16 +16,30 @@ void SyntaxMarks::Assign(const std::vector<Diagnostic>& found) {
     for (const Diagnostic& d : found) marks_.push_back({d.offset, d.length, d.severity, d.text});
     std::stable_sort(marks_.begin(), marks_.end(),
                      [](const SyntaxMark& a, const SyntaxMark& b) { return a.offset < b.offset; });
-    longest_ = 1;
-    for (const SyntaxMark& mark : marks_) longest_ = std::max(longest_, mark.length);
+    reach_.resize(marks_.size());
+    UpdateReach(0);
+}
+
+void SyntaxMarks::Clear() {
+    marks_.clear();
+    reach_.clear();
+}
+
+void SyntaxMarks::UpdateReach(std::size_t from) {
+    for (std::size_t i = from; i < marks_.size(); ++i)
+        reach_[i] = std::max(i ? reach_[i - 1] : 0, EndOf(marks_[i]));
+}
+
+std::size_t SyntaxMarks::FirstReaching(int pos) const {
+    return static_cast<std::size_t>(std::upper_bound(reach_.begin(), reach_.end(), pos) - reach_.begin());
 }
 
 void SyntaxMarks::Shift(int pos, int removed, int inserted) {
     const int editEnd = pos + removed, delta = inserted - removed;
-    for (auto it = std::lower_bound(marks_.begin(), marks_.end(), pos - longest_,
-                                    [](const SyntaxMark& m, int at) { return m.offset < at; });
-         it != marks_.end(); ++it) {
-        SyntaxMark& mark = *it;
+    // Marks ending before pos stay; a mark ending at pos is touched only when it has no length.
+    const std::size_t first = FirstReaching(pos - 1);
+    for (std::size_t i = first; i < marks_.size(); ++i) {
+        SyntaxMark& mark = marks_[i];
         const int end = mark.offset + mark.length;
         if (end < pos || (end == pos && mark.length > 0)) continue;  // text added after it is not its own
         if (mark.offset >= editEnd && (mark.offset > pos || removed > 0 || inserted == 0)) {
@@ -35,17 +49,15 @@ void SyntaxMarks::Shift(int pos, int removed, int inserted) {
             const int start = std::min(mark.offset, pos);
             mark.length = std::max(end + delta, pos + inserted) - start;
             mark.offset = start;
-            longest_ = std::max(longest_, mark.length);
         }
     }
+    UpdateReach(first);
 }
 
 std::span<const SyntaxMark> SyntaxMarks::Touching(int start, int end) const {
-    auto from = std::lower_bound(marks_.begin(), marks_.end(), start - longest_,
-                                 [](const SyntaxMark& m, int at) { return m.offset < at; });
-    while (from != marks_.end() && EndOf(*from) <= start && from->offset < end) ++from;
-    auto to = std::lower_bound(from, marks_.end(), end, [](const SyntaxMark& m, int at) { return m.offset < at; });
-    return {from, to};
+    const auto from = marks_.begin() + static_cast<std::ptrdiff_t>(FirstReaching(start));
+    const auto to = std::lower_bound(from, marks_.end(), end, [](const SyntaxMark& m, int at) { return m.offset < at; });
+    return {from, std::max(from, to)};
 }
 
 const SyntaxMark* SyntaxMarks::Within(int start, int end) const {

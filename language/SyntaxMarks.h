@@ -24,10 +24,7 @@ struct SyntaxMark {
 class SyntaxMarks {
 public:
     void Assign(const std::vector<Diagnostic>& found);
-    void Clear() {
-        marks_.clear();
-        longest_ = 1;
-    }
+    void Clear();
 
     // The text from pos on lost `removed` characters and gained `inserted`:
     // marks after the edit move, a mark the edit touches stretches over it.
@@ -42,8 +39,12 @@ public:
     const SyntaxMark* Within(int start, int end) const;
 
 private:
+    void UpdateReach(std::size_t from);
+    // The first mark that reaches past pos.
+    std::size_t FirstReaching(int pos) const;
+
     std::vector<SyntaxMark> marks_;
-    int longest_ = 1;  // the widest mark's length, so Touching need not look further back
+    std::vector<int> reach_;  // the furthest end of the marks up to each: where a search for a place starts
 };
 
 }  // namespace tarnwick::language

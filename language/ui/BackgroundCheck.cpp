@@ -63,12 +63,17 @@ void BackgroundCheck::Start() {
     QMetaObject::invokeMethod(
         worker_, [this, shared = shared_, checked, form = form_()] {
             if (shared->latest != checked) return;  // overtaken by later edits: their check follows
-            std::vector<Diagnostic> found = CheckScript(shared->text, form, CheckOptions{true});
+            // Freed on this thread, below; only a window closed while it is on its way leaks it.
+            auto* marks = new SyntaxMarks;
+            marks->Assign(CheckScript(shared->text, form, CheckOptions{true}));
             QMetaObject::invokeMethod(
-                this, [this, checked, found = std::move(found)] {
-                    if (checked != edits_) return;  // the text has changed since
-                    awaited_ = -1;
-                    if (OnChecked) OnChecked(found);
+                this, [this, checked, marks] {
+                    if (checked == edits_) {  // else the text has changed since
+                        awaited_ = -1;
+                        if (OnChecked) OnChecked(*marks);
+                    }
+                    // Tens of thousands of marks take a while to free: not here.
+                    QMetaObject::invokeMethod(worker_, [marks] { delete marks; }, Qt::QueuedConnection);
                 },
                 Qt::QueuedConnection);
         },

@@ -2,6 +2,7 @@
 
 #include "editor/EditorModel.h"
 #include "language/Check.h"
+#include "language/SyntaxMarks.h"
 
 #include <QObject>
 #include <QThread>
@@ -27,8 +28,10 @@ public:
     BackgroundCheck(EditorModel& model, std::function<TextForm()> form, QObject* parent = nullptr);
     ~BackgroundCheck() override;
 
-    // Told, on the editor's thread, of the findings of a check of the text as it now is.
-    std::function<void(const std::vector<Diagnostic>&)> OnChecked;
+    // Told, on the editor's thread, of the marks of a check of the text as it
+    // now is, made on the checking thread: the handler takes them by a swap,
+    // and the marks it leaves are freed on that thread too.
+    std::function<void(SyntaxMarks& fresh)> OnChecked;
     // Told of every edit, before any result of a check of it (the marks move with their text).
     std::function<void(int pos, int removed, int inserted)> OnEdited;
 

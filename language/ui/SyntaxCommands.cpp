@@ -72,7 +72,9 @@ private:
             label_->clear();
             return;
         }
-        label_->setStyleSheet(QString("QLabel { color: %1; }").arg(MarkColour(mark->severity).darker(130).name()));
+        QPalette palette = label_->palette();  // a style sheet would drop the status bar's font
+        palette.setColor(QPalette::WindowText, MarkColour(mark->severity).darker(130));
+        label_->setPalette(palette);
         const QString shown = FromDocument(mark->text, unit_.Encoding);
         label_->setText(label_->fontMetrics().elidedText(shown, Qt::ElideRight, label_->width()));
         label_->setToolTip(shown);
@@ -109,8 +111,8 @@ void TForm1::WireSyntaxCheck() {
         if (pos == 0 && inserted == unit_.MainText.Length()) unit_.Marks.Clear();  // a new text: its check follows
         else unit_.Marks.Shift(pos, removed, inserted);
     };
-    check->OnChecked = [this, marksChanged](const std::vector<Diagnostic>& found) {
-        unit_.Marks.Assign(found);
+    check->OnChecked = [this, marksChanged](language::SyntaxMarks& fresh) {
+        std::swap(unit_.Marks, fresh);
         marksChanged();
     };
     check->CheckSoon();
