@@ -7,6 +7,7 @@
 #include "language/Warnings.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tarnwick::language {
 namespace {
@@ -20,27 +21,53 @@ public:
 
     void Find(std::size_t offset, int& line, int& column) {
         offset = std::min(offset, text_.size());
-        while (at_ < offset) {
-            const char c = text_[at_++];
-            if (c == '\n' || (c == '\r' && (at_ >= text_.size() || text_[at_] != '\n'))) {
-                ++line_;
-                units_ = 0;
-            } else if (c != '\r') {
-                const auto byte = static_cast<unsigned char>(c);
-                if (form_ == TextForm::Ansi || (byte & 0xC0) != 0x80) ++units_;
-                if (form_ == TextForm::Utf8 && byte >= 0xF0) ++units_;  // a surrogate pair
-            }
+        // Whole lines at a time, then the characters of the last one.
+        while (true) {
+            const std::size_t brk = std::min(Next('\n', nextLf_), Next('\r', nextCr_));
+            if (brk >= offset) break;
+            const bool pair = text_[brk] == '\r' && brk + 1 < text_.size() && text_[brk + 1] == '\n';
+            if (pair && brk + 1 >= offset) break;  // offsets never fall between CR and LF
+            lineStart_ = brk + (pair ? 2 : 1);
+            ++line_;
         }
         line = line_;
-        column = units_ + 1;
+        if (form_ == TextForm::Ansi) {
+            column = static_cast<int>(offset - lineStart_) + 1;
+            return;
+        }
+        // UTF-16 units, counted on from the last finding when it was on the same line.
+        if (countedStart_ != lineStart_ || countedTo_ > offset) {
+            countedStart_ = countedTo_ = lineStart_;
+            units_ = 0;
+        }
+        for (; countedTo_ < offset; ++countedTo_) {
+            const auto byte = static_cast<unsigned char>(text_[countedTo_]);
+            if ((byte & 0xC0) != 0x80) ++units_;
+            if (byte >= 0xF0) ++units_;  // a surrogate pair
+        }
+        column = static_cast<int>(units_) + 1;
     }
 
 private:
     std::string_view text_;
     TextForm form_;
-    std::size_t at_ = 0;
+    // The next `c` at or after the current line's start (the text's size when there is
+    // none), remembered in `cached` so that each byte is searched once.
+    std::size_t Next(char c, std::size_t& cached) const {
+        if (cached != kUnknown && cached >= lineStart_) return cached;
+        const void* found = std::memchr(text_.data() + lineStart_, c, text_.size() - lineStart_);
+        cached = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text_.data()) : text_.size();
+        return cached;
+    }
+
+    static constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
+    std::size_t nextLf_ = kUnknown;
+    std::size_t nextCr_ = kUnknown;
+    std::size_t lineStart_ = 0;
     int line_ = 1;
-    int units_ = 0;
+    std::size_t countedStart_ = kUnknown;
+    std::size_t countedTo_ = 0;
+    std::size_t units_ = 0;
 };
 
 bool EndsWithLineBreak(std::string_view text) {

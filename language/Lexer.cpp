@@ -58,7 +58,7 @@ constexpr std::array kKeywords = {
 constexpr std::size_t kLongestKeyword = 10;  // "implements", "paramarray"
 constexpr std::size_t kLongestName = 255;
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+constexpr char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsHexDigit(char c) { return IsDigit(c) || (Lower(c) >= 'a' && Lower(c) <= 'f'); }
@@ -86,7 +86,7 @@ public:
         : text_(text), form_(form), errors_(errors) {}
 
     std::vector<Token> Run() {
-        tokens_.reserve(text_.size() / 4 + 2);
+        tokens_.reserve(text_.size() / 5 + 2);
         if (form_ == TextForm::Utf8 && text_.substr(0, 3) == "\xEF\xBB\xBF") at_ = 3;
         while (true) {
             const bool blank = SkipBlanks();
@@ -362,8 +362,43 @@ private:
 
 }  // namespace
 
+namespace {
+
+// A word of up to eight letters packed into one number, lower case, for quick lookups.
+constexpr std::uint64_t Packed(std::string_view word) {
+    std::uint64_t key = 0;
+    for (const char c : word) key = key << 8 | static_cast<unsigned char>(Lower(c));
+    return key;
+}
+
+struct PackedKeyword {
+    std::uint64_t key;
+    Keyword keyword;
+    bool operator<(const PackedKeyword& other) const { return key < other.key; }
+};
+
+// The keywords of up to eight letters, sorted by their packed spelling.
+const std::vector<PackedKeyword>& PackedKeywords() {
+    static const std::vector<PackedKeyword> table = [] {
+        std::vector<PackedKeyword> out;
+        for (const Spelling& s : kKeywords)
+            if (s.lower.size() <= 8) out.push_back({Packed(s.lower), s.keyword});
+        std::sort(out.begin(), out.end());
+        return out;
+    }();
+    return table;
+}
+
+}  // namespace
+
 Keyword KeywordOf(std::string_view word) {
     if (word.size() < 2 || word.size() > kLongestKeyword) return Keyword::None;
+    if (word.size() <= 8) {
+        const std::uint64_t key = Packed(word);
+        const auto& table = PackedKeywords();
+        const auto it = std::lower_bound(table.begin(), table.end(), PackedKeyword{key, Keyword::None});
+        return it != table.end() && it->key == key ? it->keyword : Keyword::None;
+    }
     char buffer[kLongestKeyword];
     for (std::size_t i = 0; i < word.size(); ++i) buffer[i] = Lower(word[i]);
     const std::string_view lower(buffer, word.size());
@@ -373,16 +408,15 @@ Keyword KeywordOf(std::string_view word) {
 }
 
 ContextWord ContextWordOf(std::string_view word) {
-    auto is = [word](std::string_view lower) {
-        return word.size() == lower.size() &&
-               std::equal(word.begin(), word.end(), lower.begin(), [](char a, char b) { return Lower(a) == b; });
-    };
-    if (is("property")) return ContextWord::Property;
-    if (is("default")) return ContextWord::Default;
-    if (is("error")) return ContextWord::Error;
-    if (is("explicit")) return ContextWord::Explicit;
-    if (is("step")) return ContextWord::Step;
-    return ContextWord::None;
+    if (word.size() < 4 || word.size() > 8) return ContextWord::None;
+    switch (Packed(word)) {
+        case Packed("property"): return ContextWord::Property;
+        case Packed("default"): return ContextWord::Default;
+        case Packed("error"): return ContextWord::Error;
+        case Packed("explicit"): return ContextWord::Explicit;
+        case Packed("step"): return ContextWord::Step;
+        default: return ContextWord::None;
+    }
 }
 
 std::string_view NameText(std::string_view text, const Token& token) {

@@ -17,7 +17,7 @@ void CheckScope(const SyntaxTree& tree, const Scope& scope, std::vector<RawDiagn
         int getArguments = -1;
         int setArguments = -1;       // Let or Set
     };
-    std::unordered_map<std::string, Seen> seen;
+    std::unordered_map<std::string_view, Seen> seen;
     seen.reserve(scope.declarations.size());
     for (const Declaration& d : scope.declarations) {
         if (d.fromReDim) continue;  // ReDim of a declared array declares nothing new

@@ -1,7 +1,6 @@
 // The statement list, its ends, and the statements of one line.
 #include "language/Parser.h"
 
-#include <cctype>
 
 namespace tarnwick::language {
 
@@ -26,7 +25,8 @@ SyntaxTree Parser::Run() {
 
 std::string Parser::LowerName(const Token& token) const {
     std::string name(NameText(text_, token));
-    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : name)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return name;
 }
 

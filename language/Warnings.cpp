@@ -49,7 +49,7 @@ private:
 
     // The declaration a name means in a scope: its own, then the class's, then the
     // script's; a ReDim declares a name only where no Dim does.
-    const Declaration* Resolve(const std::string& name, int scope) const {
+    const Declaration* Resolve(std::string_view name, int scope) const {
         for (const auto* table : {&index_, &reDims_}) {
             for (int s = scope; s >= 0; s = tree_.scopes[static_cast<std::size_t>(s)].parent) {
                 const auto& names = (*table)[static_cast<std::size_t>(s)];
@@ -100,8 +100,8 @@ private:
     std::string_view text_;
     const SyntaxTree& tree_;
     std::vector<RawDiagnostic>& out_;
-    std::vector<std::unordered_map<std::string, const Declaration*>> index_;
-    std::vector<std::unordered_map<std::string, const Declaration*>> reDims_;
+    std::vector<std::unordered_map<std::string_view, const Declaration*>> index_;
+    std::vector<std::unordered_map<std::string_view, const Declaration*>> reDims_;
 };
 
 }  // namespace
