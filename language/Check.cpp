@@ -1,14 +1,143 @@
 #include "language/Check.h"
 
-namespace tarnwick::language {
+#include "language/Lexer.h"
+#include "language/Messages.h"
+#include "language/NameChecks.h"
+#include "language/Parser.h"
+#include "language/Warnings.h"
 
-std::vector<Diagnostic> CheckScript(std::string_view, TextForm, const CheckOptions&) {
-    return {};  // the parser and checker come next
+#include <algorithm>
+#include <cstring>
+
+namespace tarnwick::language {
+namespace {
+
+// Turns byte offsets, in increasing order, into the host's 1-based lines and
+// columns: a CR LF pair, a lone CR and a lone LF each end a line; a column
+// counts bytes of Windows-1252 text and UTF-16 units of UTF-8 text.
+class PositionFinder {
+public:
+    PositionFinder(std::string_view text, TextForm form) : text_(text), form_(form) {}
+
+    void Find(std::size_t offset, int& line, int& column) {
+        offset = std::min(offset, text_.size());
+        // Whole lines at a time, then the characters of the last one.
+        while (true) {
+            const std::size_t brk = std::min(Next('\n', nextLf_), Next('\r', nextCr_));
+            if (brk >= offset) break;
+            const bool pair = text_[brk] == '\r' && brk + 1 < text_.size() && text_[brk + 1] == '\n';
+            if (pair && brk + 1 >= offset) break;  // offsets never fall between CR and LF
+            lineStart_ = brk + (pair ? 2 : 1);
+            ++line_;
+        }
+        line = line_;
+        if (form_ == TextForm::Ansi) {
+            column = static_cast<int>(offset - lineStart_) + 1;
+            return;
+        }
+        // UTF-16 units, counted on from the last finding when it was on the same line.
+        if (countedStart_ != lineStart_ || countedTo_ > offset) {
+            countedStart_ = countedTo_ = lineStart_;
+            units_ = 0;
+        }
+        for (; countedTo_ < offset; ++countedTo_) {
+            const auto byte = static_cast<unsigned char>(text_[countedTo_]);
+            if ((byte & 0xC0) != 0x80) ++units_;
+            if (byte >= 0xF0) ++units_;  // a surrogate pair
+        }
+        column = static_cast<int>(units_) + 1;
+    }
+
+private:
+    std::string_view text_;
+    TextForm form_;
+    // The next `c` at or after the current line's start (the text's size when there is
+    // none), remembered in `cached` so that each byte is searched once.
+    std::size_t Next(char c, std::size_t& cached) const {
+        if (cached != kUnknown && cached >= lineStart_) return cached;
+        const void* found = std::memchr(text_.data() + lineStart_, c, text_.size() - lineStart_);
+        cached = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text_.data()) : text_.size();
+        return cached;
+    }
+
+    static constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
+    std::size_t nextLf_ = kUnknown;
+    std::size_t nextCr_ = kUnknown;
+    std::size_t lineStart_ = 0;
+    int line_ = 1;
+    std::size_t countedStart_ = kUnknown;
+    std::size_t countedTo_ = 0;
+    std::size_t units_ = 0;
+};
+
+bool EndsWithLineBreak(std::string_view text) {
+    return !text.empty() && (text.back() == '\n' || text.back() == '\r');
+}
+
+}  // namespace
+
+Analysis AnalyzeScript(std::string_view text, TextForm form, const CheckOptions& options) {
+    std::vector<RawDiagnostic> raw;
+    const std::vector<Token> tokens = Tokenize(text, form, raw);
+    Analysis analysis;
+    analysis.tree = Parser(text, tokens, raw).Run();
+    CheckNames(analysis.tree, raw);
+    if (options.warnings) FindWarnings(text, analysis.tree, raw);
+
+    std::stable_sort(raw.begin(), raw.end(), [](const RawDiagnostic& a, const RawDiagnostic& b) {
+        if (a.offset != b.offset) return a.offset < b.offset;
+        return IsWarning(a.message) < IsWarning(b.message);  // at one place the host's error comes first
+    });
+    PositionFinder positions(text, form);
+    analysis.diagnostics.reserve(raw.size());
+    // The host stops at the first error it finds: one found while reading the script
+    // comes before any found by the checks after reading.
+    std::size_t hostFirst = raw.size();
+    std::size_t firstError = raw.size();
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        if (IsWarning(raw[i].message)) continue;
+        if (firstError == raw.size()) firstError = i;
+        if (hostFirst == raw.size() || (raw[hostFirst].late && !raw[i].late)) hostFirst = i;
+    }
+    std::size_t hostFirstIndex = 0;
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        const RawDiagnostic& r = raw[i];
+        if (i == hostFirst) hostFirstIndex = analysis.diagnostics.size();
+        if (!analysis.diagnostics.empty() && analysis.diagnostics.back().offset == r.offset &&
+            analysis.diagnostics.back().number == static_cast<int>(r.message))
+            continue;
+        Diagnostic& d = analysis.diagnostics.emplace_back();
+        d.severity = IsWarning(r.message) ? Severity::Warning : Severity::Error;
+        d.number = static_cast<int>(r.message);
+        d.text = FormatMessage(r.message, r.detail);
+        d.offset = r.offset;
+        d.length = r.length;
+        positions.Find(static_cast<std::size_t>(r.offset), d.line, d.column);
+        // An unclosed block: the line after the last, column 1.
+        if (r.afterEnd && !text.empty() && !EndsWithLineBreak(text)) {
+            ++d.line;
+            d.column = 1;
+        }
+    }
+    if (hostFirst < firstError || hostFirst == raw.size() || hostFirst == firstError) return analysis;
+    // Move it before the other errors (their positions are computed: order no longer matters).
+    auto& list = analysis.diagnostics;
+    std::size_t firstErrorIndex = 0;
+    while (firstErrorIndex < list.size() && list[firstErrorIndex].severity != Severity::Error) ++firstErrorIndex;
+    if (hostFirstIndex > firstErrorIndex && hostFirstIndex < list.size())
+        std::rotate(list.begin() + static_cast<std::ptrdiff_t>(firstErrorIndex),
+                    list.begin() + static_cast<std::ptrdiff_t>(hostFirstIndex),
+                    list.begin() + static_cast<std::ptrdiff_t>(hostFirstIndex) + 1);
+    return analysis;
+}
+
+std::vector<Diagnostic> CheckScript(std::string_view text, TextForm form, const CheckOptions& options) {
+    return AnalyzeScript(text, form, options).diagnostics;
 }
 
 std::string HostLine(std::string_view path, const Diagnostic& d) {
-    return std::string(path) + "(" + std::to_string(d.line) + ", " + std::to_string(d.column) +
-           ") Microsoft VBScript compilation error: " + d.text;
+    return std::string(path) + "(" + std::to_string(d.line) + ", " + std::to_string(d.column) + ") " +
+           (d.severity == Severity::Error ? "Microsoft VBScript compilation error: " : "Tarnwick warning: ") + d.text;
 }
 
 }  // namespace tarnwick::language

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "language/Syntax.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,12 +31,22 @@ struct CheckOptions {
     bool warnings = true;  // also report the findings beyond the host
 };
 
-// Every finding in the script, in the order of their positions; the first
-// error is exactly the one the host reports. Never throws on any input.
+// Every finding in the script, in the order of their positions, except that the
+// first error is exactly the one the host reports (an error in reading the
+// script comes before a redefined name found once it is read). Never throws
+// on any input; nesting deeper than the check follows is "Out of memory".
 std::vector<Diagnostic> CheckScript(std::string_view text, TextForm form, const CheckOptions& options = {});
 
-// "Microsoft VBScript compilation error" or the warning's own words, for the
-// host's line form "PATH(LINE, COL) Microsoft VBScript compilation error: TEXT".
+// The script's findings and its tree of scopes, names and uses, from one reading.
+struct Analysis {
+    std::vector<Diagnostic> diagnostics;
+    SyntaxTree tree;
+};
+Analysis AnalyzeScript(std::string_view text, TextForm form, const CheckOptions& options = {});
+
+// A finding in the host's line form: "PATH(LINE, COL) Microsoft VBScript
+// compilation error: TEXT" for an error, "PATH(LINE, COL) Tarnwick warning: TEXT"
+// for a warning (the same shape, so the output pane's links reach both).
 std::string HostLine(std::string_view path, const Diagnostic& diagnostic);
 
 }  // namespace tarnwick::language

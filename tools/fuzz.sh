@@ -9,7 +9,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build-fuzz"
 seeds="$root/tests/fuzz/corpus"
-targets=(rtf syntax_ini settings_formats settings_file command_line editing)
+targets=(rtf syntax_ini settings_formats settings_file command_line editing checker)
 
 usage() { echo "usage: tools/fuzz.sh TARGET MINUTES | --smoke | --list (targets: ${targets[*]})" >&2; exit 2; }
 [ $# -ge 1 ] || usage

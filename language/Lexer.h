@@ -1,0 +1,77 @@
+#pragma once
+
+#include "language/Check.h"
+#include "language/Messages.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick::language {
+
+enum class TokenKind : std::uint8_t {
+    EndOfText,
+    LineBreak,   // a line break, or the end of a comment's line
+    Colon,
+    Name,        // a name, a context keyword (Property, Default, Error, Explicit, Step) or [a bracketed name]
+    Keyword,     // a reserved word: `keyword` says which
+    Number,
+    String,
+    Date,
+    Symbol,      // an operator or punctuation: `symbol` says which
+    WithDot,     // a "." that starts a member of the With object (after a blank, an operator or a keyword)
+    Invalid,     // a character the language does not know; the lexer has reported it
+};
+
+enum class Keyword : std::uint8_t {
+    None,
+    And, ByRef, ByVal, Call, Case, Class, Const, Dim, Do, Each, Else, ElseIf, Empty, End, Eqv, Exit,
+    False, For, Function, Get, GoTo, If, Imp, In, Is, Let, Loop, Me, Mod, New, Next, Not, Nothing,
+    Null, On, Option, Or, Preserve, Private, Public, ReDim, Resume, Select, Set, Stop, Sub, Then, To,
+    True, Until, Wend, While, With, Xor,
+    // Reserved by the language with no statement of their own: never names.
+    Unused,
+};
+
+// Context keywords: names everywhere except where their statement wants them.
+enum class ContextWord : std::uint8_t { None, Property, Default, Error, Explicit, Step };
+
+enum class Symbol : std::uint8_t {
+    None, OpenParen, CloseParen, Comma, Dot, Equal, NotEqual, Less, Greater, LessEqual, GreaterEqual,
+    Plus, Minus, Star, Slash, Backslash, Caret, Ampersand,
+};
+
+struct Token {
+    TokenKind kind = TokenKind::EndOfText;
+    Keyword keyword = Keyword::None;
+    ContextWord context = ContextWord::None;
+    Symbol symbol = Symbol::None;
+    bool blankBefore = false;  // a blank, a tab or a continuation stands right before it
+    bool integer = false;      // a Number without a fraction or exponent
+    std::int32_t offset = 0;
+    std::int32_t length = 0;
+};
+
+// A lexical error at a byte offset; `afterEnd` marks one reported at the line after the last.
+struct RawDiagnostic {
+    Message message;
+    std::int32_t offset = 0;
+    std::int32_t length = 0;
+    bool afterEnd = false;
+    std::string detail;
+    bool late = false;  // found by a check after the whole script is read: any error while reading comes first
+};
+
+// Splits the whole script into tokens, ending with one EndOfText. Comments and
+// continuations are dropped; a comment's line still ends in a LineBreak.
+// Lexical errors (1030-1033, 1007) are appended to `errors`.
+std::vector<Token> Tokenize(std::string_view text, TextForm form, std::vector<RawDiagnostic>& errors);
+
+// The keyword a word spells, ignoring case (Keyword::None for other words).
+Keyword KeywordOf(std::string_view word);
+ContextWord ContextWordOf(std::string_view word);
+
+// The name a Name token stands for: its text, without the brackets of [a bracketed name].
+std::string_view NameText(std::string_view text, const Token& token);
+
+}  // namespace tarnwick::language

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "language/Lexer.h"
+#include "language/Syntax.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick::language {
+
+// Reads the tokens of a whole script by recursive descent, statement by
+// statement, as the host's compiler does: it reports where the host stops
+// (the first error), then resumes at the next line so that later errors are
+// found too. It builds the tree of scopes, names and uses.
+class Parser {
+public:
+    Parser(std::string_view text, const std::vector<Token>& tokens, std::vector<RawDiagnostic>& errors);
+    SyntaxTree Run();
+
+private:
+    // The blocks open at the current statement, innermost last.
+    enum class Block : std::uint8_t { Script, If, For, Do, While, Select, With, Procedure, Class };
+    struct OpenBlock {
+        Block kind;
+        ProcedureKind procedure = ProcedureKind::None;
+    };
+
+    // What an expression turned out to be, as far as the checks care.
+    struct Operand {
+        bool literal = false;    // a literal, perhaps with a sign: what Const accepts
+        bool creation = false;   // New X, CreateObject(...), GetObject(...)
+        bool me = false;         // Me alone
+        bool endsInParens = false;
+        int lastArguments = -1;  // the count in the final (...) of a chain
+        int reference = -1;      // the Reference of a chain's leading name in the current scope
+        bool nameOnly = false;   // a single name, nothing after it
+        bool member = false;     // a member was reached with ".": the leading name is only read
+    };
+
+    // Tokens.
+    const Token& Cur() const { return tokens_[at_]; }
+    const Token& Peek() const { return tokens_[at_ + 1 < tokens_.size() ? at_ + 1 : at_]; }
+    void Advance() {
+        if (at_ + 1 < tokens_.size()) ++at_;
+    }
+    bool Is(Keyword keyword) const { return Cur().kind == TokenKind::Keyword && Cur().keyword == keyword; }
+    bool Is(Symbol symbol) const { return Cur().kind == TokenKind::Symbol && Cur().symbol == symbol; }
+    bool Is(ContextWord word) const { return Cur().kind == TokenKind::Name && Cur().context == word; }
+    static bool IsKeyword(const Token& t, Keyword k) { return t.kind == TokenKind::Keyword && t.keyword == k; }
+    bool AtName() const { return Cur().kind == TokenKind::Name; }
+    bool AtLineEnd() const { return Cur().kind == TokenKind::LineBreak || Cur().kind == TokenKind::EndOfText; }
+    bool AtSeparator() const { return AtLineEnd() || Cur().kind == TokenKind::Colon; }
+    std::string LowerName(const Token& token) const;
+
+    // Errors. Fail abandons the statement: the statement list resumes at the next line.
+    void Report(Message message, const Token& token, std::string detail = {});
+    void ReportAtEnd(Message message);  // an unclosed block, at the line after the last
+    void Fail(Message message) {
+        if (Cur().kind != TokenKind::Invalid) Report(message, Cur());  // the lexer has reported an Invalid one
+        failed_ = true;
+    }
+    void Recover();
+
+    // Statement lists and their ends (ParserStatements.cpp).
+    void ParseStatements();
+    bool AtTerminator() const;
+    bool HandleStrayTerminator();
+    void ParseStatement();
+    void EndStatement();
+    void EndHeader();
+    bool IsOpen(Block kind) const;
+    bool InProcedure() const;
+    ProcedureKind CurrentProcedure() const;
+    void ParseCallOrAssignment();
+    void ParseCall();
+    void ParseSet();
+    void ParseDim(Access access);
+    void ParseReDim();
+    void ParseConst(Access access);
+    void ParseExit();
+    void ParseOnError();
+    void ParseOption();
+    void ParseAccess();
+    int ParseBareArguments(bool firstFromParens);
+
+    // Blocks (ParserBlocks.cpp).
+    void ParseIf();
+    void ParseInlineStatements();
+    void ParseFor();
+    void ParseDo();
+    void ParseWhile();
+    void ParseSelect();
+    void ParseWith();
+    void CloseBlock(Keyword endWord, Message wrongEnd);
+    bool OuterBlockOwns(const Token& word) const;
+    void CloseLoop(Keyword closer, Message expected);
+
+    // Procedures and classes (ParserDeclarations.cpp).
+    void ParseProcedure(Access access, const Token* defaultWord);
+    void ParseParameters();
+    void ParseClass();
+    void ParseClassMember();
+    int Declare(DeclarationKind kind, const Token& name, Access access = Access::Default);
+    int OpenScope(ScopeKind kind, const Token& start, const Token& name);
+
+    // Expressions (ParserExpressions.cpp).
+    Operand ParseExpression();
+    Operand ParseBinary(int minimum);
+    Operand ParseBinaryFrom(Operand left, int minimum);
+    Operand ParseUnary();
+    Operand ParsePrimary();
+    Operand ParseChain(bool statementHead);
+    Operand ParseChainRest(Operand head, bool statementHead);
+    int ParseArgumentList();
+    int AddReference(const Token& name);
+
+    std::string_view text_;
+    const std::vector<Token>& tokens_;
+    std::vector<RawDiagnostic>& errors_;
+    std::size_t at_ = 0;
+    bool failed_ = false;
+    bool skipEnd_ = false;      // a block ended at a word it does not own: leave that word to the block around
+    int depth_ = 0;             // nesting of blocks and expressions, bounded so the stack is
+    int singleLineIf_ = 0;      // single-line Ifs the current statement is in
+    bool statementSeen_ = false;
+    bool classDefaultSeen_ = false;
+    std::vector<OpenBlock> blocks_;
+    SyntaxTree tree_;
+    int scope_ = 0;
+};
+
+// How deep blocks and expressions may nest before the check gives up with
+// "Out of memory", as the host's compiler does on its own stack.
+inline constexpr int kMaxNesting = 1000;
+
+}  // namespace tarnwick::language

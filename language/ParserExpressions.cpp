@@ -1,0 +1,256 @@
+// Expressions by precedence, from Imp (loosest) to "^" and the signs, and the
+// chains of members and argument lists after a name.
+#include "language/Parser.h"
+
+namespace tarnwick::language {
+namespace {
+
+// The binary operators' levels, loosest first; Not (level 6) is a prefix.
+constexpr int kNotLevel = 6;
+
+int LevelOf(const Token& t) {
+    if (t.kind == TokenKind::Keyword) {
+        switch (t.keyword) {
+            case Keyword::Imp: return 1;
+            case Keyword::Eqv: return 2;
+            case Keyword::Xor: return 3;
+            case Keyword::Or: return 4;
+            case Keyword::And: return 5;
+            case Keyword::Is: return 7;
+            case Keyword::Mod: return 10;
+            default: return 0;
+        }
+    }
+    if (t.kind != TokenKind::Symbol) return 0;
+    switch (t.symbol) {
+        case Symbol::Equal: case Symbol::NotEqual: case Symbol::Less: case Symbol::Greater:
+        case Symbol::LessEqual: case Symbol::GreaterEqual:
+            return 7;
+        case Symbol::Ampersand: return 8;
+        case Symbol::Plus: case Symbol::Minus: return 9;
+        case Symbol::Backslash: return 11;
+        case Symbol::Star: case Symbol::Slash: return 12;
+        case Symbol::Caret: return 13;
+        default: return 0;
+    }
+}
+
+// Counts one level of nesting for as long as it lives.
+class DepthGuard {
+public:
+    explicit DepthGuard(int& depth) : depth_(depth) { ++depth_; }
+    ~DepthGuard() { --depth_; }
+    DepthGuard(const DepthGuard&) = delete;
+    DepthGuard& operator=(const DepthGuard&) = delete;
+
+private:
+    int& depth_;
+};
+
+bool IsCreator(std::string_view lower) { return lower == "createobject" || lower == "getobject"; }
+
+}  // namespace
+
+int Parser::AddReference(const Token& name) {
+    Scope& scope = tree_.scopes[static_cast<std::size_t>(scope_)];
+    Reference& r = scope.references.emplace_back();
+    r.name = LowerName(name);
+    r.span = {name.offset, name.length};
+    if (r.name == "execute" || r.name == "executeglobal" || r.name == "eval") tree_.executesCode = true;
+    return static_cast<int>(scope.references.size()) - 1;
+}
+
+Parser::Operand Parser::ParseExpression() { return ParseBinary(1); }
+
+Parser::Operand Parser::ParseBinary(int minimum) {
+    DepthGuard guard(depth_);
+    if (depth_ > kMaxNesting) {
+        Fail(Message::OutOfMemory);
+        return {};
+    }
+    Operand left = ParseUnary();
+    if (failed_) return left;
+    return ParseBinaryFrom(left, minimum);
+}
+
+Parser::Operand Parser::ParseBinaryFrom(Operand left, int minimum) {
+    while (!failed_) {
+        const int level = LevelOf(Cur());
+        if (level == 0 || level < minimum) break;
+        Advance();
+        // Left-associative: the right side binds only tighter operators.
+        ParseBinary(level + 1);
+        left = Operand{};
+    }
+    return left;
+}
+
+Parser::Operand Parser::ParseUnary() {
+    DepthGuard guard(depth_);
+    if (depth_ > kMaxNesting) {
+        Fail(Message::OutOfMemory);
+        return {};
+    }
+    if (Is(Keyword::Not)) {
+        // The host takes Not wherever an operand stands, as in "a <> Not b".
+        Advance();
+        ParseBinary(kNotLevel + 1);
+        return {};
+    }
+    if (Is(Symbol::Minus) || Is(Symbol::Plus)) {
+        Advance();
+        const Operand operand = ParseUnary();
+        Operand result;
+        result.literal = operand.literal;
+        return result;
+    }
+    return ParsePrimary();
+}
+
+Parser::Operand Parser::ParsePrimary() {
+    const Token& t = Cur();
+    Operand result;
+    switch (t.kind) {
+        case TokenKind::Number: case TokenKind::String: case TokenKind::Date:
+            Advance();
+            result.literal = true;
+            return result;
+        case TokenKind::Name: case TokenKind::WithDot:
+            return ParseChain(false);
+        case TokenKind::Symbol:
+            if (t.symbol == Symbol::OpenParen) {
+                Advance();
+                ParseExpression();
+                if (failed_) return result;
+                if (!Is(Symbol::CloseParen)) {
+                    Fail(Message::ExpectedCloseParen);
+                    return result;
+                }
+                Advance();
+                return ParseChainRest(result, false);
+            }
+            break;
+        case TokenKind::Keyword:
+            switch (t.keyword) {
+                case Keyword::True: case Keyword::False: case Keyword::Empty: case Keyword::Null:
+                case Keyword::Nothing:
+                    Advance();
+                    result.literal = true;
+                    return result;
+                case Keyword::Me:
+                    return ParseChain(false);
+                case Keyword::New:
+                    Advance();
+                    if (!AtName()) {
+                        Fail(Message::ExpectedIdentifier);
+                        return result;
+                    }
+                    AddReference(Cur());
+                    Advance();
+                    result.creation = true;
+                    return result;
+                default:
+                    break;
+            }
+            break;
+        case TokenKind::Invalid:
+            failed_ = true;  // the lexer has reported it
+            return result;
+        default:
+            break;
+    }
+    Fail(Message::ExpectedExpression);
+    return result;
+}
+
+// A name, Me or ".member" and what follows it: ".member" and "(arguments)" in any order.
+Parser::Operand Parser::ParseChain(bool statementHead) {
+    Operand head;
+    if (Is(Keyword::Me)) {
+        head.me = true;
+        Advance();
+    } else if (Cur().kind == TokenKind::WithDot) {
+        Advance();
+        if (!AtName()) {
+            Fail(Message::ExpectedIdentifier);
+            return head;
+        }
+        Advance();
+    } else {
+        head.reference = AddReference(Cur());
+        head.nameOnly = true;
+        Advance();
+    }
+    return ParseChainRest(head, statementHead);
+}
+
+Parser::Operand Parser::ParseChainRest(Operand head, bool statementHead) {
+    Operand result = head;
+    // CreateObject/GetObject just named, so that the "(...)" after it makes an object.
+    bool creatorNamed = head.reference >= 0 &&
+                        IsCreator(tree_.scopes[static_cast<std::size_t>(scope_)].references[static_cast<std::size_t>(head.reference)].name);
+    bool first = true;
+    while (!failed_) {
+        const bool member = Is(Symbol::Dot) || (!statementHead && Cur().kind == TokenKind::WithDot);
+        if (member) {
+            Advance();
+            if (!AtName()) {
+                Fail(Message::ExpectedIdentifier);
+                break;
+            }
+            creatorNamed = IsCreator(LowerName(Cur()));
+            Advance();
+            result = Operand{};
+            result.reference = head.reference;
+            result.member = true;
+            first = false;
+            continue;
+        }
+        if (Is(Symbol::OpenParen)) {
+            Advance();
+            const int count = ParseArgumentList();
+            if (failed_) break;
+            if (first && head.reference >= 0)
+                tree_.scopes[static_cast<std::size_t>(scope_)].references[static_cast<std::size_t>(head.reference)].arguments = count;
+            const bool member = result.member;
+            result = Operand{};
+            result.reference = head.reference;
+            result.member = member;
+            result.endsInParens = true;
+            result.lastArguments = count;
+            result.creation = creatorNamed;
+            creatorNamed = false;
+            first = false;
+            continue;
+        }
+        break;
+    }
+    return result;
+}
+
+// After "(": arguments up to ")", any of them empty as in "F(a, , b)". Returns their count.
+int Parser::ParseArgumentList() {
+    if (Is(Symbol::CloseParen)) {
+        Advance();
+        return 0;
+    }
+    int count = 0;
+    while (true) {
+        if (!Is(Symbol::Comma) && !Is(Symbol::CloseParen)) {
+            ParseExpression();
+            if (failed_) return count;
+        }
+        ++count;
+        if (Is(Symbol::CloseParen)) {
+            Advance();
+            return count;
+        }
+        if (!Is(Symbol::Comma)) {
+            Fail(Message::ExpectedCloseParen);
+            return count;
+        }
+        Advance();
+    }
+}
+
+}  // namespace tarnwick::language
