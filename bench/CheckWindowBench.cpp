@@ -10,6 +10,7 @@
 #include "window/ui/vbsmain.h"
 #include "bench/ColourScripts.h"
 #include "language/ui/BackgroundCheck.h"
+#include "language/ui/MarkPainter.h"
 #include "syntax/DocumentColouring.h"
 #include "unit/MainUnit.h"
 
@@ -74,8 +75,8 @@ void CheckShare(bool withCheck) {
         check = std::make_unique<language::BackgroundCheck>(unit.MainText, [] { return language::TextForm::Ansi; });
         check->OnEdited = [&](int pos, int removed, int inserted) { unit.Marks.Shift(pos, removed, inserted); };
         check->OnChecked = [&](language::SyntaxMarks& fresh) {
+            UpdateChangedMarks(editor, unit.Marks, fresh);
             std::swap(unit.Marks, fresh);
-            editor.viewport()->update();
         };
     }
     unit.MainText.SetText(bench::ColouringScript(10));

@@ -1,9 +1,13 @@
 #include "language/ui/MarkPainter.h"
 
+#include "window/ui/EditorWidget.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
+#include <climits>
+#include <tuple>
 
 namespace tarnwick {
 
@@ -17,6 +21,8 @@ void DrawWave(QPainter& painter, qreal x1, qreal x2, qreal bottom) {
     for (qreal x = x1 + 2; x < x2 + 2; x += 2, up = !up) wave.lineTo(std::min(x, x2), up ? bottom - 2 : bottom);
     painter.drawPath(wave);
 }
+
+auto Shown(const language::SyntaxMark& mark) { return std::tuple(mark.offset, mark.length, mark.severity); }
 
 }  // namespace
 
@@ -53,6 +59,33 @@ void PaintSyntaxMarks(QPainter& painter, const MarkView& view, int first, int la
         }
     }
     painter.restore();
+}
+
+void UpdateChangedMarks(EditorWidget& editor, const language::SyntaxMarks& before, const language::SyntaxMarks& after) {
+    const EditorModel& model = editor.Model();
+    const int first = model.FirstVisibleLine();
+    const int last = std::min(first + editor.VisibleLineCount() + 1, model.BreakCount());
+    const int start = std::max(0, model.LineIndex(first));
+    const int lastStart = model.LineIndex(last);
+    const int end = lastStart < 0 ? model.Length() + 1 : lastStart + model.LineLength(lastStart) + 1;
+    // The marks in one set and not in the other, walked in the order of their places.
+    const auto a = before.Touching(start, end), b = after.Touching(start, end);
+    int from = INT_MAX, to = -1;
+    auto differs = [&](const language::SyntaxMark& mark) {
+        from = std::min(from, std::max(mark.offset, start));
+        to = std::max(to, std::min(mark.offset + std::max(mark.length, 1), end - 1));
+    };
+    std::size_t i = 0, j = 0;
+    while (i < a.size() || j < b.size()) {
+        if (j == b.size() || (i < a.size() && Shown(a[i]) < Shown(b[j]))) differs(a[i++]);
+        else if (i == a.size() || Shown(b[j]) < Shown(a[i])) differs(b[j++]);
+        else ++i, ++j;
+    }
+    if (to < 0) return;
+    const int height = editor.Layout().LineHeight();
+    const int top = (model.LineFromChar(std::min(from, model.Length())) - first) * height;
+    const int bottom = (model.LineFromChar(std::min(to, model.Length())) - first + 1) * height;
+    editor.viewport()->update(QRect(0, top, editor.viewport()->width(), bottom - top));
 }
 
 }  // namespace tarnwick

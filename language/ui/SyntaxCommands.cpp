@@ -111,9 +111,10 @@ void TForm1::WireSyntaxCheck() {
         if (pos == 0 && inserted == unit_.MainText.Length()) unit_.Marks.Clear();  // a new text: its check follows
         else unit_.Marks.Shift(pos, removed, inserted);
     };
-    check->OnChecked = [this, marksChanged](language::SyntaxMarks& fresh) {
+    check->OnChecked = [this, caretLine](language::SyntaxMarks& fresh) {
+        UpdateChangedMarks(*mainText_, unit_.Marks, fresh);
         std::swap(unit_.Marks, fresh);
-        marksChanged();
+        caretLine->Soon();
     };
     check->CheckSoon();
 
