@@ -4,6 +4,7 @@
 #include "unit/Ports.h"
 #include "documents/SavedTextDigest.h"
 #include "editor/TextEncoding.h"
+#include "language/SyntaxMarks.h"
 #include "options/ColourSettings.h"
 #include "syntax/DimStatements.h"
 #include "syntax/SyntaxTable.h"
@@ -28,6 +29,8 @@ struct MainUnit {
     std::string CurrentFileName;
     // How the document's text is held and stored (DocumentFiles sets it).
     TextEncoding Encoding = TextEncoding::Ansi;
+    // The findings of the latest syntax check, where the editor underlines them.
+    language::SyntaxMarks Marks;
 
     // Held by the Editor Options window; read at the moment of colouring.
     ColourSettings* Colours = nullptr;

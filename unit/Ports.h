@@ -29,6 +29,8 @@ public:
     virtual void ErrorMessage(const std::string& text) = 0;
     // Yes, No and Cancel; closing the box counts as Cancel.
     virtual Answer Confirm(const std::string& text) = 0;
+    // Yes or No; closing the box counts as No.
+    virtual bool AskYesNo(const std::string& text) { return Confirm(text) == Answer::Yes; }
     // The application's error box: caption "Tarnwick", stop icon, OK.
     virtual void ApplicationError(const std::string& text) = 0;
 };

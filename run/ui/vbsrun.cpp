@@ -3,6 +3,7 @@
 #include "unit/ui/QtPorts.h"
 #include "unit/MainUnit.h"
 #include "unit/MainWindowPort.h"
+#include "language/RunCheck.h"
 #include "run/RunOptions.h"
 #include "run/ui/CommandLineText.h"
 
@@ -64,6 +65,14 @@ TForm2::TForm2(MainWindowPort& main, QWidget* parent)
     ChkDefault->setGeometry(120, 176, 241, 17);
     ChkDefault->setMouseTracking(true);
 
+    // Left of the default box, which starts where the list's right half does.
+    ChkCheckFirst = new QCheckBox("Check syntax first", this);
+    ChkCheckFirst->setObjectName("ChkCheckFirst");
+    ChkCheckFirst->setFont(verdana);
+    ChkCheckFirst->setGeometry(16, 176, 104, 17);
+    ChkCheckFirst->setMouseTracking(true);
+    ChkCheckFirst->setChecked(language::CheckBeforeRun(main_.Unit().Settings));
+
     auto button = [this, &tahoma](const char* name, const char* caption, int left) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(name);
@@ -87,11 +96,17 @@ TForm2::TForm2(MainWindowPort& main, QWidget* parent)
     connect(CmbOptions, &QComboBox::activated, this, [this](int index) { CmbOptionsSelect(index); });
     connect(CmdManual, &QPushButton::clicked, this, [this] { CmdManualClick(); });
     connect(ChkDefault, &QCheckBox::clicked, this, [this] { ChkDefaultClick(); });
+    connect(ChkCheckFirst, &QCheckBox::clicked, this, [this](bool ask) {
+        main_.Guarded([&] {
+            if (SettingsStore* settings = main_.Unit().Settings) language::StoreCheckBeforeRun(*settings, ask);
+        });
+    });
     connect(CmdExecute, &QPushButton::clicked, this, [this] { CmdExecuteClick(); });
     connect(CmdClose, &QPushButton::clicked, this, [this] { CmdCloseClick(); });
     LstOptions->installEventFilter(this);
     LstOptions->viewport()->installEventFilter(this);
     ChkDefault->installEventFilter(this);
+    ChkCheckFirst->installEventFilter(this);
     LblParameter->installEventFilter(this);
 }
 
@@ -150,6 +165,9 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
             LstOptionsMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
         else if (watched == ChkDefault)
             ChkDefaultMouseMove();
+        else if (watched == ChkCheckFirst)
+            LblInfo->setPlainText("Before a run, checks the script and asks whether to run it anyway when it has "
+                                  "a compile error.");
     } else if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (watched == LblParameter) {

@@ -26,6 +26,7 @@ public:
     QListWidget* LstOptions = nullptr;
     QPlainTextEdit* LblInfo = nullptr;
     QCheckBox* ChkDefault = nullptr;
+    QCheckBox* ChkCheckFirst = nullptr;  // ask before running a script with a compile error
     QPushButton* CmdManual = nullptr;
     QPushButton* CmdExecute = nullptr;
     QPushButton* CmdClose = nullptr;

@@ -62,7 +62,8 @@ void MainWindowTest::menus_data() {
                                          "&Outdent\tShift+Tab||13", "-", "Co&mment||10", "UnComm&ent||11"};
     QTest::newRow("Run") << 2 << "&Run" << QStringList{"&Run||14", "Run with &default settings|F5|-1",
                                                        "Run in &Output Pane|Ctrl+F5|-1",
-                                                       "&Stop\tCtrl+Break|Ctrl+Pause|-1"};
+                                                       "&Stop\tCtrl+Break|Ctrl+Pause|-1",
+                                                       "-", "&Check Syntax|Ctrl+F7|-1"};
     QTest::newRow("Tools") << 3 << "&Tools" << QStringList{"&Editor Options||-1"};
     QTest::newRow("Help") << 4 << "&Help"
                           << QStringList{"&Contents|F1|-1", "&HomePage||-1",

@@ -5,6 +5,7 @@
 #include "UiTestSupport.h"
 
 #include "window/ui/EditorWidget.h"
+#include "language/RunCheck.h"
 #include "window/ui/ProcedureBox.h"
 #include "run/ui/OutputPane.h"
 
@@ -52,6 +53,7 @@ void OutputPaneTest::hostErrorLinesAreLinksToTheirPlace() {
     TForm1& form = w.Open();
     QVERIFY(form.Output->isHidden());
     form.Unit().MainText.SetText("Dim a\r\nDim b\r\n  x = 1 / 0\r\nIf x Then");
+    language::StoreCheckBeforeRun(*form.Unit().Settings, false);  // the unclosed If runs without a question
     struct Row {
         const char* name;
         const char* written;  // $1 is the script's path as the host was given it

@@ -156,6 +156,12 @@ Answer QtMessageBoxes::Confirm(const std::string& text) {
     }
 }
 
+bool QtMessageBoxes::AskYesNo(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, "Confirm", FromMessage(text), QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setEscapeButton(QMessageBox::No);  // closing the box counts as No
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<std::string> QtFileDialogs::OpenFileName(const std::string& filter) {
     const QString path = QFileDialog::getOpenFileName(parent_, "Open", QString(), QtNameFilters(filter));
     if (path.isEmpty()) return std::nullopt;

@@ -21,6 +21,7 @@ public:
     void Warning(const std::string& text) override;
     void ErrorMessage(const std::string& text) override;
     Answer Confirm(const std::string& text) override;
+    bool AskYesNo(const std::string& text) override;
     void ApplicationError(const std::string& text) override;
 
 private:

@@ -3,6 +3,7 @@
 #include "editor/Ansi.h"
 #include "unit/Ports.h"
 #include "editor/ui/LinePainter.h"
+#include "language/ui/MarkPainter.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -316,6 +317,11 @@ void EditorWidget::paintEvent(QPaintEvent* event) {
                             caretHint_.x);
         else
             lines.PaintLine(painter, line, left, row * lineHeight, area.right() + 1, area.left());
+    if (marks_) {
+        const int first = model_.FirstVisibleLine() + std::max(0, area.top() / lineHeight);
+        PaintSyntaxMarks(painter, {model_, layout_, *marks_}, first, model_.FirstVisibleLine() + area.bottom() / lineHeight,
+                         left, (first - model_.FirstVisibleLine()) * lineHeight);
+    }
 
     paintedCaret_ = CaretRect();
     if (caretOn_ && hasFocus()) painter.fillRect(paintedCaret_, Qt::black);

@@ -14,6 +14,8 @@ class QMenu;
 
 namespace tarnwick {
 
+namespace language { class SyntaxMarks; }
+
 class Clipboard;
 
 // The document editor: paints an EditorModel (it keeps no text of its own)
@@ -41,6 +43,9 @@ public:
     // The clipboard the editor's own Ctrl+C, Ctrl+X and Ctrl+V use when no
     // key-down handler takes them first.
     void SetClipboard(Clipboard* clipboard) { clipboard_ = clipboard; }
+    // The syntax check's marks, underlined where they show (null: none). The
+    // owner repaints the viewport when they change.
+    void SetSyntaxMarks(const language::SyntaxMarks* marks) { marks_ = marks; }
 
     // ViewGeometry. The caret's place is given in the client area: the viewport.
     Point CaretPixelPosition() const override;
@@ -106,6 +111,7 @@ private:
     EditorLayout layout_;
     QMenu* popup_ = nullptr;
     Clipboard* clipboard_ = nullptr;
+    const language::SyntaxMarks* marks_ = nullptr;
     QTimer blink_;
     QTimer dragScroll_;  // keeps a drag selection going while the mouse is above or below the text
     QPoint dragPoint_;

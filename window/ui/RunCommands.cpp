@@ -4,6 +4,7 @@
 #include "window/ui/vbsmain.h"
 
 #include "window/MainWindowLogic.h"
+#include "language/RunCheck.h"
 #include "run/ui/CommandLineText.h"
 #include "run/ScriptRunner.h"
 #ifdef _WIN32
@@ -67,6 +68,7 @@ void TForm1::PrepareScratchFolder() const {
 
 void TForm1::RunTemplate(const std::string& commandTemplate) {
     Guarded([&] {
+        if (!language::MayRunScript(unit_)) return;
         PrepareScratchFolder();
         ShowStarted(RunCommandTemplate(unit_, commandTemplate, scratchScriptPath_));
     });

@@ -4,12 +4,14 @@
 #include "unit/ui/QtPorts.h"
 #include "window/ui/vbsmain.h"
 #include "help/ui/vbsabout.h"
+#include "language/CheckCommand.h"
 #include "options/ui/vbsoptions.h"
 #include "run/ui/vbsrun.h"
 
 #include <QApplication>
 #include <QFont>
 
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,9 @@ int main(int argc, char** argv) {
     // Taken before Qt removes its own options (-style, -platform, -reverse ...)
     // from argv: a script of such a name still opens, and no argument shifts.
     const std::vector<std::string> arguments(argv, argv + argc);
+    // The command-line check opens no window: it runs before Qt looks for a display.
+    if (tarnwick::language::IsCheckCommand(arguments))
+        return tarnwick::language::RunCheckCommand(arguments, std::cout, std::cerr);
     TarnwickApplication app(argc, argv);
     QApplication::setApplicationName(tarnwick::kApplicationTitle);
     app.setProperty("helpFile", tarnwick::kHelpFileName);

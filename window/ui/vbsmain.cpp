@@ -97,6 +97,7 @@ TForm1::TForm1(std::unique_ptr<SettingsStore> settings, QWidget* parent)
     WireProcedureList();
     WireHelpCommands();
     WireRecentFiles();
+    WireSyntaxCheck();
     files_.SetEncodingChanged([this](TextEncoding encoding) { ShowEncoding(encoding); });
     ShowEncoding(unit_.Encoding);
 

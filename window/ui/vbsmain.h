@@ -136,6 +136,7 @@ private:
     void PutCaret(int position);            // and the focus into the editor
     void WireHelpCommands();
     void WireRecentFiles();
+    void WireSyntaxCheck();  // the marks while typing, Check Syntax and the question before a run
     void ShowEncoding(TextEncoding encoding);
     void CheckFileOnDisk();
     void RebuildRecentFilesMenu();
@@ -166,6 +167,10 @@ private:
     MainUnit unit_;
     DocumentFiles files_;
     std::unique_ptr<EditorTracker> tracker_;
+    // The syntax check on its thread and the caret line's mark in the status
+    // bar: both observe the model, so they go before it.
+    std::unique_ptr<QObject> check_;
+    std::unique_ptr<EditorObserver> caretLineMark_;
     std::optional<std::vector<CompletionRow>> shownRows_;  // the rows Lst holds; none: the design's own
     QWidget* client_ = nullptr;
     EditorWidget* mainText_ = nullptr;
