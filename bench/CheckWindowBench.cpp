@@ -10,7 +10,7 @@
 #include "window/ui/vbsmain.h"
 #include "bench/ColourScripts.h"
 #include "language/ui/BackgroundCheck.h"
-#include "language/ui/MarkPainter.h"
+#include "window/ui/MarkPainter.h"
 #include "syntax/DocumentColouring.h"
 #include "unit/MainUnit.h"
 

@@ -3,7 +3,7 @@
 #include "editor/Ansi.h"
 #include "unit/Ports.h"
 #include "editor/ui/LinePainter.h"
-#include "language/ui/MarkPainter.h"
+#include "window/ui/MarkPainter.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -1,4 +1,4 @@
-#include "language/ui/MarkPainter.h"
+#include "window/ui/MarkPainter.h"
 
 #include "window/ui/EditorWidget.h"
 

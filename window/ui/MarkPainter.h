@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editor/EditorModel.h"
-#include "window/ui/EditorLayout.h"
+#include "editor/ui/EditorLayout.h"
 #include "language/SyntaxMarks.h"
 
 #include <QColor>

@@ -7,7 +7,7 @@
 #include "window/ui/EditorWidget.h"
 #include "language/RunCheck.h"
 #include "language/ui/BackgroundCheck.h"
-#include "language/ui/MarkPainter.h"
+#include "window/ui/MarkPainter.h"
 #include "run/RunOptions.h"
 #include "run/ui/OutputPane.h"
 
