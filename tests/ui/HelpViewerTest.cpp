@@ -74,7 +74,7 @@ void HelpViewerTest::commands() {
     QVERIFY(tree->currentItem());
     QCOMPARE(ChmBrowser::TopicUrl(tree->currentItem()->data(0, Qt::UserRole).toString()).path(),
              window->Browser->source().path());
-    QCOMPARE(tree->topLevelItemCount(), 6);
+    QCOMPARE(tree->topLevelItemCount(), 7);
     QCOMPARE(tree->topLevelItem(2)->text(0), "Using the editor");
     QCOMPARE(tree->topLevelItem(2)->child(0)->text(0), "Menu commands");
     QVERIFY(window->IndexList->count() > 50);
