@@ -120,6 +120,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    static constexpr int kToolBarHeight = 25;
+    static constexpr int kStatusBarHeight = 20;
     void BuildMenus();
     void BuildToolBar();
     void BuildStatusBar();
