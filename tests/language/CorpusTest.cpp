@@ -1,6 +1,6 @@
 // The checker on real scripts: every valid script of the corpus checks clean,
 // and a seeded fault of a kind authors make gives the host's first error.
-#include "app/TextEncoding.h"
+#include "editor/TextEncoding.h"
 #include "language/Check.h"
 
 #include <gtest/gtest.h>
