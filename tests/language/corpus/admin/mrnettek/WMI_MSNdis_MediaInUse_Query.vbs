@@ -1,0 +1,26 @@
+On Error Resume Next
+
+Const wbemFlagReturnImmediately = &h10
+Const wbemFlagForwardOnly = &h20
+
+arrComputers = Array(".")
+For Each strComputer In arrComputers
+   WScript.Echo
+   WScript.Echo "=========================================="
+   WScript.Echo "Computer: " & strComputer
+   WScript.Echo "=========================================="
+
+   Set objWMIService = GetObject("winmgmts:\\" & strComputer & "\root\WMI")
+   Set colItems = objWMIService.ExecQuery("SELECT * FROM MSNdis_MediaInUse", "WQL", _
+                                          wbemFlagReturnImmediately + wbemFlagForwardOnly)
+
+   For Each objItem In colItems
+      WScript.Echo "Active: " & objItem.Active
+      WScript.Echo "InstanceName: " & objItem.InstanceName
+      strNdisMediaInUse = Join(objItem.NdisMediaInUse, ",")
+         WScript.Echo "NdisMediaInUse: " & strNdisMediaInUse
+      WScript.Echo "NumberElements: " & objItem.NumberElements
+      WScript.Echo
+   Next
+Next
+

@@ -1,0 +1,3 @@
+'HTAApp.sleep.vbs
+'For use by the HTAApp class.
+WScript.Sleep WScript.Arguments.item(0)
