@@ -47,7 +47,7 @@ void HelpViewerTest::commands_data() {
     QTest::newRow("a topic") << "keys.htm" << hh::kDisplayTopic << "" << 0 << "Keys";
     QTest::newRow("a topic with an anchor") << "menus.htm#run" << hh::kDisplayTopic << "" << 0 << "Menu commands";
     QTest::newRow("index with the keyword") << "" << hh::kDisplayIndex << "tab KEY" << 1 << "Keys";
-    QTest::newRow("index with the start of a keyword") << "" << hh::kDisplayIndex << "synt" << 1
+    QTest::newRow("index with the start of a keyword") << "" << hh::kDisplayIndex << "syntax.i" << 1
                                                         << "The syntax table (syntax.ini)";
     // A word the index lacks selects its neighbour but shows no unrelated topic.
     QTest::newRow("index without the keyword") << "" << hh::kDisplayIndex << "zzz" << 1 << "Welcome to Tarnwick";

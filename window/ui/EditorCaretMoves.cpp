@@ -3,6 +3,7 @@
 #include "window/ui/EditorWidget.h"
 
 #include "editor/Ansi.h"
+#include "unit/Ports.h"
 
 #include <QChar>
 

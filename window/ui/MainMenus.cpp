@@ -2,10 +2,14 @@
 // letter, keys and glyph, and the handler it calls.
 #include "window/ui/vbsmain.h"
 
+#include "window/ui/EditorWidget.h"
 #include "window/ui/Glyphs.h"
 
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace tarnwick {
 
