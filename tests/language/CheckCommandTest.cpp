@@ -38,6 +38,11 @@ TEST(CheckCommand, PrintsFindingsAndExitsByTheWorstFile) {
     const std::string unicode = dir.Write("unicode.vbs", std::string("\xFF\xFEW\0A\0R\0N\0E\0R\0R\0", 16));
     const std::string warned = dir.Write("warned.vbs", "WARN\r\n");
     const std::string missing = dir.File("missing.vbs");
+    // A path as JSON writes it: a Windows path's backslashes are escaped.
+    auto inJson = [](std::string path) {
+        for (std::size_t at = 0; (at = path.find('\\', at)) != std::string::npos; at += 2) path.insert(at, 1, '\\');
+        return path;
+    };
     struct Row {
         const char* name;
         std::vector<std::string> arguments;
@@ -64,13 +69,13 @@ TEST(CheckCommand, PrintsFindingsAndExitsByTheWorstFile) {
          0},
         {"json, ANSI text as UTF-8 and escaped",
          {"--format=json", "--warnings", latin, unicode},
-         "[\n  {\"file\": \"" + latin +
+         "[\n  {\"file\": \"" + inJson(latin) +
              "\", \"line\": 1, \"column\": 1, \"number\": 1002, \"severity\": \"error\", \"text\": \"Syntax error "
              "ansi \xC3\xA9\"},\n  {\"file\": \"" +
-             unicode +
+             inJson(unicode) +
              "\", \"line\": 1, \"column\": 5, \"number\": 1002, \"severity\": \"error\", \"text\": \"Syntax error "
              "utf8\"},\n  {\"file\": \"" +
-             unicode +
+             inJson(unicode) +
              "\", \"line\": 1, \"column\": 1, \"number\": 9001, \"severity\": \"warning\", \"text\": "
              "\"Unused \\\"x\\\"\"}\n]\n",
          "",
