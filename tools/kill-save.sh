@@ -7,7 +7,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 runs=${1:-1000}
-helper=${2:-$root/build/tests/ui/tarnwick_save_helper}
+helper=${2:-$root/build/tests/documents/ui/tarnwick_save_helper}
 [ -x "$helper" ] || { echo "no helper at $helper: build the target tarnwick_save_helper"; exit 1; }
 
 work=$(mktemp -d)

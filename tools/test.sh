@@ -33,7 +33,7 @@ rm -f "$log"
 
 # A program saving over and over, killed at random moments 200 times: the
 # file always holds one whole version (tools/kill-save.sh 1000 for a long run).
-bash "$root/tools/kill-save.sh" 200 "$root/build/tests/ui/tarnwick_save_helper"
+bash "$root/tools/kill-save.sh" 200 "$root/build/tests/documents/ui/tarnwick_save_helper"
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 bash "$root/tools/sanitize.sh"

@@ -1,7 +1,7 @@
 // Typing into the real main window key by key, with the shipped syntax table:
 // tidying and colouring of the line left, the completion list, the parameter
 // tip and the status bar, as the user meets them.
-#include "UiTestSupport.h"
+#include "support/UiTestSupport.h"
 
 #include "editor/Ansi.h"
 #include "window/ui/EditorWidget.h"

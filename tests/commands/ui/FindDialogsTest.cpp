@@ -1,4 +1,4 @@
-#include "UiTestSupport.h"
+#include "support/UiTestSupport.h"
 
 #include "window/ui/EditorWidget.h"
 #include "commands/ui/FindDialogs.h"

@@ -1,4 +1,4 @@
-#include "UiTestSupport.h"
+#include "support/UiTestSupport.h"
 
 #include "help/ui/vbsabout.h"
 #ifdef TARNWICK_HAVE_CHMLIB

@@ -1,7 +1,7 @@
 // Paths a new user takes through the real main window, typed key by key with
 // the shipped syntax table: undo and redo, the completion list's edges, the
 // status text and the keys users expect.
-#include "UiTestSupport.h"
+#include "support/UiTestSupport.h"
 
 #include "window/ui/EditorWidget.h"
 #include "editor/ui/LinePainter.h"

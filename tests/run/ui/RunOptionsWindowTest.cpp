@@ -1,4 +1,4 @@
-#include "UiTestSupport.h"
+#include "support/UiTestSupport.h"
 
 #include "fakes/TempDir.h"
 #include "run/ui/vbsrun.h"

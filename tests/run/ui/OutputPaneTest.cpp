@@ -2,7 +2,7 @@
 // runs start a stand-in cscript, found first on the PATH, that writes what a
 // host writes; the real host through Wine is ScriptHostTest's.
 
-#include "UiTestSupport.h"
+#include "support/UiTestSupport.h"
 
 #include "window/ui/EditorWidget.h"
 #include "language/RunCheck.h"

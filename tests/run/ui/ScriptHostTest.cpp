@@ -1,7 +1,7 @@
 // Real processes: a stand-in host that records its argument vector, and the
 // real cscript run through Wine.
 
-#include "UiTestSupport.h"
+#include "support/UiTestSupport.h"
 
 #include "run/ScriptRunner.h"
 #include "run/ui/OutputPane.h"

@@ -1,4 +1,4 @@
-#include "UiTestSupport.h"
+#include "support/UiTestSupport.h"
 
 #include "unit/Error.h"
 #include "window/ui/EditorWidget.h"

@@ -1,7 +1,7 @@
 // The Editor Options window driven as a user drives it, with the shipped
 // syntax table: its controls, picks that are in force at once, Cancel,
 // Apply with its failures, and what the next start reads back.
-#include "UiTestSupport.h"
+#include "support/UiTestSupport.h"
 
 #include "window/ui/EditorWidget.h"
 #include "options/ui/vbsoptions.h"

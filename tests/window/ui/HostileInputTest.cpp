@@ -3,7 +3,7 @@
 // names the failure and leaves the document as it was. (Run hands the host
 // the scratch script's path, never the document's: ScriptHostTest.)
 
-#include "UiTestSupport.h"
+#include "support/UiTestSupport.h"
 
 #include "unit/ui/QtPorts.h"
 #include "options/ui/vbsoptions.h"
