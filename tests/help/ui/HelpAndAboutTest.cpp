@@ -37,7 +37,7 @@ class HelpAndAboutTest : public QObject {
     Q_OBJECT
 private slots:
     void f1OpensTheHelpWithItsContents();
-    void homePageAndReportOpenTheMakersAddresses();
+    void homePageAndReportReachTheOpener();
     void aboutBoxLayout_data();
     void aboutBoxLayout();
     void aboutBoxIsOneModelessBox();
@@ -69,18 +69,20 @@ void HelpAndAboutTest::f1OpensTheHelpWithItsContents() {
 #endif
 }
 
-void HelpAndAboutTest::homePageAndReportOpenTheMakersAddresses() {
+void HelpAndAboutTest::homePageAndReportReachTheOpener() {
     UrlRecorder recorder({"https", "mailto"});
     testing::MainWindowFixture fx;
     TForm1& form = fx.Create();
+    // The addresses and the box's text are the core's (HelpMenuTest); here
+    // only that the menu reaches the system's opener, once per command.
     form.Action("mHomePage")->trigger();
-    QCOMPARE(recorder.opened, QStringList{"https://tarnwick.example.org/"});
+    QCOMPARE(recorder.opened.size(), 1);
+    QVERIFY(recorder.opened[0].startsWith("https:"));
     QVERIFY(fx.boxes.shown.empty());
     form.Action("mReport")->trigger();
-    QCOMPARE(fx.boxes.Texts(fakes::FakeBoxes::Kind::Information),
-             std::vector<std::string>{"Please be specify when repoting errors or suggestions."});
+    QCOMPARE(fx.boxes.Texts(fakes::FakeBoxes::Kind::Information).size(), size_t(1));
     QCOMPARE(recorder.opened.size(), 2);
-    QCOMPARE(recorder.opened[1], "mailto:feedback@tarnwick.example.org?Subject=Tarnwick%20Feedback");
+    QVERIFY(recorder.opened[1].startsWith("mailto:"));
 }
 
 void HelpAndAboutTest::aboutBoxLayout_data() {
