@@ -17,6 +17,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <fstream>
+
 using namespace tarnwick;
 
 namespace {
@@ -35,6 +37,7 @@ private slots:
     void statusTextFollowsBusyCommands();
     void listStaysInsideTheWindowAndShowsWholeNames();
     void tabClosesTheListAndTheTip();
+    void replacingTheDocumentClosesTheListAndTheTip();
     void pageDownStopsAtTheLastLine();
     void namedConstantsAreColouredAndRespelled();
     void findAndGoToLineKeys();
@@ -174,6 +177,37 @@ void UserPathsTest::tabClosesTheListAndTheTip() {
         w.Keys(Qt::Key_Tab, 1, mods);
         QVERIFY(!form.Lst->isVisible());
         QVERIFY(!form.TxtTip->isVisible());
+    }
+}
+
+// The list and the tip belong to the text they opened on; each command closes
+// them before it asks its question.
+void UserPathsTest::replacingTheDocumentClosesTheListAndTheTip() {
+    const std::pair<const char*, std::function<void(UserWindow&, const std::string&)>> rows[] = {
+        {"Open", [](UserWindow& w, const std::string& path) {
+             w.dialogs.ChooseOpen(path);
+             w.form->Action("mOpen")->trigger();
+         }},
+        {"New", [](UserWindow& w, const std::string&) { w.form->Action("mNew")->trigger(); }},
+        {"drop", [](UserWindow& w, const std::string& path) { testing::DropFiles(*w.form, {FromPath(path)}); }},
+        {"reload", [](UserWindow& w, const std::string& path) {
+             std::ofstream(path, std::ios::app) << "' changed elsewhere\r\n";
+             w.form->Files().CheckFileOnDisk();
+         }},
+    };
+    for (const auto& [name, command] : rows) {
+        UserWindow w;
+        TForm1& form = w.Open();
+        const std::string path = ToPath(w.config.filePath("a.vbs"));
+        std::ofstream(path, std::ios::binary) << kFsoLine << "\r\n";
+        w.dialogs.ChooseOpen(path);
+        form.Action("mOpen")->trigger();
+        w.Keys(Qt::Key_End, 1, Qt::ControlModifier);
+        QTest::keyClicks(w.editor, "MsgBox fso.");
+        QVERIFY2(form.Lst->isVisible() && form.TxtTip->isVisible(), name);
+        w.boxes.Answer(name == std::string("reload") ? Answer::Yes : Answer::No);
+        command(w, path);
+        QVERIFY2(!form.Lst->isVisible() && !form.TxtTip->isVisible(), name);
     }
 }
 
