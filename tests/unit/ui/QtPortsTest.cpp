@@ -1,4 +1,6 @@
 #include "unit/ui/QtPorts.h"
+#include "unit/Error.h"
+#include "run/ui/PrivateFolder.h"
 #include "window/ui/VirtualKeys.h"
 #include "completion/CompletionTestSupport.h"
 
@@ -6,14 +8,25 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace tarnwick;
 
 namespace {
 
 // Runs check on the next modal box to open, then lets it go the given way.
+std::filesystem::path Parent(const std::string& path) { return std::filesystem::path(path).parent_path(); }
+
 void OnNextBox(std::function<void(QMessageBox*)> act) {
     QTimer::singleShot(0, [act] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -28,6 +41,8 @@ class QtPortsTest : public QObject {
     Q_OBJECT
 private slots:
     void filtersBecomeQtNameFilters();
+    void aDialogsChoiceKeepsTheNamesBytes();
+    void aPrivateFolderIsTheUsersAlone();
     void codePageRoundTrip();
     void confirmAnswers_data();
     void confirmAnswers();
@@ -42,6 +57,88 @@ void QtPortsTest::filtersBecomeQtNameFilters() {
              QString("All Files (*);;Text Files (*.txt);;VBS Files (*.vbs)"));
     QCOMPARE(QtNameFilters("Visual Basic Script File (*.vbs)|*.vbs|Text File (*.txt)|*.txt"),
              QString("Visual Basic Script File (*.vbs);;Text File (*.txt)"));
+}
+
+// Dialogs show a byte that is no UTF-8 as a replacement mark: the chosen path
+// is found again by the folder's own names.
+void QtPortsTest::aDialogsChoiceKeepsTheNamesBytes() {
+    QTemporaryDir dir;
+    const std::string root = ToPath(dir.path());
+    for (const char* name : {"caf\xe9.vbs", "x\xe9.vbs", "x\xe8.vbs", "d\xe9/old.vbs", "caf\xc3\xa9.vbs"}) {
+        std::filesystem::create_directories(std::filesystem::path(root + "/" + name).parent_path());
+        std::ofstream(root + "/" + name) << "x";
+    }
+    const QString mark = QChar(QChar::ReplacementCharacter);
+    const struct {
+        const char* name;
+        QString chosen;
+        std::string expected;  // empty: refused
+    } rows[] = {
+        {"UTF-8 as it is", "caf\u00e9.vbs", "caf\xc3\xa9.vbs"},
+        {"a Latin-1 byte found again", "caf" + mark + ".vbs", "caf\xe9.vbs"},
+        {"a new name in a folder found again", "d" + mark + "/new.vbs", "d\xe9/new.vbs"},
+        {"a new name with the mark itself", "new" + mark + ".vbs", "new\xef\xbf\xbd.vbs"},
+        {"two names alike refused", "x" + mark + ".vbs", ""},
+    };
+    for (const auto& row : rows) {
+        std::string got;
+        try {
+            got = ChosenPath(dir.path() + "/" + row.chosen);
+        } catch (const Error&) {
+            got.clear();
+        }
+        QVERIFY2(got == (row.expected.empty() ? "" : root + "/" + row.expected), row.name);
+    }
+}
+
+// Where the scratch script goes when the executable's folder is read-only.
+void QtPortsTest::aPrivateFolderIsTheUsersAlone() {
+#ifndef _WIN32
+    QTemporaryDir dir;
+    const std::string root = ToPath(dir.path());
+    const struct {
+        const char* name;
+        std::function<bool(const std::string&)> plant;  // false: cannot be planted here
+        std::string reason;
+    } rows[] = {
+        {"new, with its parents", [](const std::string&) { return true; }, ""},
+        {"ours, open to others",
+         [](const std::string& f) {
+             std::filesystem::create_directories(f);
+             std::filesystem::permissions(f, std::filesystem::perms(0755));
+             return true;
+         },
+         ""},
+        {"a link in its place",
+         [&](const std::string& f) {
+             std::filesystem::create_directory(Parent(f));
+             std::filesystem::create_directory_symlink(root, f);
+             return true;
+         },
+         "A symbolic link stands in its place"},
+        {"a file in its place",
+         [](const std::string& f) {
+             std::filesystem::create_directory(Parent(f));
+             return bool(std::ofstream(f) << "x");
+         },
+         "Not a directory"},
+        {"another user's",
+         [](const std::string& f) {
+             // Only the superuser can give a folder away.
+             return std::filesystem::create_directories(f) && ::chown(f.c_str(), 65534, 65534) == 0;
+         },
+         "It belongs to another user"},
+    };
+    int i = 0;
+    for (const auto& row : rows) {
+        const std::string folder = root + "/" + std::to_string(++i) + "/tarnwick";
+        if (!row.plant(folder)) continue;
+        QVERIFY2(PreparePrivateFolder(folder) == row.reason, row.name);
+        struct stat status {};
+        if (row.reason.empty())
+            QVERIFY2(::stat(folder.c_str(), &status) == 0 && (status.st_mode & 0777) == 0700, row.name);
+    }
+#endif
 }
 
 void QtPortsTest::codePageRoundTrip() {
