@@ -138,8 +138,8 @@ std::string ChosenPath(const QString& path) {
                 if (const std::string name = entry.path().filename().string(); FromPath(name) == parts[i])
                     names.push_back(name);
         if (names.size() > 1)
-            throw Error("Cannot tell which file \"" + ToPath(path) + "\" names: " + std::to_string(names.size()) +
-                        " names in its folder are no UTF-8 and look the same. Rename the file to open or save it");
+            throw Error("Cannot tell which file \"" + ToPath(path) + "\" is meant: " + std::to_string(names.size()) +
+                        " names in its folder are not valid UTF-8 and look alike. Rename the file to open or save it");
         chosen += names.empty() ? ToPath(parts[i]) : names.front();
     }
     return chosen;
