@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QScopeGuard>
 
 #include <filesystem>
 #include <fstream>
@@ -289,6 +290,7 @@ void DocumentCommandsTest::aNameThatIsNoUtf8IsSavedUnderItself() {
     TForm1& form = fx.Create();
     const std::filesystem::path folder = ToPath(fx.config.filePath("scripts"));
     std::filesystem::create_directory(folder);
+    const auto removed = qScopeGuard([&] { std::filesystem::remove_all(folder); });  // Qt cannot name it
     const std::string path = (folder / "latin1-caf\xe9.vbs").string();
     std::ofstream(path, std::ios::binary) << "' old\r\n";
     if (how == "command line") {

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -62,6 +63,7 @@ void QtPortsTest::filtersBecomeQtNameFilters() {
 void QtPortsTest::aDialogsChoiceKeepsTheNamesBytes() {
     QTemporaryDir dir;
     const std::string root = ToPath(dir.path()) + "/";
+    const auto removed = qScopeGuard([&] { std::filesystem::remove_all(root); });  // Qt cannot name them
     std::filesystem::create_directory(root + "d\xe9");
     for (const char* name : {"caf\xe9.vbs", "x\xe9.vbs", "x\xe8.vbs"}) std::ofstream(root + name) << "x";
     const QString mark = QChar(QChar::ReplacementCharacter);

@@ -181,7 +181,7 @@ void UserPathsTest::tabClosesTheListAndTheTip() {
 }
 
 // The list and the tip belong to the text they opened on; each command closes
-// them before it asks its question.
+// them before it asks its question (New is cancelled there: the text stays).
 void UserPathsTest::replacingTheDocumentClosesTheListAndTheTip() {
     for (const std::string how : {"Open", "New", "drop", "reload"}) {
         UserWindow w;
@@ -193,7 +193,7 @@ void UserPathsTest::replacingTheDocumentClosesTheListAndTheTip() {
         w.Keys(Qt::Key_End, 1, Qt::ControlModifier);
         QTest::keyClicks(w.editor, "MsgBox fso.");
         QVERIFY2(form.Lst->isVisible() && form.TxtTip->isVisible(), how.c_str());
-        w.boxes.Answer(how == "reload" ? Answer::Yes : Answer::No);
+        w.boxes.Answer(how == "reload" ? Answer::Yes : how == "New" ? Answer::Cancel : Answer::No);
         if (how == "Open" || how == "New") form.Action(("m" + how).c_str())->trigger();
         if (how == "drop") testing::DropFiles(form, {FromPath(path)});
         if (how == "reload") std::ofstream(path, std::ios::app) << "' changed elsewhere\r\n";
