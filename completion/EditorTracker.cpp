@@ -180,6 +180,11 @@ void EditorTracker::ShowTip(const std::string& tip) {
     if (OnTipChanged) OnTipChanged();
 }
 
+void EditorTracker::CloseListAndTip() {
+    list_.Close();
+    HideTip();
+}
+
 void EditorTracker::HideTip() {
     if (!tip_.Visible) return;
     tip_.Visible = false;

@@ -61,6 +61,8 @@ public:
     // caret or changed the text under Busy, or changed the text and left a
     // selection (Undo, Redo); nothing when none did.
     void CatchUpStatus();
+    // Closes the completion list and the tip, as when the document is replaced.
+    void CloseListAndTip();
 
     CompletionList& Lst() { return list_; }
     const CompletionList& Lst() const { return list_; }

@@ -38,6 +38,16 @@ std::string FileNamePart(std::string_view path) {
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
+std::string FolderPart(std::string_view path) {
+    const std::size_t nameLength = FileNamePart(path).size();
+    if (nameLength == path.size()) return {};
+    std::string_view folder = path.substr(0, path.size() - nameLength);
+    // The separator goes, unless the folder is a root ("/", "C:", "C:\\").
+    const bool root = folder.size() == 1 || folder.back() == ':' || folder[folder.size() - 2] == ':';
+    if (!root) folder.remove_suffix(1);
+    return std::string(folder);
+}
+
 DocumentFiles::DocumentFiles(MainUnit& unit, TitleSink setTitle, Colourer colour)
     : unit_(unit), setTitle_(std::move(setTitle)), colour_(std::move(colour)) {}
 
@@ -63,7 +73,12 @@ void DocumentFiles::SetTitle(std::string title) {
     if (setTitle_) setTitle_(title_);
 }
 
+void DocumentFiles::Replacing() {
+    if (replacing_) replacing_();
+}
+
 void DocumentFiles::OpenOperation(const std::string& name, const std::string& path) {
+    Replacing();
     {
         FlagScope busy(unit_.Busy);  // cleared on failures too, so the caret tracking goes on
         if (!name.empty()) {
@@ -123,6 +138,7 @@ void DocumentFiles::TrackFromCaretLine() {
 
 void DocumentFiles::New() {
     if (!Changed() && unit_.CurrentFileName.empty()) return;  // already new and unchanged
+    Replacing();
     switch (unit_.Boxes->Confirm(kNewQuestion)) {
     case Answer::Cancel:
         return;
@@ -149,6 +165,7 @@ bool DocumentFiles::OpenRecent(const std::string& path) {
     if (!std::filesystem::exists(PathOf(path), ec))
         return unit_.Boxes->Confirm("Cannot find \"" + path + "\". Remove it from the recent files?") ==
                Answer::Yes;
+    Replacing();
     if (MayReplaceDocument()) OpenOperation(FileNamePart(path), path);
     return false;
 }
@@ -167,8 +184,9 @@ bool DocumentFiles::MayReplaceDocument() {
 }
 
 void DocumentFiles::Open() {
+    Replacing();
     if (!MayReplaceDocument()) return;
-    const auto path = unit_.Dialogs->OpenFileName(kOpenFilter);
+    const auto path = unit_.Dialogs->OpenFileName(kOpenFilter, FolderPart(unit_.CurrentFileName));
     if (!path) return;
     OpenOperation(FileNamePart(*path), *path);
 }
@@ -215,6 +233,7 @@ void DocumentFiles::CheckFileOnDisk() {
     const std::string path = unit_.CurrentFileName;
     if (askingAboutDisk_ || unit_.Busy || !disk_.Changed(path) || disk_.Declined()) return;
     FlagScope asking(askingAboutDisk_);
+    Replacing();
     if (unit_.Boxes->Confirm(ReloadQuestion(path, Changed())) != Answer::Yes) {
         disk_.Decline();
         return;
@@ -235,7 +254,9 @@ void DocumentFiles::Reload() {
 
 void DocumentFiles::DropFiles(const std::vector<std::string>& paths) {
     // Asked once: the files after the first replace only each other.
-    if (paths.empty() || !MayReplaceDocument()) return;
+    if (paths.empty()) return;
+    Replacing();
+    if (!MayReplaceDocument()) return;
     for (const std::string& path : paths) OpenOperation(FileNamePart(path), path);
 }
 

@@ -29,6 +29,9 @@ std::string SaveOverQuestion(const std::string& path);
 // (empty for a path that ends in one). Separators are the system's: "/" and,
 // on Windows, also "\" and the drive's ":".
 std::string FileNamePart(std::string_view path);
+// The folder of a path: everything before its file name, without the
+// separator that ends it (empty for a bare name).
+std::string FolderPart(std::string_view path);
 
 // The path with the extension of the chosen filter pair ("*.vbs" gives ".vbs")
 // when its file name has none; otherwise the path as it is.
@@ -54,6 +57,10 @@ public:
     void SetFileUsed(std::function<void(const std::string&)> used) { fileUsed_ = std::move(used); }
     // Told when the document's encoding changes, before its new text is loaded.
     void SetEncodingChanged(std::function<void(TextEncoding)> changed) { encodingChanged_ = std::move(changed); }
+    // Told when a command is about to replace the document (New, Open, a
+    // drop, a reload, a load), before it asks anything: the completion list
+    // and the tip belong to the text that goes.
+    void SetReplacing(std::function<void()> replacing) { replacing_ = std::move(replacing); }
 
     // Loads the file at path as the document and colours it; name (the file
     // name without directory) titles the window. An empty name only recolours.
@@ -92,12 +99,14 @@ private:
     bool MayReplaceDocument();
     void Reload();
     void TrackFromCaretLine();
+    void Replacing();
 
     MainUnit& unit_;
     TitleSink setTitle_;
     Colourer colour_;
     std::function<void(const std::string&)> fileUsed_;
     std::function<void(TextEncoding)> encodingChanged_;
+    std::function<void()> replacing_;
     std::string title_ = kApplicationTitle;
     DiskWatch disk_;
     bool askingAboutDisk_ = false;  // a question about the file on disk is open

@@ -55,6 +55,19 @@ fs::path PathOf(const std::string& path) {
 #endif
 }
 
+std::string AbsolutePath(const std::string& path) {
+    if (path.empty()) return path;
+    std::error_code ec;
+    const fs::path whole = fs::absolute(PathOf(path), ec);
+    if (ec) return path;
+#ifdef _WIN32
+    const std::u8string text = whole.lexically_normal().u8string();
+    return std::string(text.begin(), text.end());
+#else
+    return whole.lexically_normal().string();
+#endif
+}
+
 std::string ReadFileBytes(const std::string& path) {
     const char* kWhat = "Cannot open file";
     RefuseAllButPlainFiles(kWhat, path, PathOf(path));

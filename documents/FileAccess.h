@@ -12,6 +12,10 @@ namespace tarnwick {
 // code page work, and as the system's own bytes elsewhere.
 std::filesystem::path PathOf(const std::string& path);
 
+// The path made whole from the working folder, with "." and ".." taken out, in
+// the same form; a path's bytes stay as they are, also where they are no UTF-8.
+std::string AbsolutePath(const std::string& path);
+
 // The largest file read: twice what the editor holds, which a UTF-16 file may need.
 inline constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{1} << 31;
 

@@ -39,7 +39,8 @@ class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
     // filter: "Description|pattern|Description|pattern"; the first pair is the default.
-    virtual std::optional<std::string> OpenFileName(const std::string& filter) = 0;
+    // The Open dialog starts in folder (empty: where the dialog likes).
+    virtual std::optional<std::string> OpenFileName(const std::string& filter, const std::string& folder) = 0;
     virtual std::optional<std::string> SaveFileName(const std::string& filter) = 0;
     // As above; chosenFilter receives the 0-based pair the user left chosen.
     virtual std::optional<std::string> SaveFileName(const std::string& filter, int& chosenFilter) {

@@ -4,7 +4,6 @@
 #include "unit/ui/QtPorts.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
@@ -12,6 +11,7 @@
 #include <utility>
 
 #ifdef _WIN32
+#include <QFileInfo>
 #include <QSaveFile>
 #else
 #include <QRandomGenerator>
@@ -31,6 +31,8 @@ namespace {
 
 QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
+#ifdef _WIN32
+
 // The file a save really replaces: the end of a chain of symbolic links, so the links stay.
 QFileInfo SaveTarget(const QString& path) {
     QFileInfo target(path);
@@ -49,8 +51,6 @@ void RefuseWhatMayNotBeReplaced(const std::string& path, const QFileInfo& target
     QFile probe(target.filePath());
     if (!probe.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) Fail(path, probe.errorString());
 }
-
-#ifdef _WIN32
 
 // Why a write or the rename failed: the system's words (Qt leaves some
 // failures, a file too large or a name too long for instance, without a text
@@ -177,17 +177,61 @@ void SyncFolder(const QByteArray& folder) {
     ::close(fd);
 }
 
+// The path's bytes go to the system as they are: a name need not be UTF-8
+// here, and one that is not would come back from a QString as another name.
+QByteArray Bytes(const std::string& path) { return QByteArray(path.data(), qsizetype(path.size())); }
+
+QByteArray FolderOf(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0) return ".";
+    return slash == 0 ? QByteArray("/") : path.left(slash);
+}
+
+QByteArray NameOf(const QByteArray& path) { return path.mid(path.lastIndexOf('/') + 1); }
+
+QByteArray Joined(const QByteArray& folder, const QByteArray& name) {
+    return folder.endsWith('/') ? folder + name : folder + '/' + name;
+}
+
+// The file a save really replaces: the end of a chain of symbolic links, so the links stay.
+QByteArray SaveTarget(QByteArray path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat link {};
+        if (::lstat(path.constData(), &link) != 0 || !S_ISLNK(link.st_mode)) break;
+        QByteArray to(qsizetype(std::max<off_t>(link.st_size, 255) + 1), '\0');
+        const ssize_t length = ::readlink(path.constData(), to.data(), std::size_t(to.size()));
+        if (length < 0 || length >= to.size()) break;  // gone or changed meanwhile: the write tells
+        to.truncate(length);
+        path = to.startsWith('/') ? to : Joined(FolderOf(path), to);
+    }
+    return path;
+}
+
+// A directory, device, pipe or socket is no script: a save would put a plain
+// file in its place. A file the user may not write stays so, though the rename
+// would replace it regardless: opening it for update, which changes nothing in
+// it, asks the system.
+void RefuseWhatMayNotBeReplaced(const std::string& path, const QByteArray& target) {
+    struct stat status {};
+    if (::stat(target.constData(), &status) != 0) return;
+    if (S_ISDIR(status.st_mode)) Fail(path, SystemReason(EISDIR));
+    if (!S_ISREG(status.st_mode)) Fail(path, "Not a regular file");
+    const int probe = ::open(target.constData(), O_RDWR | O_CLOEXEC);
+    if (probe < 0) Fail(path, SystemReason(errno));
+    ::close(probe);
+}
+
 // The bytes go to a new file beside the target, which is synced to the disk
 // and then renamed over the target: the rename replaces the file at once, so
 // it holds the old bytes or the new, never a part. Written by hand rather than
 // with QSaveFile, whose new file's name is the target's and seven characters
 // more: a name near the system's limit could not be saved in place.
-void WriteAndReplace(const std::string& path, const QFileInfo& target, std::string_view bytes,
+void WriteAndReplace(const std::string& path, const QByteArray& target, std::string_view bytes,
                      NewFileAccess access) {
-    const QByteArray folder = QFile::encodeName(target.absolutePath());
-    const QByteArray name = QFile::encodeName(target.fileName());
+    const QByteArray folder = FolderOf(target);
+    const QByteArray name = NameOf(target);
     struct stat old {};
-    const bool existed = ::stat(QFile::encodeName(target.absoluteFilePath()).constData(), &old) == 0;
+    const bool existed = ::stat(target.constData(), &old) == 0;
     // Only the owner may read it until it holds all the text and has the
     // permissions it keeps; a new file that others may read gets the user's
     // usual ones; a private one keeps these.
@@ -211,8 +255,15 @@ void QtFileWriter::Replace(const std::string& path, std::string_view bytes, NewF
     // A file of the program's own is replaced where it stands: a link planted
     // in its place must not send the text elsewhere.
     const bool own = access == NewFileAccess::Private;
+#ifdef _WIN32
     const QFileInfo target = own ? QFileInfo(FromPath(path)) : SaveTarget(FromPath(path));
-    if (!(own && target.isSymLink())) RefuseWhatMayNotBeReplaced(path, target);
+    const bool link = target.isSymLink();
+#else
+    const QByteArray target = own ? Bytes(path) : SaveTarget(Bytes(path));
+    struct stat status {};
+    const bool link = ::lstat(target.constData(), &status) == 0 && S_ISLNK(status.st_mode);
+#endif
+    if (!(own && link)) RefuseWhatMayNotBeReplaced(path, target);
     WriteAndReplace(path, target, bytes, access);
 }
 

@@ -242,6 +242,19 @@ TEST_F(DocumentFilesTest, OpenWithoutChangesGoesStraightToTheDialog) {
     EXPECT_EQ(files.Title(), "Tarnwick - b.vbs");
 }
 
+// The Open dialog starts where the current document lies.
+TEST_F(DocumentFilesTest, OpenStartsInTheDocumentsFolder) {
+    const struct {
+        const char* current;
+        const char* folder;
+    } rows[] = {{"/home/me/Hello.vbs", "/home/me"}, {"/Hello.vbs", "/"}, {"Hello.vbs", ""}};
+    for (const auto& row : rows) {
+        unit.CurrentFileName = row.current;
+        files.Open();
+        EXPECT_EQ(dialogs.openFolders.back(), row.folder) << row.current;
+    }
+}
+
 TEST_F(DocumentFilesTest, OpenAnsweredNoKeepsTheTextUntilAFileIsChosen) {
     Type("draft");
     boxes.Answer(Answer::No);

@@ -20,8 +20,9 @@ public:
         saveChoices_.push_back(filter);
     }
 
-    std::optional<std::string> OpenFileName(const std::string& filter) override {
+    std::optional<std::string> OpenFileName(const std::string& filter, const std::string& folder) override {
         openFilters.push_back(filter);
+        openFolders.push_back(folder);
         return Next(open_);
     }
     std::optional<std::string> SaveFileName(const std::string& filter) override {
@@ -40,6 +41,7 @@ public:
     }
 
     std::vector<std::string> openFilters;
+    std::vector<std::string> openFolders;  // the folder each Open dialog started in
     std::vector<std::string> exports;  // "caption|suggested path" of each export dialog
     std::vector<std::string> saveFilters;
 

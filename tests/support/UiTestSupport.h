@@ -100,10 +100,8 @@ private:
 };
 
 // Drops the files on the target as the shell does: enter, then drop.
-inline void DropFiles(QWidget& target, const QStringList& paths) {
+inline void DropUrls(QWidget& target, const QList<QUrl>& urls) {
     QMimeData data;
-    QList<QUrl> urls;
-    for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
     data.setUrls(urls);
     QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&target, &enter);
@@ -111,6 +109,12 @@ inline void DropFiles(QWidget& target, const QStringList& paths) {
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&target, &drop);
     QCoreApplication::processEvents();  // the window opens them once the drop is over
+}
+
+inline void DropFiles(QWidget& target, const QStringList& paths) {
+    QList<QUrl> urls;
+    for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
+    DropUrls(target, urls);
 }
 
 }  // namespace tarnwick::testing

@@ -23,6 +23,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <filesystem>
+
 namespace tarnwick {
 
 namespace {
@@ -113,6 +115,44 @@ QString FromPath(const std::string& path) { return QFile::decodeName(QByteArray:
 std::string ToPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 #endif
 
+#ifdef _WIN32
+// Names are UTF-16 here, which a QString holds whole.
+std::string ChosenPath(const QString& path) { return ToPath(path); }
+std::string DroppedPath(const QUrl& url) { return ToPath(url.toLocalFile()); }
+#else
+std::string ChosenPath(const QString& path) {
+    namespace fs = std::filesystem;
+    constexpr QChar kMark = QChar::ReplacementCharacter;
+    std::error_code ec;
+    if (!path.contains(kMark) || fs::exists(fs::symlink_status(ToPath(path), ec))) return ToPath(path);
+    // Part by part: each folder's names, shown as the dialog showed them,
+    // find the one that was chosen; a name that none shows so is a new one.
+    const QStringList parts = path.split('/');
+    std::string chosen = ToPath(parts.front());
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        const std::string folder = chosen.empty() ? "/" : chosen;
+        chosen += "/";
+        std::vector<std::string> names;
+        if (parts[i].contains(kMark))
+            for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec))
+                if (const std::string name = entry.path().filename().string(); FromPath(name) == parts[i])
+                    names.push_back(name);
+        if (names.size() > 1)
+            throw Error("Cannot tell which file \"" + ToPath(path) + "\" is meant: " + std::to_string(names.size()) +
+                        " names in its folder are not valid UTF-8 and look alike. Rename the file to open or save it");
+        chosen += names.empty() ? ToPath(parts[i]) : names.front();
+    }
+    return chosen;
+}
+
+std::string DroppedPath(const QUrl& url) {
+    // The address carries the name's bytes percent-encoded; toLocalFile()
+    // would decode them as UTF-8 and change a name that is not.
+    if (!url.host().isEmpty()) return ToPath(url.toLocalFile());
+    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+}
+#endif
+
 QString QtNameFilters(const std::string& filter) {
     const QStringList parts = QString::fromStdString(filter).split('|');
     QStringList filters;
@@ -162,10 +202,10 @@ bool QtMessageBoxes::AskYesNo(const std::string& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<std::string> QtFileDialogs::OpenFileName(const std::string& filter) {
-    const QString path = QFileDialog::getOpenFileName(parent_, "Open", QString(), QtNameFilters(filter));
+std::optional<std::string> QtFileDialogs::OpenFileName(const std::string& filter, const std::string& folder) {
+    const QString path = QFileDialog::getOpenFileName(parent_, "Open", FromPath(folder), QtNameFilters(filter));
     if (path.isEmpty()) return std::nullopt;
-    return ToPath(path);
+    return ChosenPath(path);
 }
 
 std::optional<std::string> QtFileDialogs::SaveFileName(const std::string& filter) {
@@ -179,7 +219,7 @@ std::optional<std::string> QtFileDialogs::SaveFileName(const std::string& filter
     const QString path = QFileDialog::getSaveFileName(parent_, "Save As", QString(), filters, &selected);
     chosenFilter = std::max(0, static_cast<int>(filters.split(";;").indexOf(selected)));
     if (path.isEmpty()) return std::nullopt;
-    return ToPath(path);
+    return ChosenPath(path);
 }
 
 std::optional<std::string> QtFileDialogs::ExportFileName(const std::string& filter, const std::string& caption,
@@ -187,7 +227,7 @@ std::optional<std::string> QtFileDialogs::ExportFileName(const std::string& filt
     const QString path =
         QFileDialog::getSaveFileName(parent_, FromMessage(caption), FromPath(suggested), QtNameFilters(filter));
     if (path.isEmpty()) return std::nullopt;
-    return ToPath(path);
+    return ChosenPath(path);
 }
 
 std::string QtClipboard::Text() const {

@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QString>
 
+class QUrl;
+
 class QPrinter;
 class QWidget;
 
@@ -31,7 +33,7 @@ private:
 class QtFileDialogs : public FileDialogs {
 public:
     explicit QtFileDialogs(QWidget* parent) : parent_(parent) {}
-    std::optional<std::string> OpenFileName(const std::string& filter) override;
+    std::optional<std::string> OpenFileName(const std::string& filter, const std::string& folder) override;
     std::optional<std::string> SaveFileName(const std::string& filter) override;
     std::optional<std::string> SaveFileName(const std::string& filter, int& chosenFilter) override;
     std::optional<std::string> ExportFileName(const std::string& filter, const std::string& caption,
@@ -90,5 +92,11 @@ QFont DesignFont(const char* family, int points);
 // Paths between the core's byte strings and Qt.
 QString FromPath(const std::string& path);
 std::string ToPath(const QString& path);
+// The path a file dialog chose. A name that is not valid UTF-8 comes out of a
+// dialog with replacement marks in place of its bytes: the folder's own names
+// tell which it was. Throws Error when more than one name could be meant.
+std::string ChosenPath(const QString& path);
+// The local path of a dropped file's address, with its bytes as they were sent.
+std::string DroppedPath(const QUrl& url);
 
 }  // namespace tarnwick

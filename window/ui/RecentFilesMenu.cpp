@@ -2,10 +2,10 @@
 
 #include "window/ui/vbsmain.h"
 
+#include "documents/FileAccess.h"
 #include "documents/RecentFiles.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QMenu>
 
 namespace tarnwick {
@@ -14,9 +14,12 @@ void TForm1::WireRecentFiles() {
     files_.SetFileUsed([this](const std::string& path) {
         // Whole: a file named on the command line may be relative to a folder
         // the next start is not in.
-        RememberRecentFile(*unit_.Settings, ToPath(QFileInfo(FromPath(path)).absoluteFilePath()));
+        RememberRecentFile(*unit_.Settings, AbsolutePath(path));
         RebuildRecentFilesMenu();
     });
+    // Read again each time the menu opens: another instance may have opened or saved a file since.
+    if (auto* file = findChild<QMenu*>("mFile"))
+        connect(file, &QMenu::aboutToShow, this, &TForm1::RebuildRecentFilesMenu);
     RebuildRecentFilesMenu();
 }
 

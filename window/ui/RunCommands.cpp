@@ -6,36 +6,29 @@
 #include "window/MainWindowLogic.h"
 #include "language/RunCheck.h"
 #include "run/ui/CommandLineText.h"
+#include "run/ScratchFolder.h"
 #include "run/ScriptRunner.h"
+#include "run/ui/PrivateFolder.h"
 #ifdef _WIN32
 #include "run/win/WinProcessStarter.h"
 #else
 #include "run/ui/QtProcessStarter.h"
 #endif
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
-#include <QStandardPaths>
-#include <QTemporaryFile>
+
+#include <algorithm>
 
 namespace tarnwick {
 
 namespace {
 
-// The scratch script goes beside the executable where that folder may be
-// written, and otherwise into a folder of the user's own, which only the
-// user may read. Writing is tried: permission bits do not tell on Windows.
-QString ScratchScriptFolder() {
-    const QString beside = QCoreApplication::applicationDirPath();
-    if (QTemporaryFile probe(beside + "/.tarnwick-probe-XXXXXX"); probe.open()) return beside;
+std::string ScratchScriptIn(const std::string& folder) {
 #ifdef _WIN32
-    const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Tarnwick";
+    return folder + "\\" + kScratchScriptName;
 #else
-    const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/tarnwick";
+    return folder + "/" + kScratchScriptName;
 #endif
-    return own;
 }
 
 }  // namespace
@@ -47,7 +40,12 @@ void TForm1::WireRunCommands() {
     processes_ = std::make_unique<QtProcessStarter>([this] { return scratchScriptPath_; });
 #endif
     unit_.Processes = processes_.get();
-    scratchScriptPath_ = ToPath(QDir(ScratchScriptFolder()).filePath(kScratchScriptName));
+    // Where the first run will likely write it; each run chooses afresh.
+    const std::vector<std::string> folders = ScratchFolderCandidates();
+    auto folder = folders.begin();
+    if (!PrepareScratchFolderAt(*folder).empty())
+        folder = std::find_if(folder + 1, folders.end(), [](const std::string& f) { return !f.empty(); });
+    scratchScriptPath_ = ScratchScriptIn(folder == folders.end() ? folders.front() : *folder);
     commands.RunDefault = [this] {
         PrepareScratchFolder();
         if (const auto started = mRunDefaultClick(unit_, scratchScriptPath_, [this] { ShowWindow(form2_); }))
@@ -57,13 +55,8 @@ void TForm1::WireRunCommands() {
 
 std::string TForm1::ScratchScriptPath() const { return scratchScriptPath_; }
 
-void TForm1::PrepareScratchFolder() const {
-    const QString script = FromPath(scratchScriptPath_);
-    const QString folder = QFileInfo(script).absolutePath();
-    if (folder != QCoreApplication::applicationDirPath()) {
-        QDir().mkpath(folder);  // a failure shows when the script is written
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
+void TForm1::PrepareScratchFolder() {
+    scratchScriptPath_ = ScratchScriptIn(ChooseScratchFolder(ScratchFolderCandidates(), PrepareScratchFolderAt));
 }
 
 void TForm1::RunTemplate(const std::string& commandTemplate) {

@@ -88,6 +88,7 @@ TForm1::TForm1(std::unique_ptr<SettingsStore> settings, QWidget* parent)
     WireRecentFiles();
     WireSyntaxCheck();
     files_.SetEncodingChanged([this](TextEncoding encoding) { ShowEncoding(encoding); });
+    files_.SetReplacing([this] { tracker_->CloseListAndTip(); });
     ShowEncoding(unit_.Encoding);
 
     // Design geometry: it stands wherever a stored value is missing.
@@ -466,7 +467,7 @@ void TForm1::dragEnterEvent(QDragEnterEvent* event) {
 void TForm1::dropEvent(QDropEvent* event) {
     std::vector<std::string> paths;
     for (const QUrl& url : event->mimeData()->urls())
-        if (url.isLocalFile()) paths.push_back(ToPath(url.toLocalFile()));  // whole, whatever their length
+        if (url.isLocalFile()) paths.push_back(DroppedPath(url));  // whole, whatever their length
     event->acceptProposedAction();
     // Opened once the drop is over: the question about unsaved changes must not
     // keep the program the files came from waiting.

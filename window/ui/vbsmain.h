@@ -72,8 +72,8 @@ public:
     void mSaveAsClick();
     void mExitClick();
 
-    // The scratch script the runs write: beside the executable, or in the
-    // user's own cache folder where that is read-only.
+    // The scratch script the runs write: beside the executable, or in a
+    // private folder of the user's own where that is read-only.
     std::string ScratchScriptPath() const;
     // Runs a command template on the editor's text; a failure is shown.
     void RunTemplate(const std::string& commandTemplate) override;
@@ -130,7 +130,7 @@ private:
     void WireEditingCommands();
     void WireFindDialogs();
     void WireRunCommands();
-    void PrepareScratchFolder() const;
+    void PrepareScratchFolder();
     void ShowStarted(const std::string& command);
     void WireOutputPane();
     int PlaceOutputPane(int editorHeight);  // the editor's height that the pane leaves

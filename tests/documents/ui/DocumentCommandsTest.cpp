@@ -8,6 +8,11 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QScopeGuard>
+
+#include <filesystem>
+#include <fstream>
 
 #include <unistd.h>
 
@@ -42,6 +47,8 @@ private slots:
     void commandLineFileThatCannotBeReadShowsTheError();
     void safeSaveIntoAReadOnlyDirectory();
     void unicodeDocumentAndChangesOnDiskInTheWindow();
+    void aNameThatIsNoUtf8IsSavedUnderItself_data();
+    void aNameThatIsNoUtf8IsSavedUnderItself();
 };
 
 void DocumentCommandsTest::openThroughTheMenuTitlesTheWindow() {
@@ -268,3 +275,42 @@ void DocumentCommandsTest::unicodeDocumentAndChangesOnDiskInTheWindow() {
 
 QTEST_MAIN(DocumentCommandsTest)
 #include "DocumentCommandsTest.moc"
+
+void DocumentCommandsTest::aNameThatIsNoUtf8IsSavedUnderItself_data() {
+    QTest::addColumn<QString>("how");
+    for (const char* how : {"command line", "drop", "recent file"}) QTest::newRow(how) << how;
+}
+
+// A Latin-1 byte in the name: a QString would make it a replacement mark and
+// the save a new file of another name. The recent file is stored by another
+// instance: the menu reads the list again as it opens.
+void DocumentCommandsTest::aNameThatIsNoUtf8IsSavedUnderItself() {
+    QFETCH(QString, how);
+    testing::MainWindowFixture fx;
+    TForm1& form = fx.Create();
+    const std::filesystem::path folder = ToPath(fx.config.filePath("scripts"));
+    std::filesystem::create_directory(folder);
+    const auto removed = qScopeGuard([&] { std::filesystem::remove_all(folder); });  // Qt cannot name it
+    const std::string path = (folder / "latin1-caf\xe9.vbs").string();
+    std::ofstream(path, std::ios::binary) << "' old\r\n";
+    if (how == "command line") {
+        TForm4 options(form, {"tarnwick", path}, &form);
+    } else if (how == "drop") {
+        testing::DropUrls(form, {QUrl("file://" + QByteArray::fromStdString(path).toPercentEncoding("/"))});
+    } else {
+        fx.WriteSettings({{"MRU1", path.c_str()}});
+        emit form.findChild<QMenu*>("mFile")->aboutToShow();
+        QVERIFY(form.Action("mRecent1"));
+        form.Action("mRecent1")->trigger();
+    }
+    QCOMPARE(form.Unit().CurrentFileName, path);
+    form.Unit().MainText.SetSelStart(0);
+    form.Unit().MainText.TypeText("MsgBox 1\r\n");
+    form.Action("mSave")->trigger();
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().string());
+    QCOMPARE(names, std::vector<std::string>{path});  // no file of another name
+    std::ifstream saved(path, std::ios::binary);
+    QCOMPARE(std::string(std::istreambuf_iterator<char>(saved), {}), std::string("MsgBox 1\r\n' old\r\n"));
+    QCOMPARE(ReadRecentFiles(*form.Unit().Settings).at(0), path);
+}

@@ -1,4 +1,6 @@
 #include "unit/ui/QtPorts.h"
+#include "unit/Error.h"
+#include "run/ui/PrivateFolder.h"
 #include "window/ui/VirtualKeys.h"
 #include "completion/CompletionTestSupport.h"
 
@@ -6,8 +8,18 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace tarnwick;
 
@@ -28,6 +40,8 @@ class QtPortsTest : public QObject {
     Q_OBJECT
 private slots:
     void filtersBecomeQtNameFilters();
+    void aDialogsChoiceKeepsTheNamesBytes();
+    void aPrivateFolderIsTheUsersAlone();
     void codePageRoundTrip();
     void confirmAnswers_data();
     void confirmAnswers();
@@ -42,6 +56,61 @@ void QtPortsTest::filtersBecomeQtNameFilters() {
              QString("All Files (*);;Text Files (*.txt);;VBS Files (*.vbs)"));
     QCOMPARE(QtNameFilters("Visual Basic Script File (*.vbs)|*.vbs|Text File (*.txt)|*.txt"),
              QString("Visual Basic Script File (*.vbs);;Text File (*.txt)"));
+}
+
+// Dialogs show a byte that is no UTF-8 as a replacement mark: the chosen path
+// is found again by the folder's own names.
+void QtPortsTest::aDialogsChoiceKeepsTheNamesBytes() {
+    QTemporaryDir dir;
+    const std::string root = ToPath(dir.path()) + "/";
+    const auto removed = qScopeGuard([&] { std::filesystem::remove_all(root); });  // Qt cannot name them
+    std::filesystem::create_directory(root + "d\xe9");
+    for (const char* name : {"caf\xe9.vbs", "x\xe9.vbs", "x\xe8.vbs"}) std::ofstream(root + name) << "x";
+    const QString mark = QChar(QChar::ReplacementCharacter);
+    const struct {
+        const char* name;
+        QString chosen;
+        std::string expected;  // empty: refused
+    } rows[] = {
+        {"a Latin-1 byte found again", "caf" + mark + ".vbs", "caf\xe9.vbs"},
+        {"a new name in a folder found again", "d" + mark + "/new.vbs", "d\xe9/new.vbs"},
+        {"a new name with the mark itself", "new" + mark + ".vbs", "new\xef\xbf\xbd.vbs"},
+        {"two names alike refused", "x" + mark + ".vbs", ""},
+    };
+    for (const auto& row : rows) {
+        std::string got;
+        try {
+            got = ChosenPath(dir.path() + "/" + row.chosen).substr(root.size());
+        } catch (const Error&) {
+        }
+        QVERIFY2(got == row.expected, row.name);
+    }
+}
+
+// Where the scratch script goes when the executable's folder is read-only.
+void QtPortsTest::aPrivateFolderIsTheUsersAlone() {
+#ifndef _WIN32
+    namespace fs = std::filesystem;
+    QTemporaryDir dir;
+    const struct {
+        const char* name;
+        int plant;
+        std::string reason;
+    } rows[] = {{"new, with its parents", 0, ""}, {"ours, open to others", 1, ""},
+                {"a link in its place", 2, "A symbolic link stands in its place"},
+                {"another user's", 3, "It belongs to another user"}};
+    for (const auto& row : rows) {
+        const std::string folder = ToPath(dir.filePath(row.name)) + "/tarnwick";
+        if (row.plant) fs::create_directories(row.plant == 2 ? ToPath(dir.filePath(row.name)) : folder);
+        if (row.plant == 1) fs::permissions(folder, fs::perms(0755));
+        if (row.plant == 2) fs::create_directory_symlink(ToPath(dir.path()), folder);
+        if (row.plant == 3 && ::chown(folder.c_str(), 65534, 65534) != 0) continue;  // the superuser's alone
+        QVERIFY2(PreparePrivateFolder(folder) == row.reason, row.name);
+        struct stat status {};
+        QVERIFY2(!row.reason.empty() || (::stat(folder.c_str(), &status) == 0 && (status.st_mode & 0777) == 0700),
+                 row.name);
+    }
+#endif
 }
 
 void QtPortsTest::codePageRoundTrip() {

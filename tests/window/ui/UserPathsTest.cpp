@@ -17,6 +17,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <fstream>
+
 using namespace tarnwick;
 
 namespace {
@@ -35,6 +37,7 @@ private slots:
     void statusTextFollowsBusyCommands();
     void listStaysInsideTheWindowAndShowsWholeNames();
     void tabClosesTheListAndTheTip();
+    void replacingTheDocumentClosesTheListAndTheTip();
     void pageDownStopsAtTheLastLine();
     void namedConstantsAreColouredAndRespelled();
     void findAndGoToLineKeys();
@@ -174,6 +177,28 @@ void UserPathsTest::tabClosesTheListAndTheTip() {
         w.Keys(Qt::Key_Tab, 1, mods);
         QVERIFY(!form.Lst->isVisible());
         QVERIFY(!form.TxtTip->isVisible());
+    }
+}
+
+// The list and the tip belong to the text they opened on; each command closes
+// them before it asks its question (New is cancelled there: the text stays).
+void UserPathsTest::replacingTheDocumentClosesTheListAndTheTip() {
+    for (const std::string how : {"Open", "New", "drop", "reload"}) {
+        UserWindow w;
+        TForm1& form = w.Open();
+        const std::string path = ToPath(w.config.filePath("a.vbs"));
+        std::ofstream(path, std::ios::binary) << kFsoLine << "\r\n";
+        for (int i = 0; i < 2; ++i) w.dialogs.ChooseOpen(path);
+        form.Action("mOpen")->trigger();
+        w.Keys(Qt::Key_End, 1, Qt::ControlModifier);
+        QTest::keyClicks(w.editor, "MsgBox fso.");
+        QVERIFY2(form.Lst->isVisible() && form.TxtTip->isVisible(), how.c_str());
+        w.boxes.Answer(how == "reload" ? Answer::Yes : how == "New" ? Answer::Cancel : Answer::No);
+        if (how == "Open" || how == "New") form.Action(("m" + how).c_str())->trigger();
+        if (how == "drop") testing::DropFiles(form, {FromPath(path)});
+        if (how == "reload") std::ofstream(path, std::ios::app) << "' changed elsewhere\r\n";
+        if (how == "reload") form.Files().CheckFileOnDisk();
+        QVERIFY2(!form.Lst->isVisible() && !form.TxtTip->isVisible(), how.c_str());
     }
 }
 
