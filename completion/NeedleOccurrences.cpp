@@ -8,28 +8,78 @@
 
 namespace tarnwick {
 
+namespace {
+
+// Characters a needle is found from, the rarer in scripts the better: the
+// scan jumps from one to the next with memchr.
+constexpr std::string_view kAnchors = ".:qjzxkvbwy";
+
+// Finds the anchors of a text in order, a letter in either case, each case
+// through memchr and remembered until it is passed.
+class AnchorScan {
+public:
+    AnchorScan(std::string_view text, char anchor, int end) : text_(text), end_(end) {
+        cases_[0] = anchor;
+        cases_[1] = static_cast<char>(anchor - 'a' + 'A');
+        count_ = (anchor >= 'a' && anchor <= 'z') ? 2 : 1;
+    }
+    // The first anchor at or after from, or -1.
+    int Next(int from) {
+        int best = -1;
+        for (int i = 0; i < count_; ++i) {
+            if (next_[i] != -2 && next_[i] < from) next_[i] = Find(cases_[i], from);
+            if (next_[i] >= 0 && (best < 0 || next_[i] < best)) best = next_[i];
+        }
+        return best;
+    }
+
+private:
+    int Find(char c, int from) const {
+        if (from >= end_) return -2;
+        const void* hit = std::memchr(text_.data() + from, c, static_cast<size_t>(end_ - from));
+        return hit ? static_cast<int>(static_cast<const char*>(hit) - text_.data()) : -2;
+    }
+    std::string_view text_;
+    int end_;
+    char cases_[2];
+    int count_ = 1;
+    int next_[2] = {-1, -1};  // -1: not yet looked for; -2: none left
+};
+
+}  // namespace
+
 NeedleOccurrences::Entry& NeedleOccurrences::EntryFor(std::string_view needle) {
     for (Entry& e : entries_)
         if (e.needle == needle) return e;
     Entry& e = entries_.emplace_back();
     e.needle = std::string(needle);
-    const size_t dot = needle.find('.');
-    e.dot = dot == std::string_view::npos ? -1 : static_cast<int>(dot);
+    for (char anchor : kAnchors) {
+        size_t at = 0;
+        for (; at < needle.size() && AsciiLower(needle[at]) != anchor; ++at) {}
+        if (at < needle.size()) {
+            e.dot = static_cast<int>(at);
+            e.anchor = anchor;
+            break;
+        }
+    }
     return e;
 }
 
 void NeedleOccurrences::Prepare(const std::vector<std::string_view>& needles, int maxStart) {
-    std::vector<Entry*> dotted;
+    std::array<std::vector<Entry*>, kAnchors.size()> anchored;
     for (std::string_view needle : needles) {
         if (needle.empty()) continue;
         Entry& e = EntryFor(needle);
-        if (e.covered >= maxStart || std::find(dotted.begin(), dotted.end(), &e) != dotted.end()) continue;
-        if (e.dot >= 0)
-            dotted.push_back(&e);
-        else
-            ScanPlain(e, maxStart);
+        if (e.dot < 0) {
+            if (e.covered < maxStart) ScanPlain(e, maxStart);
+            continue;
+        }
+        std::vector<Entry*>& group = anchored[kAnchors.find(e.anchor)];
+        if (e.covered >= maxStart || std::find(group.begin(), group.end(), &e) != group.end()) continue;
+        group.push_back(&e);
     }
-    if (!dotted.empty()) ScanDots(dotted, maxStart);
+    for (const std::vector<Entry*>& group : anchored)
+        if (!group.empty()) ScanDots(group, maxStart);
 }
 
 const std::vector<int>& NeedleOccurrences::StartsUpTo(std::string_view needle, int maxStart) {
@@ -45,8 +95,8 @@ const std::vector<int>& NeedleOccurrences::StartsUpTo(std::string_view needle, i
 
 void NeedleOccurrences::ScanDots(const std::vector<Entry*>& entries, int maxStart) {
     const int length = static_cast<int>(text_.size());
-    // Needles grouped by the lower-cased character after their first dot, so
-    // most dots of a script are passed over after one table look-up.
+    // Needles grouped by the lower-cased character after their anchor, so
+    // most anchors of a script are passed over after one table look-up.
     std::array<std::vector<Entry*>, 256> byNext;
     std::vector<Entry*> dotLast;
     int lo = length, hi = -1;
@@ -65,10 +115,10 @@ void NeedleOccurrences::ScanDots(const std::vector<Entry*>& entries, int maxStar
             e->starts.push_back(start);
     };
     const char* base = text_.data();
+    AnchorScan anchors(text_, entries.front()->anchor, std::min(hi, length - 1) + 1);
     for (int d = std::max(lo, 0); d <= hi && d < length;) {
-        const void* hit = std::memchr(base + d, '.', static_cast<size_t>(std::min(hi, length - 1) - d + 1));
-        if (!hit) break;
-        d = static_cast<int>(static_cast<const char*>(hit) - base);
+        d = anchors.Next(d);
+        if (d < 0) break;
         if (d + 1 < length)
             for (Entry* e : byNext[static_cast<unsigned char>(AsciiLower(base[d + 1]))]) check(e, d);
         for (Entry* e : dotLast) check(e, d);
