@@ -141,6 +141,10 @@ ExpressionTyping::ExpressionTyping(std::string_view text, const SyntaxEntries& t
     }
 }
 
+void ExpressionTyping::Prepare(int maxStart) {
+    occurrences_.Prepare(std::vector<std::string_view>(needles_.begin(), needles_.end()), maxStart);
+}
+
 std::optional<ExpressionType> ExpressionTyping::TypeBeforeDot(int dot) {
     if (dot < 0 || dot >= static_cast<int>(text_.size())) return std::nullopt;
     return TypeOfChain(dot, LineStartOf(text_, dot), 0, Whole::No);

@@ -69,6 +69,9 @@ public:
     // The needles the resolution reads, for the pass's shared scan; they
     // stay valid while this object lives.
     const std::vector<std::string>& Needles() const { return needles_; }
+    // Finds the needles' occurrences up to maxStart in one shared scan, for
+    // an index that no typing pass has prepared.
+    void Prepare(int maxStart);
 
     // The type of the expression that ends right before the dot at offset dot.
     std::optional<ExpressionType> TypeBeforeDot(int dot);
