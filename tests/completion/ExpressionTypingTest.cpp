@@ -143,6 +143,8 @@ TEST(ExpressionTyping, MemberTips) {
         {"Open of a stream", "Set st = CreateObject(\"ADODB.Stream\")\r\nst.Open ",
          " Open([Source][, Mode][, Options][, UserName][, Password]) "},
         {"a member of an unknown object", "x.Exists(", ""},
+        {"a bound member before an older member of that name",
+         "Set rs = CreateObject(\"ADODB.Recordset\")\r\nrs.Delete ", " Delete([AffectRecords]) "},
         {"Add of a dictionary", "Set d = CreateObject(\"Scripting.Dictionary\")\r\nd.Add ", " Add(key, item) "},
     };
     for (const TipRow& row : rows) {
