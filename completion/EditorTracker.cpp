@@ -179,7 +179,6 @@ void EditorTracker::EvaluateTip() {
             if (!typing) {
                 occurrences.emplace(editor.Text());
                 typing.emplace(editor.Text(), unit_.SyntaxTable, *occurrences);
-                typing->Prepare(lineStart);
             }
             const std::optional<ExpressionType> type = typing->TypeBeforeDot(dot);
             known = typeBeforeDot.emplace(dot, type ? type->TypeName : std::string()).first;

@@ -297,7 +297,9 @@ std::optional<ExpressionType> ExpressionTyping::TypeOfName(std::string_view name
         lineStart = PreviousLineStart(text_, lineStart);
     }
     if (lineStart < 0) return std::nullopt;
-    // Further back, the statements that hold a creation or a member with a known result.
+    // Further back, the statements that hold a creation or a member with a known result
+    // (found in one shared scan; a typing pass has already made it).
+    Prepare(readFrom - 1);
     int best = -1;
     std::optional<ExpressionType> found;
     for (const std::string& needle : needles_) {

@@ -69,8 +69,8 @@ public:
     // The needles the resolution reads, for the pass's shared scan; they
     // stay valid while this object lives.
     const std::vector<std::string>& Needles() const { return needles_; }
-    // Finds the needles' occurrences up to maxStart in one shared scan, for
-    // an index that no typing pass has prepared.
+    // Finds the needles' occurrences up to maxStart in one shared scan; the
+    // ones already found up to there are not looked for again.
     void Prepare(int maxStart);
 
     // The type of the expression that ends right before the dot at offset dot.
