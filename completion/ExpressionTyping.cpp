@@ -129,21 +129,28 @@ bool IsBoundTypeRow(const TColorCoding& entry) {
 
 ExpressionTyping::ExpressionTyping(std::string_view text, const SyntaxEntries& table, NeedleOccurrences& occurrences)
     : text_(text), table_(table), occurrences_(occurrences) {
-    for (const CreationRule& rule : kCreationRules) needles_.emplace_back(rule.Pattern);
-    for (const DerivedRule& rule : kDerivedRules) needles_.emplace_back(rule.MemberCall);
-    for (const ProgIdRule& rule : kProgIdRules) needles_.emplace_back(rule.ProgId);
-    needles_.emplace_back("new regexp");
-    needles_.emplace_back("winmgmts:");
-    for (const TColorCoding& entry : table_) {
-        if (entry.Result.empty()) continue;
-        std::string call = "." + entry.Name;
-        if (std::find(needles_.begin(), needles_.end(), call) == needles_.end()) needles_.push_back(std::move(call));
-    }
+    auto add = [&](std::string needle, NeedleKind kind) {
+        if (std::find(needles_.begin(), needles_.end(), needle) != needles_.end()) return;
+        needles_.push_back(std::move(needle));
+        kinds_.push_back(kind);
+    };
+    for (const CreationRule& rule : kCreationRules) add(std::string(rule.Pattern), NeedleKind::Creation);
+    for (const DerivedRule& rule : kDerivedRules) add(std::string(rule.MemberCall), NeedleKind::Creation);
+    for (const ProgIdRule& rule : kProgIdRules) add(std::string(rule.ProgId), NeedleKind::Creation);
+    for (const TColorCoding& entry : table_)
+        if (!entry.Result.empty()) add("." + entry.Name, NeedleKind::Member);
+    add("new regexp", NeedleKind::Undotted);
+    add("winmgmts:", NeedleKind::Undotted);
 }
 
-void ExpressionTyping::Prepare(int maxStart) {
-    occurrences_.Prepare(std::vector<std::string_view>(needles_.begin(), needles_.end()), maxStart);
+std::vector<std::string_view> ExpressionTyping::Needles(NeedleKind kind) const {
+    std::vector<std::string_view> needles;
+    for (size_t i = 0; i < needles_.size(); ++i)
+        if (kinds_[i] == kind) needles.push_back(needles_[i]);
+    return needles;
 }
+
+void ExpressionTyping::Prepare(int maxStart, NeedleKind kind) { occurrences_.Prepare(Needles(kind), maxStart); }
 
 std::optional<ExpressionType> ExpressionTyping::TypeBeforeDot(int dot) {
     if (dot < 0 || dot >= static_cast<int>(text_.size())) return std::nullopt;
@@ -297,23 +304,28 @@ std::optional<ExpressionType> ExpressionTyping::TypeOfName(std::string_view name
         lineStart = PreviousLineStart(text_, lineStart);
     }
     if (lineStart < 0) return std::nullopt;
-    // Further back, the statements that hold a creation or a member with a known result
-    // (found in one shared scan; a typing pass has already made it).
-    Prepare(readFrom - 1);
-    int best = -1;
+    // Further back, the statements that hold a creation, then those that hold a
+    // member with a known result, then those without a dot ("New RegExp",
+    // "winmgmts:"): each kind after the first costs a scan of the text of its
+    // own, so it is looked for only when the kinds before it find no binding.
     std::optional<ExpressionType> found;
-    for (const std::string& needle : needles_) {
-        const std::vector<int>& starts = occurrences_.StartsUpTo(needle, readFrom - 1);
-        for (auto it = std::lower_bound(starts.begin(), starts.end(), readFrom); it != starts.begin();) {
-            const int start = *--it;
-            if (start <= best) break;
-            const Statement statement = StatementAt(start);
-            if (std::optional<ExpressionType> type = TypeOfBinding(statement, name, depth)) {
-                best = start;
-                found = std::move(type);
-                break;
+    for (const NeedleKind kind : {NeedleKind::Creation, NeedleKind::Member, NeedleKind::Undotted}) {
+        Prepare(readFrom - 1, kind);
+        int best = -1;
+        for (size_t i = 0; i < needles_.size(); ++i) {
+            if (kinds_[i] != kind) continue;
+            const std::vector<int>& starts = occurrences_.StartsUpTo(needles_[i], readFrom - 1);
+            for (auto it = std::lower_bound(starts.begin(), starts.end(), readFrom); it != starts.begin();) {
+                const int start = *--it;
+                if (start <= best) break;
+                if (std::optional<ExpressionType> type = TypeOfBinding(StatementAt(start), name, depth)) {
+                    best = start;
+                    found = std::move(type);
+                    break;
+                }
             }
         }
+        if (found) break;
     }
     return found;
 }

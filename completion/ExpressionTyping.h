@@ -66,12 +66,14 @@ public:
     // occurrences is the typing pass's shared index over the editor's text.
     ExpressionTyping(std::string_view text, const SyntaxEntries& table, NeedleOccurrences& occurrences);
 
-    // The needles the resolution reads, for the pass's shared scan; they
-    // stay valid while this object lives.
-    const std::vector<std::string>& Needles() const { return needles_; }
-    // Finds the needles' occurrences up to maxStart in one shared scan; the
-    // ones already found up to there are not looked for again.
-    void Prepare(int maxStart);
+    // The needles the far bindings are found by: creations (the patterns and
+    // the class names), members with a known Result, and those without a dot.
+    enum class NeedleKind { Creation, Member, Undotted };
+    // The typing pass finds the creations in its own shared scan.
+    std::vector<std::string_view> Needles(NeedleKind kind) const;
+    // Finds the occurrences of one kind of needles up to maxStart in one
+    // shared scan; the ones already found up to there are not looked for again.
+    void Prepare(int maxStart, NeedleKind kind);
 
     // The type of the expression that ends right before the dot at offset dot.
     std::optional<ExpressionType> TypeBeforeDot(int dot);
@@ -111,6 +113,7 @@ private:
     const SyntaxEntries& table_;
     NeedleOccurrences& occurrences_;
     std::vector<std::string> needles_;
+    std::vector<NeedleKind> kinds_;  // of each needle
 };
 
 }  // namespace tarnwick

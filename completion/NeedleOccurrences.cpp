@@ -95,23 +95,45 @@ const std::vector<int>& NeedleOccurrences::StartsUpTo(std::string_view needle, i
 
 void NeedleOccurrences::ScanDots(const std::vector<Entry*>& entries, int maxStart) {
     const int length = static_cast<int>(text_.size());
-    // Needles grouped by the lower-cased character after their anchor, so
-    // most anchors of a script are passed over after one table look-up.
+    // Needles grouped by the lower-cased two characters after their anchor
+    // (one, or none, for needles that end sooner), so most anchors of a
+    // script are passed over after one table look-up.
+    constexpr unsigned kPairBuckets = 1024;
+    auto pairBucket = [](char a, char b) {
+        return (static_cast<unsigned char>(AsciiLower(a)) * 31u + static_cast<unsigned char>(AsciiLower(b))) %
+               kPairBuckets;
+    };
+    std::vector<std::vector<Entry*>> byPair(kPairBuckets);
+    std::vector<bool> pairUsed(1u << 16);  // the lower-cased pairs some needle has after its anchor
+    auto pairIndex = [](char a, char b) {
+        return static_cast<unsigned>(static_cast<unsigned char>(AsciiLower(a))) << 8 |
+               static_cast<unsigned char>(AsciiLower(b));
+    };
     std::array<std::vector<Entry*>, 256> byNext;
+    bool anyShort = false;  // a needle with less than two characters after its anchor
     std::vector<Entry*> dotLast;
     int lo = length, hi = -1;
     for (Entry* e : entries) {
         const int size = static_cast<int>(e->needle.size());
-        if (e->dot + 1 < size)
+        if (e->dot + 2 < size) {
+            byPair[pairBucket(e->needle[e->dot + 1], e->needle[e->dot + 2])].push_back(e);
+            pairUsed[pairIndex(e->needle[e->dot + 1], e->needle[e->dot + 2])] = true;
+        } else if (e->dot + 1 < size) {
             byNext[static_cast<unsigned char>(AsciiLower(e->needle[e->dot + 1]))].push_back(e);
-        else
+            anyShort = true;
+        } else {
             dotLast.push_back(e);
+            anyShort = true;
+        }
         lo = std::min(lo, e->covered + 1 + e->dot);
         hi = std::max(hi, std::min(maxStart, length - size) + e->dot);
     }
     auto check = [&](Entry* e, int dotPos) {
         const int start = dotPos - e->dot;
-        if (start > e->covered && start <= maxStart && MatchesAt(text_, start, e->needle))
+        // The first and last characters, compared in place, turn most near misses away before the full comparison.
+        const size_t last = e->needle.size() - 1;
+        if (start > e->covered && start <= maxStart && start + last < text_.size() &&
+            AsciiLower(text_[start]) == AsciiLower(e->needle[0]) && AsciiLower(text_[start + last]) == AsciiLower(e->needle[last]) && MatchesAt(text_, start, e->needle))
             e->starts.push_back(start);
     };
     const char* base = text_.data();
@@ -119,9 +141,13 @@ void NeedleOccurrences::ScanDots(const std::vector<Entry*>& entries, int maxStar
     for (int d = std::max(lo, 0); d <= hi && d < length;) {
         d = anchors.Next(d);
         if (d < 0) break;
-        if (d + 1 < length)
-            for (Entry* e : byNext[static_cast<unsigned char>(AsciiLower(base[d + 1]))]) check(e, d);
-        for (Entry* e : dotLast) check(e, d);
+        if (d + 2 < length && pairUsed[pairIndex(base[d + 1], base[d + 2])])
+            for (Entry* e : byPair[pairBucket(base[d + 1], base[d + 2])]) check(e, d);
+        if (anyShort) {
+            if (d + 1 < length)
+                for (Entry* e : byNext[static_cast<unsigned char>(AsciiLower(base[d + 1]))]) check(e, d);
+            for (Entry* e : dotLast) check(e, d);
+        }
         ++d;
     }
     for (Entry* e : entries) e->covered = std::max(e->covered, maxStart);

@@ -74,8 +74,10 @@ void ObjectTyping::RunTypingPass() {
     std::vector<std::string_view> needles;
     for (const CreationRule& rule : kCreationRules) needles.push_back(rule.Pattern);
     for (const DerivedRule& rule : kDerivedRules) needles.push_back(rule.MemberCall);
-    if (expressions)
-        for (const std::string& needle : expressions->Needles()) needles.push_back(needle);
+    if (expressions) {
+        const std::vector<std::string_view> creations = expressions->Needles(ExpressionTyping::NeedleKind::Creation);
+        needles.insert(needles.end(), creations.begin(), creations.end());
+    }
     const int nearLimit = caret >= 1 ? caret - 2 : static_cast<int>(text.size());
     occurrences.Prepare(needles, nearLimit + kScanSlack);
 

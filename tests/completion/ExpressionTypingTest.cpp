@@ -66,6 +66,7 @@ TEST(ExpressionTyping, DictionaryAndRegExp) {
         {"a name in a string", kRegExp + "x = \"re.", {}},
         {"far creation", "Set d = CreateObject(\"Scripting.Dictionary\")\r\n" + Filler(1500) + "d.", {"Dictionary"}},
         {"far New RegExp", kRegExp + Filler(1500) + "re.", {"RegExp"}},
+        {"far member result", kMatches + Filler(1500) + "m.", {"RegExp.Matches"}},
     });
 }
 
