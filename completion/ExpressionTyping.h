@@ -60,7 +60,10 @@ struct ExpressionType {
 // "y.Member(...)" where the member's Result is known), the nearest
 // "For Each x In y" (the Result of y's Item member), an enclosing With block
 // for a dot with no name before it, and chains of members ("a.b(1).c.").
-// A variable assigned again takes the type of its nearest typed assignment.
+// A variable assigned again takes the type of its nearest typed assignment;
+// beyond the nearest thousand lines, where only the statements holding a
+// needle are read, a creation goes before a binding through a member or one
+// without a dot, which are looked for only when no creation binds the name.
 class ExpressionTyping {
 public:
     // occurrences is the typing pass's shared index over the editor's text.
