@@ -1,4 +1,5 @@
 #include "unit/MainUnit.h"
+#include "bench/ColourScripts.h"
 #include "completion/EditorTracker.h"
 #include "completion/ObjectTyping.h"
 #include "completion/ParameterTip.h"
@@ -117,6 +118,36 @@ void BM_LetterKeystroke(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LetterKeystroke)->Unit(benchmark::kMicrosecond);
+
+// With the shipped table: a Dictionary created at the script's start and a
+// RegExp match at its end, the whole text between them read for bindings.
+void BM_TypingPassBoundObjects(benchmark::State& state) {
+    const std::string last = state.range(0) == 0 ? "d." : state.range(0) == 1 ? "x.SubMatches." : "zzz.";
+    BenchUnit b("");
+    b.unit.SyntaxTable = bench::ShippedTable();
+    b.unit.MainText.SetText("Set d = CreateObject(\"Scripting.Dictionary\")\r\n" + TenMegabyteScript() +
+                            "Set re = New RegExp\r\nFor Each x In re.Execute(s)\r\n" + last);
+    b.unit.MainText.SetSelStart(b.unit.MainText.Length());
+    b.unit.PrevLine = b.unit.CurLine = b.unit.MainText.BreakCount() + 1;
+    EditorTracker tracker(b.unit);
+    for (auto _ : state) tracker.MainTextKeyUp(Key::Period, {});
+    if (state.range(0) < 2 && !tracker.Lst().IsOpen()) state.SkipWithError("the list did not open");
+}
+BENCHMARK(BM_TypingPassBoundObjects)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// A bound object's member tip: the object is typed from the whole text.
+void BM_SelectionChangeMemberTip(benchmark::State& state) {
+    BenchUnit b("");
+    b.unit.SyntaxTable = bench::ShippedTable();
+    b.unit.MainText.SetText("Set d = CreateObject(\"Scripting.Dictionary\")\r\n" + TenMegabyteScript() + "d.Add(");
+    b.unit.MainText.SetSelStart(b.unit.MainText.Length());
+    b.unit.PrevLine = b.unit.CurLine = b.unit.MainText.BreakCount() + 1;
+    EditorTracker tracker(b.unit);
+    tracker.MainTextKeyPress('(');
+    for (auto _ : state) tracker.MainTextSelectionChange();
+    if (!tracker.Tip().Visible) state.SkipWithError("no tip");
+}
+BENCHMARK(BM_SelectionChangeMemberTip)->Unit(benchmark::kMillisecond);
 
 // A tip trigger: the tip is evaluated over the caret's line.
 void BM_SelectionChangeTipTrigger(benchmark::State& state) {

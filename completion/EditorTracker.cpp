@@ -3,8 +3,14 @@
 #include "editor/CaretPrimitives.h"
 #include "unit/MainUnit.h"
 #include "unit/Ports.h"
+#include "completion/ExpressionTyping.h"
+#include "completion/NeedleOccurrences.h"
 #include "completion/ObjectTyping.h"
+#include "completion/TextSearch.h"
 #include "syntax/ColorText.h"
+
+#include <map>
+#include <optional>
 
 namespace tarnwick {
 
@@ -95,7 +101,8 @@ void EditorTracker::MainTextKeyUp(int key, KeyModifiers /*modifiers*/) {
 }
 
 void EditorTracker::RunTypingPass() {
-    ObjectTyping typing(unit_.MainText, [this](const std::string& typeName) { list_.PlaceLB(typeName); });
+    ObjectTyping typing(
+        unit_.MainText, [this](const std::string& typeName) { list_.PlaceLB(typeName); }, &unit_.SyntaxTable);
     typing.RunTypingPass();
 }
 
@@ -160,8 +167,25 @@ void EditorTracker::EvaluateTip() {
     const EditorModel& editor = unit_.MainText;
     const int caret = editor.SelStart();
     const int lineStart = editor.LineIndex(editor.LineFromChar(caret));
-    const std::string_view line = editor.TextView(lineStart, editor.LineLength(lineStart));
-    if (auto tip = ChooseTip(unit_.SyntaxTable, line, caret - lineStart))
+    // A copy: typing a member's object reads the whole text, which may move the line's bytes.
+    const std::string line(editor.TextView(lineStart, editor.LineLength(lineStart)));
+    std::optional<NeedleOccurrences> occurrences;
+    std::optional<ExpressionTyping> typing;
+    std::map<int, std::string> typeBeforeDot;  // by the dot's offset, worked out once per evaluation
+    auto memberTest = [&](const TColorCoding& entry, int column) {
+        const int dot = lineStart + column - 1;
+        auto known = typeBeforeDot.find(dot);
+        if (known == typeBeforeDot.end()) {
+            if (!typing) {
+                occurrences.emplace(editor.Text());
+                typing.emplace(editor.Text(), unit_.SyntaxTable, *occurrences);
+            }
+            const std::optional<ExpressionType> type = typing->TypeBeforeDot(dot);
+            known = typeBeforeDot.emplace(dot, type ? type->TypeName : std::string()).first;
+        }
+        return EqualsIgnoringCase(known->second, entry.TypeA);
+    };
+    if (auto tip = ChooseTip(unit_.SyntaxTable, line, caret - lineStart, memberTest))
         ShowTip(*tip);
     else
         HideTip();

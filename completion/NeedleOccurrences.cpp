@@ -8,28 +8,78 @@
 
 namespace tarnwick {
 
+namespace {
+
+// Characters a needle is found from, the rarer in scripts the better: the
+// scan jumps from one to the next with memchr.
+constexpr std::string_view kAnchors = ".:qjzxkvbwy";
+
+// Finds the anchors of a text in order, a letter in either case, each case
+// through memchr and remembered until it is passed.
+class AnchorScan {
+public:
+    AnchorScan(std::string_view text, char anchor, int end) : text_(text), end_(end) {
+        cases_[0] = anchor;
+        cases_[1] = static_cast<char>(anchor - 'a' + 'A');
+        count_ = (anchor >= 'a' && anchor <= 'z') ? 2 : 1;
+    }
+    // The first anchor at or after from, or -1.
+    int Next(int from) {
+        int best = -1;
+        for (int i = 0; i < count_; ++i) {
+            if (next_[i] != -2 && next_[i] < from) next_[i] = Find(cases_[i], from);
+            if (next_[i] >= 0 && (best < 0 || next_[i] < best)) best = next_[i];
+        }
+        return best;
+    }
+
+private:
+    int Find(char c, int from) const {
+        if (from >= end_) return -2;
+        const void* hit = std::memchr(text_.data() + from, c, static_cast<size_t>(end_ - from));
+        return hit ? static_cast<int>(static_cast<const char*>(hit) - text_.data()) : -2;
+    }
+    std::string_view text_;
+    int end_;
+    char cases_[2];
+    int count_ = 1;
+    int next_[2] = {-1, -1};  // -1: not yet looked for; -2: none left
+};
+
+}  // namespace
+
 NeedleOccurrences::Entry& NeedleOccurrences::EntryFor(std::string_view needle) {
     for (Entry& e : entries_)
         if (e.needle == needle) return e;
     Entry& e = entries_.emplace_back();
     e.needle = std::string(needle);
-    const size_t dot = needle.find('.');
-    e.dot = dot == std::string_view::npos ? -1 : static_cast<int>(dot);
+    for (char anchor : kAnchors) {
+        size_t at = 0;
+        for (; at < needle.size() && AsciiLower(needle[at]) != anchor; ++at) {}
+        if (at < needle.size()) {
+            e.dot = static_cast<int>(at);
+            e.anchor = anchor;
+            break;
+        }
+    }
     return e;
 }
 
 void NeedleOccurrences::Prepare(const std::vector<std::string_view>& needles, int maxStart) {
-    std::vector<Entry*> dotted;
+    std::array<std::vector<Entry*>, kAnchors.size()> anchored;
     for (std::string_view needle : needles) {
         if (needle.empty()) continue;
         Entry& e = EntryFor(needle);
-        if (e.covered >= maxStart || std::find(dotted.begin(), dotted.end(), &e) != dotted.end()) continue;
-        if (e.dot >= 0)
-            dotted.push_back(&e);
-        else
-            ScanPlain(e, maxStart);
+        if (e.dot < 0) {
+            if (e.covered < maxStart) ScanPlain(e, maxStart);
+            continue;
+        }
+        std::vector<Entry*>& group = anchored[kAnchors.find(e.anchor)];
+        if (e.covered >= maxStart || std::find(group.begin(), group.end(), &e) != group.end()) continue;
+        group.push_back(&e);
     }
-    if (!dotted.empty()) ScanDots(dotted, maxStart);
+    for (const std::vector<Entry*>& group : anchored)
+        if (!group.empty()) ScanDots(group, maxStart);
 }
 
 const std::vector<int>& NeedleOccurrences::StartsUpTo(std::string_view needle, int maxStart) {
@@ -45,33 +95,59 @@ const std::vector<int>& NeedleOccurrences::StartsUpTo(std::string_view needle, i
 
 void NeedleOccurrences::ScanDots(const std::vector<Entry*>& entries, int maxStart) {
     const int length = static_cast<int>(text_.size());
-    // Needles grouped by the lower-cased character after their first dot, so
-    // most dots of a script are passed over after one table look-up.
+    // Needles grouped by the lower-cased two characters after their anchor
+    // (one, or none, for needles that end sooner), so most anchors of a
+    // script are passed over after one table look-up.
+    constexpr unsigned kPairBuckets = 1024;
+    auto pairBucket = [](char a, char b) {
+        return (static_cast<unsigned char>(AsciiLower(a)) * 31u + static_cast<unsigned char>(AsciiLower(b))) %
+               kPairBuckets;
+    };
+    std::vector<std::vector<Entry*>> byPair(kPairBuckets);
+    std::vector<bool> pairUsed(1u << 16);  // the lower-cased pairs some needle has after its anchor
+    auto pairIndex = [](char a, char b) {
+        return static_cast<unsigned>(static_cast<unsigned char>(AsciiLower(a))) << 8 |
+               static_cast<unsigned char>(AsciiLower(b));
+    };
     std::array<std::vector<Entry*>, 256> byNext;
+    bool anyShort = false;  // a needle with less than two characters after its anchor
     std::vector<Entry*> dotLast;
     int lo = length, hi = -1;
     for (Entry* e : entries) {
         const int size = static_cast<int>(e->needle.size());
-        if (e->dot + 1 < size)
+        if (e->dot + 2 < size) {
+            byPair[pairBucket(e->needle[e->dot + 1], e->needle[e->dot + 2])].push_back(e);
+            pairUsed[pairIndex(e->needle[e->dot + 1], e->needle[e->dot + 2])] = true;
+        } else if (e->dot + 1 < size) {
             byNext[static_cast<unsigned char>(AsciiLower(e->needle[e->dot + 1]))].push_back(e);
-        else
+            anyShort = true;
+        } else {
             dotLast.push_back(e);
+            anyShort = true;
+        }
         lo = std::min(lo, e->covered + 1 + e->dot);
         hi = std::max(hi, std::min(maxStart, length - size) + e->dot);
     }
     auto check = [&](Entry* e, int dotPos) {
         const int start = dotPos - e->dot;
-        if (start > e->covered && start <= maxStart && MatchesAt(text_, start, e->needle))
+        // The first and last characters, compared in place, turn most near misses away before the full comparison.
+        const size_t last = e->needle.size() - 1;
+        if (start > e->covered && start <= maxStart && start + last < text_.size() &&
+            AsciiLower(text_[start]) == AsciiLower(e->needle[0]) && AsciiLower(text_[start + last]) == AsciiLower(e->needle[last]) && MatchesAt(text_, start, e->needle))
             e->starts.push_back(start);
     };
     const char* base = text_.data();
+    AnchorScan anchors(text_, entries.front()->anchor, std::min(hi, length - 1) + 1);
     for (int d = std::max(lo, 0); d <= hi && d < length;) {
-        const void* hit = std::memchr(base + d, '.', static_cast<size_t>(std::min(hi, length - 1) - d + 1));
-        if (!hit) break;
-        d = static_cast<int>(static_cast<const char*>(hit) - base);
-        if (d + 1 < length)
-            for (Entry* e : byNext[static_cast<unsigned char>(AsciiLower(base[d + 1]))]) check(e, d);
-        for (Entry* e : dotLast) check(e, d);
+        d = anchors.Next(d);
+        if (d < 0) break;
+        if (d + 2 < length && pairUsed[pairIndex(base[d + 1], base[d + 2])])
+            for (Entry* e : byPair[pairBucket(base[d + 1], base[d + 2])]) check(e, d);
+        if (anyShort) {
+            if (d + 1 < length)
+                for (Entry* e : byNext[static_cast<unsigned char>(AsciiLower(base[d + 1]))]) check(e, d);
+            for (Entry* e : dotLast) check(e, d);
+        }
         ++d;
     }
     for (Entry* e : entries) e->covered = std::max(e->covered, maxStart);

@@ -8,8 +8,9 @@
 namespace tarnwick {
 
 // Every occurrence (ASCII case ignored) of a few fixed needles in one text,
-// found by as few passes over the text as possible: all the typing rules'
+// found by as few passes over the text as possible: most of the typing rules'
 // needles hold a ".", so one scan from dot to dot finds them all at once.
+// Others are found from their rarest character (a ":", an "x") the same way.
 // Built for one typing pass; the text must not change while it lives.
 class NeedleOccurrences {
 public:
@@ -27,12 +28,14 @@ public:
 private:
     struct Entry {
         std::string needle;
-        int dot = -1;           // offset of the needle's first "."; -1 when it has none
+        int dot = -1;           // offset of the needle's anchor character; -1 when it has none
+        char anchor = '.';      // lower case: a letter anchor is found in either case
         int covered = -1;       // every occurrence starting at or before this is in starts
         std::vector<int> starts;
     };
 
     Entry& EntryFor(std::string_view needle);
+    // Entries that share one anchor character.
     void ScanDots(const std::vector<Entry*>& entries, int maxStart);
     void ScanPlain(Entry& entry, int maxStart);
 

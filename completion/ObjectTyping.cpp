@@ -1,11 +1,13 @@
 #include "completion/ObjectTyping.h"
 
 #include "editor/EditorModel.h"
+#include "completion/ExpressionTyping.h"
 #include "completion/NeedleOccurrences.h"
 #include "completion/TextSearch.h"
 #include "syntax/Scans.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace tarnwick {
 
@@ -45,8 +47,8 @@ std::string VariableOfLine(std::string_view line) {
     return std::string(Trimmed(lhs));
 }
 
-ObjectTyping::ObjectTyping(const EditorModel& editor, PlaceListFn placeLB)
-    : editor_(editor), placeLB_(std::move(placeLB)) {}
+ObjectTyping::ObjectTyping(const EditorModel& editor, PlaceListFn placeLB, const SyntaxEntries* table)
+    : editor_(editor), placeLB_(std::move(placeLB)), table_(table) {}
 
 ObjectTyping::~ObjectTyping() = default;
 
@@ -67,9 +69,15 @@ void ObjectTyping::RunTypingPass() {
         ~EndOfPass() { pass = nullptr; }
     } endOfPass{pass_};
 
+    std::optional<ExpressionTyping> expressions;
+    if (table_) expressions.emplace(text, *table_, occurrences);
     std::vector<std::string_view> needles;
     for (const CreationRule& rule : kCreationRules) needles.push_back(rule.Pattern);
     for (const DerivedRule& rule : kDerivedRules) needles.push_back(rule.MemberCall);
+    if (expressions) {
+        const std::vector<std::string_view> creations = expressions->Needles(ExpressionTyping::NeedleKind::Creation);
+        needles.insert(needles.end(), creations.begin(), creations.end());
+    }
     const int nearLimit = caret >= 1 ? caret - 2 : static_cast<int>(text.size());
     occurrences.Prepare(needles, nearLimit + kScanSlack);
 
@@ -81,6 +89,10 @@ void ObjectTyping::RunTypingPass() {
             if (derived.ParentType == creation.TypeName)
                 CheckSubobject(vars, derived.MemberCall, derived.TypeName);
     }
+    // The patterns' answers stand; a binding the patterns do not see comes last.
+    if (expressions && caret >= 1)
+        if (std::optional<ExpressionType> type = expressions->TypeBeforeDot(caret - 1); type && type->Found)
+            PlaceLB(type->TypeName);
 }
 
 std::string ObjectTyping::ExtractVariable(int offset) const {

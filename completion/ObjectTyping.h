@@ -1,5 +1,7 @@
 #pragma once
 
+#include "syntax/SyntaxTable.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -62,13 +64,17 @@ class ObjectTyping {
 public:
     using PlaceListFn = std::function<void(const std::string& typeName)>;
 
-    ObjectTyping(const EditorModel& editor, PlaceListFn placeLB);
+    // With a syntax table, the pass also types the objects its members' Result
+    // types lead to, from the bindings in front of the dot (ExpressionTyping.h).
+    ObjectTyping(const EditorModel& editor, PlaceListFn placeLB, const SyntaxEntries* table = nullptr);
     ~ObjectTyping();
     ObjectTyping(const ObjectTyping&) = delete;
     ObjectTyping& operator=(const ObjectTyping&) = delete;
 
     // All steps, in order; does nothing when the character in front of the
-    // caret stands inside a string literal or a comment of its line.
+    // caret stands inside a string literal or a comment of its line. Last,
+    // the type of the expression in front of the dot, when its bindings give
+    // one beyond what the patterns give.
     void RunTypingPass();
 
     // The variable assigned on the line holding offset.
@@ -92,6 +98,7 @@ private:
 
     const EditorModel& editor_;
     PlaceListFn placeLB_;
+    const SyntaxEntries* table_;
     NeedleOccurrences* pass_ = nullptr;  // set while RunTypingPass runs
 };
 

@@ -3,6 +3,7 @@
 #include "editor/EditorModel.h"
 #include "syntax/SyntaxTable.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,7 @@ public:
 struct TAutoComplete {
     std::string Tip;
     int Column = 0;
+    bool Member = false;  // a member written after the object it belongs to
     bool operator==(const TAutoComplete&) const = default;
 };
 
@@ -44,7 +46,13 @@ struct TipState {
 // gives the column. As many as there are (no fixed capacity).
 std::vector<TAutoComplete> CollectTipCandidates(const SyntaxEntries& table, std::string_view line);
 
+// Whether the name of a member row, found at a column of the line, names that
+// member: for the rows of objects typed by their bindings, the name must
+// follow a dot after an object of the row's type.
+using TipMemberTest = std::function<bool(const TColorCoding& entry, int column)>;
+
 // Rightmost name first; equal columns by tip text, descending, ignoring case.
+// A member written after its object goes before other names at its column.
 void OrderTipCandidates(std::vector<TAutoComplete>& candidates);
 
 // The ")" outside strings and comments counted by searches that each cover
@@ -55,6 +63,9 @@ int CountClosingParentheses(std::string_view line, int column);
 // The parameter text to show for the caret at the 0-based column of the
 // line: each ")" closes one call, counted from the right; none when there is
 // no candidate or too many ")".
-std::optional<std::string> ChooseTip(const SyntaxEntries& table, std::string_view line, int column);
+// With a member test, the rows of objects typed by their bindings count only
+// where the test accepts their name; without one they do not count at all.
+std::optional<std::string> ChooseTip(const SyntaxEntries& table, std::string_view line, int column,
+                                     const TipMemberTest& memberTest = {});
 
 }  // namespace tarnwick

@@ -25,6 +25,7 @@ SyntaxEntries ReadSyntaxTable(std::string_view iniText) {
         entry.TypeA = file.Read(section, "TypeA", "");
         entry.TypeB = file.Read(section, "TypeB", "");
         entry.Parameter = file.Read(section, "Parameter", "");
+        entry.Result = file.Read(section, "Result", "");
         table.push_back(std::move(entry));
     }
     return table;

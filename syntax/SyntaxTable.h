@@ -12,6 +12,7 @@ struct TColorCoding {
     std::string TypeA;      // "Function", "Statement" or an object type name
     std::string TypeB;      // "Function" for methods, anything else for properties
     std::string Parameter;  // the parameter tip; empty when there is none
+    std::string Result{};   // the object type of the member's value; empty when unknown or not an object
     bool operator==(const TColorCoding&) const = default;
 };
 

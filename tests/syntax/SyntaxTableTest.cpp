@@ -116,15 +116,20 @@ TEST(SyntaxTableTest, LoadsAFile) {
 // The shipped table, as the build puts it beside the executables.
 TEST(SyntaxTableTest, ShippedTableIsComplete) {
     SyntaxEntries table = LoadSyntaxTable(std::string(TARNWICK_BINARY_DIR) + "/syntax.ini");
-    ASSERT_EQ(table.size(), 428u);
-    std::map<std::string, int> rows;
-    for (const auto& e : table) ++rows[e.TypeA];
+    ASSERT_EQ(table.size(), 828u);
+    // The word list's 428 rows come first, as they were; the project's own object rows follow.
+    std::map<std::string, int> rows, objectRows;
+    for (size_t i = 0; i < table.size(); ++i) ++(i < 428 ? rows : objectRows)[table[i].TypeA];
     const std::map<std::string, int> expected = {
         {"Statement", 168}, {"Function", 105}, {"Wscript", 21},          {"FSO", 27},
         {"FSO.File", 29},  {"FSO.Folder", 19}, {"FSO.Drive", 12},        {"WshShell", 14},
         {"WshShell.Shortcut", 9}, {"WshShell.Exec", 7}, {"WshNetwork", 11}, {"Collection", 6},
     };
     EXPECT_EQ(rows, expected);
+    for (const auto& [type, count] : expected) EXPECT_EQ(objectRows.count(type), 0u) << type;
+    EXPECT_EQ(objectRows.size(), 34u);
+    for (const auto& e : table)  // every result type has members of its own
+        if (!e.Result.empty()) EXPECT_EQ(objectRows.count(e.Result), 1u) << e.Name << " gives " << e.Result;
     EXPECT_EQ(table.front(), (TColorCoding{"And", "Statement", "Statement", ""}));
     for (const auto& e : table) {
         EXPECT_FALSE(e.Name.empty());

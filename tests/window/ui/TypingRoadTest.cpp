@@ -83,6 +83,8 @@ class TypingRoadTest : public QObject {
 private slots:
     void initTestCase();
     void roadOfTyping();
+    void boundObjectMembers_data();
+    void boundObjectMembers();
     void parameterTipFollowsTheCalls();
     void tipAndListStandAtTheCaretOfAScrolledView();
     void listKeys();
@@ -135,6 +137,51 @@ void TypingRoadTest::roadOfTyping() {
     QCOMPARE(form.StatusPanel0->text(), QString("Line 3 of 3, Col 1"));
     QVERIFY(w.editor->hasFocus());
     QVERIFY(!form.Unit().Busy);
+}
+
+void TypingRoadTest::boundObjectMembers_data() {
+    QTest::addColumn<QStringList>("lines");  // typed, each ended by Enter
+    QTest::addColumn<QString>("object");     // typed, then the dot
+    QTest::addColumn<QString>("type");       // whose members the list shows
+    QTest::addColumn<QString>("letters");    // typed after the dot; Enter accepts
+    QTest::addColumn<QString>("accepted");   // the line then
+    QTest::addColumn<QString>("tipAfter");   // typed next, with the tip it shows
+    QTest::newRow("dictionary") << QStringList{"Set d = CreateObject(\"Scripting.Dictionary\")"} << "d"
+                                << "Dictionary" << "ex" << "d.Exists" << "(";
+    QTest::newRow("regexp match") << QStringList{"Set re = New RegExp", "Set m = re.Execute(s)", "For Each x In m"}
+                                  << "  x" << "RegExp.Match" << "fi" << "  x.FirstIndex" << "";
+}
+
+void TypingRoadTest::boundObjectMembers() {
+    QFETCH(QStringList, lines);
+    QFETCH(QString, object);
+    QFETCH(QString, type);
+    QFETCH(QString, letters);
+    QFETCH(QString, accepted);
+    QFETCH(QString, tipAfter);
+    TypingWindow w;
+    TForm1& form = w.Open();
+    for (const QString& line : lines) w.TypeLine(line);
+    QTest::keyClicks(w.editor, object + ".");
+    QVERIFY(form.Lst->isVisible());
+    QCOMPARE(ListRows(form.Lst), MembersOf(form.Unit().SyntaxTable, type.toStdString()));
+    QTest::keyClicks(w.editor, letters);
+    QTest::keyClick(w.editor, Qt::Key_Return);
+    QVERIFY(!form.Lst->isVisible());
+    const EditorModel& model = form.Unit().MainText;
+    QCOMPARE(QString::fromStdString(model.Line(int(lines.size()))), accepted);
+    if (tipAfter.isEmpty()) return;
+    // The member's own tip, on the line just accepted.
+    QTest::keyClick(w.editor, Qt::Key_Up);
+    QTest::keyClick(w.editor, Qt::Key_End);
+    QTest::keyClicks(w.editor, tipAfter);
+    QVERIFY(form.TxtTip->isVisible());
+    const QString name = accepted.mid(accepted.lastIndexOf('.') + 1);
+    QString tip;
+    for (const TColorCoding& e : form.Unit().SyntaxTable)
+        if (QString::fromStdString(e.Name) == name && QString::fromStdString(e.TypeA) == type)
+            tip = QString::fromStdString(e.Parameter);
+    QCOMPARE(form.TxtTip->text(), " " + tip + " ");
 }
 
 void TypingRoadTest::parameterTipFollowsTheCalls() {
