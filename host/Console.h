@@ -50,6 +50,9 @@ private:
     long line_ = 1;
 };
 
+std::string Utf8(std::wstring_view text);
+std::wstring FromUtf8(std::string_view text);
+
 // The bytes as text: UTF-8, or UTF-16 LE when `utf16`; an incomplete
 // character at the end stays in `bytes` for the next call.
 std::wstring DecodeAvailable(std::string& bytes, bool utf16);

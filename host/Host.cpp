@@ -1,6 +1,7 @@
 #include "host/Host.h"
 
 #include "host/RuntimeErrors.h"
+#include "language/Check.h"
 
 #include <cstdio>
 
@@ -61,7 +62,20 @@ void Host::ReportError(IActiveScriptError* error) {
     // Some engines name a compile error only by its source, with no number.
     const bool compile = IsCompileError(number) || source == kCompileErrorSource;
     std::wstring description = Bstr(info.bstrDescription);
-    if (description.empty()) description = compile && number == 0 ? L"Syntax error" : ErrorText(code);
+    if (description.empty() && compile && number == 0) {
+        // The engine named no error: our checker finds the first one as Windows' engine reports it.
+        description = L"Syntax error";
+        language::CheckOptions errorsOnly;
+        errorsOnly.warnings = false;
+        const auto found = language::CheckScript(Utf8(scriptText_), language::TextForm::Utf8, errorsOnly);
+        if (!found.empty()) {
+            description = FromUtf8(found.front().text);
+            line = static_cast<ULONG>(found.front().line - 1);
+            column = found.front().column - 1;
+        }
+    } else if (description.empty()) {
+        description = ErrorText(code);
+    }
     // A source of the script's own (Err.Raise n, "Source", ...) goes before the text.
     if (!source.empty() && source.rfind(L"Microsoft VBScript", 0) != 0) description = source + L": " + description;
     SysFreeString(info.bstrSource);

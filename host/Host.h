@@ -22,6 +22,10 @@ public:
     bool Interactive() const { return interactive_; }
     void SetInteractive(bool interactive) { interactive_ = interactive; }
 
+    // The script as the engine was given it, for naming compile errors.
+    void SetScriptText(std::wstring text) { scriptText_ = std::move(text); }
+    const std::wstring& ScriptText() const { return scriptText_; }
+
     OutputChannel& Out() { return out_; }
     OutputChannel& Err() { return err_; }
     InputChannel& In() { return in_; }
@@ -49,6 +53,7 @@ private:
     OutputChannel out_;
     OutputChannel err_;
     InputChannel in_;
+    std::wstring scriptText_;
     bool errorReported_ = false;
     long timeoutSeconds_ = 0;
     std::atomic<ULONGLONG> deadline_{0};

@@ -62,7 +62,8 @@ std::optional<std::string> ReadFileBytes(const std::wstring& path) {
 }
 
 // Runs the script; the exit code is 1 after an error, else 0 (Quit leaves earlier).
-int Run(Host& host, const std::wstring& code) {
+int Run(Host& host) {
+    const std::wstring& code = host.ScriptText();
     IDispatch* wscript = NewWScriptObject(host);
     ScriptSite site(host, wscript);
     IActiveScript* engine = nullptr;
@@ -133,7 +134,8 @@ int wmain() {
         return 1;
     }
     CoInitialize(nullptr);
-    const int code = Run(host, ScriptText(*bytes));
+    host.SetScriptText(ScriptText(*bytes));
+    const int code = Run(host);
     CoUninitialize();
     return code;
 }

@@ -30,7 +30,7 @@ run_case() {
   esac
   local windows_path="Z:${script//\//\\}"
   printf '%b' "$stdin_text" > "$work/stdin"
-  timeout 60 wine "$host" //nologo "${options[@]}" "$script" "${arguments[@]}" \
+  timeout 60 wine "$host" //nologo "${options[@]}" "$windows_path" "${arguments[@]}" \
     < "$work/stdin" > "$work/out" 2> "$work/err"
   local code=$?
   local decode=(cat)
