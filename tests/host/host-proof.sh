@@ -36,10 +36,11 @@ run_case() {
   local decode=(cat)
   [ "$output" = utf16 ] && decode=(iconv -f UTF-16LE -t UTF-8)
   local got_out got_err want_out want_err
-  got_out=$("${decode[@]}" < "$work/out" | tr -d '\r')
-  got_err=$("${decode[@]}" < "$work/err" | tr -d '\r')
-  want_out=$(printf '%s\n' "${out_lines[@]}")
-  want_err=$(printf '%s\n' "${err_lines[@]}")
+  # "END" keeps the final empty lines that $(...) would drop.
+  got_out=$("${decode[@]}" < "$work/out" | tr -d '\r'; echo END)
+  got_err=$("${decode[@]}" < "$work/err" | tr -d '\r'; echo END)
+  want_out=$( ((${#out_lines[@]})) && printf '%s\n' "${out_lines[@]}"; echo END)
+  want_err=$( ((${#err_lines[@]})) && printf '%s\n' "${err_lines[@]}"; echo END)
   want_err=${want_err//%S/$windows_path}
   if [ "$got_out" != "$want_out" ] || [ "$got_err" != "$want_err" ] || [ "$code" != "$exit_code" ]; then
     failures=$((failures + 1))
