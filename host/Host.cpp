@@ -2,6 +2,7 @@
 
 #include "host/RuntimeErrors.h"
 #include "language/Check.h"
+#include "language/Messages.h"
 
 #include <cstdio>
 
@@ -73,6 +74,10 @@ void Host::ReportError(IActiveScriptError* error) {
             line = static_cast<ULONG>(found.front().line - 1);
             column = found.front().column - 1;
         }
+    } else if (description.empty() && code == E_FAIL) {
+        // A bare failure at run time is, from some engines, an undeclared name under Option Explicit.
+        description = UndeclaredNameAt(line + 1);
+        if (description.empty()) description = ErrorText(code);
     } else if (description.empty()) {
         description = ErrorText(code);
     }
@@ -94,6 +99,16 @@ void Host::ReportError(IActiveScriptError* error) {
     }
     err_.WriteLine(scriptFullName_ + L"(" + std::to_wstring(line + 1) + L", " + std::to_wstring(column + 1) + L") " +
                    kind + L": " + description);
+}
+
+std::wstring Host::UndeclaredNameAt(ULONG line) const {
+    const std::string text = Utf8(scriptText_);
+    for (const language::Diagnostic& found : language::CheckScript(text, language::TextForm::Utf8)) {
+        if (found.number != static_cast<int>(language::Message::UndeclaredName) || found.line != static_cast<int>(line))
+            continue;
+        return ErrorText(VBScriptError(500)) + L": '" + FromUtf8(text.substr(found.offset, found.length)) + L"'";
+    }
+    return {};
 }
 
 void Host::Quit(int code) {

@@ -45,6 +45,8 @@ public:
 
 private:
     static DWORD WINAPI Watchdog(void* self);
+    // "Variable is undefined: 'name'" when the checker finds an undeclared name on the line.
+    std::wstring UndeclaredNameAt(ULONG line) const;
 
     HostOptions options_;
     std::wstring scriptFullName_;
