@@ -110,9 +110,16 @@ std::string WinePath(std::string_view localPath) {
 }
 
 ProcessLaunch PlanLaunch(const std::vector<std::string>& words, const std::string& scratchScriptPath,
-                         bool programOnPath) {
+                         bool programOnPath, const std::string& ourHost) {
     ProcessLaunch launch{words.front(), {words.begin() + 1, words.end()}, false};
     if (programOnPath || !IsScriptHost(launch.program)) return launch;
+    if (!ourHost.empty()) {
+        const std::size_t slash = launch.program.find_last_of("/\\");
+        const bool windowed = Lowered(launch.program.substr(slash == std::string::npos ? 0 : slash + 1))
+                                  .starts_with("wscript");
+        if (windowed) launch.arguments.insert(launch.arguments.begin(), "//wscript");
+        launch.program = ourHost;
+    }
     launch.arguments.insert(launch.arguments.begin(), launch.program);
     launch.program = "wine";
     launch.throughWine = true;

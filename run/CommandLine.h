@@ -38,10 +38,15 @@ std::string WinePath(std::string_view localPath);
 
 // How a split command line is started where the script hosts are no native
 // programs: a host that is not on the PATH runs through Wine, and the scratch
-// script it is given is handed over in Wine's form. Anything else is started
-// as it stands. `words` must not be empty.
+// script it is given is handed over in Wine's form. With `ourHost`, the path
+// of our own console host, that host runs in place of Wine's cscript (and of
+// its wscript, as "//wscript"), since Wine's report no script errors.
+// Anything else is started as it stands. `words` must not be empty.
 ProcessLaunch PlanLaunch(const std::vector<std::string>& words, const std::string& scratchScriptPath,
-                         bool programOnPath);
+                         bool programOnPath, const std::string& ourHost = {});
+
+// The file name of our own console host, shipped beside the program.
+inline constexpr const char* kOurHostName = "tarnwick-host.exe";
 
 // The message for a program that could not be started: it names the program
 // and says how to get it.

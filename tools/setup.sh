@@ -15,7 +15,8 @@ packages=(cmake ninja-build g++ ccache pkg-config
           strace                # a save's sync before its rename
           poppler-utils         # reads back the printout written as a PDF file
           clang libclang-rt-14-dev   # the fuzz targets (libFuzzer comes with clang)
-          wine wine64)          # wscript and cscript where Windows has them built in
+          wine wine64           # wscript and cscript where Windows has them built in
+          g++-mingw-w64-x86-64-posix)  # tarnwick-host.exe, the script host run under Wine
 bash "$root/tools/ensure-packages.sh" "${packages[@]}"
 
 # One shared build directory; ccache keeps rebuilds of a fresh clone quick.

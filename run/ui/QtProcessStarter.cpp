@@ -5,6 +5,7 @@
 #include "run/CommandLine.h"
 #include "run/ui/CommandLineText.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -27,13 +28,17 @@ QtLaunch PlanQtLaunch(const std::vector<std::string>& words, const std::string& 
 #else
     const bool native = IsRunnable(FromAnsi(words.front()));
 #endif
-    const ProcessLaunch launch = PlanLaunch(words, scratch, native);
+    // Our own console host beside the program reports script errors; Wine's hosts do not.
+    const QString ourHost = QCoreApplication::applicationDirPath() + '/' + kOurHostName;
+    const std::string host = QFileInfo::exists(ourHost) ? ToPath(ourHost) : std::string();
+    const ProcessLaunch launch = PlanLaunch(words, scratch, native, host);
     if (launch.throughWine && !IsRunnable(FromAnsi(launch.program))) throw Error(StartFailureMessage(launch));
     // The scratch path handed to Wine in its own form is still the system's encoding.
     const std::string winePath = WinePath(scratch);
     QtLaunch out{CommandLineText(launch.program, scratch), {}, launch.throughWine, StartFailureMessage(launch)};
     for (const std::string& argument : launch.arguments)
-        out.arguments << (argument == winePath ? FromPath(argument) : CommandLineText(argument, scratch));
+        out.arguments << (argument == winePath || argument == host ? FromPath(argument)
+                                                                    : CommandLineText(argument, scratch));
     return out;
 }
 

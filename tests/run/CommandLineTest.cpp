@@ -42,10 +42,12 @@ TEST(CommandLine, TheScratchPathReachesTheHostAsOneUnchangedArgument) {
 
 TEST(CommandLine, HostsMissingFromThePathRunThroughWine) {
     const std::string scratch = "/opt/t/rundefault080.vbs";
+    const std::string host = "/opt/t/tarnwick-host.exe";
     struct Row {
         Words words;
         bool onPath;
         ProcessLaunch expected;
+        std::string ourHost;
     } rows[] = {
         {{"cscript", "//nologo", scratch}, false,
          {"wine", {"cscript", "//nologo", "Z:\\opt\\t\\rundefault080.vbs"}, true}},
@@ -53,8 +55,14 @@ TEST(CommandLine, HostsMissingFromThePathRunThroughWine) {
          {"wine", {"C:\\Windows\\WScript.EXE", "Z:\\opt\\t\\rundefault080.vbs", "/other"}, true}},
         {{"cscript", scratch}, true, {"cscript", {scratch}, false}},
         {{"python3", scratch}, false, {"python3", {scratch}, false}},
+        // Our own host stands in for both, wscript's message boxes asked for by a switch.
+        {{"cscript", "//T:5", scratch, "a b"}, false,
+         {"wine", {host, "//T:5", "Z:\\opt\\t\\rundefault080.vbs", "a b"}, true}, host},
+        {{"WScript.exe", scratch}, false, {"wine", {host, "//wscript", "Z:\\opt\\t\\rundefault080.vbs"}, true}, host},
+        {{"cscript", scratch}, true, {"cscript", {scratch}, false}, host},
     };
-    for (const Row& row : rows) EXPECT_EQ(PlanLaunch(row.words, scratch, row.onPath), row.expected) << row.words[0];
+    for (const Row& row : rows)
+        EXPECT_EQ(PlanLaunch(row.words, scratch, row.onPath, row.ourHost), row.expected) << row.words[0];
     EXPECT_NE(StartFailureMessage(rows[0].expected).find("install"), std::string::npos);
     EXPECT_NE(StartFailureMessage(rows[3].expected).find("\"python3\""), std::string::npos);
 }
