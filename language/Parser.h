@@ -55,6 +55,10 @@ private:
     bool AtLineEnd() const { return Cur().kind == TokenKind::LineBreak || Cur().kind == TokenKind::EndOfText; }
     bool AtSeparator() const { return AtLineEnd() || Cur().kind == TokenKind::Colon; }
     std::string LowerName(const Token& token) const;
+    // The same into `name`, which keeps its buffer: no new string per name.
+    void LowerNameInto(const Token& token, std::string& name) const;
+    // The token's name is `lower`, ignoring case.
+    bool NameIs(const Token& token, std::string_view lower) const;
 
     // Errors. Fail abandons the statement: the statement list resumes at the next line.
     void Report(Message message, const Token& token, std::string detail = {});

@@ -13,7 +13,7 @@ Parser::Parser(std::string_view text, TextForm form, std::vector<RawDiagnostic>&
 SyntaxTree Parser::Run() {
     Scope& script = tree_.scopes.emplace_back();
     script.span = {0, static_cast<std::int32_t>(text_.size())};
-    script.references.reserve(text_.size() / 32);  // a reference for every 32 bytes or so
+    script.references.reserve(text_.size() / 16);  // a reference for every 16 bytes or so: grown rarely
     blocks_.push_back({Block::Script});
     while (true) {
         ParseStatements();
@@ -32,6 +32,22 @@ std::string Parser::LowerName(const Token& token) const {
     for (char& c : name)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return name;
+}
+
+void Parser::LowerNameInto(const Token& token, std::string& name) const {
+    name.assign(NameText(text_, token));
+    for (char& c : name)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+}
+
+bool Parser::NameIs(const Token& token, std::string_view lower) const {
+    const std::string_view name = NameText(text_, token);
+    if (name.size() != lower.size()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i] >= 'A' && name[i] <= 'Z' ? static_cast<char>(name[i] - 'A' + 'a') : name[i];
+        if (c != lower[i]) return false;
+    }
+    return true;
 }
 
 void Parser::Report(Message message, const Token& token, std::string detail) {
