@@ -80,10 +80,16 @@ bool EndsWithLineBreak(std::string_view text) {
 
 }  // namespace
 
-Analysis AnalyzeScript(std::string_view text, TextForm form, const CheckOptions& options) {
+namespace {
+
+enum class WholeTree : bool { No, Yes };
+
+Analysis Analyze(std::string_view text, TextForm form, const CheckOptions& options, WholeTree wholeTree) {
     std::vector<RawDiagnostic> raw;
     Analysis analysis;
-    analysis.tree = Parser(text, form, raw).Run();
+    Parser parser(text, form, raw);
+    if (wholeTree == WholeTree::No && !options.warnings) parser.SkipUses();
+    analysis.tree = parser.Run();
     CheckNames(analysis.tree, raw);
     if (options.warnings) FindWarnings(text, analysis.tree, raw);
 
@@ -140,8 +146,14 @@ Analysis AnalyzeScript(std::string_view text, TextForm form, const CheckOptions&
     return analysis;
 }
 
+}  // namespace
+
+Analysis AnalyzeScript(std::string_view text, TextForm form, const CheckOptions& options) {
+    return Analyze(text, form, options, WholeTree::Yes);
+}
+
 std::vector<Diagnostic> CheckScript(std::string_view text, TextForm form, const CheckOptions& options) {
-    return AnalyzeScript(text, form, options).diagnostics;
+    return Analyze(text, form, options, WholeTree::No).diagnostics;
 }
 
 std::string HostLine(std::string_view path, const Diagnostic& d) {

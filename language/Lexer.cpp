@@ -129,8 +129,12 @@ public:
 
     Token Next() {
         while (true) {
-            const bool blank = SkipBlanks();
-            const Token token = at_ >= text_.size() ? Make(TokenKind::EndOfText, text_.size(), 0, blank) : Lex(blank);
+            // Single spaces between words are the common case: skipped here, without a call.
+            const std::size_t before = at_;
+            while (at_ < text_.size() && text_[at_] == ' ') ++at_;
+            bool blank = at_ > before;
+            if (at_ < text_.size() && ((ClassOf(at_) & kBlank) || text_[at_] == '_')) blank = SkipBlanks() || blank;
+            const Token token = at_ >= text_.size() ? Make(TokenKind::EndOfText, text_.size(), 0, false) : Lex(blank);
             if (token.offset < 0) continue;  // a comment: its line break comes next
             last_ = token;
             hasLast_ = true;

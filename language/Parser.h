@@ -16,6 +16,10 @@ namespace tarnwick::language {
 class Parser {
 public:
     Parser(std::string_view text, TextForm form, std::vector<RawDiagnostic>& errors);
+    // Leaves the uses of names (the scopes' references) out of the tree: only
+    // the findings beyond the host read them, and a check without those is
+    // quicker without them.
+    void SkipUses() { recordUses_ = false; }
     SyntaxTree Run();
 
 private:
@@ -137,6 +141,7 @@ private:
     std::vector<OpenBlock> blocks_;
     SyntaxTree tree_;
     int scope_ = 0;
+    bool recordUses_ = true;
 };
 
 // How deep blocks and expressions may nest before the check gives up with

@@ -54,6 +54,7 @@ bool IsCreator(std::string_view lower) {
 }  // namespace
 
 int Parser::AddReference(const Token& name) {
+    if (!recordUses_) return -1;
     Scope& scope = tree_.scopes[static_cast<std::size_t>(scope_)];
     Reference& r = scope.references.emplace_back();
     LowerNameInto(name, r.name);

@@ -13,7 +13,7 @@ Parser::Parser(std::string_view text, TextForm form, std::vector<RawDiagnostic>&
 SyntaxTree Parser::Run() {
     Scope& script = tree_.scopes.emplace_back();
     script.span = {0, static_cast<std::int32_t>(text_.size())};
-    script.references.reserve(text_.size() / 16);  // a reference for every 16 bytes or so: grown rarely
+    if (recordUses_) script.references.reserve(text_.size() / 16);  // one for every 16 bytes or so: grown rarely
     blocks_.push_back({Block::Script});
     while (true) {
         ParseStatements();
@@ -288,7 +288,7 @@ void Parser::ParseReDim() {
         const Token name = Cur();
         const int reference = AddReference(name);
         Scope& scope = tree_.scopes[static_cast<std::size_t>(scope_)];
-        scope.references[static_cast<std::size_t>(reference)].assigned = true;
+        if (reference >= 0) scope.references[static_cast<std::size_t>(reference)].assigned = true;
         const int declaration = Declare(DeclarationKind::Variable, name);
         scope.declarations[static_cast<std::size_t>(declaration)].fromReDim = true;
         scope.declarations[static_cast<std::size_t>(declaration)].array = true;
