@@ -35,9 +35,12 @@ std::string Parser::LowerName(const Token& token) const {
 }
 
 void Parser::LowerNameInto(const Token& token, std::string& name) const {
-    name.assign(NameText(text_, token));
-    for (char& c : name)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    const std::string_view source = NameText(text_, token);
+    name.resize(source.size());
+    for (std::size_t i = 0; i < source.size(); ++i) {
+        const char c = source[i];
+        name[i] = static_cast<char>(c + (static_cast<unsigned char>(c - 'A') < 26 ? 'a' - 'A' : 0));
+    }
 }
 
 bool Parser::NameIs(const Token& token, std::string_view lower) const {

@@ -16,15 +16,17 @@ public:
     // Declarations that `take` accepts, first one of a name wins.
     template <class Take>
     NameIndex(const std::vector<Declaration>& declarations, Take take) {
-        std::size_t capacity = 8;
-        while (capacity < declarations.size() * 2) capacity *= 2;
-        slots_.resize(capacity);
+        slots_.resize(16);
         for (std::size_t i = 0; i < declarations.size(); ++i) {
             if (!take(declarations[i])) continue;
             const std::string_view name = declarations[i].name;
             const std::uint32_t hash = Hash(name);
             Slot& slot = slots_[Probe(name, hash)];
-            if (slot.declaration < 0) slot = {name, hash, static_cast<int>(i)};
+            if (slot.declaration >= 0) continue;
+            slot = {name, hash, static_cast<int>(i)};
+            // Sized by the names, not the declarations (a name redefined a thousand
+            // times is one entry), so that the table stays small enough to be quick.
+            if (++count_ * 2 > slots_.size()) Grow();
         }
     }
 
@@ -44,6 +46,13 @@ private:
         return hash;
     }
 
+    void Grow() {
+        std::vector<Slot> old(slots_.size() * 2);
+        old.swap(slots_);
+        for (const Slot& slot : old)
+            if (slot.declaration >= 0) slots_[Probe(slot.name, slot.hash)] = slot;
+    }
+
     // The slot holding the name, or the empty one where it would go.
     std::size_t Probe(std::string_view name, std::uint32_t hash) const {
         const std::size_t mask = slots_.size() - 1;
@@ -54,6 +63,7 @@ private:
     }
 
     std::vector<Slot> slots_;
+    std::size_t count_ = 0;
 };
 
 class WarningFinder {
