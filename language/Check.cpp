@@ -80,17 +80,28 @@ bool EndsWithLineBreak(std::string_view text) {
 
 }  // namespace
 
-Analysis AnalyzeScript(std::string_view text, TextForm form, const CheckOptions& options) {
+namespace {
+
+enum class WholeTree : bool { No, Yes };
+
+Analysis Analyze(std::string_view text, TextForm form, const CheckOptions& options, WholeTree wholeTree) {
     std::vector<RawDiagnostic> raw;
     Analysis analysis;
-    analysis.tree = Parser(text, form, raw).Run();
+    Parser parser(text, form, raw);
+    if (wholeTree == WholeTree::No && !options.warnings) parser.SkipUses();
+    analysis.tree = parser.Run();
     CheckNames(analysis.tree, raw);
     if (options.warnings) FindWarnings(text, analysis.tree, raw);
 
-    std::stable_sort(raw.begin(), raw.end(), [](const RawDiagnostic& a, const RawDiagnostic& b) {
-        if (a.offset != b.offset) return a.offset < b.offset;
-        return IsWarning(a.message) < IsWarning(b.message);  // at one place the host's error comes first
-    });
+    // The findings in the order of their places, at one place the host's error
+    // first: sorted as indices, which moves no finding's text.
+    std::vector<std::uint32_t> order(raw.size());
+    for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = i;
+    const auto before = [&raw](std::uint32_t a, std::uint32_t b) {
+        if (raw[a].offset != raw[b].offset) return raw[a].offset < raw[b].offset;
+        return IsWarning(raw[a].message) < IsWarning(raw[b].message);
+    };
+    if (!std::is_sorted(order.begin(), order.end(), before)) std::stable_sort(order.begin(), order.end(), before);
     PositionFinder positions(text, form);
     analysis.diagnostics.reserve(raw.size());
     // The host stops at the first error it finds: one found while reading the script
@@ -98,13 +109,14 @@ Analysis AnalyzeScript(std::string_view text, TextForm form, const CheckOptions&
     std::size_t hostFirst = raw.size();
     std::size_t firstError = raw.size();
     for (std::size_t i = 0; i < raw.size(); ++i) {
-        if (IsWarning(raw[i].message)) continue;
+        const RawDiagnostic& r = raw[order[i]];
+        if (IsWarning(r.message)) continue;
         if (firstError == raw.size()) firstError = i;
-        if (hostFirst == raw.size() || (raw[hostFirst].late && !raw[i].late)) hostFirst = i;
+        if (hostFirst == raw.size() || (raw[order[hostFirst]].late && !r.late)) hostFirst = i;
     }
     std::size_t hostFirstIndex = 0;
     for (std::size_t i = 0; i < raw.size(); ++i) {
-        const RawDiagnostic& r = raw[i];
+        const RawDiagnostic& r = raw[order[i]];
         if (i == hostFirst) hostFirstIndex = analysis.diagnostics.size();
         if (!analysis.diagnostics.empty() && analysis.diagnostics.back().offset == r.offset &&
             analysis.diagnostics.back().number == static_cast<int>(r.message))
@@ -134,8 +146,14 @@ Analysis AnalyzeScript(std::string_view text, TextForm form, const CheckOptions&
     return analysis;
 }
 
+}  // namespace
+
+Analysis AnalyzeScript(std::string_view text, TextForm form, const CheckOptions& options) {
+    return Analyze(text, form, options, WholeTree::Yes);
+}
+
 std::vector<Diagnostic> CheckScript(std::string_view text, TextForm form, const CheckOptions& options) {
-    return AnalyzeScript(text, form, options).diagnostics;
+    return Analyze(text, form, options, WholeTree::No).diagnostics;
 }
 
 std::string HostLine(std::string_view path, const Diagnostic& d) {

@@ -60,10 +60,10 @@ constexpr std::size_t kLongestName = 255;
 
 constexpr char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsHexDigit(char c) { return IsDigit(c) || (Lower(c) >= 'a' && Lower(c) <= 'f'); }
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
-bool IsBreak(char c) { return c == '\r' || c == '\n'; }
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool IsHexDigit(char c) { return IsDigit(c) || (Lower(c) >= 'a' && Lower(c) <= 'f'); }
+constexpr bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+constexpr bool IsBreak(char c) { return c == '\r' || c == '\n'; }
 
 // A letter of Windows-1252, or any byte of a UTF-8 sequence (the host takes
 // the letters of every script; we take every non-ASCII character of UTF-8 text).
@@ -79,48 +79,92 @@ constexpr bool IsAnsiLetter(unsigned char c) {
     }
 }
 
-struct LetterTable {
-    bool ansi[256] = {};
-    constexpr LetterTable() {
-        for (int c = 0; c < 256; ++c) ansi[c] = IsAnsiLetter(static_cast<unsigned char>(c));
+// What each byte can be, one table per text form, so the scanner's inner
+// loops test one bit instead of several ranges.
+enum CharClass : std::uint8_t {
+    kWordChar = 1,  // a letter, a digit or "_": continues a name
+    kLetter = 2,    // starts a name
+    kBlank = 4,
+    kBreak = 8,
+};
+
+struct CharClasses {
+    std::uint8_t of[256] = {};
+    std::uint8_t lower[256] = {};
+    constexpr explicit CharClasses(TextForm form) {
+        for (int c = 0; c < 256; ++c) {
+            const auto byte = static_cast<unsigned char>(c);
+            const bool letter = IsAnsiLetter(byte) || (byte >= 0x80 && form == TextForm::Utf8);
+            of[c] = static_cast<std::uint8_t>((letter ? kLetter | kWordChar : 0) |
+                                              (IsDigit(static_cast<char>(c)) || c == '_' ? kWordChar : 0) |
+                                              (IsBlank(static_cast<char>(c)) ? kBlank : 0) |
+                                              (IsBreak(static_cast<char>(c)) ? kBreak : 0));
+            lower[c] = static_cast<std::uint8_t>(Lower(static_cast<char>(c)));
+        }
     }
 };
-constexpr LetterTable kLetters;
+constexpr CharClasses kAnsiClasses(TextForm::Ansi);
+constexpr CharClasses kUtf8Classes(TextForm::Utf8);
 
 inline bool IsLetter(unsigned char c, TextForm form) {
-    return kLetters.ansi[c] || (c >= 0x80 && form == TextForm::Utf8);
+    return ((form == TextForm::Ansi ? kAnsiClasses : kUtf8Classes).of[c] & kLetter) != 0;
 }
+
+// A word's keyword and context-keyword meaning, found with one lookup.
+struct WordMeaning {
+    Keyword keyword = Keyword::None;
+    ContextWord context = ContextWord::None;
+    bool rem = false;  // "Rem": a comment to the line's end
+};
+WordMeaning MeaningOf(std::string_view word);
 
 }  // namespace
 
 class Lexer {
 public:
     Lexer(std::string_view text, TextForm form, std::vector<RawDiagnostic>& errors)
-        : text_(text), form_(form), errors_(errors) {
+        : text_(text), form_(form), classes_(form == TextForm::Ansi ? kAnsiClasses : kUtf8Classes), errors_(errors) {
         if (form_ == TextForm::Utf8 && text_.substr(0, 3) == "\xEF\xBB\xBF") at_ = 3;
     }
 
     Token Next() {
-        produced_ = false;
-        while (!produced_) {
-            const bool blank = SkipBlanks();
-            if (at_ >= text_.size()) Push(TokenKind::EndOfText, text_.size(), 0, false);
-            else Lex(blank);
+        while (true) {
+            // Single spaces between words are the common case: skipped here, without a call.
+            const std::size_t before = at_;
+            while (at_ < text_.size() && text_[at_] == ' ') ++at_;
+            bool blank = at_ > before;
+            if (at_ < text_.size() && ((ClassOf(at_) & kBlank) || text_[at_] == '_')) blank = SkipBlanks() || blank;
+            const Token token = at_ >= text_.size() ? Make(TokenKind::EndOfText, text_.size(), 0, false) : Lex(blank);
+            if (token.offset < 0) continue;  // a comment: its line break comes next
+            last_ = token;
+            hasLast_ = true;
+            return token;
         }
-        hasLast_ = true;
-        last_ = pending_;
-        return pending_;
     }
 
 private:
+    // What Lex gives for a comment, which is no token.
+    static constexpr Token kNoToken{TokenKind::EndOfText, Keyword::None, ContextWord::None, Symbol::None,
+                                    false, false, -1, 0};
+
+    // A token made as one value, so that it travels in registers rather than
+    // being stored field by field and read back whole.
+    static Token Make(TokenKind kind, std::size_t offset, std::size_t length, bool blank,
+                      Keyword keyword = Keyword::None, Symbol symbol = Symbol::None,
+                      ContextWord context = ContextWord::None, bool integer = false) {
+        return Token{kind, keyword, context, symbol, blank, integer, static_cast<std::int32_t>(offset),
+                     static_cast<std::int32_t>(length)};
+    }
+
+    std::uint8_t ClassOf(std::size_t at) const { return classes_.of[static_cast<unsigned char>(text_[at])]; }
+
     // Skips blanks and ` _` continuations; true when any were skipped.
     bool SkipBlanks() {
         const std::size_t start = at_;
         while (at_ < text_.size()) {
-            const char c = text_[at_];
-            if (IsBlank(c)) {
+            if (ClassOf(at_) & kBlank) {
                 ++at_;
-            } else if (c == '_' && IsContinuation(at_ + 1)) {
+            } else if (text_[at_] == '_' && IsContinuation(at_ + 1)) {
                 ++at_;
                 while (at_ < text_.size() && IsBlank(text_[at_])) ++at_;
                 if (at_ < text_.size() && text_[at_] == '\r') ++at_;
@@ -138,35 +182,34 @@ private:
         return from >= text_.size() || IsBreak(text_[from]);
     }
 
-    void Lex(bool blank) {
+    Token Lex(bool blank) {
         const std::size_t start = at_;
         const char c = text_[at_];
+        if (ClassOf(at_) & kLetter) return LexWord(blank);
         if (IsBreak(c)) {
             at_ += (c == '\r' && at_ + 1 < text_.size() && text_[at_ + 1] == '\n') ? 2 : 1;
-            Push(TokenKind::LineBreak, start, at_ - start, blank);
-        } else if (c == '\'') {
+            return Make(TokenKind::LineBreak, start, at_ - start, blank);
+        }
+        if (c == '\'') {
             SkipToLineEnd();
-        } else if (IsLetter(static_cast<unsigned char>(c), form_)) {
-            LexWord(blank);
-        } else if (IsDigit(c) || (c == '.' && at_ + 1 < text_.size() && IsDigit(text_[at_ + 1]) && !AfterOperand(blank))) {
-            LexNumber(blank);
-        } else if (c == '&' && at_ + 1 < text_.size() && (Lower(text_[at_ + 1]) == 'h' || Lower(text_[at_ + 1]) == 'o')) {
-            LexRadixNumber(blank);
-        } else if (c == '"') {
-            LexString(blank);
-        } else if (c == '[') {
-            LexBracketName(blank);
-        } else if (c == '#') {
-            LexDate(blank);
-        } else if (c == ':') {
-            ++at_;
-            Push(TokenKind::Colon, start, 1, blank);
-        } else if (c == '.') {
-            ++at_;
-            if (AfterOperand(blank)) Push(TokenKind::Symbol, start, 1, blank, Keyword::None, Symbol::Dot);
-            else Push(TokenKind::WithDot, start, 1, blank);
-        } else {
-            LexSymbol(blank);
+            return kNoToken;
+        }
+        if (IsDigit(c) || (c == '.' && at_ + 1 < text_.size() && IsDigit(text_[at_ + 1]) && !AfterOperand(blank)))
+            return LexNumber(blank);
+        if (c == '&' && at_ + 1 < text_.size() && (Lower(text_[at_ + 1]) == 'h' || Lower(text_[at_ + 1]) == 'o'))
+            return LexRadixNumber(blank);
+        switch (c) {
+            case '"': return LexString(blank);
+            case '[': return LexBracketName(blank);
+            case '#': return LexDate(blank);
+            case ':':
+                ++at_;
+                return Make(TokenKind::Colon, start, 1, blank);
+            case '.':
+                ++at_;
+                if (AfterOperand(blank)) return Make(TokenKind::Symbol, start, 1, blank, Keyword::None, Symbol::Dot);
+                return Make(TokenKind::WithDot, start, 1, blank);
+            default: return LexSymbol(blank);
         }
     }
 
@@ -185,47 +228,36 @@ private:
     }
 
     void SkipToLineEnd() {
-        while (at_ < text_.size() && !IsBreak(text_[at_])) ++at_;
+        while (at_ < text_.size() && !(ClassOf(at_) & kBreak)) ++at_;
     }
 
-    void LexWord(bool blank) {
+    Token LexWord(bool blank) {
         const std::size_t start = at_;
-        std::size_t characters = 0;
-        while (at_ < text_.size()) {
-            const auto c = static_cast<unsigned char>(text_[at_]);
-            if (!IsLetter(c, form_) && !IsDigit(static_cast<char>(c)) && c != '_') break;
-            // Characters: a UTF-8 continuation byte adds none.
-            if (form_ == TextForm::Ansi || (c & 0xC0) != 0x80) ++characters;
-            ++at_;
-        }
-        const std::string_view word = text_.substr(start, at_ - start);
-        if (AfterDot()) {
-            PushName(start, characters, blank);
-            return;
-        }
-        const Keyword keyword = KeywordOf(word);
-        if (keyword == Keyword::None && word.size() == 3 && Lower(word[0]) == 'r' && Lower(word[1]) == 'e' &&
-            Lower(word[2]) == 'm') {
+        while (at_ < text_.size() && (ClassOf(at_) & kWordChar)) ++at_;
+        // Characters: a UTF-8 continuation byte adds none.
+        std::size_t characters = at_ - start;
+        if (form_ == TextForm::Utf8)
+            for (std::size_t i = start; i < at_; ++i) characters -= (static_cast<unsigned char>(text_[i]) & 0xC0) == 0x80;
+        if (AfterDot()) return MakeName(start, characters, blank);
+        const WordMeaning meaning = MeaningOf(text_.substr(start, at_ - start));
+        if (meaning.rem) {
             SkipToLineEnd();  // Rem starts a comment wherever it stands
-            return;
+            return kNoToken;
         }
-        if (keyword != Keyword::None) {
-            Push(TokenKind::Keyword, start, at_ - start, blank, keyword);
-            return;
-        }
-        PushName(start, characters, blank, ContextWordOf(word));
+        if (meaning.keyword != Keyword::None) return Make(TokenKind::Keyword, start, at_ - start, blank, meaning.keyword);
+        return MakeName(start, characters, blank, meaning.context);
     }
 
-    void PushName(std::size_t start, std::size_t characters, bool blank, ContextWord context = ContextWord::None) {
+    Token MakeName(std::size_t start, std::size_t characters, bool blank, ContextWord context = ContextWord::None) {
         if (characters > kLongestName) Error(Message::IdentifierTooLong, start, at_ - start);
-        Push(TokenKind::Name, start, at_ - start, blank, Keyword::None, Symbol::None, context);
+        return Make(TokenKind::Name, start, at_ - start, blank, Keyword::None, Symbol::None, context);
     }
 
     void SkipDigits() {
         while (at_ < text_.size() && IsDigit(text_[at_])) ++at_;
     }
 
-    void LexNumber(bool blank) {
+    Token LexNumber(bool blank) {
         const std::size_t start = at_;
         bool integer = true;
         SkipDigits();
@@ -245,18 +277,17 @@ private:
                 // "1e" or "1e+" with no exponent digits
                 at_ = next;
                 Error(Message::InvalidNumber, start, at_ - start);
-                Push(TokenKind::Number, start, at_ - start, blank);
-                return;
+                return Make(TokenKind::Number, start, at_ - start, blank);
             }
         }
         if (at_ < text_.size() && text_[at_] == '.') {  // "1.2.3"
             while (at_ < text_.size() && (IsDigit(text_[at_]) || text_[at_] == '.')) ++at_;
             Error(Message::InvalidNumber, start, at_ - start);
         }
-        Push(TokenKind::Number, start, at_ - start, blank, Keyword::None, Symbol::None, ContextWord::None, integer);
+        return Make(TokenKind::Number, start, at_ - start, blank, Keyword::None, Symbol::None, ContextWord::None, integer);
     }
 
-    void LexRadixNumber(bool blank) {
+    Token LexRadixNumber(bool blank) {
         const std::size_t start = at_;
         const bool hex = Lower(text_[at_ + 1]) == 'h';
         at_ += 2;
@@ -267,56 +298,55 @@ private:
             Error(Message::InvalidNumber, start, at_ - start);
         }
         if (at_ < text_.size() && text_[at_] == '&') ++at_;  // the Long type mark
-        Push(TokenKind::Number, start, at_ - start, blank, Keyword::None, Symbol::None, ContextWord::None, true);
+        return Make(TokenKind::Number, start, at_ - start, blank, Keyword::None, Symbol::None, ContextWord::None, true);
     }
 
-    void LexString(bool blank) {
+    Token LexString(bool blank) {
         const std::size_t start = at_++;
-        while (at_ < text_.size() && !IsBreak(text_[at_])) {
-            if (text_[at_] == '"') {
+        while (at_ < text_.size()) {
+            const char c = text_[at_];
+            if (c == '"') {
                 if (at_ + 1 < text_.size() && text_[at_ + 1] == '"') {
                     at_ += 2;
                     continue;
                 }
                 ++at_;
-                Push(TokenKind::String, start, at_ - start, blank);
-                return;
+                return Make(TokenKind::String, start, at_ - start, blank);
             }
+            if (IsBreak(c)) break;
             ++at_;
         }
         Error(Message::UnterminatedString, start, at_ - start);
-        Push(TokenKind::String, start, at_ - start, blank);
+        return Make(TokenKind::String, start, at_ - start, blank);
     }
 
-    void LexBracketName(bool blank) {
+    Token LexBracketName(bool blank) {
         const std::size_t start = at_++;
         while (at_ < text_.size() && !IsBreak(text_[at_]) && text_[at_] != ']') ++at_;
         if (at_ >= text_.size() || text_[at_] != ']') {
             Error(Message::ExpectedCloseBracket, at_, 0);
-            Push(TokenKind::Name, start, at_ - start, blank);
-            return;
+            return Make(TokenKind::Name, start, at_ - start, blank);
         }
         ++at_;
         const std::size_t characters = at_ - start - 2;
         if (characters > kLongestName) Error(Message::IdentifierTooLong, start, at_ - start);
-        Push(TokenKind::Name, start, at_ - start, blank);
+        return Make(TokenKind::Name, start, at_ - start, blank);
     }
 
-    void LexDate(bool blank) {
+    Token LexDate(bool blank) {
         const std::size_t start = at_;
         std::size_t end = at_ + 1;
         while (end < text_.size() && !IsBreak(text_[end]) && text_[end] != '#') ++end;
         if (end >= text_.size() || text_[end] != '#') {
             ++at_;
             Error(Message::InvalidCharacter, start, 1);
-            Push(TokenKind::Invalid, start, 1, blank);
-            return;
+            return Make(TokenKind::Invalid, start, 1, blank);
         }
         at_ = end + 1;
-        Push(TokenKind::Date, start, at_ - start, blank);
+        return Make(TokenKind::Date, start, at_ - start, blank);
     }
 
-    void LexSymbol(bool blank) {
+    Token LexSymbol(bool blank) {
         const std::size_t start = at_;
         const char c = text_[at_++];
         const char next = at_ < text_.size() ? text_[at_] : '\0';
@@ -348,18 +378,9 @@ private:
             if (form_ == TextForm::Utf8)
                 while (at_ < text_.size() && (static_cast<unsigned char>(text_[at_]) & 0xC0) == 0x80) ++at_;
             Error(Message::InvalidCharacter, start, at_ - start);
-            Push(TokenKind::Invalid, start, at_ - start, blank);
-            return;
+            return Make(TokenKind::Invalid, start, at_ - start, blank);
         }
-        Push(TokenKind::Symbol, start, at_ - start, blank, Keyword::None, symbol);
-    }
-
-    // The token made whole in one store: read back at once, it must not wait on byte-wise writes.
-    void Push(TokenKind kind, std::size_t offset, std::size_t length, bool blank, Keyword keyword = Keyword::None,
-              Symbol symbol = Symbol::None, ContextWord context = ContextWord::None, bool integer = false) {
-        produced_ = true;
-        pending_ = Token{kind, keyword, context, symbol, blank, integer, static_cast<std::int32_t>(offset),
-                         static_cast<std::int32_t>(length)};
+        return Make(TokenKind::Symbol, start, at_ - start, blank, Keyword::None, symbol);
     }
 
     void Error(Message message, std::size_t offset, std::size_t length) {
@@ -368,9 +389,8 @@ private:
 
     std::string_view text_;
     TextForm form_;
+    const CharClasses& classes_;
     std::vector<RawDiagnostic>& errors_;
-    Token pending_;         // the token Lex has just made
-    bool produced_ = false;
     Token last_;            // the token given before, which decides what a "." is
     bool hasLast_ = false;
     std::size_t at_ = 0;
@@ -385,45 +405,61 @@ constexpr std::uint64_t Packed(std::string_view word) {
     return key;
 }
 
-// The keywords of up to eight letters in an open-addressed table keyed by their packed spelling.
-class PackedKeywords {
+// The words of up to eight letters that mean more than a name (keywords,
+// context keywords and Rem) in an open-addressed table keyed by their packed spelling.
+class PackedWords {
 public:
-    PackedKeywords() {
-        for (const Spelling& s : kKeywords) {
-            if (s.lower.size() > 8) continue;
-            const std::uint64_t key = Packed(s.lower);
-            std::size_t at = Slot(key);
-            while (slots_[at].key != 0) at = (at + 1) % kSlots;
-            slots_[at] = {key, s.keyword};
-        }
+    constexpr PackedWords() {
+        for (const Spelling& s : kKeywords)
+            if (s.lower.size() <= 8) Add(s.lower, {s.keyword, ContextWord::None, false});
+        Add("property", {Keyword::None, ContextWord::Property, false});
+        Add("default", {Keyword::None, ContextWord::Default, false});
+        Add("error", {Keyword::None, ContextWord::Error, false});
+        Add("explicit", {Keyword::None, ContextWord::Explicit, false});
+        Add("step", {Keyword::None, ContextWord::Step, false});
+        Add("rem", {Keyword::None, ContextWord::None, true});
     }
 
-    Keyword Find(std::uint64_t key) const {
+    constexpr WordMeaning Find(std::uint64_t key) const {
         for (std::size_t at = Slot(key);; at = (at + 1) % kSlots) {
-            if (slots_[at].key == key) return slots_[at].keyword;
-            if (slots_[at].key == 0) return Keyword::None;
+            if (slots_[at].key == key) return slots_[at].meaning;
+            if (slots_[at].key == 0) return {};
         }
     }
 
 private:
-    static constexpr std::size_t kSlots = 256;  // more than three times the keywords: short probes
-    static std::size_t Slot(std::uint64_t key) { return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 56); }
+    constexpr void Add(std::string_view word, WordMeaning meaning) {
+        const std::uint64_t key = Packed(word);
+        std::size_t at = Slot(key);
+        while (slots_[at].key != 0) at = (at + 1) % kSlots;
+        slots_[at] = {key, meaning};
+    }
+
+    static constexpr std::size_t kSlots = 256;  // more than three times the words: short probes
+    static constexpr std::size_t Slot(std::uint64_t key) {
+        return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 56);
+    }
 
     struct Entry {
         std::uint64_t key = 0;
-        Keyword keyword = Keyword::None;
+        WordMeaning meaning;
     };
     std::array<Entry, kSlots> slots_{};
 };
+
+constexpr PackedWords kPackedWords;
+
+WordMeaning MeaningOf(std::string_view word) {
+    if (word.size() < 2 || word.size() > kLongestKeyword) return {};
+    if (word.size() <= 8) return kPackedWords.Find(Packed(word));
+    return {KeywordOf(word), ContextWord::None, false};  // "implements", "paramarray"
+}
 
 }  // namespace
 
 Keyword KeywordOf(std::string_view word) {
     if (word.size() < 2 || word.size() > kLongestKeyword) return Keyword::None;
-    if (word.size() <= 8) {
-        static const PackedKeywords table;
-        return table.Find(Packed(word));
-    }
+    if (word.size() <= 8) return kPackedWords.Find(Packed(word)).keyword;
     char buffer[kLongestKeyword];
     for (std::size_t i = 0; i < word.size(); ++i) buffer[i] = Lower(word[i]);
     const std::string_view lower(buffer, word.size());
@@ -434,14 +470,7 @@ Keyword KeywordOf(std::string_view word) {
 
 ContextWord ContextWordOf(std::string_view word) {
     if (word.size() < 4 || word.size() > 8) return ContextWord::None;
-    switch (Packed(word)) {
-        case Packed("property"): return ContextWord::Property;
-        case Packed("default"): return ContextWord::Default;
-        case Packed("error"): return ContextWord::Error;
-        case Packed("explicit"): return ContextWord::Explicit;
-        case Packed("step"): return ContextWord::Step;
-        default: return ContextWord::None;
-    }
+    return kPackedWords.Find(Packed(word)).context;
 }
 
 std::string_view NameText(std::string_view text, const Token& token) {

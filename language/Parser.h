@@ -16,6 +16,10 @@ namespace tarnwick::language {
 class Parser {
 public:
     Parser(std::string_view text, TextForm form, std::vector<RawDiagnostic>& errors);
+    // Leaves the uses of names (the scopes' references) out of the tree: only
+    // the findings beyond the host read them, and a check without those is
+    // quicker without them.
+    void SkipUses() { recordUses_ = false; }
     SyntaxTree Run();
 
 private:
@@ -55,6 +59,10 @@ private:
     bool AtLineEnd() const { return Cur().kind == TokenKind::LineBreak || Cur().kind == TokenKind::EndOfText; }
     bool AtSeparator() const { return AtLineEnd() || Cur().kind == TokenKind::Colon; }
     std::string LowerName(const Token& token) const;
+    // The same into `name`, which keeps its buffer: no new string per name.
+    void LowerNameInto(const Token& token, std::string& name) const;
+    // The token's name is `lower`, ignoring case.
+    bool NameIs(const Token& token, std::string_view lower) const;
 
     // Errors. Fail abandons the statement: the statement list resumes at the next line.
     void Report(Message message, const Token& token, std::string detail = {});
@@ -133,6 +141,7 @@ private:
     std::vector<OpenBlock> blocks_;
     SyntaxTree tree_;
     int scope_ = 0;
+    bool recordUses_ = true;
 };
 
 // How deep blocks and expressions may nest before the check gives up with

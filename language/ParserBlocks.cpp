@@ -162,8 +162,8 @@ void Parser::ParseFor() {
     if (!AtName()) {
         Fail(Message::ExpectedIdentifier);
     } else {
-        const int reference = AddReference(Cur());
-        tree_.scopes[static_cast<std::size_t>(scope_)].references[static_cast<std::size_t>(reference)].assigned = true;
+        if (const int reference = AddReference(Cur()); reference >= 0)
+            tree_.scopes[static_cast<std::size_t>(scope_)].references[static_cast<std::size_t>(reference)].assigned = true;
         Advance();
         if (Is(Symbol::OpenParen) || Is(Symbol::Dot)) Fail(Message::InvalidForVariable);
     }

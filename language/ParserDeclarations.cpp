@@ -6,7 +6,7 @@ namespace tarnwick::language {
 int Parser::Declare(DeclarationKind kind, const Token& name, Access access) {
     Scope& scope = tree_.scopes[static_cast<std::size_t>(scope_)];
     Declaration& d = scope.declarations.emplace_back();
-    d.name = LowerName(name);
+    LowerNameInto(name, d.name);
     d.kind = kind;
     d.span = {name.offset, name.length};
     d.access = access;

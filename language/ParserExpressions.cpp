@@ -54,9 +54,10 @@ bool IsCreator(std::string_view lower) {
 }  // namespace
 
 int Parser::AddReference(const Token& name) {
+    if (!recordUses_) return -1;
     Scope& scope = tree_.scopes[static_cast<std::size_t>(scope_)];
     Reference& r = scope.references.emplace_back();
-    r.name = LowerName(name);
+    LowerNameInto(name, r.name);
     r.span = {name.offset, name.length};
     if (r.name.size() >= 4 && r.name[0] == 'e' &&
         (r.name == "execute" || r.name == "executeglobal" || r.name == "eval"))
@@ -204,7 +205,7 @@ Parser::Operand Parser::ParseChainRest(Operand head, bool statementHead) {
                 Fail(Message::ExpectedIdentifier);
                 break;
             }
-            creatorNamed = IsCreator(LowerName(Cur()));
+            creatorNamed = NameIs(Cur(), "createobject") || NameIs(Cur(), "getobject");
             Advance();
             result = Operand{};
             result.reference = head.reference;

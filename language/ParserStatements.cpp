@@ -13,7 +13,7 @@ Parser::Parser(std::string_view text, TextForm form, std::vector<RawDiagnostic>&
 SyntaxTree Parser::Run() {
     Scope& script = tree_.scopes.emplace_back();
     script.span = {0, static_cast<std::int32_t>(text_.size())};
-    script.references.reserve(text_.size() / 32);  // a reference for every 32 bytes or so
+    if (recordUses_) script.references.reserve(text_.size() / 16);  // one for every 16 bytes or so: grown rarely
     blocks_.push_back({Block::Script});
     while (true) {
         ParseStatements();
@@ -32,6 +32,25 @@ std::string Parser::LowerName(const Token& token) const {
     for (char& c : name)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return name;
+}
+
+void Parser::LowerNameInto(const Token& token, std::string& name) const {
+    const std::string_view source = NameText(text_, token);
+    name.resize(source.size());
+    for (std::size_t i = 0; i < source.size(); ++i) {
+        const char c = source[i];
+        name[i] = static_cast<char>(c + (static_cast<unsigned char>(c - 'A') < 26 ? 'a' - 'A' : 0));
+    }
+}
+
+bool Parser::NameIs(const Token& token, std::string_view lower) const {
+    const std::string_view name = NameText(text_, token);
+    if (name.size() != lower.size()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i] >= 'A' && name[i] <= 'Z' ? static_cast<char>(name[i] - 'A' + 'a') : name[i];
+        if (c != lower[i]) return false;
+    }
+    return true;
 }
 
 void Parser::Report(Message message, const Token& token, std::string detail) {
@@ -272,7 +291,7 @@ void Parser::ParseReDim() {
         const Token name = Cur();
         const int reference = AddReference(name);
         Scope& scope = tree_.scopes[static_cast<std::size_t>(scope_)];
-        scope.references[static_cast<std::size_t>(reference)].assigned = true;
+        if (reference >= 0) scope.references[static_cast<std::size_t>(reference)].assigned = true;
         const int declaration = Declare(DeclarationKind::Variable, name);
         scope.declarations[static_cast<std::size_t>(declaration)].fromReDim = true;
         scope.declarations[static_cast<std::size_t>(declaration)].array = true;

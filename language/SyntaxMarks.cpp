@@ -14,8 +14,9 @@ void SyntaxMarks::Assign(const std::vector<Diagnostic>& found) {
     marks_.clear();
     marks_.reserve(found.size());
     for (const Diagnostic& d : found) marks_.push_back({d.offset, d.length, d.severity, d.text});
-    std::stable_sort(marks_.begin(), marks_.end(),
-                     [](const SyntaxMark& a, const SyntaxMark& b) { return a.offset < b.offset; });
+    const auto byOffset = [](const SyntaxMark& a, const SyntaxMark& b) { return a.offset < b.offset; };
+    if (!std::is_sorted(marks_.begin(), marks_.end(), byOffset))  // findings come in order but for the first
+        std::stable_sort(marks_.begin(), marks_.end(), byOffset);
     reach_.resize(marks_.size());
     UpdateReach(0);
 }
@@ -38,11 +39,15 @@ void SyntaxMarks::Shift(int pos, int removed, int inserted) {
     const int editEnd = pos + removed, delta = inserted - removed;
     // Marks ending before pos stay; a mark ending at pos is touched only when it has no length.
     const std::size_t first = FirstReaching(pos - 1);
+    // One pass moves the marks and brings their reach up to date: a keystroke
+    // in a long script with many marks walks them once.
+    int reach = first ? reach_[first - 1] : 0;
     for (std::size_t i = first; i < marks_.size(); ++i) {
         SyntaxMark& mark = marks_[i];
         const int end = mark.offset + mark.length;
-        if (end < pos || (end == pos && mark.length > 0)) continue;  // text added after it is not its own
-        if (mark.offset >= editEnd && (mark.offset > pos || removed > 0 || inserted == 0)) {
+        if (end < pos || (end == pos && mark.length > 0)) {
+            // text added after it is not its own
+        } else if (mark.offset >= editEnd && (mark.offset > pos || removed > 0 || inserted == 0)) {
             mark.offset += delta;  // wholly after the edit
         } else {
             // Touched: it covers the edited text until the next check says where it is.
@@ -50,8 +55,9 @@ void SyntaxMarks::Shift(int pos, int removed, int inserted) {
             mark.length = std::max(end + delta, pos + inserted) - start;
             mark.offset = start;
         }
+        reach = std::max(reach, EndOf(mark));
+        reach_[i] = reach;
     }
-    UpdateReach(first);
 }
 
 std::span<const SyntaxMark> SyntaxMarks::Touching(int start, int end) const {

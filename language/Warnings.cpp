@@ -3,30 +3,92 @@
 #include "language/Builtins.h"
 
 #include <string>
-#include <unordered_map>
 #include <unordered_set>
 
 namespace tarnwick::language {
 namespace {
 
+// The first declaration of each name in one scope, by its lower-case name: an
+// open-addressed table with a cheap hash, since every use in the script is
+// looked up in it.
+class NameIndex {
+public:
+    // Declarations that `take` accepts, first one of a name wins.
+    template <class Take>
+    NameIndex(const std::vector<Declaration>& declarations, Take take) {
+        slots_.resize(16);
+        for (std::size_t i = 0; i < declarations.size(); ++i) {
+            if (!take(declarations[i])) continue;
+            const std::string_view name = declarations[i].name;
+            const std::uint32_t hash = Hash(name);
+            Slot& slot = slots_[Probe(name, hash)];
+            if (slot.declaration >= 0) continue;
+            slot = {name, hash, static_cast<int>(i)};
+            // Sized by the names, not the declarations (a name redefined a thousand
+            // times is one entry), so that the table stays small enough to be quick.
+            if (++count_ * 2 > slots_.size()) Grow();
+        }
+    }
+
+    // The index of the name's first declaration, or -1.
+    int Find(std::string_view name) const { return slots_[Probe(name, Hash(name))].declaration; }
+
+private:
+    struct Slot {
+        std::string_view name;
+        std::uint32_t hash = 0;
+        int declaration = -1;
+    };
+
+    static std::uint32_t Hash(std::string_view name) {
+        std::uint32_t hash = 2166136261u;  // FNV-1a
+        for (const char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+        return hash;
+    }
+
+    void Grow() {
+        std::vector<Slot> old(slots_.size() * 2);
+        old.swap(slots_);
+        for (const Slot& slot : old)
+            if (slot.declaration >= 0) slots_[Probe(slot.name, slot.hash)] = slot;
+    }
+
+    // The slot holding the name, or the empty one where it would go.
+    std::size_t Probe(std::string_view name, std::uint32_t hash) const {
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+            const Slot& slot = slots_[at];
+            if (slot.declaration < 0 || (slot.hash == hash && slot.name == name)) return at;
+        }
+    }
+
+    std::vector<Slot> slots_;
+    std::size_t count_ = 0;
+};
+
 class WarningFinder {
 public:
     WarningFinder(std::string_view text, const SyntaxTree& tree, std::vector<RawDiagnostic>& out)
-        : text_(text), tree_(tree), out_(out), index_(tree.scopes.size()), reDims_(tree.scopes.size()) {
-        for (std::size_t s = 0; s < tree.scopes.size(); ++s)
-            for (const Declaration& d : tree.scopes[s].declarations) (d.fromReDim ? reDims_ : index_)[s].emplace(d.name, &d);
+        : text_(text), tree_(tree), out_(out), used_(tree.scopes.size()) {
+        index_.reserve(tree.scopes.size());
+        reDims_.reserve(tree.scopes.size());
+        for (std::size_t s = 0; s < tree.scopes.size(); ++s) {
+            const std::vector<Declaration>& declarations = tree.scopes[s].declarations;
+            index_.emplace_back(declarations, [](const Declaration& d) { return !d.fromReDim; });
+            reDims_.emplace_back(declarations, [](const Declaration& d) { return d.fromReDim; });
+            used_[s].resize(declarations.size());
+        }
     }
 
     void Run() {
-        std::unordered_set<const Declaration*> used;
         for (std::size_t s = 0; s < tree_.scopes.size(); ++s) {
             const Scope& scope = tree_.scopes[s];
             std::unordered_set<std::string> reported;
             for (const Reference& r : scope.references) {
-                const Declaration* d = Resolve(r.name, static_cast<int>(s));
-                if (d) {
-                    used.insert(d);
-                    CheckArguments(r, *d, scope);
+                const auto [where, index] = Resolve(r.name, static_cast<int>(s));
+                if (index >= 0) {
+                    used_[static_cast<std::size_t>(where)][static_cast<std::size_t>(index)] = true;
+                    CheckArguments(r, tree_.scopes[static_cast<std::size_t>(where)].declarations[static_cast<std::size_t>(index)], scope);
                 } else if (tree_.optionExplicit && !tree_.executesCode && !IsBuiltinName(r.name) &&
                            reported.insert(r.name).second) {
                     Add(Message::UndeclaredName, r.span, Spelling(r.span));
@@ -35,7 +97,7 @@ public:
             CheckResumeNext(scope);
         }
         for (const ObjectAssignment& a : tree_.objectsWithoutSet) Add(Message::SetMissing, a.span, a.name);
-        if (!tree_.executesCode) FindUnused(used);
+        if (!tree_.executesCode) FindUnused();
     }
 
 private:
@@ -47,16 +109,16 @@ private:
         out_.push_back({message, span.offset, span.length, false, std::move(detail)});
     }
 
-    // The declaration a name means in a scope: its own, then the class's, then the
-    // script's; a ReDim declares a name only where no Dim does.
-    const Declaration* Resolve(std::string_view name, int scope) const {
+    // The declaration a name means in a scope, as its scope and index there: its
+    // own, then the class's, then the script's; a ReDim declares a name only
+    // where no Dim does. The index is -1 for none.
+    std::pair<int, int> Resolve(std::string_view name, int scope) const {
         for (const auto* table : {&index_, &reDims_}) {
             for (int s = scope; s >= 0; s = tree_.scopes[static_cast<std::size_t>(s)].parent) {
-                const auto& names = (*table)[static_cast<std::size_t>(s)];
-                if (const auto it = names.find(name); it != names.end()) return it->second;
+                if (const int found = (*table)[static_cast<std::size_t>(s)].Find(name); found >= 0) return {s, found};
             }
         }
-        return nullptr;
+        return {-1, -1};
     }
 
     void CheckArguments(const Reference& r, const Declaration& d, const Scope& from) {
@@ -84,15 +146,16 @@ private:
 
     // Variables of a procedure or of the script (not Public ones, which other code may
     // read, nor class fields) that no name in the script refers to.
-    void FindUnused(const std::unordered_set<const Declaration*>& used) {
+    void FindUnused() {
         for (std::size_t s = 0; s < tree_.scopes.size(); ++s) {
             const Scope& scope = tree_.scopes[s];
             if (scope.kind == ScopeKind::Class) continue;
-            for (const Declaration& d : scope.declarations) {
+            for (std::size_t i = 0; i < scope.declarations.size(); ++i) {
+                const Declaration& d = scope.declarations[i];
                 if (d.kind != DeclarationKind::Variable || d.fromReDim || d.access == Access::Public) continue;
                 // Uses find the first declaration of a name; a second one is a redefinition.
-                const Declaration* first = index_[s].at(d.name);
-                if (first == &d && !used.count(first)) Add(Message::UnusedVariable, d.span, Spelling(d.span));
+                if (index_[s].Find(d.name) == static_cast<int>(i) && !used_[s][i])
+                    Add(Message::UnusedVariable, d.span, Spelling(d.span));
             }
         }
     }
@@ -100,8 +163,9 @@ private:
     std::string_view text_;
     const SyntaxTree& tree_;
     std::vector<RawDiagnostic>& out_;
-    std::vector<std::unordered_map<std::string_view, const Declaration*>> index_;
-    std::vector<std::unordered_map<std::string_view, const Declaration*>> reDims_;
+    std::vector<NameIndex> index_;
+    std::vector<NameIndex> reDims_;
+    std::vector<std::vector<bool>> used_;  // per scope, per declaration: some name refers to it
 };
 
 }  // namespace

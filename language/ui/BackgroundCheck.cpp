@@ -1,5 +1,6 @@
 #include "language/ui/BackgroundCheck.h"
 
+#include <algorithm>
 #include <atomic>
 #include <string>
 
@@ -35,6 +36,10 @@ void BackgroundCheck::CheckSoon() { timer_.start(); }
 
 void BackgroundCheck::TextChanged(int pos, int removed, int inserted) {
     ++edits_;
+    if (copying_) {
+        copying_ = false;  // the pieces copied so far may be out of date: copy it all again
+        wholeTextStale_ = true;
+    }
     if (OnEdited) OnEdited(pos, removed, inserted);
     if (pos == 0 && inserted == model_.Length()) {
         wholeTextStale_ = true;  // a new document: copied once typing pauses, not while it loads
@@ -49,13 +54,18 @@ void BackgroundCheck::TextChanged(int pos, int removed, int inserted) {
 }
 
 void BackgroundCheck::Start() {
+    if (copying_) return;  // the check follows the copy
     if (wholeTextStale_) {
         wholeTextStale_ = false;
+        copying_ = true;
         QMetaObject::invokeMethod(
-            worker_, [shared = shared_, text = model_.TextRange(0, model_.Length())]() mutable {
-                shared->text = std::move(text);
+            worker_, [shared = shared_, length = static_cast<std::size_t>(model_.Length())] {
+                shared->text.clear();
+                shared->text.reserve(length);
             },
             Qt::QueuedConnection);
+        CopyPiece(++copyGeneration_, 0);
+        return;
     }
     const long checked = edits_;
     awaited_ = checked;
@@ -78,6 +88,23 @@ void BackgroundCheck::Start() {
                 Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
+}
+
+// One piece of a new document to the thread, and the next piece on the next
+// turn of the event loop: copying megabytes at once would stall typing.
+void BackgroundCheck::CopyPiece(long generation, int from) {
+    if (!copying_ || generation != copyGeneration_) return;  // an edit has started the copy again
+    const int length = std::min(kCopyPiece, model_.Length() - from);
+    QMetaObject::invokeMethod(
+        worker_, [shared = shared_, piece = model_.TextRange(from, length)] { shared->text += piece; },
+        Qt::QueuedConnection);
+    if (from + length < model_.Length()) {
+        QMetaObject::invokeMethod(
+            this, [this, generation, next = from + length] { CopyPiece(generation, next); }, Qt::QueuedConnection);
+        return;
+    }
+    copying_ = false;
+    Start();
 }
 
 }  // namespace tarnwick::language

@@ -16,13 +16,15 @@ namespace tarnwick::language {
 
 // Checks the document on a thread of its own while the user types. The thread
 // keeps its own copy of the text, which each edit's few bytes keep in step, so
-// a keystroke costs the editor's thread a copy of what it typed and no more.
+// a keystroke costs the editor's thread a copy of what it typed and no more;
+// a new document reaches it in pieces, a turn of the event loop each.
 // A check starts once typing pauses; a result that edits have overtaken is
 // dropped, and the next one follows.
 class BackgroundCheck : public QObject, public EditorObserver {
     Q_OBJECT
 public:
     static constexpr int kPauseMs = 300;  // typing this long idle starts a check
+    static constexpr int kCopyPiece = 1 << 18;  // bytes of a new document copied in one turn
 
     // form: how the document's text is held, asked at each check.
     BackgroundCheck(EditorModel& model, std::function<TextForm()> form, QObject* parent = nullptr);
@@ -38,7 +40,7 @@ public:
     // Checks the text as it is once typing pauses (for a newly loaded document, too).
     void CheckSoon();
     // A check of the current text is on its way or waiting for the pause.
-    bool Pending() const { return timer_.isActive() || awaited_ == edits_; }
+    bool Pending() const { return timer_.isActive() || copying_ || awaited_ == edits_; }
 
     // EditorObserver
     void TextChanged(int pos, int removed, int inserted) override;
@@ -46,6 +48,7 @@ public:
 private:
     struct Shared;
     void Start();
+    void CopyPiece(long generation, int from);
 
     EditorModel& model_;
     std::function<TextForm()> form_;
@@ -56,6 +59,8 @@ private:
     long edits_ = 0;      // edits seen: a result is current when it checked this many
     long awaited_ = -1;   // the edit count of the check on its way
     bool wholeTextStale_ = true;  // the thread's copy must be taken afresh
+    bool copying_ = false;        // the thread's copy is being taken, piece by piece
+    long copyGeneration_ = 0;     // which copy the pieces on their way belong to
 };
 
 }  // namespace tarnwick::language

@@ -296,7 +296,7 @@ void EditorWidget::paintEvent(QPaintEvent* event) {
     if (marks_) {
         const int first = model_.FirstVisibleLine() + std::max(0, area.top() / lineHeight);
         PaintSyntaxMarks(painter, {model_, layout_, *marks_}, first, model_.FirstVisibleLine() + area.bottom() / lineHeight,
-                         left, (first - model_.FirstVisibleLine()) * lineHeight);
+                         left, (first - model_.FirstVisibleLine()) * lineHeight, area.left(), area.right() + 1);
     }
 
     paintedCaret_ = CaretRect();

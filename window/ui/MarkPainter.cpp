@@ -13,12 +13,19 @@ namespace tarnwick {
 
 namespace {
 
-// A zigzag from x1 to x2 along the bottom of a line: two pixels high, four wide a wave.
-void DrawWave(QPainter& painter, qreal x1, qreal x2, qreal bottom) {
+// A zigzag from x1 to x2 along the bottom of a line: two pixels high, four wide
+// a wave. Only its part between clipLeft and clipRight is drawn (a caret's
+// blink repaints one cell), in the same phase as the whole.
+void DrawWave(QPainter& painter, qreal x1, qreal x2, qreal bottom, qreal clipLeft, qreal clipRight) {
+    if (x2 < clipLeft - 2 || x1 > clipRight + 2) return;
+    // The zigzag's k-th corner is at x1 + 2k, up when k is odd.
+    const int firstStep = std::max(0, static_cast<int>((clipLeft - x1) / 2) - 1);
+    qreal x = x1 + 2 * firstStep;
+    bool up = firstStep % 2 == 1;
     QPainterPath wave;
-    wave.moveTo(x1, bottom);
-    bool up = true;
-    for (qreal x = x1 + 2; x < x2 + 2; x += 2, up = !up) wave.lineTo(std::min(x, x2), up ? bottom - 2 : bottom);
+    wave.moveTo(x, up ? bottom - 2 : bottom);
+    for (x += 2, up = !up; x < x2 + 2 && x < clipRight + 4; x += 2, up = !up)
+        wave.lineTo(std::min(x, x2), up ? bottom - 2 : bottom);
     painter.drawPath(wave);
 }
 
@@ -30,7 +37,8 @@ QColor MarkColour(language::Severity severity) {
     return severity == language::Severity::Error ? QColor(230, 0, 0) : QColor(224, 150, 0);
 }
 
-void PaintSyntaxMarks(QPainter& painter, const MarkView& view, int first, int last, qreal left, qreal top) {
+void PaintSyntaxMarks(QPainter& painter, const MarkView& view, int first, int last, qreal left, qreal top,
+                      qreal clipLeft, qreal clipRight) {
     if (view.marks.All().empty()) return;
     const EditorLayout& layout = view.layout;
     painter.save();
@@ -54,7 +62,7 @@ void PaintSyntaxMarks(QPainter& painter, const MarkView& view, int first, int la
                 const int to = std::clamp(mark.offset + mark.length - start, from, length);
                 const qreal x1 = layout.XOfColumn(text, from);
                 const qreal x2 = to > from ? layout.XOfColumn(text, to) : x1 + layout.Advance(' ');
-                DrawWave(painter, left + x1, left + x2, top + layout.LineHeight() - 1.5);
+                DrawWave(painter, left + x1, left + x2, top + layout.LineHeight() - 1.5, clipLeft, clipRight);
             }
         }
     }

@@ -22,8 +22,10 @@ struct MarkView {
 QColor MarkColour(language::Severity severity);
 
 // Draws a wavy line under each mark on 0-based lines first to last, the first
-// with its top at top and its text's left edge at left.
-void PaintSyntaxMarks(QPainter& painter, const MarkView& view, int first, int last, qreal left, qreal top);
+// with its top at top and its text's left edge at left; only what lies between
+// clipLeft and clipRight, the part of the view being repainted.
+void PaintSyntaxMarks(QPainter& painter, const MarkView& view, int first, int last, qreal left, qreal top,
+                      qreal clipLeft, qreal clipRight);
 
 // Repaints the lines on view whose underlines differ between the marks before
 // and after a check: after a keystroke usually none, or the line typed on.
