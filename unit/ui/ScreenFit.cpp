@@ -86,7 +86,11 @@ protected:
                 return false;
             }
         }
-        QTimer::singleShot(0, widget, [widget = QPointer<QWidget>(widget)] { KeepOnScreen(widget); });
+        // A frame may come without a move of the window itself: a few looks after the show catch it too.
+        const std::initializer_list<int> delays = type == QEvent::Show ? std::initializer_list<int>{0, 100, 300, 1000}
+                                                                        : std::initializer_list<int>{0};
+        for (int delay : delays)
+            QTimer::singleShot(delay, widget, [widget = QPointer<QWidget>(widget)] { KeepOnScreen(widget); });
         return false;
     }
 

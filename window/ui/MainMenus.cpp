@@ -125,7 +125,7 @@ void TForm1::BuildMenus() {
     });
     mOutputPane->setShortcut(QKeySequence(Qt::Key_F6));
     run->addAction(mOutputPane);
-    QAction* mCloseOutput = MakeAction("mCloseOutput", "&Close Output Pane", -1, [this] { ShowOutputPane(false); });
+    QAction* mCloseOutput = MakeAction("mCloseOutput", "C&lose Output Pane", -1, [this] { ShowOutputPane(false); });
     mCloseOutput->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Escape));
     mCloseOutput->setEnabled(false);  // while the pane shows
     run->addAction(mCloseOutput);

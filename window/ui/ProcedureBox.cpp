@@ -20,7 +20,6 @@ ProcedureBox::ProcedureBox(EditorModel& model, QWidget* parent) : QComboBox(pare
     // screen's height: a script of thousands of procedures gets a scrolled list.
     setStyleSheet("QComboBox { combobox-popup: 0; }");
     setFocusPolicy(Qt::StrongFocus);  // in the Tab order, and reached by its shortcut
-    view()->installEventFilter(this);
     rescan_.setSingleShot(true);
     rescan_.setInterval(kRescanDelayMs);
     connect(&rescan_, &QTimer::timeout, this, [this] { Rescan(); });
@@ -61,6 +60,9 @@ void ProcedureBox::TextChanged(int, int, int) {
 void ProcedureBox::SelectionChanged() { Follow(); }
 
 void ProcedureBox::showPopup() {
+    // Not in the constructor: the list made before the style sheet is applied would ignore it.
+    view()->removeEventFilter(this);
+    view()->installEventFilter(this);
     Rescan();
     QComboBox::showPopup();
 }
