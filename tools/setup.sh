@@ -7,7 +7,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(cmake ninja-build g++ ccache pkg-config
           qt6-base-dev qt6-base-dev-tools libgl-dev
           googletest libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth fonts-liberation fonts-dejavu-core
+          xvfb xauth openbox x11-utils fonts-liberation fonts-dejavu-core
           libchm-dev fp-utils   # the help viewer and the help compiler
           dpkg-dev file desktop-file-utils xdotool imagemagick  # the package and its test
           openbox               # a window manager for the checks of focus and the keyboard

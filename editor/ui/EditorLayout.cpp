@@ -23,6 +23,7 @@ void EditorLayout::SetFont(const QFont& font, int logicalDpiX) {
     widestAdvance_ = 0;
     for (int b = 0; b < 256; ++b)
         if (b != '\t') widestAdvance_ = std::max(widestAdvance_, advances_[static_cast<std::size_t>(b)]);
+    proportional_ = advances_['i'] != advances_['W'] || advances_['.'] != advances_['m'];
     lineHeight_ = static_cast<int>(std::ceil(metrics.height()));
     ascent_ = static_cast<int>(std::ceil(metrics.ascent()));
 }

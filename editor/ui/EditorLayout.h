@@ -26,6 +26,9 @@ public:
     int Ascent() const { return ascent_; }
     qreal TabWidth() const { return tabWidth_; }
     qreal Advance(unsigned char byte) const { return advances_[byte]; }
+    // Whether the font's characters differ in width (the fixed-pitch face asked
+    // for was missing): such text is drawn a character at a time, where measured.
+    bool Proportional() const { return proportional_; }
 
     // x of the left edge of column col (0-based) in the line.
     qreal XOfColumn(std::string_view line, int col) const;
@@ -56,7 +59,8 @@ private:
 
     QFont font_;
     std::array<qreal, 256> advances_{};
-    qreal widestAdvance_ = 0;  // of the bytes other than the tab
+    qreal widestAdvance_ = 0;
+    bool proportional_ = false;  // of the bytes other than the tab
     mutable QHash<char32_t, qreal> otherAdvances_;  // characters outside the code page, measured once
     TextEncoding encoding_ = TextEncoding::Ansi;
     qreal tabWidth_ = 48;

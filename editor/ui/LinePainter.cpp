@@ -72,8 +72,19 @@ void LinePainter::Paint(QPainter& painter, int line, qreal left, qreal top, qrea
             if (runSelected) painter.fillRect(QRectF(left + runX, top, x - runX, lineHeight), highlight);
             if (first >= 32) {
                 painter.setPen(runSelected ? highlightedText : ToQColor(model.StoredColourAt(pos)));
-                painter.drawText(QPointF(left + runX, top + layout.Ascent()),
-                                 layout.Shown(text.substr(col, runEnd - col)));
+                if (!layout.Proportional()) {
+                    painter.drawText(QPointF(left + runX, top + layout.Ascent()),
+                                     layout.Shown(text.substr(col, runEnd - col)));
+                } else {
+                    // Drawn as a run, kerning and rounding would move characters off the places the caret and
+                    // the clicks use, and leave gaps where the colour changes.
+                    qreal at = runX;
+                    for (int i = col; i < runEnd; i += layout.CharLength(text, i)) {
+                        painter.drawText(QPointF(left + at, top + layout.Ascent()),
+                                         layout.Shown(text.substr(i, layout.CharLength(text, i))));
+                        at = layout.NextX(at, text, i);
+                    }
+                }
             }
         }
         col = runEnd;

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
@@ -96,8 +97,9 @@ ChmHelpWindow::ChmHelpWindow(std::unique_ptr<ChmArchive> archive, const QString&
     QAction* forward =
         bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), "Forward", Browser, &QTextBrowser::forward);
     forward->setObjectName("HelpForward");
-    bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), "Home", this, [this] { ShowTopic(FirstTopic()); })
-        ->setObjectName("HelpHome");
+    QAction* home =
+        bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), "Home", this, [this] { ShowTopic(FirstTopic()); });
+    home->setObjectName("HelpHome");
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(Browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
@@ -134,6 +136,19 @@ ChmHelpWindow::ChmHelpWindow(std::unique_ptr<ChmArchive> archive, const QString&
     layout->setSpacing(0);
     layout->addWidget(bar);
     layout->addWidget(splitter);
+
+    // Tab reaches the buttons, the contents or index and the page, in the order they stand; Escape and Ctrl+W close.
+    QWidget* previous = nullptr;
+    for (QWidget* next : {bar->widgetForAction(back), bar->widgetForAction(forward), bar->widgetForAction(home),
+                          static_cast<QWidget*>(Tabs), static_cast<QWidget*>(ContentsTree),
+                          static_cast<QWidget*>(IndexKeyword), static_cast<QWidget*>(IndexList),
+                          static_cast<QWidget*>(display), static_cast<QWidget*>(Browser)}) {
+        if (next->focusPolicy() == Qt::NoFocus) next->setFocusPolicy(Qt::TabFocus);
+        if (previous) setTabOrder(previous, next);
+        previous = next;
+    }
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        new QShortcut(keys, this, this, &QWidget::close);
 
     FillContents();
     FillIndex();

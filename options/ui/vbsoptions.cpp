@@ -7,12 +7,17 @@
 
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tarnwick {
 namespace {
@@ -27,24 +32,19 @@ QIcon Swatch(Colour colour) {
     return QIcon(pixmap);
 }
 
-QLabel* Label(const char* text, QWidget* parent, int x, int y) {
-    auto* label = new QLabel(text, parent);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
-QComboBox* ComboBox(QWidget* parent, const char* name, int x, int y, int width) {
+QComboBox* ComboBox(QWidget* parent, const char* name, int width) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
-    box->setGeometry(x, y, width, 22);
+    box->setMinimumWidth(width);
+    // The box is as wide as the window makes it, not as its longest font name.
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(4);
     return box;
 }
 
-QPushButton* Button(const char* text, const char* name, QWidget* parent, int x, int width) {
+QPushButton* Button(const char* text, const char* name, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
-    button->setGeometry(x, 242, width, 25);
     return button;
 }
 
@@ -55,39 +55,79 @@ TForm4::TForm4(MainWindowPort& main, const std::vector<std::string>& arguments, 
       main_(main) {
     setObjectName("Form4");
     setWindowTitle("Editor Options");
-    setFixedSize(260, 277);
+    setFont(DesignFont("MS Sans Serif", 8));
     BuildControls();
+    FitToTexts();
     FormCreate(arguments);
+}
+
+void TForm4::FitToTexts() {
+    // The design's widths, or wider where the font draws a caption wider.
+    const std::pair<QPushButton*, int> buttons[] = {{CmdReset, 108}, {CmdApply, 62}, {CmdCancel, 62}};
+    for (const auto& [button, designWidth] : buttons)
+        button->setFixedWidth(std::max(designWidth, button->fontMetrics().horizontalAdvance(
+                                                        QString(button->text()).remove('&')) + 16));
+    setFixedSize(QSize(260, 277).expandedTo(layout()->totalSizeHint()));
+}
+
+void TForm4::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange && layout()) {
+        layout()->invalidate();
+        FitToTexts();
+    }
 }
 
 TForm4::~TForm4() {
     if (main_.Unit().Colours == &colours_) main_.Unit().Colours = nullptr;
 }
 
+// Laid out so that every text is whole in whatever font the window gets: at
+// the design's font the window has the design's size, a larger font widens it.
 void TForm4::BuildControls() {
     auto* font = new QGroupBox(" Font ", this);
-    font->setGeometry(8, 8, 244, 84);
-    Label("Name:", font, 12, 26);
-    CmbFont = ComboBox(font, "CmbFont", 56, 22, 176);
+    CmbFont = ComboBox(font, "CmbFont", 120);
     CmbFont->setEditable(true);
     CmbFont->setInsertPolicy(QComboBox::NoInsert);
-    Label("Size: ", font, 12, 56);
-    CmbSize = ComboBox(font, "CmbSize", 56, 52, 64);
+    CmbSize = ComboBox(font, "CmbSize", 64);
     CmbSize->setEditable(true);
     CmbSize->setInsertPolicy(QComboBox::NoInsert);
+    auto* fontRows = new QFormLayout(font);
+    fontRows->addRow("Name:", CmbFont);
+    auto* sizeRow = new QHBoxLayout;
+    sizeRow->addWidget(CmbSize);
+    sizeRow->addStretch();
+    fontRows->addRow("Size: ", sizeRow);
 
     auto* colours = new QGroupBox(" Color Coding ", this);
-    colours->setGeometry(8, 100, 244, 132);
-    Label("Functions:", colours, 12, 30);
-    ccFunctions = ComboBox(colours, "ccFunctions", 88, 26, 144);
-    Label("Statements:", colours, 12, 64);
-    ccStatements = ComboBox(colours, "ccStatements", 88, 60, 144);
-    Label("Comments:", colours, 12, 98);
-    ccComments = ComboBox(colours, "ccComments", 88, 94, 144);
+    ccFunctions = ComboBox(colours, "ccFunctions", 120);
+    ccStatements = ComboBox(colours, "ccStatements", 120);
+    ccComments = ComboBox(colours, "ccComments", 120);
+    auto* colourRows = new QFormLayout(colours);
+    colourRows->addRow("Functions:", ccFunctions);
+    colourRows->addRow("Statements:", ccStatements);
+    colourRows->addRow("Comments:", ccComments);
+    for (QFormLayout* rows : {fontRows, colourRows}) {
+        rows->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+        rows->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
 
-    CmdReset = Button("&Reset to Default", "CmdReset", this, 8, 108);
-    CmdApply = Button("&Apply", "CmdApply", this, 122, 62);
-    CmdCancel = Button("&Cancel", "CmdCancel", this, 190, 62);
+    CmdReset = Button("&Reset to Default", "CmdReset", this);
+    CmdApply = Button("&Apply", "CmdApply", this);
+    CmdCancel = Button("&Cancel", "CmdCancel", this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(CmdReset);
+    buttons->addStretch();
+    buttons->addWidget(CmdApply);
+    buttons->addWidget(CmdCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 10);
+    layout->addWidget(font);
+    layout->addWidget(colours);
+    layout->addStretch();
+    layout->addLayout(buttons);
+
     connect(CmdReset, &QPushButton::clicked, this, &TForm4::CmdResetClick);
     connect(CmdApply, &QPushButton::clicked, this, &TForm4::CmdApplyClick);
     connect(CmdCancel, &QPushButton::clicked, this, &TForm4::CmdCancelClick);

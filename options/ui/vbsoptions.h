@@ -45,10 +45,12 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void BuildControls();
+    void FitToTexts();  // the design's size, or larger where the font needs it
     void FormCreate(const std::vector<std::string>& arguments);
     // Fills the picker for the colour in force and selects it.
     void ShowColour(QComboBox* picker, Colour colour);

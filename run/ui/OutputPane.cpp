@@ -20,6 +20,20 @@ namespace {
 // A link's target travels as its anchor: "line,column".
 QString PlaceHref(SourcePlace place) { return QString("%1,%2").arg(place.line).arg(place.column); }
 
+// Error text and links in colours that read on the pane's background, light or dark.
+bool Dark(const QColor& colour) { return qGray(colour.rgb()) < 128; }
+
+QColor ErrorColour(const QPalette& palette) {
+    return Dark(palette.color(QPalette::Base)) ? QColor(255, 120, 110) : QColor(170, 0, 0);
+}
+
+QColor LinkColour(const QPalette& palette) {
+    const QColor link = palette.color(QPalette::Link);
+    // Some dark palettes keep the light palette's dark blue.
+    if (Dark(palette.color(QPalette::Base)) && Dark(link)) return QColor(110, 170, 255);
+    return link;
+}
+
 std::optional<SourcePlace> PlaceFromHref(const QString& href) {
     const QStringList parts = href.split(',');
     bool lineOk = false, columnOk = false;
@@ -39,6 +53,7 @@ OutputView::OutputView(QWidget* parent) : QPlainTextEdit(parent) {
     setMaximumBlockCount(OutputPane::kMaxLines);
     // The caret stays visible so that Enter can choose the line it is on.
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setTabChangesFocus(true);  // Tab goes on to Stop and the close button
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     viewport()->setMouseTracking(true);
 }
@@ -106,6 +121,10 @@ OutputPane::OutputPane(QWidget* parent) : QWidget(parent) {
     layout->addLayout(header);
     layout->addWidget(view_, 1);
 
+    close_->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(view_, stop_);
+    setTabOrder(stop_, close_);
+
     connect(stop_, &QPushButton::clicked, this, [this] { if (OnStop) OnStop(); });
     connect(close_, &QToolButton::clicked, this, [this] { if (OnClose) OnClose(); });
 }
@@ -125,10 +144,10 @@ void OutputPane::AddLine(const OutputLine& line) {
     if (line.place) {
         format.setAnchor(true);
         format.setAnchorHref(PlaceHref(*line.place));
-        format.setForeground(QColor(0, 0, 204));
+        format.setForeground(LinkColour(view_->palette()));
         format.setFontUnderline(true);
     } else if (line.channel == CapturedProcess::Channel::Error) {
-        format.setForeground(QColor(170, 0, 0));
+        format.setForeground(ErrorColour(view_->palette()));
     }
     QTextCursor end(view_->document());
     end.movePosition(QTextCursor::End);

@@ -31,7 +31,9 @@ protected:
         if (event->type() == QEvent::MouseButtonPress) {
             QTimer::singleShot(0, box, [box] { box->selectAll(); });  // after the click has placed the cursor
         } else if (event->type() == QEvent::KeyPress) {
-            const QString text = static_cast<QKeyEvent*>(event)->text();
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;  // Tab moves on
+            const QString text = key->text();
             if (!text.isEmpty() && text.at(0).unicode() < 128 &&
                 FilterGotoCharacter(static_cast<char>(text.at(0).unicode())) == 0)
                 return true;

@@ -194,7 +194,9 @@ void EditorWidget::ApplyModelFont() {
     QFont font = model_.FontName() == kSystemFixedFontName ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
                                                : QFont(QString::fromStdString(model_.FontName()));
     font.setPointSize(std::max(1, model_.FontSize()));
-    font.setStyleHint(QFont::TypeWriter);
+    // A face of fixed pitch, also where the name is not installed; what is found is measured as drawn anyway.
+    font.setStyleHint(QFont::Monospace);
+    font.setFixedPitch(true);
     layout_.SetFont(font, logicalDpiX());
     widthDirty_ = true;
 }
@@ -338,6 +340,12 @@ void EditorWidget::UpdateLines(int first, int last) {
 bool EditorWidget::focusNextPrevChild(bool) { return false; }  // Tab belongs to the editor
 
 void EditorWidget::keyPressEvent(QKeyEvent* event) {
+    // The keyboard's menu keys open the pop-up menu at the caret, wherever the mouse pointer is.
+    if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        ShowPopupAtCaret();
+        event->accept();
+        return;
+    }
     KeepSelectionOnCharacters();
     int key = VirtualKeyOf(*event);
     const KeyModifiers mods = ModifiersOf(*event);
@@ -489,7 +497,17 @@ void EditorWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void EditorWidget::contextMenuEvent(QContextMenuEvent* event) {
-    if (popup_) popup_->exec(event->globalPos());
+    if (event->reason() == QContextMenuEvent::Keyboard) ShowPopupAtCaret();
+    else if (popup_) popup_->exec(event->globalPos());
+}
+
+void EditorWidget::ShowPopupAtCaret() {
+    if (!popup_) return;
+    // Under the caret's line, kept inside the view when the caret is scrolled out of it.
+    const Point caret = CaretPixelPosition();
+    const QPoint below(std::clamp(caret.x, 0, viewport()->width() - 1),
+                       std::clamp(caret.y + layout_.LineHeight(), 0, viewport()->height() - 1));
+    popup_->exec(viewport()->mapToGlobal(below));
 }
 
 void EditorWidget::focusInEvent(QFocusEvent* event) {

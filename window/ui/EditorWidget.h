@@ -40,6 +40,8 @@ public:
     // over and deleted: in a Unicode document one may take several bytes.
     void SetEncoding(TextEncoding encoding);
     void SetPopupMenu(QMenu* menu) { popup_ = menu; }
+    // Opens the pop-up menu under the caret: the Menu key and Shift+F10.
+    void ShowPopupAtCaret();
     // The clipboard the editor's own Ctrl+C, Ctrl+X and Ctrl+V use when no
     // key-down handler takes them first.
     void SetClipboard(Clipboard* clipboard) { clipboard_ = clipboard; }

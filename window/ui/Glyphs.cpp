@@ -1,20 +1,29 @@
 #include "window/ui/Glyphs.h"
 
 #include <QPainter>
+#include <QPalette>
 #include <QPainterPath>
 
 namespace tarnwick {
 
 namespace {
 
-const QColor kInk(40, 40, 40);
 const QColor kPaper(255, 255, 255);
 const QColor kFolder(230, 190, 80);
-const QColor kBlueInk(30, 80, 170);
-const QColor kGreen(40, 150, 60);
-const QColor kRed(190, 40, 40);
 
-void Page(QPainter& p, QRectF r) {
+// The colours of lines that stand on the bar's own background: dark ones on a
+// light palette, light ones on a dark palette, so no part of a glyph vanishes.
+struct Inks {
+    QColor ink, blue, green, red;
+};
+
+Inks InksFor(const QPalette& palette) {
+    if (palette.color(QPalette::Window).lightness() < 128)
+        return {QColor(225, 225, 225), QColor(110, 165, 255), QColor(90, 205, 110), QColor(255, 110, 100)};
+    return {QColor(40, 40, 40), QColor(30, 80, 170), QColor(40, 150, 60), QColor(190, 40, 40)};
+}
+
+void Page(QPainter& p, const Inks& c, QRectF r) {
     const qreal fold = 3.5;
     QPainterPath path;
     path.moveTo(r.left(), r.top());
@@ -23,7 +32,7 @@ void Page(QPainter& p, QRectF r) {
     path.lineTo(r.right(), r.bottom());
     path.lineTo(r.left(), r.bottom());
     path.closeSubpath();
-    p.setPen(QPen(kInk, 1));
+    p.setPen(QPen(c.ink, 1));
     p.setBrush(kPaper);
     p.drawPath(path);
     p.drawLine(QPointF(r.right() - fold, r.top()), QPointF(r.right() - fold, r.top() + fold));
@@ -43,16 +52,16 @@ void Arrow(QPainter& p, QPointF from, QPointF to, QColor colour) {
     p.drawLine(to, to + QPointF(dir * 2.5, 2.5));
 }
 
-void DrawNew(QPainter& p) {
-    Page(p, QRectF(3.5, 1.5, 9, 13));
+void DrawNew(QPainter& p, const Inks& c) {
+    Page(p, c, QRectF(3.5, 1.5, 9, 13));
     p.setPen(QPen(QColor(230, 170, 0), 1.4));
     p.drawLine(QPointF(12, 9), QPointF(15, 12));
     p.drawLine(QPointF(15, 9), QPointF(12, 12));
     p.drawLine(QPointF(13.5, 8.5), QPointF(13.5, 12.5));
 }
 
-void DrawOpen(QPainter& p) {
-    p.setPen(QPen(kInk, 1));
+void DrawOpen(QPainter& p, const Inks& c) {
+    p.setPen(QPen(c.ink, 1));
     p.setBrush(kFolder.darker(115));
     p.drawRect(QRectF(1.5, 4.5, 12, 9));
     p.drawRect(QRectF(1.5, 3.5, 5, 1));
@@ -61,66 +70,66 @@ void DrawOpen(QPainter& p) {
     p.drawPolygon(front);
 }
 
-void DrawSave(QPainter& p) {
-    p.setPen(QPen(kInk, 1));
-    p.setBrush(kBlueInk);
+void DrawSave(QPainter& p, const Inks& c) {
+    p.setPen(QPen(c.ink, 1));
+    p.setBrush(c.blue);
     p.drawRect(QRectF(1.5, 1.5, 13, 13));
     p.setBrush(kPaper);
     p.drawRect(QRectF(4.5, 1.5, 7, 5));
     p.setBrush(QColor(200, 200, 200));
     p.drawRect(QRectF(4.5, 9.5, 7, 5));
-    p.fillRect(QRectF(9, 2.5, 1.5, 3), kInk);
+    p.fillRect(QRectF(9, 2.5, 1.5, 3), c.ink);
 }
 
-void DrawPrint(QPainter& p) {
-    p.setPen(QPen(kInk, 1));
+void DrawPrint(QPainter& p, const Inks& c) {
+    p.setPen(QPen(c.ink, 1));
     p.setBrush(kPaper);
     p.drawRect(QRectF(4.5, 1.5, 7, 5));
     p.setBrush(QColor(190, 190, 190));
     p.drawRoundedRect(QRectF(1.5, 6.5, 13, 6), 1, 1);
     p.setBrush(kPaper);
     p.drawRect(QRectF(4.5, 10.5, 7, 4));
-    p.fillRect(QRectF(12, 8, 1.5, 1.5), kGreen);
+    p.fillRect(QRectF(12, 8, 1.5, 1.5), c.green);
 }
 
-void DrawCut(QPainter& p) {
-    p.setPen(QPen(kInk, 1.3));
+void DrawCut(QPainter& p, const Inks& c) {
+    p.setPen(QPen(c.ink, 1.3));
     p.setBrush(Qt::NoBrush);
     p.drawLine(QPointF(5, 1.5), QPointF(10, 10));
     p.drawLine(QPointF(11, 1.5), QPointF(6, 10));
-    p.setPen(QPen(kRed, 1.4));
+    p.setPen(QPen(c.red, 1.4));
     p.drawEllipse(QPointF(4.5, 12), 2.5, 2.5);
     p.drawEllipse(QPointF(11.5, 12), 2.5, 2.5);
 }
 
-void DrawCopy(QPainter& p) {
-    Page(p, QRectF(1.5, 1.5, 8, 10));
-    Page(p, QRectF(6.5, 4.5, 8, 10));
+void DrawCopy(QPainter& p, const Inks& c) {
+    Page(p, c, QRectF(1.5, 1.5, 8, 10));
+    Page(p, c, QRectF(6.5, 4.5, 8, 10));
     const qreal widths[] = {4, 5, 3};
-    TextLines(p, 8.5, 8.5, widths, 3, kBlueInk);
+    TextLines(p, 8.5, 8.5, widths, 3, c.blue);
 }
 
-void DrawPaste(QPainter& p) {
-    p.setPen(QPen(kInk, 1));
+void DrawPaste(QPainter& p, const Inks& c) {
+    p.setPen(QPen(c.ink, 1));
     p.setBrush(QColor(170, 120, 60));
     p.drawRoundedRect(QRectF(1.5, 2.5, 10, 12), 1, 1);
     p.setBrush(QColor(200, 200, 200));
     p.drawRect(QRectF(4.5, 1.5, 4, 2));
-    Page(p, QRectF(6.5, 6.5, 8, 8.5));
+    Page(p, c, QRectF(6.5, 6.5, 8, 8.5));
     const qreal widths[] = {4, 5};
-    TextLines(p, 8.5, 10.5, widths, 2, kBlueInk);
+    TextLines(p, 8.5, 10.5, widths, 2, c.blue);
 }
 
-void DrawFind(QPainter& p) {
-    p.setPen(QPen(kInk, 1.4));
+void DrawFind(QPainter& p, const Inks& c) {
+    p.setPen(QPen(c.ink, 1.4));
     p.setBrush(QColor(200, 225, 255));
     p.drawEllipse(QPointF(6.5, 6.5), 4.5, 4.5);
-    p.setPen(QPen(kInk, 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(c.ink, 2.6, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(10, 10), QPointF(14, 14));
 }
 
-void DrawUndo(QPainter& p) {
-    p.setPen(QPen(kBlueInk, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+void DrawUndo(QPainter& p, const Inks& c) {
+    p.setPen(QPen(c.blue, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     QPainterPath path;
     path.moveTo(4, 6);
@@ -128,55 +137,55 @@ void DrawUndo(QPainter& p) {
     path.cubicTo(15, 6, 15, 13, 10, 13);
     path.lineTo(6, 13);
     p.drawPath(path);
-    p.setBrush(kBlueInk);
+    p.setBrush(c.blue);
     p.setPen(Qt::NoPen);
     p.drawPolygon(QPolygonF({QPointF(1, 6), QPointF(5.5, 2), QPointF(5.5, 10)}));
 }
 
-void DrawReplace(QPainter& p) {
-    p.setPen(QPen(kInk, 1));
+void DrawReplace(QPainter& p, const Inks& c) {
+    p.setPen(QPen(c.ink, 1));
     p.setBrush(kPaper);
     p.drawRect(QRectF(1.5, 1.5, 7, 5));
     p.setBrush(QColor(255, 230, 140));
     p.drawRect(QRectF(7.5, 9.5, 7, 5));
-    Arrow(p, QPointF(5, 9), QPointF(5, 12), kGreen);
+    Arrow(p, QPointF(5, 9), QPointF(5, 12), c.green);
     p.drawLine(QPointF(5, 12), QPointF(7, 12));
 }
 
-void DrawCommentMark(QPainter& p, bool crossed) {
+void DrawCommentMark(QPainter& p, const Inks& c, bool crossed) {
     const qreal widths[] = {6, 8, 5, 7};
-    TextLines(p, 7.5, 3.5, widths, 4, kInk);
-    p.setPen(QPen(kGreen, 2.2, Qt::SolidLine, Qt::RoundCap));
+    TextLines(p, 7.5, 3.5, widths, 4, c.ink);
+    p.setPen(QPen(c.green, 2.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(3.5, 2.5), QPointF(2.5, 6.5));  // the apostrophe of a comment
     if (crossed) {
-        p.setPen(QPen(kRed, 1.5, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(c.red, 1.5, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(1, 10), QPointF(6, 15));
         p.drawLine(QPointF(6, 10), QPointF(1, 15));
     } else {
-        p.setPen(QPen(kGreen, 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(c.green, 2.2, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(3.5, 10.5), QPointF(2.5, 14.5));
     }
 }
 
-void DrawIndent(QPainter& p, bool outward) {
+void DrawIndent(QPainter& p, const Inks& c, bool outward) {
     // Two full lines round two shorter ones that stand further right.
-    p.setPen(QPen(kInk, 1));
+    p.setPen(QPen(c.ink, 1));
     for (int i = 0; i < 4; ++i) {
         const bool inner = i == 1 || i == 2;
         const qreal x = inner ? 8 : 2;
         p.drawLine(QPointF(x, 2.5 + 3.5 * i), QPointF(x + (inner ? 7 : 13), 2.5 + 3.5 * i));
     }
-    if (outward) Arrow(p, QPointF(6, 7.75), QPointF(1, 7.75), kBlueInk);
-    else Arrow(p, QPointF(1, 7.75), QPointF(6, 7.75), kBlueInk);
+    if (outward) Arrow(p, QPointF(6, 7.75), QPointF(1, 7.75), c.blue);
+    else Arrow(p, QPointF(1, 7.75), QPointF(6, 7.75), c.blue);
 }
 
-void DrawRun(QPainter& p) {
-    p.setPen(QPen(kGreen.darker(140), 1));
-    p.setBrush(kGreen);
+void DrawRun(QPainter& p, const Inks& c) {
+    p.setPen(QPen(c.green.darker(140), 1));
+    p.setBrush(c.green);
     p.drawPolygon(QPolygonF({QPointF(4, 2), QPointF(14, 8), QPointF(4, 14)}));
 }
 
-void DrawFunction(QPainter& p) {
+void DrawFunction(QPainter& p, const Inks&) {
     // A purple box: a method.
     p.setPen(QPen(QColor(90, 30, 120), 1));
     p.setBrush(QColor(160, 90, 200));
@@ -187,54 +196,58 @@ void DrawFunction(QPainter& p) {
     p.drawLine(QPointF(8, 8), QPointF(8, 14));
 }
 
-void DrawProperty(QPainter& p) {
+void DrawProperty(QPainter& p, const Inks& c) {
     // A card with a pointing hand's line: a property.
-    p.setPen(QPen(kInk, 1));
+    p.setPen(QPen(c.ink, 1));
     p.setBrush(QColor(235, 235, 235));
     p.drawRect(QRectF(1.5, 3.5, 13, 9));
     const qreal widths[] = {7, 5};
-    TextLines(p, 6.5, 6.5, widths, 2, kInk);
-    p.setBrush(kBlueInk);
+    TextLines(p, 6.5, 6.5, widths, 2, c.ink);
+    p.setBrush(c.blue);
     p.setPen(Qt::NoPen);
     p.drawRect(QRectF(3, 5.5, 2, 5));
 }
 
-QPixmap Draw(void (*painter)(QPainter&)) {
+template <typename Painter>
+QPixmap Draw(Painter painter, const Inks& inks) {
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    painter(p);
+    painter(p, inks);
     return pixmap;
 }
 
 }  // namespace
 
-QPixmap Glyph(int index) {
+QPixmap Glyph(int index, const QPalette& palette) {
+    const Inks c = InksFor(palette);
     switch (index) {
-    case glyph::New: return Draw(DrawNew);
-    case glyph::Open: return Draw(DrawOpen);
-    case glyph::Save: return Draw(DrawSave);
-    case glyph::Print: return Draw(DrawPrint);
-    case glyph::Cut: return Draw(DrawCut);
-    case glyph::Copy: return Draw(DrawCopy);
-    case glyph::Paste: return Draw(DrawPaste);
-    case glyph::Find: return Draw(DrawFind);
-    case glyph::Undo: return Draw(DrawUndo);
-    case glyph::Replace: return Draw(DrawReplace);
-    case glyph::Comment: return Draw([](QPainter& p) { DrawCommentMark(p, false); });
-    case glyph::Uncomment: return Draw([](QPainter& p) { DrawCommentMark(p, true); });
-    case glyph::Indent: return Draw([](QPainter& p) { DrawIndent(p, false); });
-    case glyph::Outdent: return Draw([](QPainter& p) { DrawIndent(p, true); });
-    case glyph::Run: return Draw(DrawRun);
+    case glyph::New: return Draw(DrawNew, c);
+    case glyph::Open: return Draw(DrawOpen, c);
+    case glyph::Save: return Draw(DrawSave, c);
+    case glyph::Print: return Draw(DrawPrint, c);
+    case glyph::Cut: return Draw(DrawCut, c);
+    case glyph::Copy: return Draw(DrawCopy, c);
+    case glyph::Paste: return Draw(DrawPaste, c);
+    case glyph::Find: return Draw(DrawFind, c);
+    case glyph::Undo: return Draw(DrawUndo, c);
+    case glyph::Replace: return Draw(DrawReplace, c);
+    case glyph::Comment: return Draw([](QPainter& p, const Inks& i) { DrawCommentMark(p, i, false); }, c);
+    case glyph::Uncomment: return Draw([](QPainter& p, const Inks& i) { DrawCommentMark(p, i, true); }, c);
+    case glyph::Indent: return Draw([](QPainter& p, const Inks& i) { DrawIndent(p, i, false); }, c);
+    case glyph::Outdent: return Draw([](QPainter& p, const Inks& i) { DrawIndent(p, i, true); }, c);
+    case glyph::Run: return Draw(DrawRun, c);
     default: return {};
     }
 }
 
+// The list's rows are light whatever the palette: these keep the light palette's inks.
 QPixmap CompletionGlyph(int index) {
+    const Inks c = InksFor(QPalette(Qt::white));
     switch (index) {
-    case 0: return Draw(DrawFunction);
-    case 1: return Draw(DrawProperty);
+    case 0: return Draw(DrawFunction, c);
+    case 1: return Draw(DrawProperty, c);
     default: return {};
     }
 }

@@ -4,7 +4,9 @@
 
 #include "window/ui/EditorWidget.h"
 #include "window/ui/Glyphs.h"
+#include "run/ui/OutputPane.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -86,6 +88,9 @@ void TForm1::BuildMenus() {
     });
     mGotoLine->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     edit->addAction(mGotoLine);
+    QAction* mGotoProcedure = MakeAction("mGotoProcedure", "Procedure &List", -1, [this] { ShowProcedureList(); });
+    mGotoProcedure->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    edit->addAction(mGotoProcedure);
     edit->addSeparator();
     edit->addAction(MakeAction("mIndent", WithKeys("&Indent", Qt::Key_Tab), glyph::Indent, hook(&C::Indent)));
     edit->addAction(
@@ -108,6 +113,22 @@ void TForm1::BuildMenus() {
     mStopRun->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Pause), QKeySequence(Qt::CTRL | Qt::Key_Cancel)});
     mStopRun->setEnabled(false);
     run->addAction(mStopRun);
+    run->addSeparator();
+    // F6 moves between the editor and the output pane, as between a window's panes.
+    QAction* mOutputPane = MakeAction("mOutputPane", "Output &Pane", -1, [this] {
+        const bool inPane = Output->isAncestorOf(QApplication::focusWidget());
+        if (inPane) mainText_->setFocus(Qt::ShortcutFocusReason);
+        else {
+            ShowOutputPane(true);
+            Output->View()->setFocus(Qt::ShortcutFocusReason);
+        }
+    });
+    mOutputPane->setShortcut(QKeySequence(Qt::Key_F6));
+    run->addAction(mOutputPane);
+    QAction* mCloseOutput = MakeAction("mCloseOutput", "C&lose Output Pane", -1, [this] { ShowOutputPane(false); });
+    mCloseOutput->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Escape));
+    mCloseOutput->setEnabled(false);  // while the pane shows
+    run->addAction(mCloseOutput);
 
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->setObjectName("mTools");

@@ -11,6 +11,7 @@
 #include "run/ui/QtCapturedProcess.h"
 
 #include <QAction>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -46,21 +47,17 @@ void TForm1::WireOutputPane() {
         PutCaret(PositionOfPlace(unit_.MainText, place, unit_.Encoding));
     };
     Output->OnStop = [this] { RunCommand(commands.StopRun); };
-    Output->OnClose = [this] {
-        Output->hide();
-        FormResize();
-        mainText_->setFocus();
-    };
+    Output->OnClose = [this] { ShowOutputPane(false); };
+    // Escape in the pane hands the keyboard back to the editor.
+    new QShortcut(QKeySequence(Qt::Key_Escape), Output, [this] { mainText_->setFocus(Qt::ShortcutFocusReason); },
+                  Qt::WidgetWithChildrenShortcut);
 
     commands.RunInPane = [this, stop] {
         PrepareScratchFolder();
         const std::vector<std::string> words = outputRun_->Start(unit_, scratchScriptPath_);
         Output->BeginRun(WordsText(words, scratchScriptPath_));
         stop->setEnabled(true);
-        if (!Output->isVisible()) {
-            Output->show();
-            FormResize();
-        }
+        ShowOutputPane(true);
     };
     commands.StopRun = [this] { outputRun_->Stop(); };
 }
@@ -72,6 +69,14 @@ int TForm1::PlaceOutputPane(int editorHeight) {
     const int editor = editorHeight - pane - 2;
     Output->setGeometry(1, 28 + editor + 2, OuterWidth() - 10, pane);
     return editor;
+}
+
+void TForm1::ShowOutputPane(bool shown) {
+    Action("mCloseOutput")->setEnabled(shown);
+    if (Output->isHidden() == !shown) return;
+    Output->setVisible(shown);
+    FormResize();
+    if (!shown) mainText_->setFocus();
 }
 
 void TForm1::PutCaret(int position) {

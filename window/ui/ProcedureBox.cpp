@@ -3,6 +3,7 @@
 #include "unit/ui/QtPorts.h"
 
 #include <QAbstractItemView>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -18,7 +19,7 @@ ProcedureBox::ProcedureBox(EditorModel& model, QWidget* parent) : QComboBox(pare
     // Styles that drop a list down as a menu ignore the limit and grow it to the
     // screen's height: a script of thousands of procedures gets a scrolled list.
     setStyleSheet("QComboBox { combobox-popup: 0; }");
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);  // in the Tab order, and reached by its shortcut
     rescan_.setSingleShot(true);
     rescan_.setInterval(kRescanDelayMs);
     connect(&rescan_, &QTimer::timeout, this, [this] { Rescan(); });
@@ -59,8 +60,30 @@ void ProcedureBox::TextChanged(int, int, int) {
 void ProcedureBox::SelectionChanged() { Follow(); }
 
 void ProcedureBox::showPopup() {
+    // Not in the constructor: the list made before the style sheet is applied would ignore it.
+    view()->removeEventFilter(this);
+    view()->installEventFilter(this);
     Rescan();
     QComboBox::showPopup();
+}
+
+void ProcedureBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && OnEscape) {
+        OnEscape();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+bool ProcedureBox::eventFilter(QObject* watched, QEvent* event) {
+    // Ahead of the list's own handling, which would leave the keyboard in the box.
+    if (watched == view() && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && OnEscape) {
+        hidePopup();
+        OnEscape();
+        return true;
+    }
+    return false;
 }
 
 void ProcedureBox::Follow() {

@@ -27,6 +27,8 @@ public:
 
     // The declaration's position: its first word.
     std::function<void(int position)> OnChosen;
+    // Escape, in the box or its open list: the keyboard goes back to the editor.
+    std::function<void()> OnEscape;
 
     // Scans now, when the text changed since the last scan.
     void Rescan();
@@ -37,6 +39,10 @@ public:
     void SelectionChanged() override;
 
     void showPopup() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Follow();

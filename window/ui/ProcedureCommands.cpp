@@ -29,7 +29,13 @@ void TForm1::WireProcedureList() {
         const int lastTop = std::max(0, text.BreakCount() + 1 - mainText_->VisibleLineCount());
         text.SetFirstVisibleLine(std::min(std::max(0, text.LineFromChar(position) - kLinesAboveChosen), lastTop));
     };
+    CmbProcedures->OnEscape = [this] { mainText_->setFocus(Qt::ShortcutFocusReason); };
     TBar->addWidget(CmbProcedures);
+}
+
+void TForm1::ShowProcedureList() {
+    CmbProcedures->setFocus(Qt::ShortcutFocusReason);
+    CmbProcedures->showPopup();
 }
 
 }  // namespace tarnwick

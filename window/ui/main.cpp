@@ -2,6 +2,7 @@
 #include "unit/Error.h"
 #include "window/MainWindowLogic.h"
 #include "unit/ui/QtPorts.h"
+#include "unit/ui/ScreenFit.h"
 #include "window/ui/vbsmain.h"
 #include "help/ui/vbsabout.h"
 #include "language/CheckCommand.h"
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(tarnwick::kApplicationTitle);
     app.setProperty("helpFile", tarnwick::kHelpFileName);
     SubstituteMissingFonts();
+    tarnwick::KeepWindowsOnScreen(app);
 
     // The creation order is fixed: the options window opens the command-line
     // file, which needs the main window and is coloured with its colours.

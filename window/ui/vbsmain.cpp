@@ -6,6 +6,7 @@
 #include "window/ui/PaletteColours.h"
 #include "window/ui/ProcedureBox.h"
 #include "settings/ui/UserSettingsFile.h"
+#include "unit/ui/ScreenFit.h"
 #ifdef _WIN32
 #include "settings/win/RegistrySettingsStore.h"
 #endif
@@ -125,7 +126,7 @@ QAction* TForm1::MakeAction(const QString& name, const QString& text, int glyph,
     auto* action = new QAction(text, this);
     action->setObjectName(name);
     if (glyph >= 0) {
-        action->setIcon(QIcon(Glyph(glyph)));
+        action->setIcon(QIcon(Glyph(glyph, palette())));
         action->setIconVisibleInMenu(true);
     }
     action->setProperty("glyph", glyph);
@@ -376,6 +377,9 @@ void TForm1::ApplyPendingOuterSize() {
     if (extraWidth <= 0 && extraHeight <= 0) return;
     outerSizePending_ = false;
     resize(InnerSize(pendingOuterWidth_, extraWidth), InnerSize(pendingOuterHeight_, extraHeight));
+    // A stored size is kept as it is where it fits on the screen, and only there; the
+    // window manager takes the new size first.
+    QTimer::singleShot(0, this, [this] { KeepOnScreen(this); });
 }
 
 // ---- MainWindowFrame ----------------------------------------------------------
@@ -441,6 +445,12 @@ void TForm1::closeEvent(QCloseEvent* event) {
 
 void TForm1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        // Glyphs drawn for the palette now in force: a desktop switched to dark keeps readable buttons.
+        for (QAction* action : findChildren<QAction*>())
+            if (const int glyph = action->property("glyph").toInt(); glyph >= 0 && action->property("glyph").isValid())
+                action->setIcon(QIcon(Glyph(glyph, palette())));
+    }
     if (event->type() != QEvent::ActivationChange || !isActiveWindow() || diskCheckPending_) return;
     // Asked once the activation is over, never from inside it.
     diskCheckPending_ = true;

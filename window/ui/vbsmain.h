@@ -134,7 +134,9 @@ private:
     void ShowStarted(const std::string& command);
     void WireOutputPane();
     int PlaceOutputPane(int editorHeight);  // the editor's height that the pane leaves
+    void ShowOutputPane(bool shown);
     void WireProcedureList();
+    void ShowProcedureList();  // the keyboard's way into the tool bar's procedure list
     void PutCaret(int position);            // and the focus into the editor
     void WireHelpCommands();
     void WireRecentFiles();

@@ -3,6 +3,7 @@
 #include "help/ui/QtHtmlHelp.h"
 
 #include <QLineEdit>
+#include <QToolBar>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QRegularExpression>
@@ -34,6 +35,7 @@ private slots:
     void commands();
     void linksPicturesAndHistory();
     void contextsAndClosing();
+    void keyboardReachesEveryPartAndCloses();
     void missingFileNamesTheFile();
 };
 
@@ -143,6 +145,26 @@ void HelpViewerTest::contextsAndClosing() {
     QCOMPARE(Title(help.Window(kHelpFile)), "Running scripts");
     help.Send(0, std::nullopt, hh::kCloseAll, std::uintptr_t{0});
     QVERIFY(!help.Window(kHelpFile));
+}
+
+void HelpViewerTest::keyboardReachesEveryPartAndCloses() {
+    for (const QKeySequence& close : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        QtHtmlHelp help;
+        help.Send(0, Argument("welcome.htm"), hh::kDisplayTopic, std::uintptr_t{0});
+        QPointer<ChmHelpWindow> window = help.Window(kHelpFile);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        window->Browser->setFocus();
+        QSet<QWidget*> reached;
+        for (int i = 0; i < 80; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached << QApplication::focusWidget();
+        }
+        QWidget* home = window->findChild<QToolBar*>()->widgetForAction(window->findChild<QAction*>("HelpHome"));
+        for (QWidget* part : {home, static_cast<QWidget*>(window->ContentsTree), static_cast<QWidget*>(window->Browser)})
+            QVERIFY(reached.contains(part));
+        QTest::keySequence(QApplication::focusWidget(), close);
+        QTRY_VERIFY(!window || !window->isVisible());
+    }
 }
 
 void HelpViewerTest::missingFileNamesTheFile() {

@@ -58,11 +58,13 @@ void MainWindowTest::menus_data() {
                           << QStringList{"&Undo Last Action\tCtrl+Z||8", "Re&do\tCtrl+Y||-1", "-", "Cu&t\tCtrl+X||4",
                                          "&Copy\tCtrl+C||5", "&Paste\tCtrl+V||6", "Select &All\tCtrl+A||-1", "-",
                                          "&Find|Ctrl+F|7", "Find &Next|F3|-1", "Find Pre&vious|Shift+F3|-1",
-                                         "&Replace|Ctrl+H|-1", "&Go to Line|Ctrl+G|-1", "-", "&Indent\tTab||12",
+                                         "&Replace|Ctrl+H|-1", "&Go to Line|Ctrl+G|-1",
+                                         "Procedure &List|Ctrl+Shift+O|-1", "-", "&Indent\tTab||12",
                                          "&Outdent\tShift+Tab||13", "-", "Co&mment||10", "UnComm&ent||11"};
     QTest::newRow("Run") << 2 << "&Run" << QStringList{"&Run||14", "Run with &default settings|F5|-1",
                                                        "Run in &Output Pane|Ctrl+F5|-1",
-                                                       "&Stop\tCtrl+Break|Ctrl+Pause|-1",
+                                                       "&Stop\tCtrl+Break|Ctrl+Pause|-1", "-",
+                                                       "Output &Pane|F6|-1", "C&lose Output Pane|Shift+Esc|-1",
                                                        "-", "&Check Syntax|Ctrl+F7|-1"};
     QTest::newRow("Tools") << 3 << "&Tools" << QStringList{"&Editor Options||-1"};
     QTest::newRow("Help") << 4 << "&Help"

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The real program on an 800 x 600 screen with a window manager: stored
+# places and sizes that do not fit are moved, then shrunk, into the screen;
+# one that fits opens exactly where it was stored. Also at 1.5 x scale.
+set -euo pipefail
+program=$1
+for tool in Xvfb openbox xdotool; do
+  command -v "$tool" >/dev/null || { echo "$tool is missing: tools/setup.sh installs it"; exit 77; }
+done
+work=$(mktemp -d)
+pids=()
+trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
+display=":$((RANDOM % 400 + 500))"
+Xvfb "$display" -screen 0 800x600x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+openbox --sm-disable >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+failures=0
+
+# placed NAME "Left Top Width Height" SCALE EXPECT: EXPECT is "inside" or the exact "x y w h" of the frame.
+placed() {
+  local name=$1 stored=$2 scale=$3 expect=$4 left top width height window="" pid frame
+  read -r left top width height <<<"$stored"
+  mkdir -p "$work/$name/Tarnwick"
+  printf '[Software\\Tarnwick]\nLeft=%s\nTop=%s\nWidth=%s\nHeight=%s\n' "$left" "$top" "$width" "$height" \
+    > "$work/$name/Tarnwick/Tarnwick.conf"
+  XDG_CONFIG_HOME="$work/$name" QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>&1 &
+  pid=$!
+  for _ in $(seq 100); do
+    window=$(xdotool search --pid "$pid" --onlyvisible --name '^Tarnwick$' 2>/dev/null | head -1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+  done
+  sleep 1.5  # the frame comes, and with it the last fitting
+  # The frame's outer rectangle: the window's own and the decorations the window manager reports round it.
+  extents=$(xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null | sed 's/.*= //; s/,//g')
+  frame=$(xwininfo -id "$window" 2>/dev/null | awk -v e="$extents" 'BEGIN{split(e, f, " ")}
+    /Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /^  Width/{w=$2} /^  Height/{h=$2}
+    END{print x - f[1], y - f[3], w + f[1] + f[2], h + f[3] + f[4]}')
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  read -r x y w h <<<"$frame"
+  if [ "$expect" = inside ]; then
+    if [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le 800 ] && [ $((y + h)) -le 600 ]; then echo "$name: ok ($frame)"
+    else echo "$name: the window stands at $frame, outside the 800 x 600 screen"; failures=$((failures + 1)); fi
+  elif [ "$frame" = "$expect" ]; then echo "$name: ok ($frame)"
+  else echo "$name: the window stands at $frame instead of $expect"; failures=$((failures + 1)); fi
+}
+
+placed off-screen "1800 1000 662 544" 1 "138 56 662 544"
+placed too-large "0 0 2400 1300" 1 inside
+placed fits "40 30 500 400" 1 "40 30 500 400"
+placed scaled "100 100 900 700" 1.5 inside
+[ "$failures" -eq 0 ]
