@@ -46,10 +46,19 @@ int Utf8CharLength(std::string_view text, std::size_t at) {
     if (lead < 0x80) return 1;
     int length = 0;
     unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-    else if (lead >= 0xE0 && lead <= 0xEF) length = 3, low = lead == 0xE0 ? 0xA0 : 0x80, high = lead == 0xED ? 0x9F : 0xBF;
-    else if (lead >= 0xF0 && lead <= 0xF4) length = 4, low = lead == 0xF0 ? 0x90 : 0x80, high = lead == 0xF4 ? 0x8F : 0xBF;
-    else return 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {  // no overlong form, no UTF-16 half
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {  // no overlong form, nothing past U+10FFFF
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
     for (int i = 1; i < length; ++i) {
         if (at + i >= text.size()) return -1;
         const unsigned char b = byte(at + i);
@@ -69,7 +78,8 @@ std::string StartedProgramName(const std::vector<std::string>& words) {
 HostWriting HostWritingOf(const std::vector<std::string>& words, int oemCodePage) {
     const std::string name = StartedProgramName(words);
     if (name.empty()) return {};
-    auto option = std::find_if(words.begin(), words.end(), [&](const std::string& word) { return ProgramName(word) == name; });
+    auto option =
+        std::find_if(words.begin(), words.end(), [&](const std::string& word) { return ProgramName(word) == name; });
     bool unicode = false;  // "//U" among the host options, which stand before the script
     for (++option; option < words.end() && option->starts_with("//"); ++option)
         unicode = unicode || *option == "//U" || *option == "//u";
@@ -129,7 +139,8 @@ std::string HostOutputDecoder::DecodeUtf8(std::string_view bytes, bool atEnd) {
 std::string HostOutputDecoder::DecodeUtf16(std::string_view bytes, bool atEnd) {
     const std::string text = std::exchange(pending_, {}) + std::string(bytes);
     const auto unit = [&](std::size_t i) {
-        return static_cast<char16_t>(static_cast<unsigned char>(text[i]) | static_cast<unsigned char>(text[i + 1]) << 8);
+        const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(text[at]); };
+        return static_cast<char16_t>(byte(i) | byte(i + 1) << 8);
     };
     std::string out;
     std::size_t i = 0;

@@ -37,9 +37,10 @@ void OutputSession::Run(const std::vector<std::string>& words, const std::string
     lines_[0] = lines_[1] = 0;
     firstError_.clear();
     started_ = std::chrono::steady_clock::now();
-    const std::vector<std::string> started =
-        process_.Start(words, {[this](CapturedProcess::Channel channel, std::string_view bytes) { Received(channel, bytes); },
-                               [this](std::optional<int> exitCode) { Finished(exitCode); }});
+    CapturedProcess::Events events{
+        [this](CapturedProcess::Channel channel, std::string_view bytes) { Received(channel, bytes); },
+        [this](std::optional<int> exitCode) { Finished(exitCode); }};
+    const std::vector<std::string> started = process_.Start(words, std::move(events));
     // Only now is the program known: a host not installed runs through Wine as another.
     const HostWriting writing = HostWritingOf(started, OemCodePage);
     for (HostOutputDecoder& decoder : decoders_) decoder = HostOutputDecoder(writing);

@@ -17,13 +17,19 @@ TEST(HostEncodingTest, EachHostIsReadAsItWrites) {
         std::vector<std::string> reads;  // the bytes of each read from the pipe
         std::string text;                // UTF-8
     } rows[] = {
-        {"our host: UTF-8, a character split between reads", {"wine", "/opt/t/tarnwick-host.exe", "//nologo", "s.vbs"}, 437,
+        {"our host: UTF-8, a character split between reads",
+         {"wine", "/opt/t/tarnwick-host.exe", "//nologo", "s.vbs"},
+         437,
          {"caf\xC3", "\xA9 \xE2\x82", "\xAC \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98", "\x80"},
          "caf\xC3\xA9 \xE2\x82\xAC \xE6\x97\xA5\xE6\x9C\xAC \xF0\x9F\x98\x80"},
-        {"our host: its mark goes, bad bytes become U+FFFD", {"tarnwick-host"}, 437, {"\xEF\xBB", "\xBF" "a\xFF\xC3(\xED\xA0\x80"},
+        {"our host: its mark goes, bad bytes become U+FFFD", {"tarnwick-host"}, 437,
+         {"\xEF\xBB", "\xBF" "a\xFF\xC3(\xED\xA0\x80"},
          "a\xEF\xBF\xBD\xEF\xBF\xBD(\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
-        {"our host with //U: UTF-16, a pair split between reads", {"wine", "Tarnwick-Host.EXE", "//B", "//u", "s.vbs"}, 437,
-         {u16Cafe + u16Emoji.substr(0, 3), u16Emoji.substr(3) + std::string("\r\0\n\0", 4)}, "caf\xC3\xA9\xF0\x9F\x98\x80\r\n"},
+        {"our host with //U: UTF-16, a pair split between reads",
+         {"wine", "Tarnwick-Host.EXE", "//B", "//u", "s.vbs"},
+         437,
+         {u16Cafe + u16Emoji.substr(0, 3), u16Emoji.substr(3) + std::string("\r\0\n\0", 4)},
+         "caf\xC3\xA9\xF0\x9F\x98\x80\r\n"},
         {"UTF-16: a lone half and an odd byte at the end", {"cscript", "//U", "s.vbs"}, 437,
          {std::string("\x00\xDC" "a\0\x3D\xD8", 6), "b"}, "\xEF\xBF\xBD" "a\xEF\xBF\xBD\xEF\xBF\xBD"},
         {"cscript under Wine: code page 437", {"wine", "cscript", "//nologo", "s.vbs"}, 437, {"caf\x82 \x9C"},

@@ -124,7 +124,9 @@ TEST(OutputRunTest, ASessionHandsOnLinesAsTheyCompleteAndItsEnd) {
     session.Start(unit, scratch);
     session.Stop();
     EXPECT_TRUE(summary.starts_with("Stopped after ")) << summary;
-    EXPECT_EQ(RunSummary({.exitCode = std::nullopt, .stoppedByUser = false, .errorReported = false, .refusal = "", .seconds = 1.5}), "Ended abnormally after 1.50 s");
+    RunEnd crashed;
+    crashed.seconds = 1.5;
+    EXPECT_EQ(RunSummary(crashed), "Ended abnormally after 1.50 s");
 }
 
 
