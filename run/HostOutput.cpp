@@ -50,14 +50,18 @@ std::vector<std::string> OutputRunWords(std::string_view storedTemplate, const s
     const auto first = words.empty() ? words.end() : words.begin() + 1;  // the stored host is not used
     const auto script = std::find(first, words.end(), scratchScriptPath);
     for (auto it = first; it != script; ++it)
-        if (it->starts_with("//") && !SameIgnoringCase(*it, "//nologo") && !SameIgnoringCase(*it, "//U"))
+        if (it->starts_with("//") && !SameIgnoringCase(*it, "//nologo"))
             out.push_back(*it);
     out.push_back(scratchScriptPath);
     if (script != words.end()) out.insert(out.end(), script + 1, words.end());
     return out;
 }
 
-std::optional<SourcePlace> ParseHostErrorLine(std::string_view line, std::string_view scratchScriptPath) {
+namespace {
+
+// The place and path of a line in the host's error form: "path(line, column)
+// Microsoft VBScript runtime error: ..." or "... compilation error: ...".
+std::optional<SourcePlace> ReadHostErrorLine(std::string_view line, std::string_view& path) {
     static constexpr std::string_view kHost = ") Microsoft VBScript ";
     const std::size_t close = line.find(kHost);
     if (close == std::string_view::npos) return std::nullopt;
@@ -72,8 +76,22 @@ std::optional<SourcePlace> ParseHostErrorLine(std::string_view line, std::string
     i += 2;
     const std::optional<int> column = ReadNumber(line, i);
     if (!column || i != close) return std::nullopt;
-    if (!NamesScratchScript(line.substr(0, open), scratchScriptPath)) return std::nullopt;
+    path = line.substr(0, open);
     return SourcePlace{*lineNumber, *column};
+}
+
+}  // namespace
+
+std::optional<SourcePlace> ParseHostErrorLine(std::string_view line, std::string_view scratchScriptPath) {
+    std::string_view path;
+    const std::optional<SourcePlace> place = ReadHostErrorLine(line, path);
+    if (!place || !NamesScratchScript(path, scratchScriptPath)) return std::nullopt;
+    return place;
+}
+
+bool IsHostErrorLine(std::string_view line) {
+    std::string_view path;
+    return ReadHostErrorLine(line, path).has_value();
 }
 
 int PositionOfPlace(const EditorModel& document, SourcePlace place, TextEncoding encoding) {
@@ -88,12 +106,14 @@ int PositionOfPlace(const EditorModel& document, SourcePlace place, TextEncoding
     return start + static_cast<int>(at);
 }
 
-std::string RunSummary(std::optional<int> exitCode, bool stoppedByUser, double seconds) {
+std::string RunSummary(const RunEnd& end) {
     char time[32];
-    std::snprintf(time, sizeof time, " after %.2f s", seconds);
-    if (stoppedByUser) return std::string("Stopped") + time;
-    if (!exitCode) return std::string("Ended abnormally") + time;
-    return "Exit code " + std::to_string(*exitCode) + time;
+    std::snprintf(time, sizeof time, " after %.2f s", end.seconds);
+    if (end.stoppedByUser) return std::string("Stopped") + time;
+    if (!end.refusal.empty()) return "Not run: " + end.refusal;
+    if (end.errorReported) return std::string("Ended with an error") + time;
+    if (!end.exitCode) return std::string("Ended abnormally") + time;
+    return "Exit code " + std::to_string(*end.exitCode) + time;
 }
 
 }  // namespace tarnwick

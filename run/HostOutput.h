@@ -15,8 +15,7 @@ class EditorModel;
 // its banner, the host options of the stored default command template (its
 // host is not used: only cscript writes to its standard output), the scratch
 // script, and the words that follow the placeholder in the template, which
-// are the script's own arguments. "//U" is left out: the pane reads the
-// host's output as ANSI text.
+// are the script's own arguments. "//U" stays: the pane reads UTF-16 then.
 std::vector<std::string> OutputRunWords(std::string_view storedTemplate, const std::string& scratchScriptPath);
 
 // A place in the script as the host reports it: 1-based line and column.
@@ -38,8 +37,22 @@ std::optional<SourcePlace> ParseHostErrorLine(std::string_view line, std::string
 // script, so a character beyond the basic plane counts two.
 int PositionOfPlace(const EditorModel& document, SourcePlace place, TextEncoding encoding = TextEncoding::Ansi);
 
+// Whether the line has the form of a host's error line, about any file.
+bool IsHostErrorLine(std::string_view line);
+
+// How a run ended, as the pane's status tells it.
+struct RunEnd {
+    std::optional<int> exitCode;  // none when it did not end by itself
+    bool stoppedByUser = false;
+    bool errorReported = false;  // the host wrote an error line
+    std::string refusal;         // our host's reason for running nothing
+    double seconds = 0;
+};
+
 // "Exit code 3 after 1.25 s"; "Stopped after ..." for a run the user ended;
-// "Ended abnormally after ..." for one that crashed.
-std::string RunSummary(std::optional<int> exitCode, bool stoppedByUser, double seconds);
+// "Ended with an error after ..." for one whose host reported an error;
+// "Not run: <reason>" for one whose host refused its options; "Ended
+// abnormally after ..." for one that crashed.
+std::string RunSummary(const RunEnd& end);
 
 }  // namespace tarnwick

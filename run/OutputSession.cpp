@@ -9,18 +9,42 @@
 
 namespace tarnwick {
 
+namespace {
+
+// Our host's exit code when it refused an option and ran nothing.
+constexpr int kRefusedOptions = 2;
+
+int Index(CapturedProcess::Channel channel) { return static_cast<int>(channel); }
+
+}  // namespace
+
 std::vector<std::string> OutputSession::Start(MainUnit& unit, const std::string& scratchScriptPath) {
     std::optional<std::string> stored;
     if (unit.Settings) stored = unit.Settings->OpenReadOnly()->ReadString(kRunDefaultValue);
-    const std::vector<std::string> words = OutputRunWords(stored.value_or(""), scratchScriptPath);
+    std::vector<std::string> words = OutputRunWords(stored.value_or(""), scratchScriptPath);
+    // Where the pane cannot read the OEM code page, cscript writes UTF-16.
+    if (!KnowsOemCodePage(OemCodePage) && HostWritingOf(words, OemCodePage).form == HostTextForm::OemCodePage)
+        words.insert(words.begin() + 1, "//U");
     unit.Files->Replace(scratchScriptPath, ScratchScriptBytes(unit.MainText, unit.Encoding), NewFileAccess::Private);
+    Run(words, scratchScriptPath);
+    return words;
+}
+
+void OutputSession::Run(const std::vector<std::string>& words, const std::string& scratchScriptPath) {
     scratchScriptPath_ = scratchScriptPath;
     for (std::string& partial : partial_) partial.clear();
-    stopRequested_ = false;
+    stopRequested_ = errorReported_ = false;
+    lines_[0] = lines_[1] = 0;
+    firstError_.clear();
     started_ = std::chrono::steady_clock::now();
-    process_.Start(words, {[this](CapturedProcess::Channel channel, std::string_view bytes) { Received(channel, bytes); },
-                           [this](std::optional<int> exitCode) { Finished(exitCode); }});
-    return words;
+    CapturedProcess::Events events{
+        [this](CapturedProcess::Channel channel, std::string_view bytes) { Received(channel, bytes); },
+        [this](std::optional<int> exitCode) { Finished(exitCode); }};
+    const std::vector<std::string> started = process_.Start(words, std::move(events));
+    // Only now is the program known: a host not installed runs through Wine as another.
+    const HostWriting writing = HostWritingOf(started, OemCodePage);
+    for (HostOutputDecoder& decoder : decoders_) decoder = HostOutputDecoder(writing);
+    ownHost_ = StartedProgramName(started) == kOwnHostName;
 }
 
 void OutputSession::Stop() {
@@ -30,9 +54,13 @@ void OutputSession::Stop() {
 }
 
 void OutputSession::Received(CapturedProcess::Channel channel, std::string_view bytes) {
-    std::string& partial = partial_[static_cast<int>(channel)];
-    std::size_t search = partial.size();  // the unfinished line holds no break: only the new bytes are searched
-    partial += bytes;
+    Split(channel, decoders_[Index(channel)].Decode(bytes));
+}
+
+void OutputSession::Split(CapturedProcess::Channel channel, std::string_view text) {
+    std::string& partial = partial_[Index(channel)];
+    std::size_t search = partial.size();  // the unfinished line holds no break: only the new text is searched
+    partial += text;
     std::size_t from = 0;
     for (std::size_t end; (end = partial.find('\n', search)) != std::string::npos; from = search = end + 1) {
         std::size_t length = end - from;
@@ -41,29 +69,40 @@ void OutputSession::Received(CapturedProcess::Channel channel, std::string_view 
     }
     // A line that never ends goes on in pieces; one more byte is kept, which
     // may be the CR of its break.
-    for (; partial.size() - from > kMaxLineLength + 1; from += kMaxLineLength)
-        Emit(channel, std::string_view(partial).substr(from, kMaxLineLength));
+    while (partial.size() - from > kMaxLineLength + 1) {
+        const std::size_t piece = Utf8PieceLength(std::string_view(partial).substr(from), kMaxLineLength);
+        Emit(channel, std::string_view(partial).substr(from, piece));
+        from += piece;
+    }
     partial.erase(0, from);
 }
 
 void OutputSession::Finished(std::optional<int> exitCode) {
     for (auto channel : {CapturedProcess::Channel::Output, CapturedProcess::Channel::Error}) {
-        std::string& partial = partial_[static_cast<int>(channel)];
+        Split(channel, decoders_[Index(channel)].Finish());
+        std::string& partial = partial_[Index(channel)];
         if (partial.ends_with('\r')) partial.pop_back();
         if (!partial.empty()) Emit(channel, std::exchange(partial, {}));
     }
     const std::chrono::duration<double> taken = std::chrono::steady_clock::now() - started_;
-    if (OnFinished) OnFinished(RunSummary(exitCode, stopRequested_, taken.count()));
+    RunEnd end{exitCode, stopRequested_, errorReported_, {}, taken.count()};
+    // Our host refuses an option it cannot honour with one line and runs nothing.
+    if (ownHost_ && exitCode == kRefusedOptions && !errorReported_ && lines_[0] == 0 && lines_[1] == 1)
+        end.refusal = firstError_;
+    if (OnFinished) OnFinished(RunSummary(end));
 }
 
 void OutputSession::Emit(CapturedProcess::Channel channel, std::string_view text) {
     // A longer line is handed on in pieces, the same wherever the host's writes broke it.
     std::size_t at = 0;
     do {
-        OutputLine line{std::string(text.substr(at, kMaxLineLength)), channel, std::nullopt};
+        const std::size_t piece = Utf8PieceLength(text.substr(at), kMaxLineLength);
+        OutputLine line{std::string(text.substr(at, piece)), channel, std::nullopt};
         line.place = ParseHostErrorLine(line.text, scratchScriptPath_);
+        errorReported_ = errorReported_ || IsHostErrorLine(line.text);
+        if (lines_[Index(channel)]++ == 0 && channel == CapturedProcess::Channel::Error) firstError_ = line.text;
         if (OnLine) OnLine(line);
-        at += kMaxLineLength;
+        at += piece;
     } while (at < text.size());
 }
 

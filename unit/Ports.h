@@ -111,9 +111,11 @@ public:
     };
     virtual ~CapturedProcess() = default;
     // words: the program and its arguments, started directly, never through a
-    // shell. A run still going is ended first and tells nothing more. Throws
-    // Error naming the program when it cannot be started.
-    virtual void Start(const std::vector<std::string>& words, Events events) = 0;
+    // shell, with standard input at its end. A run still going is ended first
+    // and tells nothing more. Returns the words started, which name Wine first
+    // for a host run through it. Throws Error naming the program when it
+    // cannot be started.
+    virtual std::vector<std::string> Start(const std::vector<std::string>& words, Events events) = 0;
     // Ends the run; Finished follows.
     virtual void Stop() = 0;
     virtual bool Running() const = 0;

@@ -153,7 +153,13 @@ void OutputPane::AddLine(const OutputLine& line) {
     end.movePosition(QTextCursor::End);
     if (hasLines_) end.insertBlock(QTextBlockFormat(), QTextCharFormat());
     hasLines_ = true;
-    end.insertText(FromAnsi(line.text), format);
+    end.insertText(QString::fromUtf8(line.text), format);
+    QTextDocument* document = view_->document();
+    while (document->characterCount() > kMaxCharacters && document->blockCount() > 1) {
+        QTextCursor first(document->firstBlock());
+        first.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
+        first.removeSelectedText();
+    }
     if (following) bar->setValue(bar->maximum());
 }
 

@@ -35,7 +35,10 @@ protected:
 class OutputPane : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kMaxLines = 20000;  // older lines go: a runaway script cannot fill the memory
+    // Older lines go beyond these, so that a runaway script cannot fill the
+    // memory, whether it writes many lines or long ones.
+    static constexpr int kMaxLines = 20000;
+    static constexpr int kMaxCharacters = 4'000'000;
 
     explicit OutputPane(QWidget* parent = nullptr);
 

@@ -2,6 +2,7 @@
 
 #include "unit/Error.h"
 #include "run/ui/QtProcessStarter.h"
+#include "unit/ui/QtPorts.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -23,7 +24,7 @@ void QtCapturedProcess::Discard() {
     process_.reset();
 }
 
-void QtCapturedProcess::Start(const std::vector<std::string>& words, Events events) {
+std::vector<std::string> QtCapturedProcess::Start(const std::vector<std::string>& words, Events events) {
     const QtLaunch launch = PlanQtLaunch(words, scratchScriptPath_());
     Discard();
     process_ = std::make_unique<QProcess>();
@@ -63,6 +64,10 @@ void QtCapturedProcess::Start(const std::vector<std::string>& words, Events even
         process_.reset();  // with the failure it had queued
         throw Error(launch.failureMessage);
     }
+    process->closeWriteChannel();
+    std::vector<std::string> started = {ToPath(launch.program)};
+    for (const QString& argument : launch.arguments) started.push_back(ToPath(argument));
+    return started;
 }
 
 void QtCapturedProcess::Stop() {

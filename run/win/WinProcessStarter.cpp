@@ -40,4 +40,6 @@ void WinProcessStarter::Start(const std::string& commandLine) {
     CloseHandle(process.hProcess);
 }
 
+int ConsoleOemCodePage() { return static_cast<int>(GetOEMCP()); }
+
 }  // namespace tarnwick

@@ -25,4 +25,7 @@ private:
 // template came back from the settings so.
 std::wstring WideCommandLine(const std::string& commandLine, const std::string& scratchScriptPath);
 
+// The code page in which the system's console programs write to a pipe.
+int ConsoleOemCodePage();
+
 }  // namespace tarnwick

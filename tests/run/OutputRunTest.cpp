@@ -20,7 +20,7 @@ TEST(OutputRunTest, ArgumentVectors) {
     } rows[] = {
         {"", {"cscript", "//nologo", s}},
         {" wscript  //B //nologo //T:10 [FilePath]", {"cscript", "//nologo", "//B", "//T:10", s}},
-        {" cscript  //U //logo [FilePath] one \"two three\"", {"cscript", "//nologo", "//logo", s, "one", "two three"}},
+        {" cscript  //U //logo [FilePath] one \"two three\"", {"cscript", "//nologo", "//U", "//logo", s, "one", "two three"}},
         {"cscript //I", {"cscript", "//nologo", "//I", s}},
     };
     for (const Row& row : rows) EXPECT_EQ(OutputRunWords(row.stored, s), row.words) << row.stored;
@@ -64,12 +64,14 @@ TEST(OutputRunTest, PlacesBecomePositionsInsideTheDocument) {
 class FakeCaptured : public CapturedProcess {
 public:
     Words started;
+    Words startedAs;  // what the planner made of them, when not the words themselves
     Events events;
     bool running = false;
-    void Start(const std::vector<std::string>& words, Events e) override {
+    Words Start(const std::vector<std::string>& words, Events e) override {
         started = words;
         events = std::move(e);
         running = true;
+        return startedAs.empty() ? words : startedAs;
     }
     void Stop() override { End(std::nullopt); }
     bool Running() const override { return running; }
@@ -108,7 +110,7 @@ TEST(OutputRunTest, ASessionHandsOnLinesAsTheyCompleteAndItsEnd) {
     process.events.Output(C::Output, "o\r\n\r\nlast");
     process.End(3);
     EXPECT_EQ(lines, (Words{"one", "err:" + scratch + "(1, 1) Microsoft VBScript runtime error: x@1", "two", "", "last"}));
-    EXPECT_TRUE(summary.starts_with("Exit code 3 after ")) << summary;
+    EXPECT_TRUE(summary.starts_with("Ended with an error after ")) << summary;  // its exit code was 3
 
     // A longer line goes on in pieces, the same however the host's writes broke it.
     const std::size_t n = OutputSession::kMaxLineLength;
@@ -122,7 +124,65 @@ TEST(OutputRunTest, ASessionHandsOnLinesAsTheyCompleteAndItsEnd) {
     session.Start(unit, scratch);
     session.Stop();
     EXPECT_TRUE(summary.starts_with("Stopped after ")) << summary;
-    EXPECT_EQ(RunSummary(std::nullopt, false, 1.5), "Ended abnormally after 1.50 s");
+    RunEnd crashed;
+    crashed.seconds = 1.5;
+    EXPECT_EQ(RunSummary(crashed), "Ended abnormally after 1.50 s");
+}
+
+
+TEST(OutputRunTest, EachHostIsDecodedAndTheStatusTellsHowTheRunEnded) {
+    const std::string scratch = "/tmp/caf\xC3\xA9/rundefault080.vbs";
+    const std::string wine = "Z:\\tmp\\caf\xC3\xA9\\rundefault080.vbs";
+    const std::string error = "(3, 5) Microsoft VBScript runtime error: Division by zero";
+    const Words ours = {"wine", "/opt/tarnwick/tarnwick-host.exe", "//nologo", wine};
+    const Words oursUnicode = {"wine", "/opt/tarnwick/tarnwick-host.exe", "//U", wine};
+    const Words cscript = {"cscript", "//nologo", scratch};
+    std::string utf16;
+    for (char c : wine + error + "\r\n") utf16 += c == '\xC3' ? std::string("\xE9\0", 2) : c == '\xA9' ? "" : std::string{c, '\0'};
+    using C = CapturedProcess::Channel;
+    struct Row {
+        const char* name;
+        Words startedAs;
+        std::vector<std::pair<C, std::string>> writes;
+        std::optional<int> exitCode;
+        std::string lines;    // each line, "err:" before the error channel's, "@line,column" after a link's
+        std::string summary;  // how it starts
+    } rows[] = {
+        {"our host's error at a path beyond ASCII, split between reads", ours,
+         {{C::Output, "caf\xC3"}, {C::Output, "\xA9\r\n"}, {C::Error, wine.substr(0, 11)}, {C::Error, wine.substr(11) + error + "\r\n"}},
+         1, "caf\xC3\xA9|err:" + wine + error + "@3,5", "Ended with an error after "},
+        {"our host in UTF-16", oursUnicode, {{C::Error, utf16}}, 1, "err:" + wine + error + "@3,5", "Ended with an error after "},
+        {"cscript's error in the OEM code page, exit code 0", cscript,
+         {{C::Error, "Z:\\tmp\\caf\x82\\rundefault080.vbs" + error}}, 0, "err:" + wine + error + "@3,5",
+         "Ended with an error after "},
+        {"an error in another file is an error all the same", ours, {{C::Error, "C:\\lib.vbs" + error}}, 1,
+         "err:C:\\lib.vbs" + error, "Ended with an error after "},
+        {"our host refused an option", ours, {{C::Error, "//D: no debugger here; nothing was run\r\n"}}, 2,
+         "err://D: no debugger here; nothing was run", "Not run: //D: no debugger here; nothing was run"},
+        {"our host's script quit with 2 after writing", ours, {{C::Output, "x\n"}, {C::Error, "y\n"}}, 2, "x|err:y",
+         "Exit code 2 after "},
+        {"cscript's exit code 2 is only that", cscript, {{C::Error, "//D refused\n"}}, 2, "err://D refused", "Exit code 2 after "},
+    };
+    fakes::FakeFileWriter writer;
+    MainUnit unit;
+    unit.Files = &writer;
+    FakeCaptured process;
+    OutputSession session(process);
+    std::string lines, summary;
+    session.OnLine = [&](const OutputLine& line) {
+        lines += (lines.empty() ? "" : "|") + std::string(line.channel == C::Error ? "err:" : "") + line.text +
+                 (line.place ? "@" + std::to_string(line.place->line) + "," + std::to_string(line.place->column) : "");
+    };
+    session.OnFinished = [&](const std::string& text) { summary = text; };
+    for (const Row& row : rows) {
+        lines.clear();
+        process.startedAs = row.startedAs;
+        session.Run({"cscript", scratch}, scratch);
+        for (const auto& [channel, bytes] : row.writes) process.events.Output(channel, bytes);
+        process.End(row.exitCode);
+        EXPECT_EQ(lines, row.lines) << row.name;
+        EXPECT_TRUE(summary.starts_with(row.summary)) << row.name << ": " << summary;
+    }
 }
 
 }  // namespace

@@ -9,6 +9,9 @@
 #include "run/ui/CommandLineText.h"
 #include "run/ui/OutputPane.h"
 #include "run/ui/QtCapturedProcess.h"
+#ifdef _WIN32
+#include "run/win/WinProcessStarter.h"
+#endif
 
 #include <QAction>
 #include <QShortcut>
@@ -34,6 +37,9 @@ QString WordsText(const std::vector<std::string>& words, const std::string& scra
 void TForm1::WireOutputPane() {
     captured_ = std::make_unique<QtCapturedProcess>([this] { return scratchScriptPath_; });
     outputRun_ = std::make_unique<OutputSession>(*captured_);
+#ifdef _WIN32
+    outputRun_->OemCodePage = ConsoleOemCodePage();
+#endif
     Output = new OutputPane(client_);
     Output->hide();
 
@@ -52,14 +58,17 @@ void TForm1::WireOutputPane() {
     new QShortcut(QKeySequence(Qt::Key_Escape), Output, [this] { mainText_->setFocus(Qt::ShortcutFocusReason); },
                   Qt::WidgetWithChildrenShortcut);
 
-    commands.RunInPane = [this, stop] {
+    commands.RunInPane = [this] {
         PrepareScratchFolder();
-        const std::vector<std::string> words = outputRun_->Start(unit_, scratchScriptPath_);
-        Output->BeginRun(WordsText(words, scratchScriptPath_));
-        stop->setEnabled(true);
-        ShowOutputPane(true);
+        ShowPaneRun(outputRun_->Start(unit_, scratchScriptPath_));
     };
     commands.StopRun = [this] { outputRun_->Stop(); };
+}
+
+void TForm1::ShowPaneRun(const std::vector<std::string>& words) {
+    Output->BeginRun(WordsText(words, scratchScriptPath_));
+    Action("mStopRun")->setEnabled(true);
+    ShowOutputPane(true);
 }
 
 int TForm1::PlaceOutputPane(int editorHeight) {

@@ -6,8 +6,12 @@
 #include "window/MainWindowLogic.h"
 #include "language/RunCheck.h"
 #include "run/ui/CommandLineText.h"
+#include "run/CommandLine.h"
+#include "run/HostEncoding.h"
+#include "run/OutputSession.h"
 #include "run/ScratchFolder.h"
 #include "run/ScriptRunner.h"
+#include "run/ui/OutputPane.h"
 #include "run/ui/PrivateFolder.h"
 #ifdef _WIN32
 #include "run/win/WinProcessStarter.h"
@@ -31,13 +35,38 @@ std::string ScratchScriptIn(const std::string& folder) {
 #endif
 }
 
+#ifndef _WIN32
+// Here cscript has no console window to write to: its runs go to the output
+// pane, where the user sees what the script writes. Other programs start on their own.
+class PaneOrDetachedStarter : public ProcessStarter {
+public:
+    using PaneRun = std::function<void(const std::vector<std::string>& words)>;
+    PaneOrDetachedStarter(std::unique_ptr<ProcessStarter> detached, PaneRun paneRun)
+        : detached_(std::move(detached)), paneRun_(std::move(paneRun)) {}
+    void Start(const std::string& commandLine) override {
+        const std::vector<std::string> words = SplitCommandLine(commandLine);
+        if (StartedProgramName(words) == "cscript") paneRun_(words);
+        else detached_->Start(commandLine);
+    }
+
+private:
+    std::unique_ptr<ProcessStarter> detached_;
+    PaneRun paneRun_;
+};
+#endif
+
 }  // namespace
 
 void TForm1::WireRunCommands() {
 #ifdef _WIN32
     processes_ = std::make_unique<WinProcessStarter>([this] { return scratchScriptPath_; });
 #else
-    processes_ = std::make_unique<QtProcessStarter>([this] { return scratchScriptPath_; });
+    processes_ = std::make_unique<PaneOrDetachedStarter>(
+        std::make_unique<QtProcessStarter>([this] { return scratchScriptPath_; }),
+        [this](const std::vector<std::string>& words) {
+            outputRun_->Run(words, scratchScriptPath_);
+            ShowPaneRun(words);
+        });
 #endif
     unit_.Processes = processes_.get();
     // Where the first run will likely write it; each run chooses afresh.

@@ -133,6 +133,7 @@ private:
     void PrepareScratchFolder();
     void ShowStarted(const std::string& command);
     void WireOutputPane();
+    void ShowPaneRun(const std::vector<std::string>& words);  // a run just started in the pane
     int PlaceOutputPane(int editorHeight);  // the editor's height that the pane leaves
     void ShowOutputPane(bool shown);
     void WireProcedureList();

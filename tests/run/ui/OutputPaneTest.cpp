@@ -23,6 +23,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void hostErrorLinesAreLinksToTheirPlace();
+    void thePaneShowsWhatTheHostWrote();
     void ctrlBreakStopsTheRun();
     void theProcedureListFollowsAndChoosesProcedures();
 
@@ -54,27 +55,30 @@ void OutputPaneTest::hostErrorLinesAreLinksToTheirPlace() {
     QVERIFY(form.Output->isHidden());
     form.Unit().MainText.SetText("Dim a\r\nDim b\r\n  x = 1 / 0\r\nIf x Then");
     language::StoreCheckBeforeRun(*form.Unit().Settings, false);  // the unclosed If runs without a question
+    // F5 with cscript goes to the pane too: there is no console window to write to.
+    form.Unit().Settings->OpenForWriting()->WriteString("RunDefault", " cscript  //nologo [FilePath]");
     struct Row {
         const char* name;
+        Qt::KeyboardModifiers withF5;
         const char* written;  // $1 is the script's path as the host was given it
         bool byEnter;
         int position;
     } rows[] = {
-        {"a runtime error, clicked",
+        {"Ctrl+F5, a runtime error, Enter on it", Qt::ControlModifier,
          "echo before; printf '%s(3, 5) Microsoft VBScript runtime error: Division by zero\\r\\n' \"$1\" >&2; exit 1",
-         false, 18},
-        {"a compilation error, Enter on it",
-         "printf '%s(4, 10) Microsoft VBScript compilation error: Expected '\\''End'\\''\\r\\n' \"$1\"; exit 1", true,
-         36},
+         true, 18},
+        {"F5, a compilation error, clicked", Qt::NoModifier,
+         "printf '%s(4, 10) Microsoft VBScript compilation error: Expected '\\''End'\\''\\r\\n' \"$1\"", false, 36},
     };
     for (const Row& row : rows) {
         qputenv("STANDIN", row.written);
         form.Unit().MainText.SetSelStart(0);
-        form.Action("mRunInPane")->trigger();
+        w.editor->setFocus();
+        QTest::keyClick(w.editor, Qt::Key_F5, row.withF5);
         QVERIFY2(w.boxes.shown.empty(), row.name);
         QVERIFY(form.Output->isVisible());
         QVERIFY(form.Output->geometry().top() > form.MainText()->geometry().bottom());
-        QTRY_VERIFY2(form.Output->Status()->text().startsWith("Exit code 1 after"), row.name);
+        QTRY_VERIFY2(form.Output->Status()->text().startsWith("Ended with an error after"), row.name);
 
         OutputView* view = form.Output->View();
         QTextBlock link = view->document()->firstBlock();
@@ -94,6 +98,32 @@ void OutputPaneTest::hostErrorLinesAreLinksToTheirPlace() {
         QVERIFY2(form.MainText()->hasFocus(), row.name);
     }
     QCOMPARE(form.Output->View()->blockCount(), 1);  // the last run's output only
+}
+
+void OutputPaneTest::thePaneShowsWhatTheHostWrote() {
+    testing::ShownWindow w;
+    TForm1& form = w.Open();
+    const int cap = OutputPane::kMaxCharacters;
+    struct Row {
+        const char* name;
+        const char* written;
+        QString text;         // what the pane shows, or its last characters for a capped run
+        int atMost = 0;       // the pane's characters when it caps
+    } rows[] = {
+        {"cscript writes the OEM code page", "printf 'caf\\202 \\234\\r\\n'", QString::fromUtf8("caf\u00e9 \u00a3")},
+        {"standard input is at its end", "cat; echo read to the end", "read to the end"},
+        {"a line without end is capped in characters", "head -c 6000000 /dev/zero | tr '\\0' x; echo; echo end",
+         "xx\nend", cap},
+    };
+    for (const Row& row : rows) {
+        qputenv("STANDIN", row.written);
+        form.Action("mRunInPane")->trigger();
+        QTRY_VERIFY2_WITH_TIMEOUT(form.Output->Status()->text().startsWith("Exit code 0 after"), row.name, 20000);
+        const QString shown = form.Output->View()->toPlainText();
+        if (!row.atMost) QCOMPARE(shown, row.text);
+        QVERIFY2(shown.endsWith(row.text), row.name);
+        QVERIFY2(!row.atMost || shown.size() <= row.atMost, row.name);
+    }
 }
 
 void OutputPaneTest::ctrlBreakStopsTheRun() {
