@@ -27,7 +27,7 @@ const char* const kScript =
     "  End Property\r\n"
     "End Class\r\n"
     "Const Limit = 3\r\n"
-    "Dim shared\r\n"
+    "Dim total\r\n"
     "Sub Report(what)\r\n"
     "  Dim line\r\n"
     "  |\r\n"
@@ -60,7 +60,7 @@ TEST(ScriptCompletion, OwnClassesNamesAndTips) {
         {"a Set in a comment", 1, "' Set c = New Counter\nc.", 9, "(closed)"},
         {"Me outside a class", 1, "Me.", 9, "(closed)"},
         {"locals first, then the script's names", 1, "^", 7,
-         "line:v what:v Counter:c Limit:v Report:s shared:v CreateObject:s"},
+         "line:v what:v Counter:c Limit:v Report:s total:v CreateObject:s"},
         {"in a method the class's members come before the script's", 0, "^", 9,
          "amount:v before:v note:v Add:f Count:v hidden:v Secret:f Total:p Counter:c"},
         {"Ctrl+Space follows the name typed", 1, "lim^", 0, "sel:Limit"},
