@@ -6,6 +6,8 @@
 #include "editor/EditorModel.h"
 
 #include <algorithm>
+#include <deque>
+#include <iterator>
 #include <unordered_set>
 
 namespace tarnwick {
@@ -15,19 +17,28 @@ namespace {
 class Groups {
 public:
     void Add(const std::string& name, RowIcon icon) {
-        if (name.empty() || !seen_.insert(LowerAscii(name)).second) return;
+        if (name.empty()) return;
+        owned_.push_back(LowerAscii(name));
+        if (!seen_.insert(owned_.back()).second) return;
         group_.push_back({name, icon});
+        sorted_ = false;
     }
+    // The outline's names come sorted, each with its lower-case form.
     void Add(const std::vector<OutlineName>& names) {
-        for (const OutlineName& name : names) Add(name.Name, name.Icon);
+        const bool wasEmpty = group_.empty();
+        for (const OutlineName& name : names)
+            if (!name.Name.empty() && seen_.insert(name.Lower).second) group_.push_back({name.Name, name.Icon});
+        if (!wasEmpty) sorted_ = false;
     }
     // Ends a group: its rows go to the list, sorted ignoring case.
     void Close() {
-        std::stable_sort(group_.begin(), group_.end(), [](const CompletionRow& a, const CompletionRow& b) {
-            return LessIgnoringCase(a.Name, b.Name);
-        });
-        rows_.insert(rows_.end(), group_.begin(), group_.end());
+        if (!sorted_)
+            std::stable_sort(group_.begin(), group_.end(), [](const CompletionRow& a, const CompletionRow& b) {
+                return LessIgnoringCase(a.Name, b.Name);
+            });
+        rows_.insert(rows_.end(), std::make_move_iterator(group_.begin()), std::make_move_iterator(group_.end()));
         group_.clear();
+        sorted_ = true;
     }
     std::vector<CompletionRow> Take() {
         Close();
@@ -35,9 +46,11 @@ public:
     }
 
 private:
-    std::unordered_set<std::string> seen_;
+    std::deque<std::string> owned_;
+    std::unordered_set<std::string_view> seen_;  // the outline's and owned_'s lower-case names
     std::vector<CompletionRow> group_;
     std::vector<CompletionRow> rows_;
+    bool sorted_ = true;
 };
 
 // The names declared with Dim, ReDim, Const, Public or Private in the lines of
@@ -71,7 +84,7 @@ std::vector<OutlineName> DeclaredIn(std::string_view text) {
                 --pos;
                 if (lower == "preserve" || lower == "const") continue;
                 if (lower == "sub" || lower == "function" || lower == "property" || lower == "default") break;
-                names.push_back({word, RowIcon::Variable, {}, true});
+                names.push_back({word, RowIcon::Variable, {}, true, lower});
                 expectName = false;
             }
         }

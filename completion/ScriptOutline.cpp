@@ -132,7 +132,13 @@ RowIcon IconOf(const language::SyntaxTree& tree, const Declaration& d) {
 void AddOnce(std::vector<OutlineName>& names, std::unordered_set<std::string>& seen, const Declaration& d,
              OutlineName name) {
     if (name.Name.empty() || !seen.insert(d.name).second) return;
+    name.Lower = d.name;
     names.push_back(std::move(name));
+}
+
+void SortNames(std::vector<OutlineName>& names) {
+    std::stable_sort(names.begin(), names.end(),
+                     [](const OutlineName& a, const OutlineName& b) { return LessIgnoringCase(a.Name, b.Name); });
 }
 
 }  // namespace
@@ -179,6 +185,9 @@ ScriptOutline ScriptOutline::Of(const language::SyntaxTree& tree, std::string_vi
             if (d.kind == DeclarationKind::Procedure && d.scope >= 0)
                 outline.Tips.emplace(d.name, TipOf(text, d, tree.scopes[static_cast<std::size_t>(d.scope)]));
     }
+    SortNames(outline.Globals);
+    for (OutlineClass& cls : outline.Classes) SortNames(cls.Members);
+    for (OutlineBlock& procedure : outline.Procedures) SortNames(procedure.Locals);
     const auto byStart = [](const OutlineBlock& a, const OutlineBlock& b) { return a.Start < b.Start; };
     std::stable_sort(outline.Procedures.begin(), outline.Procedures.end(), byStart);
     std::stable_sort(outline.ClassBlocks.begin(), outline.ClassBlocks.end(), byStart);

@@ -17,6 +17,7 @@ struct OutlineName {
     RowIcon Icon = RowIcon::Variable;
     std::string Tip;
     bool Public = true;  // class members: reachable from outside the class
+    std::string Lower;   // the name in lower case
 };
 
 // A Sub, Function, Property or Class block of the script, with its place in
@@ -44,6 +45,7 @@ struct SetAssignment {
 // check's tree and the text it read, on the checking thread, and kept by the
 // editor's thread until a newer check replaces it.
 struct ScriptOutline {
+    // Each list of names is sorted ignoring case.
     std::vector<OutlineName> Globals;             // script-level variables, constants, procedures, classes
     std::vector<OutlineClass> Classes;
     std::vector<OutlineBlock> Procedures;         // in text order; procedures never nest
