@@ -57,7 +57,7 @@ TEST(ScriptCompletion, OwnClassesNamesAndTips) {
         {"Me lists every member", 0, "Me.", 9, "Add:f Count:v hidden:v Secret:f Total:p"},
         {"the nearest Set decides", 1, "Set c = New Counter\nSet c = CreateObject(\"X.Y\")\nc.", 9, "(closed)"},
         {"New of a class the script lacks", 1, "Set c = New RegExp\nc.", 9, "(closed)"},
-        {"a Set in a comment", 1, "' Set c = New Counter\nc.", 9, "(closed)"},
+        {"a Set in a comment", 1, "x = 1 ' was: Set c = New Counter\nc.", 9, "(closed)"},
         {"Me outside a class", 1, "Me.", 9, "(closed)"},
         {"locals first, then the script's names", 1, "^", 7,
          "line:v what:v Counter:c Limit:v Report:s total:v CreateObject:s"},
