@@ -109,11 +109,15 @@ void EditorTracker::MainTextKeyUp(int key, KeyModifiers /*modifiers*/) {
 }
 
 void EditorTracker::RunTypingPass() {
+    // An object of one of the script's own classes (its nearest Set says so) or Me in a class: the
+    // objects' rules have nothing to add, and need not search the text.
+    if (auto rows = OwnClassMembers(knowledge_, unit_.MainText)) {
+        list_.PlaceRows(std::move(*rows), CompletionList::Completes::Member);
+        return;
+    }
     ObjectTyping typing(
         unit_.MainText, [this](const std::string& typeName) { list_.PlaceLB(typeName); }, &unit_.SyntaxTable);
     typing.RunTypingPass();
-    if (auto rows = OwnClassMembers(knowledge_, unit_.MainText))
-        list_.PlaceRows(std::move(*rows), CompletionList::Completes::Member);
 }
 
 void EditorTracker::ShowNamesInScope() {
