@@ -3,6 +3,9 @@
 #include "completion/EditorTracker.h"
 #include "completion/ObjectTyping.h"
 #include "completion/ParameterTip.h"
+#include "completion/ScriptMembers.h"
+#include "completion/ScriptOutline.h"
+#include "language/Check.h"
 
 #include <benchmark/benchmark.h>
 
@@ -56,9 +59,9 @@ SyntaxEntries BenchTable() {
 }
 
 struct BenchUnit {
-    explicit BenchUnit(const std::string& lastLine) {
+    explicit BenchUnit(const std::string& lastLine, const std::string& firstLines = "") {
         unit.SyntaxTable = BenchTable();
-        unit.MainText.SetText(TenMegabyteScript() + lastLine);
+        unit.MainText.SetText(firstLines + TenMegabyteScript() + lastLine);
         unit.MainText.SetSelStart(unit.MainText.Length());
         unit.PrevLine = unit.CurLine = unit.MainText.BreakCount() + 1;
     }
@@ -170,6 +173,76 @@ void BM_TipOnALongLine(benchmark::State& state) {
     state.counters["chars"] = static_cast<double>(line.size());
 }
 BENCHMARK(BM_TipOnALongLine)->Arg(20'000)->Arg(200'000)->Unit(benchmark::kMillisecond);
+
+// A class of the script's own at the top, an object of it made there, and
+// the outline the background check would hand over.
+const char* const kOwnClass =
+    "Class Widget\r\n  Public Name\r\n  Public Sub Draw(x, y)\r\n  End Sub\r\n"
+    "  Public Property Get Size\r\n  End Property\r\nEnd Class\r\nSet w = New Widget\r\n";
+
+void GiveOutline(EditorTracker& tracker, const EditorModel& model) {
+    const std::string& text = model.Text();
+    const auto tree = language::AnalyzeScript(text, language::TextForm::Ansi, language::CheckOptions{false}).tree;
+    tracker.Knowledge().SetOutline(std::make_shared<const ScriptOutline>(ScriptOutline::Of(tree, text)));
+}
+
+// Releasing "." after an object of the script's own class, made 10 MB before the caret.
+void BM_OwnClassMembersAfterDot(benchmark::State& state) {
+    BenchUnit b("w.", kOwnClass);
+    EditorTracker tracker(b.unit);
+    GiveOutline(tracker, b.unit.MainText);
+    for (auto _ : state) tracker.MainTextKeyUp(Key::Period, {});
+    if (!tracker.Lst().IsOpen() || tracker.Lst().Rows().size() != 3) state.SkipWithError("no members listed");
+}
+BENCHMARK(BM_OwnClassMembersAfterDot)->Unit(benchmark::kMillisecond);
+
+// The script's own part of that pass alone.
+void BM_OwnClassMembersOnly(benchmark::State& state) {
+    BenchUnit b("w.", kOwnClass);
+    EditorTracker tracker(b.unit);
+    GiveOutline(tracker, b.unit.MainText);
+    for (auto _ : state) benchmark::DoNotOptimize(OwnClassMembers(tracker.Knowledge(), b.unit.MainText));
+}
+BENCHMARK(BM_OwnClassMembersOnly)->Unit(benchmark::kMicrosecond);
+
+// Many names of the script's own: 5 000 variables and 500 procedures.
+std::string ManyNames() {
+    std::string out = kOwnClass;
+    for (int i = 0; i < 5000; ++i) out += "Dim global" + std::to_string(i) + "\r\n";
+    for (int i = 0; i < 500; ++i) out += "Sub Proc" + std::to_string(i) + "(a, b)\r\nEnd Sub\r\n";
+    return out;
+}
+
+// Ctrl+Space in a procedure at the end of the script: its locals, the
+// script's names, the built-ins; with the outline of the text as it is, and
+// with one made before the last line was typed (the line is scanned).
+void BM_NamesInScopeCtrlSpace(benchmark::State& state) {
+    const bool stale = state.range(0) != 0;
+    BenchUnit b(stale ? "Sub Tail(arg)\r\n" : "Sub Tail(arg)\r\n  Dim here\r\n  he", ManyNames());
+    EditorTracker tracker(b.unit);
+    GiveOutline(tracker, b.unit.MainText);
+    if (stale) b.unit.MainText.TypeText("  Dim here\r\n  he");
+    for (auto _ : state) {
+        tracker.Lst().Close();
+        tracker.MainTextKeyDown(Key::Space, {false, true, false});
+    }
+    if (!tracker.Lst().IsOpen() || tracker.Lst().Rows().front().Name != "arg" ||
+        tracker.Lst().Rows()[1].Name != "here")
+        state.SkipWithError("no locals first");
+    state.counters["rows"] = static_cast<double>(tracker.Lst().Rows().size());
+}
+BENCHMARK(BM_NamesInScopeCtrlSpace)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The tip after "(" in that procedure: the script's procedures are candidates too.
+void BM_OwnProcedureTip(benchmark::State& state) {
+    BenchUnit b("Sub Tail(arg)\r\n  Tail(", kOwnClass);
+    EditorTracker tracker(b.unit);
+    GiveOutline(tracker, b.unit.MainText);
+    tracker.MainTextKeyPress('(');
+    for (auto _ : state) tracker.MainTextSelectionChange();
+    if (tracker.Tip().Text != " Tail(arg) ") state.SkipWithError("no tip");
+}
+BENCHMARK(BM_OwnProcedureTip)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tarnwick

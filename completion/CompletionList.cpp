@@ -35,6 +35,18 @@ void CompletionList::PlaceLB(std::string_view typeName) {
     std::stable_sort(rows_.begin(), rows_.end(), [](const CompletionRow& a, const CompletionRow& b) {
         return LessIgnoringCase(a.Name, b.Name);
     });
+    completes_ = Completes::Member;
+    Open();
+}
+
+void CompletionList::PlaceRows(std::vector<CompletionRow> rows, Completes completes) {
+    rows_ = std::move(rows);
+    itemIndex_ = -1;
+    completes_ = completes;
+    Open();
+}
+
+void CompletionList::Open() {
     if (rows_.empty()) {
         // An empty box would have a negative height; a type without members shows nothing.
         open_ = false;
@@ -102,7 +114,8 @@ void CompletionList::LstKeyDown(int key) {
     case 8: {
         // RevFind of "." answers the caret offset exactly when the dot stands right before it.
         const int caret = unit_.MainText.SelStart();
-        if (caret >= 1 && unit_.MainText.CharAt(caret - 1) == '.') Close();
+        if (completes_ == Completes::Name ? PrefixStart() == caret : caret >= 1 && unit_.MainText.CharAt(caret - 1) == '.')
+            Close();
         break;
     }
     default:
@@ -150,6 +163,11 @@ int CompletionList::PrefixStart() const {
     // caret has been moved in front of the list's dot, the last dot before it
     // may stand lines away; writing a name there would change text out of sight.
     const int lineStart = editor.LineIndex(editor.LineFromChar(caret));
+    if (completes_ == Completes::Name) {
+        int start = caret;
+        while (start > lineStart && IsMemberNameChar(editor.CharAt(start - 1))) --start;
+        return start;
+    }
     const size_t dot = editor.TextView(lineStart, caret - lineStart).rfind('.');
     return dot == std::string_view::npos ? -1 : lineStart + static_cast<int>(dot) + 1;
 }

@@ -11,8 +11,11 @@ namespace tarnwick {
 
 struct MainUnit;
 
-// Which of the two icons a row shows beside its name.
-enum class RowIcon { Function, Property };
+// The icon a row shows beside its name, which tells its kind: Function for a
+// method, Property for a property (the two icons of the objects' members),
+// then the script's variables and constants, procedures (and the built-in
+// functions), classes, and the language's keywords.
+enum class RowIcon { Function, Property, Variable, Procedure, Class, Keyword };
 
 struct CompletionRow {
     std::string Name;
@@ -40,6 +43,11 @@ public:
     // compared ignoring case), sorted ignoring case, and opens it at the
     // caret. A type without entries leaves the list empty and closed.
     void PlaceLB(std::string_view typeName);
+    // What the rows complete: a member after the "." in front of the caret, or
+    // (Ctrl+Space) the name the caret stands in or after.
+    enum class Completes { Member, Name };
+    // Fills the list with the rows as given (in their order) and opens it at the caret.
+    void PlaceRows(std::vector<CompletionRow> rows, Completes completes);
 
     // Down: the next row, from the last back to the first.
     void Next();
@@ -81,7 +89,9 @@ public:
 
 private:
     // Offset just after the "." in front of the caret on the caret's line; -1 when there is none.
+    // For a list of names, the start of the name in front of the caret.
     int PrefixStart() const;
+    void Open();
     // The list's top-left corner moved so the list stays inside the client area.
     Point KeptInside(Point place, int caretTop, Point client) const;
     void Changed();
@@ -90,6 +100,7 @@ private:
     std::vector<CompletionRow> rows_;
     int itemIndex_ = -1;
     bool open_ = false;
+    Completes completes_ = Completes::Member;
     Point position_;
     int height_ = 0;
     int width_ = kWidth;

@@ -4,8 +4,10 @@
 #include "unit/MainUnit.h"
 #include "unit/Ports.h"
 #include "completion/ExpressionTyping.h"
+#include "completion/NamesInScope.h"
 #include "completion/NeedleOccurrences.h"
 #include "completion/ObjectTyping.h"
+#include "completion/ScriptMembers.h"
 #include "completion/TextSearch.h"
 #include "syntax/ColorText.h"
 
@@ -33,7 +35,7 @@ bool IsTipTrigger(char ch) {
 }
 
 EditorTracker::EditorTracker(MainUnit& unit, const TipTextMeasure* measure)
-    : unit_(unit), measure_(measure), list_(unit) {
+    : unit_(unit), measure_(measure), list_(unit), knowledge_(unit.MainText) {
     const EditorModel& editor = unit_.MainText;
     status_ = StatusLine(CurLineNum(editor, editor.SelStart()), editor.BreakCount() + 1, StatusColumn(unit_));
     unit_.MainText.AddObserver(this);
@@ -76,6 +78,12 @@ bool EditorTracker::MainTextKeyDown(int key, KeyModifiers modifiers) {
         Run(key == Key::C ? mCopyClick : key == Key::X ? mCutClick : mPasteClick);
         return true;
     }
+    if (modifiers.Ctrl && key == Key::Space) {
+        // With the list open Ctrl+Space accepts, as Space does; closed, it opens the names.
+        HideTip();
+        ShowNamesInScope();
+        return true;
+    }
     if (key == Key::Tab) {
         // The line moves under the list and the tip: they close first.
         list_.Close();
@@ -101,9 +109,30 @@ void EditorTracker::MainTextKeyUp(int key, KeyModifiers /*modifiers*/) {
 }
 
 void EditorTracker::RunTypingPass() {
+    // An object of one of the script's own classes (its nearest Set says so) or Me in a class: the
+    // objects' rules have nothing to add, and need not search the text.
+    if (auto rows = OwnClassMembers(knowledge_, unit_.MainText)) {
+        list_.PlaceRows(std::move(*rows), CompletionList::Completes::Member);
+        return;
+    }
     ObjectTyping typing(
         unit_.MainText, [this](const std::string& typeName) { list_.PlaceLB(typeName); }, &unit_.SyntaxTable);
     typing.RunTypingPass();
+}
+
+void EditorTracker::ShowNamesInScope() {
+    const EditorModel& editor = unit_.MainText;
+    int start = editor.SelStart();
+    const int lineStart = editor.LineIndex(editor.LineFromChar(start));
+    while (start > lineStart && IsMemberNameChar(editor.CharAt(start - 1))) --start;
+    if (start > lineStart && editor.CharAt(start - 1) == '.') {
+        // After a dot the members are wanted, and those the typing pass gives right after it.
+        if (start == editor.SelStart()) RunTypingPass();
+        return;
+    }
+    list_.PlaceRows(NamesInScope(knowledge_, editor, unit_.SyntaxTable), CompletionList::Completes::Name);
+    // As after a dot, nothing is chosen until a letter is typed.
+    if (start != editor.SelStart()) list_.FollowPrefix();
 }
 
 void EditorTracker::MainTextSelectionChange() {
@@ -185,7 +214,13 @@ void EditorTracker::EvaluateTip() {
         }
         return EqualsIgnoringCase(known->second, entry.TypeA);
     };
-    if (auto tip = ChooseTip(unit_.SyntaxTable, line, caret - lineStart, memberTest))
+    const ScriptOutline* outline = knowledge_.Outline();
+    const auto ownTip = [outline](std::string_view lowerName) -> const std::string* {
+        if (!outline) return nullptr;
+        const auto found = outline->Tips.find(std::string(lowerName));
+        return found == outline->Tips.end() ? nullptr : &found->second;
+    };
+    if (auto tip = ChooseTip(unit_.SyntaxTable, line, caret - lineStart, memberTest, ownTip))
         ShowTip(*tip);
     else
         HideTip();

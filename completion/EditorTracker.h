@@ -3,6 +3,7 @@
 #include "editor/EditorModel.h"
 #include "completion/CompletionList.h"
 #include "completion/ParameterTip.h"
+#include "completion/ScriptKnowledge.h"
 
 #include <functional>
 #include <string>
@@ -55,8 +56,10 @@ public:
     void MainTextSelectionChange();
     // Runs the typing pass when the "." key (190) is released, whatever the modifiers.
     void MainTextKeyUp(int key, KeyModifiers modifiers);
-    // The typing pass on its own.
+    // The typing pass on its own: the scripting objects, then the script's own classes.
     void RunTypingPass();
+    // Ctrl+Space: the names visible at the caret.
+    void ShowNamesInScope();
     // Brings the status text up to date once after a command that moved the
     // caret or changed the text under Busy, or changed the text and left a
     // selection (Undo, Redo); nothing when none did.
@@ -67,6 +70,8 @@ public:
     CompletionList& Lst() { return list_; }
     const CompletionList& Lst() const { return list_; }
     const TipState& Tip() const { return tip_; }
+    // The script's own classes, procedures and names, from the latest syntax check.
+    ScriptKnowledge& Knowledge() { return knowledge_; }
     const std::string& StatusText() const { return status_; }
     char LastChar() const { return lastChar_; }
 
@@ -99,6 +104,7 @@ private:
     const TipTextMeasure* measure_;
     std::function<Point(Point)> mapToWindow_;
     CompletionList list_;
+    ScriptKnowledge knowledge_;
     TipState tip_;
     std::string status_;
     char lastChar_ = 0;

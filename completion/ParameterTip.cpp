@@ -51,6 +51,34 @@ int CountClosingParentheses(std::string_view line, int column, const StringComme
     return count;
 }
 
+bool IsWordChar(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u >= 128 || c == '_' || (c >= '0' && c <= '9') || (AsciiLower(c) >= 'a' && AsciiLower(c) <= 'z');
+}
+
+// Each name the script defines gives one candidate, at its first whole-word
+// place outside strings and comments, as a syntax entry does.
+void AddOwnTipCandidates(std::string_view line, const StringCommentMask& skipped, const OwnTipLookup& own,
+                         std::vector<TAutoComplete>& candidates) {
+    std::vector<const std::string*> seen;
+    std::string lower;
+    for (std::size_t i = 0; i < line.size();) {
+        if (!IsWordChar(line[i])) {
+            ++i;
+            continue;
+        }
+        const std::size_t start = i;
+        while (i < line.size() && IsWordChar(line[i])) ++i;
+        if (skipped.Skips(static_cast<int>(start))) continue;
+        lower.assign(line.substr(start, i - start));
+        for (char& c : lower) c = AsciiLower(c);
+        const std::string* tip = own(lower);
+        if (!tip || std::find(seen.begin(), seen.end(), tip) != seen.end()) continue;
+        seen.push_back(tip);
+        candidates.push_back({*tip, static_cast<int>(start)});
+    }
+}
+
 }  // namespace
 
 std::vector<TAutoComplete> CollectTipCandidates(const SyntaxEntries& table, std::string_view line) {
@@ -70,9 +98,10 @@ int CountClosingParentheses(std::string_view line, int column) {
 }
 
 std::optional<std::string> ChooseTip(const SyntaxEntries& table, std::string_view line, int column,
-                                     const TipMemberTest& memberTest) {
+                                     const TipMemberTest& memberTest, const OwnTipLookup& own) {
     const StringCommentMask skipped(line);
     std::vector<TAutoComplete> candidates = CollectTipCandidates(table, line, skipped, memberTest);
+    if (own) AddOwnTipCandidates(line, skipped, own, candidates);
     if (candidates.empty()) return std::nullopt;
     OrderTipCandidates(candidates);
     const int closed = CountClosingParentheses(line, column, skipped);

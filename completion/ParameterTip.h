@@ -65,7 +65,10 @@ int CountClosingParentheses(std::string_view line, int column);
 // no candidate or too many ")".
 // With a member test, the rows of objects typed by their bindings count only
 // where the test accepts their name; without one they do not count at all.
+// With an own-tip lookup, the script's own procedures are candidates too: each
+// word of the line outside strings and comments that names one, at its first place.
+using OwnTipLookup = std::function<const std::string*(std::string_view lowerName)>;  // null: not the script's
 std::optional<std::string> ChooseTip(const SyntaxEntries& table, std::string_view line, int column,
-                                     const TipMemberTest& memberTest = {});
+                                     const TipMemberTest& memberTest = {}, const OwnTipLookup& own = {});
 
 }  // namespace tarnwick

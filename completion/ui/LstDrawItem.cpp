@@ -13,7 +13,74 @@ namespace {
 
 constexpr int kIconSize = 16;
 
+const QColor kOutline(40, 40, 40);
+
+// A small blue-green tag: a value held in a name.
+void DrawVariable(QPainter& p) {
+    p.setPen(QPen(QColor(20, 90, 110), 1));
+    p.setBrush(QColor(70, 170, 190));
+    p.drawRoundedRect(QRectF(2.5, 5.5, 11, 6), 1.5, 1.5);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(5, 8.5), 1, 1);
+}
+
+// A green box with a small arrow: something that runs.
+void DrawProcedure(QPainter& p) {
+    p.setPen(QPen(QColor(30, 100, 40), 1));
+    p.setBrush(QColor(90, 180, 90));
+    p.drawRect(QRectF(2.5, 3.5, 10, 9));
+    p.setPen(QPen(Qt::white, 1.4));
+    p.drawLine(QPointF(5, 8), QPointF(10, 8));
+    p.drawLine(QPointF(8, 6), QPointF(10, 8));
+    p.drawLine(QPointF(8, 10), QPointF(10, 8));
+}
+
+// Three linked orange blocks: a class and its members.
+void DrawClass(QPainter& p) {
+    p.setPen(QPen(QColor(140, 80, 10), 1));
+    p.setBrush(QColor(240, 160, 50));
+    p.drawRect(QRectF(5.5, 1.5, 5, 4));
+    p.drawRect(QRectF(1.5, 10.5, 5, 4));
+    p.drawRect(QRectF(9.5, 10.5, 5, 4));
+    p.drawLine(QPointF(8, 5.5), QPointF(8, 8));
+    p.drawLine(QPointF(4, 8), QPointF(12, 8));
+    p.drawLine(QPointF(4, 8), QPointF(4, 10.5));
+    p.drawLine(QPointF(12, 8), QPointF(12, 10.5));
+}
+
+// A grey square with lines of text: a word of the language.
+void DrawKeyword(QPainter& p) {
+    p.setPen(QPen(kOutline, 1));
+    p.setBrush(QColor(225, 225, 225));
+    p.drawRect(QRectF(1.5, 2.5, 13, 11));
+    p.drawLine(QPointF(4, 6), QPointF(12, 6));
+    p.drawLine(QPointF(4, 8.5), QPointF(10, 8.5));
+    p.drawLine(QPointF(4, 11), QPointF(11, 11));
+}
+
+QIcon Drawn(void (*draw)(QPainter&)) {
+    QPixmap pixmap(kIconSize, kIconSize);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    draw(p);
+    p.end();
+    return QIcon(pixmap);
+}
+
 }  // namespace
+
+QIcon LstDrawItem::KindIcon(RowIcon kind) {
+    static const QIcon variable = Drawn(DrawVariable), procedure = Drawn(DrawProcedure), cls = Drawn(DrawClass),
+                       keyword = Drawn(DrawKeyword);
+    switch (kind) {
+    case RowIcon::Variable: return variable;
+    case RowIcon::Procedure: return procedure;
+    case RowIcon::Class: return cls;
+    case RowIcon::Keyword: return keyword;
+    default: return {};
+    }
+}
 
 LstDrawItem::LstDrawItem(QObject* parent) : QStyledItemDelegate(parent) {}
 

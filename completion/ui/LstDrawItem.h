@@ -1,5 +1,8 @@
 #pragma once
 
+#include "completion/CompletionList.h"
+
+#include <QIcon>
 #include <QStyledItemDelegate>
 
 namespace tarnwick {
@@ -18,6 +21,9 @@ public:
 
     // The list's font: "Tahoma" 8 pt.
     static QFont ListFont();
+    // The icon of a script name's kind: a variable, a procedure, a class or a
+    // keyword (methods and properties have the window's two member icons).
+    static QIcon KindIcon(RowIcon kind);
 };
 
 }  // namespace tarnwick

@@ -71,16 +71,19 @@ void BackgroundCheck::Start() {
     awaited_ = checked;
     shared_->latest = checked;
     QMetaObject::invokeMethod(
-        worker_, [this, shared = shared_, checked, form = form_()] {
+        worker_, [this, shared = shared_, checked, form = form_(), onTree = OnTree] {
             if (shared->latest != checked) return;  // overtaken by later edits: their check follows
             // Freed on this thread, below; only a window closed while it is on its way leaks it.
             auto* marks = new SyntaxMarks;
-            marks->Assign(CheckScript(shared->text, form, CheckOptions{true}));
+            Analysis analysis = AnalyzeScript(shared->text, form, CheckOptions{true});
+            marks->Assign(analysis.diagnostics);
+            std::function<void()> then = onTree ? onTree(analysis.tree, shared->text) : nullptr;
             QMetaObject::invokeMethod(
-                this, [this, checked, marks] {
+                this, [this, checked, marks, then = std::move(then)] {
                     if (checked == edits_) {  // else the text has changed since
                         awaited_ = -1;
                         if (OnChecked) OnChecked(*marks);
+                        if (then) then();
                     }
                     // Tens of thousands of marks take a while to free: not here.
                     QMetaObject::invokeMethod(worker_, [marks] { delete marks; }, Qt::QueuedConnection);

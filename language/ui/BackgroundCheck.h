@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 namespace tarnwick::language {
@@ -34,6 +35,10 @@ public:
     // now is, made on the checking thread: the handler takes them by a swap,
     // and the marks it leaves are freed on that thread too.
     std::function<void(SyntaxMarks& fresh)> OnChecked;
+    // Run on the checking thread with each check's tree and the text it read;
+    // the task it returns runs on the editor's thread right after OnChecked,
+    // and only then. Set it before the first check.
+    std::function<std::function<void()>(const SyntaxTree& tree, std::string_view text)> OnTree;
     // Told of every edit, before any result of a check of it (the marks move with their text).
     std::function<void(int pos, int removed, int inserted)> OnEdited;
 

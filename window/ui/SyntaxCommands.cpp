@@ -7,6 +7,8 @@
 #include "window/ui/EditorWidget.h"
 #include "language/RunCheck.h"
 #include "language/ui/BackgroundCheck.h"
+#include "completion/EditorTracker.h"
+#include "completion/ScriptOutline.h"
 #include "window/ui/MarkPainter.h"
 #include "run/RunOptions.h"
 #include "run/ui/OutputPane.h"
@@ -115,6 +117,13 @@ void TForm1::WireSyntaxCheck() {
         UpdateChangedMarks(*mainText_, unit_.Marks, fresh);
         std::swap(unit_.Marks, fresh);
         caretLine->Soon();
+    };
+    // The script's own classes and names for completion, outlined on the checking thread.
+    check->OnTree = [this](const language::SyntaxTree& tree, std::string_view text) -> std::function<void()> {
+        auto outline = std::make_shared<const ScriptOutline>(ScriptOutline::Of(tree, text));
+        return [this, outline] {
+            if (tracker_) tracker_->Knowledge().SetOutline(outline);
+        };
     };
     check->CheckSoon();
 

@@ -308,8 +308,10 @@ void TForm1::ShowList() {
     if (!shownRows_ || list.Rows() != *shownRows_) {
         Lst->clear();
         for (const CompletionRow& row : list.Rows()) {
-            auto* item = new QListWidgetItem(row.Icon == RowIcon::Function ? FunctionIcon : PropertyIcon,
-                                             FromAnsi(row.Name), Lst);
+            const QIcon icon = row.Icon == RowIcon::Function   ? FunctionIcon
+                               : row.Icon == RowIcon::Property ? PropertyIcon
+                                                               : LstDrawItem::KindIcon(row.Icon);
+            auto* item = new QListWidgetItem(icon, FromAnsi(row.Name), Lst);
             item->setSizeHint(QSize(0, CompletionList::kRowHeight));
         }
         shownRows_ = list.Rows();

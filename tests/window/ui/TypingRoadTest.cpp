@@ -5,6 +5,7 @@
 
 #include "editor/Ansi.h"
 #include "window/ui/EditorWidget.h"
+#include "completion/ui/LstDrawItem.h"
 
 #include <QFile>
 #include <QLabel>
@@ -90,6 +91,7 @@ private slots:
     void listKeys();
     void openedScriptIsColouredAndTidied();
     void recolouringALineKeepsTheView();
+    void ownClassAndNamesInScope();
 };
 
 void TypingRoadTest::initTestCase() {
@@ -346,5 +348,38 @@ void TypingRoadTest::recolouringALineKeepsTheView() {
     QCOMPARE(form.StatusPanel0->text(), QString("Line 27 of 81, Col 7"));
 }
 
+// A class the script defines: its members after "." with their kinds' icons,
+// the tip of a member, and Ctrl+Space for the names in scope.
+void TypingRoadTest::ownClassAndNamesInScope() {
+    TypingWindow w;
+    TForm1& form = w.Open();
+    for (const char* line : {"Class Robot", "Public Name", "Sub Walk(steps)", "End Sub", "End Class",
+                             "Set r = New Robot"}) {
+        QTest::keyClicks(w.editor, line);
+        QTest::keyClick(w.editor, Qt::Key_Return);
+    }
+    QTest::keyClicks(w.editor, "r.");
+    QVERIFY(form.Lst->isVisible());
+    QCOMPARE(ListRows(form.Lst), QStringList({"Name", "Walk"}));
+    QCOMPARE(form.Lst->item(0)->icon().cacheKey(), LstDrawItem::KindIcon(RowIcon::Variable).cacheKey());
+    QCOMPARE(form.Lst->item(1)->icon().cacheKey(), form.FunctionIcon.cacheKey());
+    QTest::keyClicks(w.editor, "w");
+    QCOMPARE(form.Lst->currentItem()->text(), QString("Walk"));
+    QTest::keyClick(w.editor, Qt::Key_Space);
+    QVERIFY(!form.Lst->isVisible());
+    QVERIFY(form.TxtTip->isVisible());
+    QCOMPARE(form.TxtTip->text(), QString(" Walk(steps) "));
+    QTest::keyClick(w.editor, Qt::Key_Return);
+
+    QTest::keyClicks(w.editor, "x = ro");
+    QTest::keyClick(w.editor, Qt::Key_Space, Qt::ControlModifier);
+    QVERIFY(form.Lst->isVisible());
+    QCOMPARE(form.Lst->currentItem()->text(), QString("Robot"));
+    QCOMPARE(form.Lst->currentItem()->icon().cacheKey(), LstDrawItem::KindIcon(RowIcon::Class).cacheKey());
+    QTest::keyClick(w.editor, Qt::Key_Return);
+    QVERIFY(w.Text().find("\r\nr.Walk \r\nx = Robot\r\n") != std::string::npos);
+}
+
 QTEST_MAIN(TypingRoadTest)
 #include "TypingRoadTest.moc"
+

@@ -1,0 +1,130 @@
+#include "completion/NamesInScope.h"
+
+#include "completion/ScriptKnowledge.h"
+#include "completion/ScriptMembers.h"
+#include "completion/TextSearch.h"
+#include "editor/EditorModel.h"
+
+#include <algorithm>
+#include <deque>
+#include <iterator>
+#include <unordered_set>
+
+namespace tarnwick {
+
+namespace {
+
+class Groups {
+public:
+    void Add(const std::string& name, RowIcon icon) {
+        if (name.empty()) return;
+        owned_.push_back(LowerAscii(name));
+        if (!seen_.insert(owned_.back()).second) return;
+        group_.push_back({name, icon});
+        sorted_ = false;
+    }
+    // The outline's names come sorted, each with its lower-case form.
+    void Add(const std::vector<OutlineName>& names) {
+        const bool wasEmpty = group_.empty();
+        for (const OutlineName& name : names)
+            if (!name.Name.empty() && seen_.insert(name.Lower).second) group_.push_back({name.Name, name.Icon});
+        if (!wasEmpty) sorted_ = false;
+    }
+    // Ends a group: its rows go to the list, sorted ignoring case.
+    void Close() {
+        if (!sorted_)
+            std::stable_sort(group_.begin(), group_.end(), [](const CompletionRow& a, const CompletionRow& b) {
+                return LessIgnoringCase(a.Name, b.Name);
+            });
+        rows_.insert(rows_.end(), std::make_move_iterator(group_.begin()), std::make_move_iterator(group_.end()));
+        group_.clear();
+        sorted_ = true;
+    }
+    std::vector<CompletionRow> Take() {
+        Close();
+        return std::move(rows_);
+    }
+
+private:
+    std::deque<std::string> owned_;
+    std::unordered_set<std::string_view> seen_;  // the outline's and owned_'s lower-case names
+    std::vector<CompletionRow> group_;
+    std::vector<CompletionRow> rows_;
+    bool sorted_ = true;
+};
+
+// The names declared with Dim, ReDim, Const, Public or Private in the lines of
+// a piece of text: what was typed since the outline was made.
+std::vector<OutlineName> DeclaredIn(std::string_view text) {
+    std::vector<OutlineName> names;
+    for (std::size_t lineStart = 0; lineStart < text.size();) {
+        std::size_t lineEnd = text.find('\n', lineStart);
+        if (lineEnd == std::string_view::npos) lineEnd = text.size();
+        std::string_view line = text.substr(lineStart, lineEnd - lineStart);
+        lineStart = lineEnd + 1;
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+        std::size_t pos = 0;
+        while (pos < line.size() && outline_detail::IsNameChar(line[pos])) ++pos;
+        const std::string first = LowerAscii(line.substr(0, pos));
+        if (first != "dim" && first != "redim" && first != "const" && first != "public" && first != "private") continue;
+        // Names follow the word, separated by commas; bounds and values are passed over.
+        int depth = 0;
+        bool expectName = true;
+        for (; pos < line.size() && line[pos] != '\'' && line[pos] != ':'; ++pos) {
+            const char c = line[pos];
+            if (c == '(') ++depth;
+            else if (c == ')') --depth;
+            else if (c == ',' && depth == 0) expectName = true;
+            else if (c == '=' || c == '"') expectName = false;
+            else if (expectName && outline_detail::IsNameChar(c)) {
+                const std::size_t start = pos;
+                while (pos < line.size() && outline_detail::IsNameChar(line[pos])) ++pos;
+                const std::string word(line.substr(start, pos - start));
+                const std::string lower = LowerAscii(word);
+                --pos;
+                if (lower == "preserve" || lower == "const") continue;
+                if (lower == "sub" || lower == "function" || lower == "property" || lower == "default") break;
+                names.push_back({word, RowIcon::Variable, {}, true, lower});
+                expectName = false;
+            }
+        }
+    }
+    return names;
+}
+
+}  // namespace
+
+std::vector<CompletionRow> NamesInScope(ScriptKnowledge& knowledge, const EditorModel& editor,
+                                        const SyntaxEntries& table) {
+    Groups groups;
+    if (const ScriptOutline* outline = knowledge.Outline()) {
+        const int at = knowledge.ToOutline(editor.SelStart());
+        const OutlineBlock* procedure = outline->ProcedureAt(at);
+        // What was declared since the outline was made, between the procedure's start (or not far
+        // above the caret) and the caret: the outline cannot know it yet.
+        std::vector<OutlineName> typedSince;
+        if (knowledge.Stale()) {
+            const int caret = editor.SelStart();
+            const int from = std::max({0, caret - kLocalScanBytes, procedure ? knowledge.FromOutline(procedure->Start) : 0});
+            typedSince = DeclaredIn(editor.TextView(from, caret - from));
+        }
+        if (procedure) {
+            groups.Add(procedure->Locals);
+            groups.Add(typedSince);
+        }
+        groups.Close();
+        const OutlineBlock* inClass = procedure && procedure->Class >= 0 ? procedure : outline->ClassAt(at);
+        if (inClass && inClass->Class >= 0) groups.Add(outline->Classes[static_cast<std::size_t>(inClass->Class)].Members);
+        groups.Close();
+        groups.Add(outline->Globals);
+        if (!procedure) groups.Add(typedSince);
+        groups.Close();
+    }
+    for (const TColorCoding& entry : table) {
+        if (entry.TypeA == "Function") groups.Add(entry.Name, RowIcon::Procedure);
+        else if (entry.TypeA == "Statement") groups.Add(entry.Name, RowIcon::Keyword);
+    }
+    return groups.Take();
+}
+
+}  // namespace tarnwick

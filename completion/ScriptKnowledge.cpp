@@ -1,0 +1,62 @@
+#include "completion/ScriptKnowledge.h"
+
+#include "language/Check.h"
+
+namespace tarnwick {
+
+namespace {
+
+// Edits kept to map places; beyond them the outline counts as lost.
+constexpr std::size_t kMaxEdits = 100'000;
+
+}  // namespace
+
+ScriptKnowledge::ScriptKnowledge(EditorModel& model) : model_(model) { model_.AddObserver(this); }
+
+ScriptKnowledge::~ScriptKnowledge() { model_.RemoveObserver(this); }
+
+void ScriptKnowledge::SetOutline(std::shared_ptr<const ScriptOutline> outline) {
+    outline_ = std::move(outline);
+    edits_.clear();
+}
+
+void ScriptKnowledge::TextChanged(int pos, int removed, int inserted) {
+    if (!outline_) return;
+    // A new document, or more edits than are worth mapping: the old outline tells nothing.
+    if ((pos == 0 && inserted == model_.Length()) || edits_.size() >= kMaxEdits) {
+        outline_.reset();
+        edits_.clear();
+        return;
+    }
+    edits_.push_back({pos, removed, inserted});
+}
+
+const ScriptOutline* ScriptKnowledge::Outline() {
+    if ((!outline_ || Stale()) && model_.Length() <= kOutlineNowLimit) {
+        const std::string& text = model_.Text();
+        const language::SyntaxTree tree =
+            language::AnalyzeScript(text, language::TextForm::Ansi, language::CheckOptions{false}).tree;
+        SetOutline(std::make_shared<const ScriptOutline>(ScriptOutline::Of(tree, text)));
+    }
+    return outline_.get();
+}
+
+int ScriptKnowledge::ToOutline(int offset) const {
+    for (auto edit = edits_.rbegin(); edit != edits_.rend(); ++edit) {
+        if (offset <= edit->pos) continue;
+        if (offset >= edit->pos + edit->inserted) offset += edit->removed - edit->inserted;
+        else offset = edit->pos;  // inside text typed since: where it was typed
+    }
+    return offset;
+}
+
+int ScriptKnowledge::FromOutline(int offset) const {
+    for (const Edit& edit : edits_) {
+        if (offset <= edit.pos) continue;
+        if (offset >= edit.pos + edit.removed) offset += edit.inserted - edit.removed;
+        else offset = edit.pos;
+    }
+    return offset;
+}
+
+}  // namespace tarnwick
