@@ -39,10 +39,13 @@ class LanguageServer:
         body = json.dumps(message).encode()
         self.send_bytes(b"Content-Length: %d\r\n\r\n" % len(body) + body)
 
-    def receive(self, timeout=20):
+    def receive(self, timeout=5):
         return self.messages.get(timeout=timeout)
 
     def finish(self, timeout=20):
         """Closes the input and returns the exit code."""
         self.process.stdin.close()
-        return self.process.wait(timeout)
+        code = self.process.wait(timeout)
+        self.process.stdout.close()
+        self.process.stderr.close()
+        return code
