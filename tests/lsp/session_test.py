@@ -14,7 +14,7 @@ SCRIPT = "\r\n".join([
     "Class Counter",
     "    Private count",
     "    Public Sub Add(n)",
-    "        count=count + n",
+    "        count=COUNT + n",
     "    End Sub",
     "End Class",
     "Function Twice(x)",
