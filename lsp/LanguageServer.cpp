@@ -4,6 +4,8 @@
 
 #include <QJsonArray>
 
+#include <algorithm>
+#include <span>
 #include <unordered_map>
 
 namespace tarnwick::lsp {
@@ -186,7 +188,10 @@ void LanguageServer::Analyse(const QString& uri, OpenScript& script) {
     const TextDocument& document = script.document;
     script.analysis = language::AnalyzeScript(document.Text(), language::TextForm::Utf8);
     QJsonArray diagnostics;
-    for (const language::Diagnostic& d : script.analysis.diagnostics) {
+    // The host stops at the first error; beyond a few hundred more, a list only slows the client.
+    constexpr std::size_t kMostDiagnostics = 500;
+    const auto& found = script.analysis.diagnostics;
+    for (const language::Diagnostic& d : std::span(found).first(std::min(found.size(), kMostDiagnostics))) {
         diagnostics.append(QJsonObject{
             {"range", ToJson(document.RangeOf(d.offset, d.length))},
             {"severity", d.severity == language::Severity::Error ? 1 : 2},

@@ -8,6 +8,8 @@
 
 #include <QJsonArray>
 
+#include <unordered_set>
+
 namespace tarnwick::lsp {
 namespace {
 
@@ -36,6 +38,8 @@ QString Spelling(const std::string& text, language::Span span) {
     return QString::fromUtf8(text.data() + span.offset, span.length);
 }
 
+QJsonArray SymbolsOf(const OpenScript& script, const Scope& scope, bool inClass);
+
 QJsonObject SymbolOf(const OpenScript& script, const Declaration& d, bool inClass) {
     const SyntaxTree& tree = script.analysis.tree;
     const TextDocument& document = script.document;
@@ -54,9 +58,7 @@ QJsonObject SymbolOf(const OpenScript& script, const Declaration& d, bool inClas
         symbol["range"] = ToJson(document.RangeOf(scope.span.offset, std::max(scope.span.length, d.span.End() - scope.span.offset)));
         if (d.kind == DeclarationKind::Class) {
             symbol["kind"] = kClass;
-            QJsonArray members;
-            for (const Declaration& member : scope.declarations) members.append(SymbolOf(script, member, true));
-            symbol["children"] = members;
+            symbol["children"] = SymbolsOf(script, scope, true);
             break;
         }
         const bool property = scope.procedure >= ProcedureKind::PropertyGet;
@@ -66,6 +68,18 @@ QJsonObject SymbolOf(const OpenScript& script, const Declaration& d, bool inClas
     }
     }
     return symbol;
+}
+
+// A scope's names in the order declared; a variable or constant declared again is one name.
+QJsonArray SymbolsOf(const OpenScript& script, const Scope& scope, bool inClass) {
+    QJsonArray symbols;
+    std::unordered_set<std::string_view> seen;
+    for (const Declaration& d : scope.declarations) {
+        const bool single = d.kind == DeclarationKind::Variable || d.kind == DeclarationKind::Constant;
+        if (single && !seen.insert(d.name).second) continue;
+        symbols.append(SymbolOf(script, d, inClass));
+    }
+    return symbols;
 }
 
 QJsonObject Location(const QString& uri, const TextDocument& document, language::Span span) {
@@ -95,11 +109,8 @@ Named NameAt(const OpenScript& script, int offset) {
 
 QJsonValue LanguageServer::DocumentSymbols(const QJsonObject& params) {
     const OpenScript& script = ScriptOf(params);
-    QJsonArray symbols;
-    if (script.analysis.tree.scopes.empty()) return symbols;
-    for (const Declaration& d : script.analysis.tree.scopes.front().declarations)
-        symbols.append(SymbolOf(script, d, false));
-    return symbols;
+    if (script.analysis.tree.scopes.empty()) return QJsonArray{};
+    return SymbolsOf(script, script.analysis.tree.scopes.front(), false);
 }
 
 QJsonValue LanguageServer::Definition(const QJsonObject& params) {
