@@ -119,14 +119,14 @@ void TextDocument::Replace(int start, int end, std::string_view inserted) {
     const int growth = static_cast<int>(inserted.size()) - (end - start);
     const int newEnd = end + growth;
     // Lines are found again from the line holding the byte before the edit (a CR
-    // there may now pair with an inserted LF) to the first byte after it (an LF
-    // there may now pair with an inserted CR); the others keep or move by the growth.
+    // there may now pair with an inserted LF) to the edit's end (an inserted CR
+    // may pair with the LF after it); the lines after it move by the growth.
     const auto kept = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), std::max(0, start - 1));
     std::vector<int> tail;
     for (auto it = std::upper_bound(kept, lineStarts_.end(), end); it != lineStarts_.end(); ++it)
         tail.push_back(*it + growth);
     lineStarts_.erase(kept, lineStarts_.end());
-    AppendLineStarts(text_, lineStarts_.back(), std::min(newEnd + 1, static_cast<int>(text_.size())), lineStarts_);
+    AppendLineStarts(text_, lineStarts_.back(), newEnd, lineStarts_);
     auto next = std::upper_bound(tail.begin(), tail.end(), lineStarts_.back());
     lineStarts_.insert(lineStarts_.end(), next, tail.end());
 }
