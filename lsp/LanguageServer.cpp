@@ -157,6 +157,7 @@ void LanguageServer::DidOpen(const QJsonObject& params) {
 void LanguageServer::DidChange(const QJsonObject& params) {
     const QJsonObject item = ObjectMember(params, "textDocument");
     OpenScript& script = ScriptOf(params);
+    const int version = IntMember(item, "version");  // read first: a change without one changes nothing
     const QJsonValue changes = params.value("contentChanges");
     if (!changes.isArray()) throw RequestError(ErrorCode::InvalidParams, "\"contentChanges\" must be an array.");
     for (const QJsonValue& value : changes.toArray()) {
@@ -173,7 +174,7 @@ void LanguageServer::DidChange(const QJsonObject& params) {
         if (end < start) throw RequestError(ErrorCode::InvalidParams, "A change's range ends before it starts.");
         script.document.Replace(start, end, text);
     }
-    script.document.SetVersion(IntMember(item, "version"));
+    script.document.SetVersion(version);
     Analyse(StringMember(item, "uri"), script);
 }
 

@@ -63,8 +63,9 @@ TEST(TextDocumentTest, PositionsCountTheClientsUnits) {
         SCOPED_TRACE(row.name);
         const TextDocument& document = row.encoding == PositionEncoding::Utf8 ? utf8 : utf16;
         EXPECT_EQ(document.OffsetOf(row.position), row.offset);
-        if (row.offset && row.position.character < 99 && row.position.character != 7)
+        if (row.offset && row.position.character < 99 && row.position.character != 7) {
             EXPECT_EQ(document.PositionOf(*row.offset), row.position);
+        }
     }
 }
 
