@@ -10,6 +10,7 @@
 #include <QJsonArray>
 
 #include <cctype>
+#include <vector>
 
 namespace tarnwick::lsp {
 namespace {
@@ -84,6 +85,35 @@ std::string DeclarationLine(const SyntaxTree& tree, const std::string& text, con
     return line + ")";
 }
 
+// The name of the call the caret stands in, from the text of its line in front of
+// it: the word before the innermost "(" still open, else the statement's first
+// word ("Report a, b"); strings are passed over.
+std::string CalledName(std::string_view before) {
+    std::vector<std::size_t> open;
+    bool inString = false;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        const char c = before[i];
+        if (c == '"') inString = !inString;
+        else if (inString) continue;
+        else if (c == '(') open.push_back(i);
+        else if (c == ')' && !open.empty()) open.pop_back();
+        else if (c == '\'') return {};  // the caret is in a comment
+    }
+    if (inString) return {};
+    std::size_t end = open.empty() ? 0 : open.back();
+    if (open.empty()) {  // a statement call: its first word, and the caret beyond it
+        const std::size_t start = before.find_first_not_of(" \t");
+        if (start == std::string_view::npos) return {};
+        end = before.find_first_of(" \t", start);
+        if (end == std::string_view::npos) return {};
+        return std::string(before.substr(start, end - start));
+    }
+    while (end > 0 && before[end - 1] == ' ') --end;
+    std::size_t start = end;
+    while (start > 0 && (std::isalnum(static_cast<unsigned char>(before[start - 1])) || before[start - 1] == '_')) --start;
+    return std::string(before.substr(start, end - start));
+}
+
 const TColorCoding* Keyword(const SyntaxEntries& table, std::string_view name) {
     for (const TColorCoding& entry : table)
         if ((entry.TypeA == "Function" || entry.TypeA == "Statement") && EqualsIgnoringCase(entry.Name, name)) return &entry;
@@ -130,8 +160,18 @@ QJsonValue LanguageServer::SignatureHelp(const QJsonObject& params) {
     const int lineStart = script->document.LineStart(position.line);
     // Only what stands in front of the caret: the call being typed.
     const std::string_view line = script->document.Line(position.line).substr(0, static_cast<std::size_t>(offset - lineStart));
-    const std::optional<std::string> tip = ChooseTip(table_, line, static_cast<int>(line.size()));
-    if (!tip) return QJsonValue::Null;
+    std::optional<std::string> tip = ChooseTip(table_, line, static_cast<int>(line.size()));
+    if (!tip) {
+        // The script's own procedure, as it declares its parameters.
+        const SyntaxTree& tree = script->analysis.tree;
+        const std::string called = Lower(CalledName(line));
+        const std::optional<Symbol> symbol = IsIdentifier(called) ? Resolve(tree, ScopeAt(tree, offset), called) : std::nullopt;
+        if (!symbol) return QJsonValue::Null;
+        const Declaration& d = *DeclarationsOf(tree, *symbol).front();
+        if (d.kind != DeclarationKind::Procedure) return QJsonValue::Null;
+        const std::string declared = DeclarationLine(tree, script->document.Text(), d);
+        tip = declared.substr(declared.rfind(' ', declared.find('(')) + 1);  // without Sub, Function or Property Get
+    }
     return QJsonObject{{"signatures", QJsonArray{QJsonObject{{"label", QString::fromStdString(*tip)}}}},
                        {"activeSignature", 0}};
 }

@@ -111,6 +111,8 @@ SESSION = [
      {"isIncomplete": True, "items": [{"label": "Twice", "kind": 3, "detail": "Function Twice(x)"}]}),
     ("parameter tip", "textDocument/signatureHelp", At(16, 7),
      {"signatures": [{"label": "MsgBox(prompt[, buttons][, title][, helpfile, context])"}], "activeSignature": 0}),
+    ("tip of the script's own function", "textDocument/signatureHelp", At(14, 24),
+     {"signatures": [{"label": "Twice(x)"}], "activeSignature": 0}),
     ("hover on the script's function", "textDocument/hover", At(14, 20),
      {"contents": {"kind": "markdown", "value": "```vb\nFunction Twice(x)\n```\ndeclared in the script"},
       "range": R(14, 18, 14, 23)}),
