@@ -31,12 +31,13 @@ std::string_view SpanText(const std::string& text, language::Span span) {
 }
 
 // The type the editor's typing pass gives the word in front of a dot at `dot`, or "" for none.
-std::string ObjectTypeBeforeDot(const std::string& text, int dot) {
+std::string ObjectTypeBeforeDot(const SyntaxEntries& table, const std::string& text, int dot) {
     EditorModel model;
     model.SetText(std::string_view(text).substr(0, static_cast<std::size_t>(dot) + 1));
     model.SetSelStart(model.Length());
     std::string type;
-    ObjectTyping typing(model, [&type](const std::string& typeName) { type = typeName; });  // the last list placed wins
+    // The last list placed wins; the table leads on from members to the objects they return.
+    ObjectTyping typing(model, [&type](const std::string& typeName) { type = typeName; }, &table);
     typing.RunTypingPass();
     return type;
 }
@@ -138,7 +139,7 @@ QJsonValue LanguageServer::Completion(const QJsonObject& params) {
         items.append(item);
     };
     if (start > 0 && text[static_cast<std::size_t>(start) - 1] == '.') {
-        const std::string type = ObjectTypeBeforeDot(text, start - 1);
+        const std::string type = ObjectTypeBeforeDot(table_, text, start - 1);
         for (const TColorCoding& entry : table_)
             if (!type.empty() && EqualsIgnoringCase(entry.TypeA, type))
                 add(entry.Name, entry.TypeB == "Function" ? kMethodItem : kPropertyItem, entry.Parameter);
