@@ -2,6 +2,8 @@
 # Fails when a core source (anything outside the ui/ and win/ folders) includes
 # Qt or OS headers, or when a room other than window/ includes the window: the
 # window puts the rooms together, and they reach it only through unit/'s ports.
+# lsp/ is no core room: the language server speaks JSON through Qt and reads
+# the standard input, but like the rooms it never includes the window.
 set -u
 root=${1:-.}
 cd "$root" || exit 2
@@ -12,8 +14,10 @@ hits=$(find "${rooms[@]}" window \( -path '*/ui' -o -path '*/win' \) -prune -o \
 if [ -n "$hits" ]; then
   echo "core sources include platform headers:"; echo "$hits"; exit 1
 fi
-hits=$(grep -rn -E '#\s*include\s*"window/' "${rooms[@]}" 2>/dev/null)
+hits=$(grep -rn -E '#\s*include\s*"window/' "${rooms[@]}" lsp 2>/dev/null)
+# No core room reaches up into the language server either.
+hits+=$(grep -rn -E '#\s*include\s*"lsp/' "${rooms[@]}" 2>/dev/null)
 if [ -n "$hits" ]; then
-  echo "rooms include the window:"; echo "$hits"; exit 1
+  echo "rooms include the window or the language server:"; echo "$hits"; exit 1
 fi
 echo "core is free of Qt and OS headers; no room includes the window"

@@ -15,6 +15,7 @@ packages=(cmake ninja-build g++ ccache pkg-config
           strace                # a save's sync before its rename
           poppler-utils         # reads back the printout written as a PDF file
           clang libclang-rt-14-dev   # the fuzz targets (libFuzzer comes with clang)
+          neovim                # a real client of the language server in its test
           wine wine64           # wscript and cscript where Windows has them built in
           g++-mingw-w64-x86-64-posix)  # tarnwick-host.exe, the script host run under Wine
 bash "$root/tools/ensure-packages.sh" "${packages[@]}"

@@ -6,6 +6,7 @@
 #include "window/ui/vbsmain.h"
 #include "help/ui/vbsabout.h"
 #include "language/CheckCommand.h"
+#include "lsp/LspCommand.h"
 #include "options/ui/vbsoptions.h"
 #include "run/ui/vbsrun.h"
 
@@ -49,6 +50,8 @@ int main(int argc, char** argv) {
     // The command-line check opens no window: it runs before Qt looks for a display.
     if (tarnwick::language::IsCheckCommand(arguments))
         return tarnwick::language::RunCheckCommand(arguments, std::cout, std::cerr);
+    // So does the language server, which writes nothing but its messages to standard output.
+    if (tarnwick::lsp::IsLspCommand(arguments)) return tarnwick::lsp::RunLspCommand(argc, argv);
     TarnwickApplication app(argc, argv);
     QApplication::setApplicationName(tarnwick::kApplicationTitle);
     app.setProperty("helpFile", tarnwick::kHelpFileName);

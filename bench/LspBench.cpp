@@ -1,0 +1,87 @@
+// The language server on the 10 MB benchmark script, from the framed bytes of
+// a message to the serialized answer. Targets: diagnostics within 150 ms of
+// didOpen; within 5 ms of a one-character didChange; a documentSymbol within 50 ms.
+
+#include "bench/ColourScripts.h"
+#include "lsp/LanguageServer.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <benchmark/benchmark.h>
+
+namespace tarnwick {
+namespace {
+
+constexpr const char* kUri = "file:///bench.vbs";
+
+std::string Framed(const QJsonObject& message) {
+    const QByteArray body = QJsonDocument(message).toJson(QJsonDocument::Compact);
+    return "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body.toStdString();
+}
+
+// A server with the shipped table whose answers are serialized as the real one's are.
+struct Session {
+    std::size_t sentBytes = 0;
+    lsp::LanguageServer server{bench::ShippedTable(), [this](const QJsonObject& message) {
+                                   sentBytes += QJsonDocument(message).toJson(QJsonDocument::Compact).size();
+                               }};
+    lsp::MessageReader reader;
+
+    void Deliver(const std::string& bytes) {
+        reader.Feed(bytes);
+        while (auto message = reader.Next()) server.Receive(*message);
+    }
+    Session() {
+        Deliver(Framed({{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", QJsonObject{}}}));
+    }
+};
+
+std::string OpenMessage(const std::string& text) {
+    return Framed({{"jsonrpc", "2.0"},
+                   {"method", "textDocument/didOpen"},
+                   {"params", QJsonObject{{"textDocument", QJsonObject{{"uri", kUri}, {"languageId", "vbscript"},
+                                                                       {"version", 1},
+                                                                       {"text", QString::fromLatin1(text)}}}}}});
+}
+
+void BM_LspDidOpen(benchmark::State& state) {
+    const std::string open = OpenMessage(bench::ColouringScript(static_cast<int>(state.range(0))));
+    for (auto _ : state) {
+        Session session;
+        session.Deliver(open);
+        state.counters["sentKB"] = static_cast<double>(session.sentBytes) / 1024;
+    }
+}
+BENCHMARK(BM_LspDidOpen)->ArgName("MB")->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// One character typed in the middle of the script, as an editor sends it.
+void BM_LspDidChangeOneCharacter(benchmark::State& state) {
+    Session session;
+    session.Deliver(OpenMessage(bench::ColouringScript(static_cast<int>(state.range(0)))));
+    const QJsonObject at{{"line", 1000}, {"character", 4}};
+    int version = 1;
+    for (auto _ : state) {
+        const QJsonObject change{{"range", QJsonObject{{"start", at}, {"end", at}}}, {"text", version % 2 ? "x" : ""}};
+        // Typed, then taken back, so the script stays the same size.
+        const QJsonObject removal{{"range", QJsonObject{{"start", at}, {"end", QJsonObject{{"line", 1000}, {"character", 5}}}}},
+                                  {"text", ""}};
+        session.Deliver(Framed({{"jsonrpc", "2.0"},
+                                {"method", "textDocument/didChange"},
+                                {"params", QJsonObject{{"textDocument", QJsonObject{{"uri", kUri}, {"version", ++version}}},
+                                                       {"contentChanges", QJsonArray{version % 2 ? removal : change}}}}}));
+    }
+}
+BENCHMARK(BM_LspDidChangeOneCharacter)->ArgName("MB")->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+void BM_LspDocumentSymbol(benchmark::State& state) {
+    Session session;
+    session.Deliver(OpenMessage(bench::ColouringScript(static_cast<int>(state.range(0)))));
+    const std::string request = Framed({{"jsonrpc", "2.0"}, {"id", 2}, {"method", "textDocument/documentSymbol"},
+                                        {"params", QJsonObject{{"textDocument", QJsonObject{{"uri", kUri}}}}}});
+    for (auto _ : state) session.Deliver(request);
+}
+BENCHMARK(BM_LspDocumentSymbol)->ArgName("MB")->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tarnwick

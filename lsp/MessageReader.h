@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QJsonObject>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarnwick::lsp {
+
+// One message taken from the stream, or why none could be.
+struct ReadMessage {
+    enum class Kind { Message, BadFraming, BadJson, NotAnObject };
+    Kind kind = Kind::Message;
+    QJsonObject object;  // the message, for Kind::Message
+    std::string error;   // what was wrong, in the program's own words
+};
+
+// Splits the bytes of the client's stream into messages: header lines ended by
+// CR LF ("Content-Length: N" is the one that counts), an empty line, then N
+// bytes of UTF-8 JSON. Bytes may arrive in any pieces. A header block without a
+// usable length is dropped whole, so the next message is still found.
+class MessageReader {
+public:
+    // The largest body taken (a longer one is refused): room for a script of hundreds of megabytes.
+    static constexpr long long kMaxBody = 1LL << 30;
+    // A header block longer than this is garbage, not headers.
+    static constexpr std::size_t kMaxHeader = 1 << 16;
+
+    void Feed(std::string_view bytes);
+    // The next complete message, if the bytes fed so far hold one.
+    std::optional<ReadMessage> Next();
+    // Bytes fed but not yet taken.
+    std::size_t Pending() const { return buffer_.size() - consumed_; }
+
+private:
+    std::optional<ReadMessage> ParseBody(std::string_view body) const;
+
+    std::string buffer_;
+    std::size_t consumed_ = 0;
+    long long bodyLength_ = -1;  // the length of the body being waited for, after its headers
+};
+
+}  // namespace tarnwick::lsp

@@ -1,0 +1,134 @@
+#include "lsp/TextDocument.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tarnwick::lsp {
+namespace {
+
+bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// The bytes of the UTF-8 sequence starting with lead (1 for a stray byte).
+int SequenceLength(unsigned char lead) {
+    if (lead >= 0xF0) return 4;
+    if (lead >= 0xE0) return 3;
+    if (lead >= 0xC0) return 2;
+    return 1;
+}
+
+}  // namespace
+
+int CountUnits(std::string_view text, PositionEncoding encoding) {
+    if (encoding == PositionEncoding::Utf8) return static_cast<int>(text.size());
+    int units = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (IsContinuation(c)) continue;
+        // A character beyond the basic plane takes a surrogate pair in UTF-16.
+        units += (encoding == PositionEncoding::Utf16 && c >= 0xF0) ? 2 : 1;
+    }
+    return units;
+}
+
+int BytesForUnits(std::string_view line, int units, PositionEncoding encoding) {
+    if (units <= 0) return 0;
+    if (encoding == PositionEncoding::Utf8) {
+        // Never inside a character: a position that falls there moves to its start.
+        std::size_t at = std::min(line.size(), static_cast<std::size_t>(units));
+        while (at > 0 && at < line.size() && IsContinuation(static_cast<unsigned char>(line[at]))) --at;
+        return static_cast<int>(at);
+    }
+    std::size_t at = 0;
+    int counted = 0;
+    while (at < line.size()) {
+        const auto c = static_cast<unsigned char>(line[at]);
+        const int width = (encoding == PositionEncoding::Utf16 && c >= 0xF0) ? 2 : 1;
+        if (counted + width > units) break;  // the middle of a surrogate pair stays before the character
+        counted += width;
+        at += 1;
+        for (int n = 1; n < SequenceLength(c) && at < line.size() && IsContinuation(static_cast<unsigned char>(line[at])); ++n)
+            ++at;
+        if (counted == units) break;
+    }
+    return static_cast<int>(at);
+}
+
+TextDocument::TextDocument(std::string text, int version, PositionEncoding encoding)
+    : version_(version), encoding_(encoding) {
+    SetText(std::move(text));
+}
+
+void TextDocument::SetText(std::string text) {
+    text_ = std::move(text);
+    lineStarts_.assign(1, 0);
+    AppendLineStarts(text_, 0, static_cast<int>(text_.size()), lineStarts_);
+}
+
+// The starts of the lines that breaks at [from, to) begin; a CR at to - 1 still pairs with an LF after it.
+void TextDocument::AppendLineStarts(std::string_view text, int from, int to, std::vector<int>& starts) {
+    for (auto i = static_cast<std::size_t>(from); i < static_cast<std::size_t>(to); ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n') continue;
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        starts.push_back(static_cast<int>(i) + 1);
+    }
+}
+
+int TextDocument::LineEnd(int line) const {
+    int end = line + 1 < LineCount() ? lineStarts_[static_cast<std::size_t>(line) + 1] : static_cast<int>(text_.size());
+    const int start = lineStarts_[static_cast<std::size_t>(line)];
+    if (end > start && text_[static_cast<std::size_t>(end) - 1] == '\n') --end;
+    if (end > start && text_[static_cast<std::size_t>(end) - 1] == '\r') --end;
+    return end;
+}
+
+std::string_view TextDocument::Line(int line) const {
+    if (line < 0 || line >= LineCount()) return {};
+    const int start = LineStart(line);
+    return std::string_view(text_).substr(static_cast<std::size_t>(start), static_cast<std::size_t>(LineEnd(line) - start));
+}
+
+std::optional<int> TextDocument::OffsetOf(Position position) const {
+    if (position.line < 0 || position.line >= LineCount() || position.character < 0) return std::nullopt;
+    return LineStart(position.line) + BytesForUnits(Line(position.line), position.character, encoding_);
+}
+
+int TextDocument::ClampedOffsetOf(Position position) const {
+    if (position.line < 0) return 0;
+    if (position.line >= LineCount()) return static_cast<int>(text_.size());
+    return LineStart(position.line) + BytesForUnits(Line(position.line), std::max(0, position.character), encoding_);
+}
+
+Position TextDocument::PositionOf(int offset) const {
+    offset = std::clamp(offset, 0, static_cast<int>(text_.size()));
+    const auto after = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), offset);
+    const int line = static_cast<int>(after - lineStarts_.begin()) - 1;
+    const int start = LineStart(line);
+    // An offset between CR and LF, or on the break, counts as the line's end.
+    const int end = std::max(start, std::min(offset, LineEnd(line)));
+    return {line, CountUnits(std::string_view(text_).substr(static_cast<std::size_t>(start),
+                                                            static_cast<std::size_t>(end - start)),
+                             encoding_)};
+}
+
+void TextDocument::Replace(int start, int end, std::string_view inserted) {
+    const int size = static_cast<int>(text_.size());
+    start = std::clamp(start, 0, size);
+    end = std::clamp(end, start, size);
+    text_.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start), inserted);
+    const int growth = static_cast<int>(inserted.size()) - (end - start);
+    const int newEnd = end + growth;
+    // Lines are found again from the line holding the byte before the edit (a CR
+    // there may now pair with an inserted LF) to the edit's end (an inserted CR
+    // may pair with the LF after it); the lines after it move by the growth.
+    const auto kept = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), std::max(0, start - 1));
+    std::vector<int> tail;
+    for (auto it = std::upper_bound(kept, lineStarts_.end(), end); it != lineStarts_.end(); ++it)
+        tail.push_back(*it + growth);
+    lineStarts_.erase(kept, lineStarts_.end());
+    AppendLineStarts(text_, lineStarts_.back(), newEnd, lineStarts_);
+    auto next = std::upper_bound(tail.begin(), tail.end(), lineStarts_.back());
+    lineStarts_.insert(lineStarts_.end(), next, tail.end());
+}
+
+}  // namespace tarnwick::lsp
