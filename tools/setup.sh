@@ -10,7 +10,6 @@ packages=(cmake ninja-build g++ ccache pkg-config
           xvfb xauth openbox x11-utils fonts-liberation fonts-dejavu-core
           libchm-dev fp-utils   # the help viewer and the help compiler
           dpkg-dev file desktop-file-utils xdotool imagemagick  # the package and its test
-          openbox               # a window manager for the checks of focus and the keyboard
           lintian appstream man-db   # the package's checks: Debian's checker, the metadata, the manual page
           strace                # a save's sync before its rename
           poppler-utils         # reads back the printout written as a PDF file
