@@ -6,13 +6,13 @@
 // without the check. Prints its figures; run by hand
 // (QT_QPA_PLATFORM=offscreen ./tarnwick_check_window_bench).
 
-#include "window/ui/EditorWidget.h"
-#include "window/ui/vbsmain.h"
 #include "bench/ColourScripts.h"
 #include "language/ui/BackgroundCheck.h"
-#include "window/ui/MarkPainter.h"
 #include "syntax/DocumentColouring.h"
 #include "unit/MainUnit.h"
+#include "window/ui/EditorWidget.h"
+#include "window/ui/MarkPainter.h"
+#include "window/ui/vbsmain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

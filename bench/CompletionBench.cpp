@@ -1,4 +1,3 @@
-#include "unit/MainUnit.h"
 #include "bench/ColourScripts.h"
 #include "completion/EditorTracker.h"
 #include "completion/ObjectTyping.h"
@@ -6,6 +5,7 @@
 #include "completion/ScriptMembers.h"
 #include "completion/ScriptOutline.h"
 #include "language/Check.h"
+#include "unit/MainUnit.h"
 
 #include <benchmark/benchmark.h>
 

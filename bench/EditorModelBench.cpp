@@ -11,13 +11,13 @@
 // delete of this program is counted below (live bytes and their peak), and
 // mallinfo2() gives the C library's view of what is in use as a cross-check.
 
-#include "ScriptGenerator.h"
-#include "editor/CaretPrimitives.h"
-#include "documents/DocumentFiles.h"
-#include "editor/EditorModel.h"
-#include "unit/MainUnit.h"
 #include "bench/ColourScripts.h"
+#include "documents/DocumentFiles.h"
+#include "editor/CaretPrimitives.h"
+#include "editor/EditorModel.h"
+#include "ScriptGenerator.h"
 #include "syntax/DocumentColouring.h"
+#include "unit/MainUnit.h"
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>

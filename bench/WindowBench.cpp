@@ -5,10 +5,10 @@
 // under 0.5 %. Prints its figures; run by hand
 // (QT_QPA_PLATFORM=offscreen ./tarnwick_window_bench).
 
-#include "unit/MainUnit.h"
-#include "window/ui/EditorWidget.h"
 #include "bench/ColourScripts.h"
 #include "syntax/DocumentColouring.h"
+#include "unit/MainUnit.h"
+#include "window/ui/EditorWidget.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,12 +1,12 @@
 #include "commands/ClipboardCommands.h"
 
-#include "editor/CaretPrimitives.h"
 #include "documents/DocumentFiles.h"
+#include "editor/CaretPrimitives.h"
+#include "settings/SettingsFormats.h"
+#include "syntax/ColorText.h"
 #include "unit/Error.h"
 #include "unit/MainUnit.h"
 #include "unit/Ports.h"
-#include "settings/SettingsFormats.h"
-#include "syntax/ColorText.h"
 
 namespace tarnwick {
 

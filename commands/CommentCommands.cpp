@@ -1,8 +1,8 @@
 #include "commands/CommentCommands.h"
 
 #include "editor/CaretPrimitives.h"
-#include "unit/MainUnit.h"
 #include "syntax/ColorText.h"
+#include "unit/MainUnit.h"
 
 #include <algorithm>
 #include <string>

@@ -1,8 +1,8 @@
 #include "commands/IndentCommands.h"
 
+#include "commands/CommentCommands.h"
 #include "editor/CaretPrimitives.h"
 #include "unit/MainUnit.h"
-#include "commands/CommentCommands.h"
 
 #include <string_view>
 

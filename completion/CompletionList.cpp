@@ -1,7 +1,7 @@
 #include "completion/CompletionList.h"
 
-#include "unit/MainUnit.h"
 #include "completion/TextSearch.h"
+#include "unit/MainUnit.h"
 
 #include <algorithm>
 

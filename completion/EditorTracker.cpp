@@ -1,15 +1,15 @@
 #include "completion/EditorTracker.h"
 
-#include "editor/CaretPrimitives.h"
-#include "unit/MainUnit.h"
-#include "unit/Ports.h"
 #include "completion/ExpressionTyping.h"
 #include "completion/NamesInScope.h"
 #include "completion/NeedleOccurrences.h"
 #include "completion/ObjectTyping.h"
 #include "completion/ScriptMembers.h"
 #include "completion/TextSearch.h"
+#include "editor/CaretPrimitives.h"
 #include "syntax/ColorText.h"
+#include "unit/MainUnit.h"
+#include "unit/Ports.h"
 
 #include <map>
 #include <optional>

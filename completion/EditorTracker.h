@@ -1,9 +1,9 @@
 #pragma once
 
-#include "editor/EditorModel.h"
 #include "completion/CompletionList.h"
 #include "completion/ParameterTip.h"
 #include "completion/ScriptKnowledge.h"
+#include "editor/EditorModel.h"
 
 #include <functional>
 #include <string>

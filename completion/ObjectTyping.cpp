@@ -1,9 +1,9 @@
 #include "completion/ObjectTyping.h"
 
-#include "editor/EditorModel.h"
 #include "completion/ExpressionTyping.h"
 #include "completion/NeedleOccurrences.h"
 #include "completion/TextSearch.h"
+#include "editor/EditorModel.h"
 #include "syntax/Scans.h"
 
 #include <algorithm>

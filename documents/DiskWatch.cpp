@@ -1,7 +1,7 @@
 #include "documents/DiskWatch.h"
 
-#include "unit/Error.h"
 #include "documents/FileAccess.h"
+#include "unit/Error.h"
 
 #include <functional>
 #include <system_error>

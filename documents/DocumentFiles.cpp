@@ -1,8 +1,8 @@
 #include "documents/DocumentFiles.h"
 
+#include "documents/FileAccess.h"
 #include "editor/CaretPrimitives.h"
 #include "unit/Error.h"
-#include "documents/FileAccess.h"
 #include "unit/FlagScope.h"
 #include "unit/MainUnit.h"
 

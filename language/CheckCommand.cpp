@@ -1,8 +1,8 @@
 #include "language/CheckCommand.h"
 
-#include "unit/Error.h"
 #include "documents/FileAccess.h"
 #include "editor/TextEncoding.h"
+#include "unit/Error.h"
 
 #include <ostream>
 

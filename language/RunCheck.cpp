@@ -1,7 +1,7 @@
 #include "language/RunCheck.h"
 
-#include "unit/MainUnit.h"
 #include "settings/SettingsStore.h"
+#include "unit/MainUnit.h"
 
 #include <algorithm>
 

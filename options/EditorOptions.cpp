@@ -1,10 +1,10 @@
 #include "options/EditorOptions.h"
 
 #include "editor/Ansi.h"
-#include "unit/Error.h"
-#include "unit/MainUnit.h"
 #include "settings/SettingsFormats.h"
 #include "settings/SettingsStore.h"
+#include "unit/Error.h"
+#include "unit/MainUnit.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,9 +1,9 @@
 #include "run/OutputSession.h"
 
-#include "unit/MainUnit.h"
-#include "settings/SettingsStore.h"
 #include "run/RunOptions.h"
 #include "run/ScriptRunner.h"
+#include "settings/SettingsStore.h"
+#include "unit/MainUnit.h"
 
 #include <utility>
 

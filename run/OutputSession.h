@@ -1,8 +1,8 @@
 #pragma once
 
-#include "unit/Ports.h"
 #include "run/HostEncoding.h"
 #include "run/HostOutput.h"
+#include "unit/Ports.h"
 
 #include <chrono>
 #include <functional>

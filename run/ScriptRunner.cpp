@@ -1,10 +1,10 @@
 #include "run/ScriptRunner.h"
 
 #include "editor/EditorModel.h"
-#include "unit/MainUnit.h"
-#include "settings/SettingsStore.h"
 #include "run/CommandLine.h"
 #include "run/RunOptions.h"
+#include "settings/SettingsStore.h"
+#include "unit/MainUnit.h"
 
 namespace tarnwick {
 

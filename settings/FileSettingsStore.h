@@ -1,7 +1,7 @@
 #pragma once
 
-#include "unit/Ports.h"
 #include "settings/SettingsStore.h"
+#include "unit/Ports.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,11 +1,11 @@
 #include "syntax/ColorText.h"
 
 #include "editor/CaretPrimitives.h"
-#include "unit/FlagScope.h"
-#include "unit/MainUnit.h"
 #include "syntax/DeclaredNames.h"
 #include "syntax/EqualsSpacing.h"
 #include "syntax/Scans.h"
+#include "unit/FlagScope.h"
+#include "unit/MainUnit.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "syntax/DocumentColouring.h"
 
-#include "unit/MainUnit.h"
 #include "syntax/DocumentLineColouring.h"
+#include "unit/MainUnit.h"
 
 #include <algorithm>
 #include <cstring>

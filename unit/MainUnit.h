@@ -1,13 +1,13 @@
 #pragma once
 
-#include "editor/EditorModel.h"
-#include "unit/Ports.h"
 #include "documents/SavedTextDigest.h"
+#include "editor/EditorModel.h"
 #include "editor/TextEncoding.h"
 #include "language/SyntaxMarks.h"
 #include "options/ColourSettings.h"
 #include "syntax/DimStatements.h"
 #include "syntax/SyntaxTable.h"
+#include "unit/Ports.h"
 
 #include <string>
 

@@ -2,9 +2,9 @@
 
 #include "documents/DocumentFiles.h"
 #include "documents/FileAccess.h"
-#include "unit/MainUnit.h"
 #include "settings/SettingsFormats.h"
 #include "settings/SettingsStore.h"
+#include "unit/MainUnit.h"
 
 #include <optional>
 

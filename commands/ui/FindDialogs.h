@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/TextEncoding.h"
 #include "commands/FindReplace.h"
+#include "editor/TextEncoding.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "help/ui/QtHtmlHelp.h"
 
-#include "unit/ui/QtPorts.h"
 #include "help/ui/ChmHelpWindow.h"
+#include "unit/ui/QtPorts.h"
 
 #include <cctype>
 

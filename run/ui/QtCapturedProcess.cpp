@@ -1,7 +1,7 @@
 #include "run/ui/QtCapturedProcess.h"
 
-#include "unit/Error.h"
 #include "run/ui/QtProcessStarter.h"
+#include "unit/Error.h"
 #include "unit/ui/QtPorts.h"
 
 #include <QProcess>

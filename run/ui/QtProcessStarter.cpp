@@ -1,9 +1,9 @@
 #include "run/ui/QtProcessStarter.h"
 
-#include "unit/Error.h"
-#include "unit/ui/QtPorts.h"
 #include "run/CommandLine.h"
 #include "run/ui/CommandLineText.h"
+#include "unit/Error.h"
+#include "unit/ui/QtPorts.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
 #include "run/ui/vbsrun.h"
 
-#include "unit/ui/QtPorts.h"
-#include "unit/MainUnit.h"
-#include "unit/MainWindowPort.h"
 #include "language/RunCheck.h"
 #include "run/RunOptions.h"
 #include "run/ui/CommandLineText.h"
+#include "unit/MainUnit.h"
+#include "unit/MainWindowPort.h"
+#include "unit/ui/QtPorts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "run/win/WinProcessStarter.h"
 
+#include "run/CommandLine.h"
 #include "unit/Error.h"
 #include "unit/win/WinText.h"
-#include "run/CommandLine.h"
 
 #include <windows.h>
 

@@ -1,11 +1,11 @@
 #include "commands/ClipboardCommands.h"
 
 #include "editor/CaretPrimitives.h"
-#include "unit/Error.h"
-#include "unit/MainUnit.h"
 #include "tests/fakes/FakeClipboard.h"
 #include "tests/fakes/FakeDialogs.h"
 #include "tests/fakes/FakePrinter.h"
+#include "unit/Error.h"
+#include "unit/MainUnit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "commands/CommentCommands.h"
 
+#include "completion/EditorTracker.h"
 #include "editor/CaretPrimitives.h"
 #include "unit/MainUnit.h"
-#include "completion/EditorTracker.h"
 
 #include "tests/commands/LineCommandTest.h"
 

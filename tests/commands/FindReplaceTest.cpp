@@ -1,9 +1,9 @@
 #include "commands/FindReplace.h"
 
-#include "editor/CaretPrimitives.h"
-#include "unit/MainUnit.h"
 #include "completion/EditorTracker.h"
+#include "editor/CaretPrimitives.h"
 #include "tests/fakes/FakeBoxes.h"
+#include "unit/MainUnit.h"
 
 #include <gtest/gtest.h>
 

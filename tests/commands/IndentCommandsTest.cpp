@@ -1,9 +1,9 @@
 #include "commands/IndentCommands.h"
 
-#include "editor/CaretPrimitives.h"
-#include "unit/MainUnit.h"
 #include "completion/EditorTracker.h"
+#include "editor/CaretPrimitives.h"
 #include "syntax/ColorText.h"
+#include "unit/MainUnit.h"
 
 #include "tests/commands/LineCommandTest.h"
 

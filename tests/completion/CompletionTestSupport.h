@@ -1,10 +1,10 @@
 #pragma once
 
-#include "unit/MainUnit.h"
-#include "unit/Ports.h"
 #include "completion/EditorTracker.h"
 #include "completion/ParameterTip.h"
 #include "syntax/SyntaxTable.h"
+#include "unit/MainUnit.h"
+#include "unit/Ports.h"
 
 #include <memory>
 #include <string>

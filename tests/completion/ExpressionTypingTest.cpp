@@ -1,8 +1,8 @@
 #include "completion/ExpressionTyping.h"
 
-#include "CompletionTestSupport.h"
 #include "completion/EditorTracker.h"
 #include "completion/ObjectTyping.h"
+#include "CompletionTestSupport.h"
 #include "editor/EditorModel.h"
 
 #include <gtest/gtest.h>

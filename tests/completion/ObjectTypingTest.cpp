@@ -1,8 +1,8 @@
 #include "completion/ObjectTyping.h"
 
 #include "CompletionTestSupport.h"
-#include "LiteralSearch.h"
 #include "editor/EditorModel.h"
+#include "LiteralSearch.h"
 #include "syntax/Scans.h"
 
 #include <gtest/gtest.h>

@@ -83,24 +83,7 @@ TEST(RoadOfTyping, ShellCreationTypedKeyByKeyKeepsItsText) {
 namespace tarnwick {
 namespace {
 
-TEST(RoadOfTyping, WithTheShippedSyntaxTable) {
-    Road road;
-    road.t.unit.SyntaxTable = LoadSyntaxTable(TARNWICK_SOURCE_DIR "/data/syntax.ini");
-    ASSERT_FALSE(road.t.unit.SyntaxTable.empty());
-    road.Type("set fso=CreateObject(\"Scripting.FileSystemObject\")\nfso.createt\n");
-    EXPECT_EQ(road.Text(), "Set fso = CreateObject(\"Scripting.FileSystemObject\")\r\nfso.CreateTextFile\r\n");
-    EXPECT_EQ(road.tracker.StatusText(), "Line 3 of 3, Col 1");
-
-    Road shell;
-    shell.t.unit.SyntaxTable = road.t.unit.SyntaxTable;
-    shell.Type("Set sh = WScript.");
-    EXPECT_TRUE(shell.tracker.Lst().IsOpen());  // the fixed name wscript
-    shell.Type("CreateObject(\"WScript.");
-    EXPECT_FALSE(shell.tracker.Lst().IsOpen()) << "a dot inside the string";
-    shell.Type("Shell\")");
-    EXPECT_EQ(shell.Text(), "Set sh = WScript.CreateObject(\"WScript.Shell\")");
-}
-
+// The whole road with the shipped table is the real window's (TypingRoadTest).
 TEST(RoadOfTyping, NameHoldingRemOpensItsList) {
     Road road;
     road.t.unit.SyntaxTable = LoadSyntaxTable(TARNWICK_SOURCE_DIR "/data/syntax.ini");

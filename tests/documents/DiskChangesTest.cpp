@@ -1,8 +1,8 @@
 #include "documents/DocumentFiles.h"
-#include "unit/MainUnit.h"
 #include "fakes/FakeBoxes.h"
 #include "fakes/FakeFileWriter.h"
 #include "fakes/TempDir.h"
+#include "unit/MainUnit.h"
 
 #include <gtest/gtest.h>
 

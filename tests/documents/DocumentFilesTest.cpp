@@ -1,11 +1,11 @@
 #include "documents/DocumentFiles.h"
-#include "unit/Error.h"
 #include "documents/FileAccess.h"
-#include "unit/MainUnit.h"
 #include "fakes/FakeBoxes.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeFileWriter.h"
 #include "fakes/TempDir.h"
+#include "unit/Error.h"
+#include "unit/MainUnit.h"
 
 #include <gtest/gtest.h>
 

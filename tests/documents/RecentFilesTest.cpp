@@ -1,12 +1,12 @@
 #include "documents/RecentFiles.h"
 
 #include "documents/DocumentFiles.h"
-#include "unit/MainUnit.h"
 #include "fakes/FakeBoxes.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeFileWriter.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/TempDir.h"
+#include "unit/MainUnit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "editor/EditorModel.h"
-#include "unit/Error.h"
 #include "editor/RtfReader.h"
 #include "editor/RtfWriter.h"
+#include "unit/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
-#include "editor/CaretPrimitives.h"
 #include "documents/DocumentFiles.h"
-#include "unit/Error.h"
-#include "unit/MainUnit.h"
+#include "editor/CaretPrimitives.h"
 #include "editor/TextEncoding.h"
 #include "fakes/FakeFileWriter.h"
 #include "fakes/TempDir.h"
 #include "run/ScriptRunner.h"
 #include "syntax/DocumentColouring.h"
 #include "syntax/SyntaxTable.h"
+#include "unit/Error.h"
+#include "unit/MainUnit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "unit/Error.h"
 #include "documents/FileAccess.h"
+#include "unit/Error.h"
 #include "unit/Ports.h"
 
 #include <cerrno>

@@ -5,19 +5,19 @@
 // Replace All, undo and redo. After every step the model holds together, the
 // selection lies inside the document and Busy is clear; at the end, undo back
 // to the start gives the first text and colours, and redo the last ones.
-#include "editor/CaretPrimitives.h"
-#include "unit/MainUnit.h"
 #include "commands/ClipboardCommands.h"
 #include "commands/CommentCommands.h"
 #include "commands/FindReplace.h"
 #include "commands/IndentCommands.h"
 #include "completion/EditorTracker.h"
+#include "editor/CaretPrimitives.h"
 #include "syntax/ColorText.h"
 #include "syntax/DocumentColouring.h"
 #include "tests/completion/CompletionTestSupport.h"
 #include "tests/fakes/FakeBoxes.h"
 #include "tests/fakes/FakeClipboard.h"
 #include "tests/fuzz/FuzzCheck.h"
+#include "unit/MainUnit.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,9 +1,9 @@
 // The RTF reader on any bytes, and the writer's output read back.
 #include "editor/EditorModel.h"
-#include "unit/Error.h"
 #include "editor/RtfReader.h"
 #include "editor/RtfWriter.h"
 #include "tests/fuzz/FuzzCheck.h"
+#include "unit/Error.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -6,10 +6,10 @@
 // X.vbs.styled.new or X.vbs.live.new, to be compared and copied over by hand.
 
 #include "editor/CaretPrimitives.h"
-#include "unit/MainUnit.h"
 #include "syntax/ColorText.h"
 #include "syntax/DocumentColouring.h"
 #include "tests/syntax/StyledText.h"
+#include "unit/MainUnit.h"
 
 #include <gtest/gtest.h>
 

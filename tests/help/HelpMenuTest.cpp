@@ -1,7 +1,7 @@
 #include "help/HelpMenu.h"
 
-#include "unit/Ports.h"
 #include "fakes/FakeBoxes.h"
+#include "unit/Ports.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "language/RunCheck.h"
 
-#include "unit/MainUnit.h"
 #include "fakes/FakeBoxes.h"
 #include "fakes/FakeSettingsStore.h"
+#include "unit/MainUnit.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 
 #include "editor/CaretPrimitives.h"
 #include "settings/SettingsFormats.h"
-#include "unit/Error.h"
-#include "unit/MainUnit.h"
 #include "syntax/ColorText.h"
 #include "syntax/DocumentColouring.h"
 #include "tests/fakes/FakeSettingsStore.h"
+#include "unit/Error.h"
+#include "unit/MainUnit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "run/OutputSession.h"
 
-#include "unit/MainUnit.h"
 #include "fakes/FakeFileWriter.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/TempDir.h"
+#include "unit/MainUnit.h"
 
 #include <gtest/gtest.h>
 

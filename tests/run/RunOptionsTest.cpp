@@ -1,7 +1,7 @@
 #include "run/RunOptions.h"
 
-#include "unit/Error.h"
 #include "fakes/FakeSettingsStore.h"
+#include "unit/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 #include "run/ScriptRunner.h"
 
-#include "unit/Error.h"
-#include "unit/MainUnit.h"
 #include "fakes/FakeBoxes.h"
 #include "fakes/FakeFileWriter.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/TempDir.h"
+#include "unit/Error.h"
+#include "unit/MainUnit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "unit/Error.h"
+#include "fakes/FakeFileWriter.h"
 #include "settings/FileSettingsStore.h"
 #include "settings/SettingsFormats.h"
-#include "fakes/FakeFileWriter.h"
+#include "unit/Error.h"
 
 #include <gtest/gtest.h>
 

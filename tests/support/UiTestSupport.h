@@ -1,12 +1,12 @@
 #pragma once
 
-#include "settings/FileSettingsStore.h"
-#include "window/ui/EditorWidget.h"
 #include "documents/ui/QtFileWriter.h"
-#include "unit/ui/QtPorts.h"
-#include "window/ui/vbsmain.h"
 #include "fakes/FakeBoxes.h"
 #include "fakes/FakeDialogs.h"
+#include "settings/FileSettingsStore.h"
+#include "unit/ui/QtPorts.h"
+#include "window/ui/EditorWidget.h"
+#include "window/ui/vbsmain.h"
 
 #include <QListWidget>
 #include <QMimeData>

@@ -1,9 +1,9 @@
 #include "syntax/DocumentColouring.h"
 
-#include "unit/MainUnit.h"
 #include "syntax/ColorText.h"
 #include "tests/syntax/RtfReferenceColouring.h"
 #include "tests/syntax/StyledText.h"
+#include "unit/MainUnit.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include "syntax/ColorText.h"
 
 #include "editor/CaretPrimitives.h"
-#include "unit/MainUnit.h"
 #include "tests/syntax/ReferenceScans.h"
+#include "unit/MainUnit.h"
 
 #include <gtest/gtest.h>
 

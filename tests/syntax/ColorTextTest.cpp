@@ -1,8 +1,8 @@
 #include "syntax/ColorText.h"
 
 #include "editor/CaretPrimitives.h"
-#include "unit/MainUnit.h"
 #include "tests/syntax/StyledText.h"
+#include "unit/MainUnit.h"
 
 #include <gtest/gtest.h>
 

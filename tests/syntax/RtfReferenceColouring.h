@@ -8,9 +8,9 @@
 // reference scans), so that the colouring done straight from the text can be
 // checked against it.
 
-#include "unit/MainUnit.h"
 #include "options/ColourSettingsLoader.h"
 #include "tests/syntax/ReferenceScans.h"
+#include "unit/MainUnit.h"
 
 #include <string>
 #include <vector>

@@ -1,12 +1,12 @@
 // The Windows pieces against the real system (Wine in CI): the registry key,
 // the process start and file names outside the ANSI code page.
 
-#include "unit/Error.h"
 #include "documents/FileAccess.h"
-#include "settings/win/RegistrySettingsStore.h"
-#include "unit/win/WinText.h"
 #include "help/win/WinHtmlHelp.h"
 #include "run/win/WinProcessStarter.h"
+#include "settings/win/RegistrySettingsStore.h"
+#include "unit/Error.h"
+#include "unit/win/WinText.h"
 
 #include <gtest/gtest.h>
 

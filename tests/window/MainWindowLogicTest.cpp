@@ -1,12 +1,12 @@
 #include "documents/DocumentFiles.h"
-#include "unit/Error.h"
-#include "unit/MainUnit.h"
-#include "window/MainWindowLogic.h"
 #include "fakes/FakeBoxes.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/FakeFileWriter.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/TempDir.h"
+#include "unit/Error.h"
+#include "unit/MainUnit.h"
+#include "window/MainWindowLogic.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 #include "unit/ui/QtPorts.h"
 
-#include "editor/Ansi.h"
 #include "documents/DocumentFiles.h"
+#include "editor/Ansi.h"
 #include "editor/EditorModel.h"
-#include "unit/Error.h"
 #include "editor/ui/EditorLayout.h"
 #include "editor/ui/LinePainter.h"
+#include "unit/Error.h"
 
 #include <QApplication>
 #include <QClipboard>

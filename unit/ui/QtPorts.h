@@ -1,7 +1,7 @@
 #pragma once
 
-#include "unit/Ports.h"
 #include "editor/TextEncoding.h"
+#include "unit/Ports.h"
 
 #include <QFont>
 #include <QString>

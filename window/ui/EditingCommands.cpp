@@ -3,13 +3,13 @@
 
 #include "window/ui/vbsmain.h"
 
-#include "window/ui/EditorWidget.h"
-#include "unit/ui/QtPorts.h"
 #include "commands/ClipboardCommands.h"
 #include "commands/CommentCommands.h"
 #include "commands/FindReplace.h"
 #include "commands/IndentCommands.h"
 #include "commands/ui/FindDialogs.h"
+#include "unit/ui/QtPorts.h"
+#include "window/ui/EditorWidget.h"
 
 #include <QEvent>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 #include "window/ui/EditorWidget.h"
 
 #include "editor/Ansi.h"
-#include "unit/Ports.h"
 #include "editor/ui/LinePainter.h"
+#include "unit/Ports.h"
 #include "window/ui/MarkPainter.h"
 
 #include <QApplication>

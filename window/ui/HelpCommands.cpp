@@ -3,9 +3,9 @@
 
 #include "window/ui/vbsmain.h"
 
-#include "unit/ui/QtPorts.h"
 #include "help/HelpMenu.h"
 #include "help/ui/ChmHelpUnit.h"
+#include "unit/ui/QtPorts.h"
 
 namespace tarnwick {
 

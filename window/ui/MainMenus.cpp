@@ -2,9 +2,9 @@
 // letter, keys and glyph, and the handler it calls.
 #include "window/ui/vbsmain.h"
 
+#include "run/ui/OutputPane.h"
 #include "window/ui/EditorWidget.h"
 #include "window/ui/Glyphs.h"
-#include "run/ui/OutputPane.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -3,12 +3,12 @@
 
 #include "window/ui/vbsmain.h"
 
-#include "window/ui/EditorWidget.h"
 #include "run/HostOutput.h"
 #include "run/OutputSession.h"
 #include "run/ui/CommandLineText.h"
 #include "run/ui/OutputPane.h"
 #include "run/ui/QtCapturedProcess.h"
+#include "window/ui/EditorWidget.h"
 #ifdef _WIN32
 #include "run/win/WinProcessStarter.h"
 #endif

@@ -3,16 +3,16 @@
 
 #include "window/ui/vbsmain.h"
 
-#include "window/MainWindowLogic.h"
 #include "language/RunCheck.h"
-#include "run/ui/CommandLineText.h"
 #include "run/CommandLine.h"
 #include "run/HostEncoding.h"
 #include "run/OutputSession.h"
 #include "run/ScratchFolder.h"
 #include "run/ScriptRunner.h"
+#include "run/ui/CommandLineText.h"
 #include "run/ui/OutputPane.h"
 #include "run/ui/PrivateFolder.h"
+#include "window/MainWindowLogic.h"
 #ifdef _WIN32
 #include "run/win/WinProcessStarter.h"
 #else

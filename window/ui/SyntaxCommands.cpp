@@ -4,14 +4,14 @@
 
 #include "window/ui/vbsmain.h"
 
-#include "window/ui/EditorWidget.h"
-#include "language/RunCheck.h"
-#include "language/ui/BackgroundCheck.h"
 #include "completion/EditorTracker.h"
 #include "completion/ScriptOutline.h"
-#include "window/ui/MarkPainter.h"
+#include "language/RunCheck.h"
+#include "language/ui/BackgroundCheck.h"
 #include "run/RunOptions.h"
 #include "run/ui/OutputPane.h"
+#include "window/ui/EditorWidget.h"
+#include "window/ui/MarkPainter.h"
 
 #include <QAction>
 #include <QHBoxLayout>

@@ -1,14 +1,14 @@
 #include "documents/DocumentFiles.h"
-#include "unit/Error.h"
-#include "window/MainWindowLogic.h"
-#include "unit/ui/QtPorts.h"
-#include "unit/ui/ScreenFit.h"
-#include "window/ui/vbsmain.h"
 #include "help/ui/vbsabout.h"
 #include "language/CheckCommand.h"
 #include "lsp/LspCommand.h"
 #include "options/ui/vbsoptions.h"
 #include "run/ui/vbsrun.h"
+#include "unit/Error.h"
+#include "unit/ui/QtPorts.h"
+#include "unit/ui/ScreenFit.h"
+#include "window/MainWindowLogic.h"
+#include "window/ui/vbsmain.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,12 +1,12 @@
 #include "window/ui/vbsmain.h"
 
+#include "settings/ui/UserSettingsFile.h"
 #include "unit/Error.h"
+#include "unit/ui/ScreenFit.h"
 #include "window/ui/EditorWidget.h"
 #include "window/ui/Glyphs.h"
 #include "window/ui/PaletteColours.h"
 #include "window/ui/ProcedureBox.h"
-#include "settings/ui/UserSettingsFile.h"
-#include "unit/ui/ScreenFit.h"
 #ifdef _WIN32
 #include "settings/win/RegistrySettingsStore.h"
 #endif

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "completion/EditorTracker.h"
 #include "documents/DocumentFiles.h"
+#include "documents/ui/QtFileWriter.h"
 #include "settings/FileSettingsStore.h"
 #include "unit/MainUnit.h"
 #include "unit/MainWindowPort.h"
-#include "window/MainWindowLogic.h"
-#include "documents/ui/QtFileWriter.h"
 #include "unit/ui/QtPorts.h"
-#include "completion/EditorTracker.h"
+#include "window/MainWindowLogic.h"
 
 #include <QIcon>
 #include <QList>

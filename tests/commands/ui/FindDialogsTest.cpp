@@ -1,7 +1,7 @@
 #include "support/UiTestSupport.h"
 
-#include "window/ui/EditorWidget.h"
 #include "commands/ui/FindDialogs.h"
+#include "window/ui/EditorWidget.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "support/UiTestSupport.h"
 
 #include "documents/RecentFiles.h"
-#include "window/ui/EditorWidget.h"
 #include "options/ui/vbsoptions.h"
+#include "window/ui/EditorWidget.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "documents/DocumentFiles.h"
-#include "unit/Error.h"
-#include "unit/MainUnit.h"
 #include "documents/ui/QtFileWriter.h"
 #include "fakes/TempDir.h"
 #include "syntax/DocumentColouring.h"
 #include "syntax/SyntaxTable.h"
+#include "unit/Error.h"
+#include "unit/MainUnit.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -9,11 +9,11 @@
 //   write-setting FILE NAME VALUE   prints "written" or "refused"
 
 #include "documents/DocumentFiles.h"
-#include "unit/Error.h"
 #include "documents/FileAccess.h"
-#include "settings/FileSettingsStore.h"
-#include "unit/MainUnit.h"
 #include "documents/ui/QtFileWriter.h"
+#include "settings/FileSettingsStore.h"
+#include "unit/Error.h"
+#include "unit/MainUnit.h"
 
 #include <csignal>
 #include <cstdio>

@@ -16,7 +16,7 @@ openbox >/dev/null 2>&1 & wm=$!
 
 # edit LANG TEXT [FILE]: types TEXT as a new first line of FILE, or of the newest recent file, and saves.
 edit() {
-  (cd "$work/scripts" && LANG=$1 LC_ALL=$1 XDG_CONFIG_HOME="$work/config" exec "$program" "${@:3}" 2>/dev/null) & pid=$!
+  (cd "$work/scripts" && LANG=$1 LC_ALL=$1 XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb exec "$program" "${@:3}" 2>/dev/null) & pid=$!
   for _ in $(seq 100); do
     window=$(xdotool search --onlyvisible --pid $pid --name '^Tarnwick' || true) && [ -n "$window" ] && break
     sleep 0.1

@@ -3,8 +3,8 @@
 // Apply with its failures, and what the next start reads back.
 #include "support/UiTestSupport.h"
 
-#include "window/ui/EditorWidget.h"
 #include "options/ui/vbsoptions.h"
+#include "window/ui/EditorWidget.h"
 
 #include <QComboBox>
 #include <QFile>

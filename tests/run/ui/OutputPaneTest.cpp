@@ -4,10 +4,10 @@
 
 #include "support/UiTestSupport.h"
 
-#include "window/ui/EditorWidget.h"
 #include "language/RunCheck.h"
-#include "window/ui/ProcedureBox.h"
 #include "run/ui/OutputPane.h"
+#include "window/ui/EditorWidget.h"
+#include "window/ui/ProcedureBox.h"
 
 #include <QAbstractItemView>
 #include <QLabel>

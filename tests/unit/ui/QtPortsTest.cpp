@@ -1,8 +1,8 @@
-#include "unit/ui/QtPorts.h"
-#include "unit/Error.h"
-#include "run/ui/PrivateFolder.h"
-#include "window/ui/VirtualKeys.h"
 #include "completion/CompletionTestSupport.h"
+#include "run/ui/PrivateFolder.h"
+#include "unit/Error.h"
+#include "unit/ui/QtPorts.h"
+#include "window/ui/VirtualKeys.h"
 
 #include <QAbstractButton>
 #include <QApplication>

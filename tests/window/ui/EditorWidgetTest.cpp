@@ -1,7 +1,7 @@
 #include "support/UiTestSupport.h"
 
-#include "window/ui/EditorWidget.h"
 #include "unit/ui/QtPorts.h"
+#include "window/ui/EditorWidget.h"
 
 #include <QClipboard>
 #include <QKeyEvent>

@@ -5,8 +5,8 @@
 
 #include "support/UiTestSupport.h"
 
-#include "unit/ui/QtPorts.h"
 #include "options/ui/vbsoptions.h"
+#include "unit/ui/QtPorts.h"
 
 #include <QFile>
 

@@ -3,9 +3,9 @@
 // tip and the status bar, as the user meets them.
 #include "support/UiTestSupport.h"
 
+#include "completion/ui/LstDrawItem.h"
 #include "editor/Ansi.h"
 #include "window/ui/EditorWidget.h"
-#include "completion/ui/LstDrawItem.h"
 
 #include <QFile>
 #include <QLabel>

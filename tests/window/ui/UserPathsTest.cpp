@@ -3,11 +3,11 @@
 // status text and the keys users expect.
 #include "support/UiTestSupport.h"
 
-#include "window/ui/EditorWidget.h"
-#include "editor/ui/LinePainter.h"
-#include "window/ui/VirtualKeys.h"
-#include "options/ColourSettingsLoader.h"
 #include "commands/ui/FindDialogs.h"
+#include "editor/ui/LinePainter.h"
+#include "options/ColourSettingsLoader.h"
+#include "window/ui/EditorWidget.h"
+#include "window/ui/VirtualKeys.h"
 
 #include <QApplication>
 #include <QFile>
