@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace tarnwick {
 
@@ -87,8 +88,9 @@ protected:
             }
         }
         // A frame may come without a move of the window itself: a few looks after the show catch it too.
-        const std::initializer_list<int> delays = type == QEvent::Show ? std::initializer_list<int>{0, 100, 300, 1000}
-                                                                        : std::initializer_list<int>{0};
+        static constexpr int kAfterShow[] = {0, 100, 300, 1000};
+        const std::span<const int> delays = type == QEvent::Show ? std::span<const int>(kAfterShow)
+                                                                 : std::span<const int>(kAfterShow, 1);
         for (int delay : delays)
             QTimer::singleShot(delay, widget, [widget = QPointer<QWidget>(widget)] { KeepOnScreen(widget); });
         return false;
