@@ -10,7 +10,7 @@
 Class TestingFramework
 
     Private unit 'string: description of the unit under test
-    Private spec 'string: description of a specification or test or expectation
+    Private spec 'string: description of a test or expectation
     Private T 'a string of spaces (tab)
     Private explanation 'string: reason for test failure
     Private pass 'string literal: "Pass"
@@ -52,7 +52,7 @@ Class TestingFramework
 
     'Method It
     'Parameter: an expectation
-    'Remark: Sets the specification, a.k.a. spec, which is a description of some expectation to be met by the unit under test. E.g. .it "should return an integer"
+    'Remark: Sets the spec, a description of some expectation to be met by the unit under test. E.g. .it "should return an integer"
     Sub It(newSpec)
         ShowPendingResult
         spec = newSpec
@@ -60,7 +60,7 @@ Class TestingFramework
 
     'Property GetSpec
     'Returns a string
-    'Remark: Returns the specification string for the current spec.
+    'Remark: Returns the description string for the current test.
     Property Get GetSpec : GetSpec = spec : End Property
 
     'Method ShowPendingResult

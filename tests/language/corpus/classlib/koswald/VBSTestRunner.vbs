@@ -98,7 +98,7 @@ Class VBSTestRunner
 
     'Method SetSpecFile
     'Parameter: a file
-    'Remark Optional. Specifies a single file to test. Include the filename extension. E.g. SomeClass.spec.vbs. A relative path is OK, relative to the spec folder. If no spec file is specified, all test files matching the specified pattern will be run. See SetSpecPattern.
+    'Remark Optional. Names a single file to test. Include the filename extension. E.g. SomeClass.spec.vbs. A relative path is OK, relative to the test folder. If no test file is named, all test files matching the specified pattern will be run. See SetSpecPattern.
     Sub SetSpecFile(newSpecFile)
         specFile = newSpecFile
     End Sub
@@ -129,7 +129,7 @@ Class VBSTestRunner
         If Not fso.FolderExists(specFolder) Then Err.Raise 505, fs.SName, msg
         sh.CurrentDirectory = specFolder
 
-        msg = "Wnen SetSpecFile is used to specify a single spec file, the file specified (" & specFile & ") must exist. A relative path is fine, relative to the spec folder, " & specFolder
+        msg = "Wnen SetSpecFile is used to name a single test file, the file specified (" & specFile & ") must exist. A relative path is fine, relative to the test folder, " & specFolder
         If Len(specFile) Then
             If Not fso.FileExists(fs.ResolveTo(specFile, specFolder)) Then Err.Raise 505, fs.SName, msg
         End If

@@ -36,7 +36,7 @@ module.NeedsFileContent = true
 
 module.Description = "Classifies files whose content matches the regular expression defined in the rule."
 
-module.Parameters = Array("StaticModuleName=Managed Sample Classifier", "Encoding=UTF8", "ParameterDescription=Specify the criteria to match files against. Valid parameter is:" & vbCrLf & "" & vbCrLf & "RegularExpression:  Match this regular expression using .Net syntax.See http://msdn.microsoft.com/en-us/library/ae5bf541.aspx for the complete specification. For example, '\d\d\d' will match any three-digit number." & vbCrLf & "" & vbCrLf & "Only one parameter is accepted.")
+module.Parameters = Array("StaticModuleName=Managed Sample Classifier", "Encoding=UTF8", "ParameterDescription=Specify the criteria to match files against. Valid parameter is:" & vbCrLf & "" & vbCrLf & "RegularExpression:  Match this regular expression using .Net syntax.See http://msdn.microsoft.com/en-us/library/ae5bf541.aspx for the complete syntax. For example, '\d\d\d' will match any three-digit number." & vbCrLf & "" & vbCrLf & "Only one parameter is accepted.")
 
 
 ' The Account property is of type FsrmAccountType

@@ -44,9 +44,9 @@ Dim database, table
 Set database = installer.OpenDatabase(databasePath, openMode) : CheckError
 While iArg < argCount
 	table = NextArgument
-	' Check file name for wildcard specification
+	' Check file name for wildcard pattern
 	If (InStr(1,table,"*",vbTextCompare) <> 0) Or (InStr(1,table,"?",vbTextCompare) <> 0) Then
-		' Obtain list of files matching wildcard specification
+		' Obtain list of files matching wildcard pattern
 		Dim file, tempFilePath
 		tempFilePath = WshShell.ExpandEnvironmentStrings("%TEMP%") & "\dir.tmp"
 		WshShell.Run "cmd.exe /U /c dir /b " & folder & "\" & table & ">" & tempFilePath, 0, True : CheckError
