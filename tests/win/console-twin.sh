@@ -1,43 +1,34 @@
 #!/usr/bin/env bash
-# tarnwick.com under Wine, beside a stand-in tarnwick.exe: each row's arguments,
-# exit code, standard output and standard error (lines joined by "|"; "*" is any output, and standard error a pattern), and what
-# the stand-in got ("-": not started). Usage: console-twin.sh TWIN_COM STAND_IN_EXE
+# tarnwick.com under Wine beside a stand-in tarnwick.exe. Each row: exit code, standard output ("|" joins lines;
+# "*" is any), standard error (a pattern), what the stand-in got ("-": not started), the twin's arguments.
 set -uo pipefail
-export WINEDEBUG=${WINEDEBUG:--all}
-# Wine reads the command line's bytes in the locale's encoding.
-export LC_ALL=C.UTF-8
+export WINEDEBUG=${WINEDEBUG:--all} LC_ALL=C.UTF-8  # Wine reads the arguments' bytes in the locale's encoding
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp "$1" "$work/tarnwick.com" && cp "$2" "$work/tarnwick.exe"
-cd "$work" || exit 2
-printf 'If x Then\r\n' > bad.vbs
-printf 'x = 1\r\n' > good.vbs
-cp bad.vbs "日本 bad.vbs"
+cp "$1" "$work/tarnwick.com" && cp "$2" "$work/tarnwick.exe" && cd "$work" || exit 2
+printf 'If x Then\r\n' > bad.vbs && printf 'x = 1\r\n' > good.vbs && cp bad.vbs "日本 bad.vbs"
 wineboot -i >/dev/null 2>&1 || true
-
 failures=0
-row() {  # name, exit, stdout, stderr, stand-in's arguments, then the twin's arguments
-  local name=$1 want_code=$2 want_out=$3 want_err=$4 want_seen=$5
+row() {
+  local name=$1 want_code=$2 want_out=$3 want_err=$4 want_seen=$5 seen=- code
   shift 5
   rm -f stand-in.txt
   timeout 60 wine tarnwick.com "$@" > out 2> err
-  local code=$? seen=-
-  # The editor is not waited for: give the stand-in a moment to write.
-  for _ in 1 2 3 4 5 6 7 8 9 10; do [ -e stand-in.txt ] && break; [ "$want_seen" = - ] && break; sleep 1; done
+  code=$?
+  # The editor is not waited for: give the stand-in a moment.
+  for _ in {1..10}; do [ -e stand-in.txt ] || [ "$want_seen" = - ] && break; sleep 1; done
   [ -e stand-in.txt ] && seen=$(tr -d '\r' < stand-in.txt | paste -sd '|')
-  local got_out got_err
-  got_out=$(tr -d '\r' < out | paste -sd '|')
-  got_err=$(tr -d '\r' < err | paste -sd '|')
-  if [ "$code" != "$want_code" ] || { [ "$want_out" != "*" ] && [ "$got_out" != "$want_out" ]; } || [[ "$got_err" != $want_err ]] ||
-     [ "$seen" != "$want_seen" ]; then
+  local out err
+  out=$(tr -d '\r' < out | paste -sd '|') err=$(tr -d '\r' < err | paste -sd '|')
+  if [ "$code" != "$want_code" ] || { [ "$want_out" != "*" ] && [ "$out" != "$want_out" ]; } ||
+     [[ "$err" != $want_err ]] || [ "$seen" != "$want_seen" ]; then
     failures=$((failures + 1))
-    printf 'FAIL %s\n  exit %s (want %s)\n  out [%s]\n  err [%s]\n  stand-in [%s]\n' \
-      "$name" "$code" "$want_code" "$got_out" "$got_err" "$seen"
+    printf 'FAIL %s\n  exit %s (want %s)\n  out [%s]\n  err [%s]\n  stand-in [%s]\n' "$name" "$code" "$want_code" \
+      "$out" "$err" "$seen"
   else
     echo "ok   $name"
   fi
 }
-
 row "an error in the host's form" 1 "bad.vbs(2, 1) Microsoft VBScript compilation error: Expected 'End'" "" - \
   --check good.vbs bad.vbs
 row "a clean script" 0 "" "" - --check good.vbs
