@@ -1,6 +1,8 @@
 #include "lsp/MessageReader.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
 #include <QString>
 
 #include <simdjson.h>
@@ -81,9 +83,18 @@ QJsonValue ToQt(dom::element value, KeyPath skip = {}) {
     return QJsonValue::Null;
 }
 
-std::string WithoutFullStop(std::string text) {
-    while (!text.empty() && (text.back() == '.' || text.back() == ' ')) text.pop_back();
-    return text;
+// Qt's reader, for the bodies simdjson refuses: it takes some that simdjson does not (a number past
+// 64 bits, a lone surrogate escaped, bytes that are no UTF-8) and words the faults of the rest.
+ReadMessage ReadWithQt(std::string_view body) {
+    QJsonParseError error{};
+    const QJsonDocument document =
+        QJsonDocument::fromJson(QByteArray::fromRawData(body.data(), static_cast<qsizetype>(body.size())), &error);
+    if (error.error != QJsonParseError::NoError)
+        return ReadMessage{ReadMessage::Kind::BadJson, {},
+                           "The message is not valid JSON: " + error.errorString().toStdString() + ".", {}};
+    if (!document.isObject())
+        return ReadMessage{ReadMessage::Kind::NotAnObject, {}, "The message is not a JSON object.", {}};
+    return ReadMessage{ReadMessage::Kind::Message, document.object(), {}, {}};
 }
 
 }  // namespace
@@ -133,10 +144,7 @@ ReadMessage MessageReader::ParseBody(std::string_view body) {
     dom::element document;
     const simdjson::error_code failure =
         parser_->parse(body.data(), body.size(), room - body.size() < simdjson::SIMDJSON_PADDING).get(document);
-    if (failure)
-        return ReadMessage{ReadMessage::Kind::BadJson, {},
-                           "The message is not valid JSON: " + WithoutFullStop(simdjson::error_message(failure)) + ".",
-                           {}};
+    if (failure) return ReadWithQt(body);
     dom::object root;
     if (document.get_object().get(root))
         return ReadMessage{ReadMessage::Kind::NotAnObject, {}, "The message is not a JSON object.", {}};
