@@ -13,6 +13,7 @@ TEST(MessageReaderTest, ReadsBodiesAsQtsReaderDoes) {
     const struct { const char* name; std::string body; bool takesText; } rows[] = {
         {"escapes, values and characters beyond the basic plane",
          R"({"id":"\u00e9\ud83d\ude00\r\n\"\\/","a":[-2,3.5,1e3,true,false,null,{}]})", false},
+        {"a key given twice", R"({"id":1,"a":{"b":1},"a":{"c":2},"id":2})", false},
         {"whole numbers past 2^53", R"({"id":9007199254740993,"n":-9007199254740993})", false},
         {"a number past 64 bits, left to Qt",
          R"({"method":"textDocument/didOpen","params":{"textDocument":{"text":"a"}},"n":18446744073709551616})", false},
