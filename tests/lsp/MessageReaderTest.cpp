@@ -7,44 +7,39 @@
 #include <gtest/gtest.h>
 
 namespace tarnwick::lsp {
-namespace {
 
 TEST(MessageReaderTest, ReadsBodiesAsQtsReaderDoes) {
     const struct { const char* name; std::string body; bool takesText; } rows[] = {
-        {"escapes, values and characters beyond the basic plane",
-         R"({"id":"\u00e9\ud83d\ude00\r\n\"\\/","a":[-2,3.5,1e3,true,false,null,{}]})", false},
-        {"a key given twice", R"({"id":1,"a":{"b":1},"a":{"c":2},"id":2})", false},
-        {"whole numbers past 2^53", R"({"id":9007199254740993,"n":-9007199254740993})", false},
+        {"escapes, whole numbers past 2^53, a key given twice",
+         R"({"id":9007199254740993,"s":"\u00e9\ud83d\ude00\r\n\"\\/","a":[-2,3.5,1e3,true,null],"a":{"b":{}}})", false},
         {"a number past 64 bits, left to Qt",
          R"({"method":"textDocument/didOpen","params":{"textDocument":{"text":"a"}},"n":18446744073709551616})", false},
-        {"an opened script's text", R"({"params":{"textDocument":{"uri":"u","text":"If\r\n\u00e9"}},"method":"textDocument/didOpen"})", true},
-        {"a text that is no string", R"({"method":"textDocument/didOpen","params":{"textDocument":{"text":5}}})", false},
+        {"an opened script's text",
+         R"({"params":{"textDocument":{"uri":"u","text":"If\r\n\u00e9"}},"method":"textDocument/didOpen"})", true},
+        {"a number for the text", R"({"method":"textDocument/didOpen","params":{"textDocument":{"text":5}}})", false},
         {"another method's text", R"({"method":"textDocument/hover","params":{"textDocument":{"text":"a"}}})", false},
-        {"not JSON", R"({"id": 7,)", false},
-        {"an array", "[1]", false},
+        {"not JSON", R"({"id": 7,)", false}, {"an array", "[1]", false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         MessageReader reader;
         reader.Feed("Content-Length: " + std::to_string(row.body.size()) + "\r\n\r\n" + row.body);
-        const std::optional<ReadMessage> read = reader.Next();
-        ASSERT_TRUE(read);
+        const ReadMessage read = reader.Next().value();
         QJsonParseError error{};
         const QJsonDocument qt = QJsonDocument::fromJson(QByteArray::fromStdString(row.body), &error);
         const auto kind = error.error ? ReadMessage::Kind::BadJson
                           : qt.isObject() ? ReadMessage::Kind::Message : ReadMessage::Kind::NotAnObject;
-        ASSERT_EQ(read->kind, kind);
-        ASSERT_EQ(read->documentText.has_value(), row.takesText);
+        ASSERT_EQ(read.kind, kind);
+        ASSERT_EQ(read.documentText.has_value(), row.takesText);
         QJsonObject expected = qt.object();
         if (row.takesText) {
             QJsonObject params = expected["params"].toObject(), item = params["textDocument"].toObject();
-            EXPECT_EQ(QString::fromStdString(*read->documentText), item.take("text").toString());
+            EXPECT_EQ(QString::fromStdString(*read.documentText), item.take("text").toString());
             params["textDocument"] = item;
             expected["params"] = params;
         }
-        EXPECT_EQ(read->object, expected);
+        EXPECT_EQ(read.object, expected);
     }
 }
 
-}  // namespace
 }  // namespace tarnwick::lsp
