@@ -30,7 +30,7 @@ struct Session {
 
     void Deliver(const std::string& bytes) {
         reader.Feed(bytes);
-        while (auto message = reader.Next()) server.Receive(*message);
+        while (auto message = reader.Next()) server.Receive(std::move(*message));
     }
     Session() {
         Deliver(Framed({{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", QJsonObject{}}}));

@@ -62,7 +62,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tarnwick.example.org/")
-# The Qt and chmlib libraries it links, found by dpkg-shlibdeps.
+# The Qt, chmlib and simdjson libraries it links, found by dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "shared-mime-info, desktop-file-utils")
 # Scripts run through Wine where Windows has no part; the editor works without it.

@@ -54,9 +54,13 @@ QJsonObject Capabilities(PositionEncoding encoding) {
 
 LanguageServer::LanguageServer(SyntaxEntries table, Send send) : table_(std::move(table)), send_(std::move(send)) {}
 
-void LanguageServer::Receive(const ReadMessage& message) {
+void LanguageServer::Receive(ReadMessage message) {
     switch (message.kind) {
-    case ReadMessage::Kind::Message: return Dispatch(message.object);
+    case ReadMessage::Kind::Message:
+        documentText_ = std::move(message.documentText);
+        Dispatch(message.object);
+        documentText_.reset();
+        return;
     case ReadMessage::Kind::BadJson:
         return send_(ErrorResponseTo(QJsonValue::Null, ErrorCode::ParseError, message.error));
     case ReadMessage::Kind::NotAnObject:
@@ -147,9 +151,9 @@ QJsonValue LanguageServer::Shutdown(const QJsonObject&) {
 void LanguageServer::DidOpen(const QJsonObject& params) {
     const QJsonObject item = ObjectMember(params, "textDocument");
     const QString uri = StringMember(item, "uri");
-    const QString text = StringMember(item, "text");
+    std::string text = documentText_ ? std::move(*documentText_) : StringMember(item, "text").toStdString();
     auto script = std::make_unique<OpenScript>(
-        OpenScript{TextDocument(text.toStdString(), IntMember(item, "version"), encoding_), {}});
+        OpenScript{TextDocument(std::move(text), IntMember(item, "version"), encoding_), {}});
     OpenScript& opened = *(scripts_[uri] = std::move(script));
     Analyse(uri, opened);
 }

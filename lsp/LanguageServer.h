@@ -30,7 +30,8 @@ public:
     using Send = std::function<void(const QJsonObject&)>;
     LanguageServer(SyntaxEntries table, Send send);
 
-    void Receive(const ReadMessage& message);
+    // Taken by value: an opened script's text moves on into its document.
+    void Receive(ReadMessage message);
     // After "exit": the process's exit code (0 when "shutdown" came first).
     bool Exited() const { return exitCode_ >= 0; }
     int ExitCode() const { return exitCode_; }
@@ -73,6 +74,7 @@ private:
     bool shutDown_ = false;
     int exitCode_ = -1;
     std::map<QString, std::unique_ptr<OpenScript>> scripts_;
+    std::optional<std::string> documentText_;  // the text the reader kept out of the message being handled
 };
 
 }  // namespace tarnwick::lsp

@@ -62,9 +62,9 @@ int RunLspCommand(int argc, char** argv) {
         if (got <= 0) return 1;  // the client went away without "exit"
         reader.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(got)));
         while (!server.Exited()) {
-            const std::optional<ReadMessage> message = reader.Next();
+            std::optional<ReadMessage> message = reader.Next();
             if (!message) break;
-            server.Receive(*message);
+            server.Receive(std::move(*message));
         }
     }
     return server.ExitCode();

@@ -2,9 +2,14 @@
 
 #include <QJsonObject>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+
+namespace simdjson::dom {
+class parser;
+}
 
 namespace tarnwick::lsp {
 
@@ -14,6 +19,9 @@ struct ReadMessage {
     Kind kind = Kind::Message;
     QJsonObject object;  // the message, for Kind::Message
     std::string error;   // what was wrong, in the program's own words
+    // The text a didOpen carries, kept out of `object` as the UTF-8 it came in:
+    // the one member that may be megabytes, and the form the server keeps.
+    std::optional<std::string> documentText;
 };
 
 // Splits the bytes of the client's stream into messages: header lines ended by
@@ -22,6 +30,9 @@ struct ReadMessage {
 // usable length is dropped whole, so the next message is still found.
 class MessageReader {
 public:
+    MessageReader();
+    ~MessageReader();
+
     // The largest body taken (a longer one is refused): room for a script of hundreds of megabytes.
     static constexpr long long kMaxBody = 1LL << 30;
     // A header block longer than this is garbage, not headers.
@@ -34,11 +45,12 @@ public:
     std::size_t Pending() const { return buffer_.size() - consumed_; }
 
 private:
-    std::optional<ReadMessage> ParseBody(std::string_view body) const;
+    ReadMessage ParseBody(std::string_view body);
 
     std::string buffer_;
     std::size_t consumed_ = 0;
     long long bodyLength_ = -1;  // the length of the body being waited for, after its headers
+    std::unique_ptr<simdjson::dom::parser> parser_;  // kept, so its buffers serve the next message too
 };
 
 }  // namespace tarnwick::lsp

@@ -14,7 +14,7 @@ rm -f tarnwick_*.deb
 cpack -G DEB >/dev/null
 deb=$(ls tarnwick_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libchm1; do
+for lib in libqt6widgets6 libchm1 libsimdjson; do
   [[ "$depends" == *"$lib"* ]] || { echo "package does not depend on $lib: $depends"; exit 1; }
 done
 

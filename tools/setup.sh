@@ -9,6 +9,7 @@ packages=(cmake ninja-build g++ ccache pkg-config
           googletest libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth openbox x11-utils fonts-liberation fonts-dejavu-core
           libchm-dev fp-utils   # the help viewer and the help compiler
+          libsimdjson-dev       # the language server's message reader
           dpkg-dev file desktop-file-utils xdotool imagemagick  # the package and its test
           lintian appstream man-db   # the package's checks: Debian's checker, the metadata, the manual page
           strace                # a save's sync before its rename
