@@ -1,5 +1,7 @@
 #include "run/OutputSession.h"
 
+#include "run/CheckListing.h"
+
 #include "fakes/FakeFileWriter.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/TempDir.h"
@@ -182,6 +184,25 @@ TEST(OutputRunTest, EachHostIsDecodedAndTheStatusTellsHowTheRunEnded) {
         process.End(row.exitCode);
         EXPECT_EQ(lines, row.lines) << row.name;
         EXPECT_TRUE(summary.starts_with(row.summary)) << row.name << ": " << summary;
+    }
+}
+
+TEST(OutputRunTest, CheckSyntaxListsInUtf8) {
+    struct Row {
+        std::string path, quoted;  // what the finding quotes, as the document holds it
+        TextEncoding encoding;
+        std::string shown;
+    } rows[] = {
+        {"/tmp/caf\xC3\xA9.vbs", "caf\xE9", TextEncoding::Ansi, "/tmp/caf\xC3\xA9.vbs(2, 5) Tarnwick warning: 'caf\xC3\xA9'"},
+        {"/tmp/\xE6\x97\xA5.vbs", "\xCE\xA9", TextEncoding::Utf8, "/tmp/\xE6\x97\xA5.vbs(2, 5) Tarnwick warning: '\xCE\xA9'"},
+    };
+    for (const Row& row : rows) {
+        const language::Diagnostic found{language::Severity::Warning, 1, "'" + row.quoted + "'", 2, 5};
+        const CheckListing listing = ListFindings({found}, row.path, row.encoding);
+        EXPECT_EQ(listing.title, "Check Syntax: " + row.path);
+        ASSERT_EQ(listing.lines.size(), 1u) << row.path;
+        EXPECT_EQ(listing.lines[0].text, row.shown);
+        EXPECT_EQ(listing.lines[0].place, (SourcePlace{2, 5}));
     }
 }
 

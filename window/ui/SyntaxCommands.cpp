@@ -8,6 +8,7 @@
 #include "completion/ScriptOutline.h"
 #include "language/RunCheck.h"
 #include "language/ui/BackgroundCheck.h"
+#include "run/CheckListing.h"
 #include "run/RunOptions.h"
 #include "run/ui/OutputPane.h"
 #include "window/ui/EditorWidget.h"
@@ -147,14 +148,10 @@ void TForm1::WireSyntaxCheck() {
         unit_.Marks.Assign(found);
         marksChanged();
         const std::string& path = unit_.CurrentFileName.empty() ? scratchScriptPath_ : unit_.CurrentFileName;
-        Output->BeginRun("Check Syntax: " + FromPath(path));
-        for (const Diagnostic& d : found) {
-            const QString line = FromPath(path) + FromDocument(language::HostLine("", d), unit_.Encoding);
-            Output->AddLine({ToAnsi(line), CapturedProcess::Channel::Output, SourcePlace{d.line, d.column}});
-        }
-        const QString summary = QString::fromStdString(language::CheckSummary(found));
-        if (found.empty()) Output->AddLine({language::CheckSummary(found), CapturedProcess::Channel::Output, std::nullopt});
-        Output->EndRun(summary);
+        const CheckListing listing = ListFindings(found, FromPath(path).toStdString(), unit_.Encoding);
+        Output->BeginRun(QString::fromUtf8(listing.title));
+        for (const OutputLine& line : listing.lines) Output->AddLine(line);
+        Output->EndRun(QString::fromUtf8(listing.summary));
         if (!Output->isVisible()) {
             Output->show();
             FormResize();
