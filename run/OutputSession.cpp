@@ -47,6 +47,10 @@ void OutputSession::Run(const std::vector<std::string>& words, const std::string
     ownHost_ = StartedProgramName(started) == kOwnHostName;
 }
 
+bool OutputSession::MayEndRun(MessageBoxes* boxes) const {
+    return !Running() || !boxes || boxes->AskYesNo("A script is still running in the output pane.\n\nEnd it and run this one?");
+}
+
 void OutputSession::Stop() {
     if (!process_.Running()) return;
     stopRequested_ = true;

@@ -9,6 +9,7 @@
 #include "language/RunCheck.h"
 #include "language/ui/BackgroundCheck.h"
 #include "run/CheckListing.h"
+#include "run/OutputSession.h"
 #include "run/RunOptions.h"
 #include "run/ui/OutputPane.h"
 #include "window/ui/EditorWidget.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolTip>
 
@@ -149,13 +151,17 @@ void TForm1::WireSyntaxCheck() {
         marksChanged();
         const std::string& path = unit_.CurrentFileName.empty() ? scratchScriptPath_ : unit_.CurrentFileName;
         const CheckListing listing = ListFindings(found, FromPath(path).toStdString(), unit_.Encoding);
+        if (outputRun_->Running()) {
+            // The pane belongs to the script running there: its output stays whole.
+            StBar->showMessage("Check Syntax: " + QString::fromUtf8(listing.summary) +
+                               (found.empty() ? "" : ", marked in the editor") + " (the output pane shows the running script)",
+                               10000);
+            return;
+        }
         Output->BeginRun(QString::fromUtf8(listing.title));
         for (const OutputLine& line : listing.lines) Output->AddLine(line);
         Output->EndRun(QString::fromUtf8(listing.summary));
-        if (!Output->isVisible()) {
-            Output->show();
-            FormResize();
-        }
+        ShowOutputPane(true);
     });
     checkSyntax->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F7));
     if (QMenu* run = menuBar()->findChild<QMenu*>("mRunMenu")) {
