@@ -159,10 +159,11 @@ TEST(OutputRunTest, EachHostIsDecodedAndTheStatusTellsHowTheRunEnded) {
          "Ended with an error after "},
         {"an error in another file is an error all the same", ours, {{C::Error, "C:\\lib.vbs" + error}}, 1,
          "err:C:\\lib.vbs" + error, "Ended with an error after "},
-        {"our host refused an option", ours, {{C::Error, "//D: no debugger here; nothing was run\r\n"}}, 2,
-         "err://D: no debugger here; nothing was run", "Not run: //D: no debugger here; nothing was run"},
-        {"our host's script quit with 2 after writing", ours, {{C::Output, "x\n"}, {C::Error, "y\n"}}, 2, "x|err:y",
-         "Exit code 2 after "},
+        {"our host refused an option", ours, {{C::Error, "tarnwick-host: //D: no debugger\r\n"}}, 2,
+         "err:tarnwick-host: //D: no debugger", "Not run: //D: no debugger"},
+        {"our host's script wrote one error line and quit with 2", ours, {{C::Error, "y\n"}}, 2, "err:y", "Exit code 2 after "},
+        {"a host's error line on the output channel is only output", ours, {{C::Output, wine + error}}, 0,
+         "" + wine + error + "@3,5", "Exit code 0 after "},
         {"cscript's exit code 2 is only that", cscript, {{C::Error, "//D refused\n"}}, 2, "err://D refused", "Exit code 2 after "},
     };
     fakes::FakeFileWriter writer;
