@@ -50,7 +50,8 @@ void OutputSession::Run(const std::vector<std::string>& words, const std::string
 }
 
 bool OutputSession::MayEndRun(MessageBoxes* boxes) const {
-    return !Running() || !boxes || boxes->AskYesNo("A script is still running in the output pane.\n\nEnd it and run this one?");
+    return !Running() || !boxes ||
+           boxes->AskYesNo("A script is still running in the output pane.\n\nEnd it and run this one?");
 }
 
 void OutputSession::Stop() {

@@ -35,7 +35,8 @@ ProfileFile::ProfileFile(std::string_view text) {
         if (line.empty() || line.front() == ';') continue;
         if (line.front() == '[') {
             std::size_t close = line.find(']');
-            std::string name = AsciiLowerCase(Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1)));
+            const std::size_t length = close == std::string_view::npos ? line.npos : close - 1;
+            std::string name = AsciiLowerCase(Trim(line.substr(1, length)));
             // A repeated section adds nothing: its first appearance is the one read.
             auto [it, added] = sections_.try_emplace(std::move(name));
             current = added ? &it->second : nullptr;

@@ -161,7 +161,8 @@ TEST(OutputRunTest, EachHostIsDecodedAndTheStatusTellsHowTheRunEnded) {
          "err:C:\\lib.vbs" + error, "Ended with an error after "},
         {"our host refused an option", ours, {{C::Error, "tarnwick-host: //D: no debugger\r\n"}}, 2,
          "err:tarnwick-host: //D: no debugger", "Not run: //D: no debugger"},
-        {"our host's script wrote one error line and quit with 2", ours, {{C::Error, "y\n"}}, 2, "err:y", "Exit code 2 after "},
+        {"our host's script wrote one error line and quit with 2", ours, {{C::Error, "y\n"}}, 2, "err:y",
+         "Exit code 2 after "},
         {"a host's error line on the output channel is only output", ours, {{C::Output, wine + error}}, 0,
          "" + wine + error + "@3,5", "Exit code 0 after "},
         {"cscript's exit code 2 is only that", cscript, {{C::Error, "//D refused\n"}}, 2, "err://D refused", "Exit code 2 after "},
@@ -194,7 +195,8 @@ TEST(OutputRunTest, CheckSyntaxListsInUtf8) {
         TextEncoding encoding;
         std::string shown;
     } rows[] = {
-        {"/tmp/caf\xC3\xA9.vbs", "caf\xE9", TextEncoding::Ansi, "/tmp/caf\xC3\xA9.vbs(2, 5) Tarnwick warning: 'caf\xC3\xA9'"},
+        {"/tmp/caf\xC3\xA9.vbs", "caf\xE9", TextEncoding::Ansi,
+         "/tmp/caf\xC3\xA9.vbs(2, 5) Tarnwick warning: 'caf\xC3\xA9'"},
         {"/tmp/\xE6\x97\xA5.vbs", "\xCE\xA9", TextEncoding::Utf8, "/tmp/\xE6\x97\xA5.vbs(2, 5) Tarnwick warning: '\xCE\xA9'"},
     };
     for (const Row& row : rows) {

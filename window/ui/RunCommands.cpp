@@ -80,7 +80,8 @@ void TForm1::WireRunCommands() {
         folder = std::find_if(folder + 1, folders.end(), [](const std::string& f) { return !f.empty(); });
     scratchScriptPath_ = ScratchScriptIn(folder == folders.end() ? folders.front() : *folder);
     commands.RunDefault = [this] {
-        const auto stored = unit_.Settings ? unit_.Settings->OpenReadOnly()->ReadString(kRunDefaultValue) : std::nullopt;
+        const auto stored =
+            unit_.Settings ? unit_.Settings->OpenReadOnly()->ReadString(kRunDefaultValue) : std::nullopt;
         if (stored && !MayEndPaneRunFor(*stored)) return;
         PrepareScratchFolder();
         if (const auto started = mRunDefaultClick(unit_, scratchScriptPath_, [this] { ShowWindow(form2_); }))

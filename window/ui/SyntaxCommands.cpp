@@ -153,8 +153,9 @@ void TForm1::WireSyntaxCheck() {
         const CheckListing listing = ListFindings(found, FromPath(path).toStdString(), unit_.Encoding);
         if (outputRun_->Running()) {
             // The pane belongs to the script running there: its output stays whole.
-            StBar->showMessage("Check Syntax: " + QString::fromUtf8(listing.summary) +
-                               (found.empty() ? "" : ", marked in the editor") + " (the output pane shows the running script)",
+            const QString marked = found.empty() ? "" : ", marked in the editor";
+            StBar->showMessage("Check Syntax: " + QString::fromUtf8(listing.summary) + marked +
+                                   " (the output pane shows the running script)",
                                10000);
             return;
         }
