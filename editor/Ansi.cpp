@@ -51,6 +51,13 @@ unsigned char AnsiUpper(unsigned char c) {
     }
 }
 
+std::string AsciiLowerCase(std::string_view text) {
+    std::string out(text);
+    for (char& ch : out)
+        if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+    return out;
+}
+
 std::string AnsiLowerCase(std::string_view text) {
     std::string out(text);
     for (char& ch : out) ch = static_cast<char>(AnsiLower(static_cast<unsigned char>(ch)));

@@ -17,5 +17,8 @@ int UnicodeToAnsi(char32_t codePoint);
 unsigned char AnsiLower(unsigned char c);
 unsigned char AnsiUpper(unsigned char c);
 std::string AnsiLowerCase(std::string_view text);
+// Folds only A to Z: for names that are plain ASCII by their nature (keys of
+// a settings file, program names), whatever else they hold is kept as it is.
+std::string AsciiLowerCase(std::string_view text);
 
 }  // namespace tarnwick

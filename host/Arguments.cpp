@@ -11,6 +11,14 @@ enum : DISPID { kItem = DISPID_VALUE, kCount = 1, kLength, kNamed, kUnnamed, kEx
 
 bool IsNamed(const std::wstring& argument) { return argument.size() > 1 && argument[0] == L'/'; }
 
+// The arguments that are named, or those that are not, in their order.
+std::vector<std::wstring> ArgumentsNamed(const std::vector<std::wstring>& all, bool named) {
+    std::vector<std::wstring> chosen;
+    for (const std::wstring& argument : all)
+        if (IsNamed(argument) == named) chosen.push_back(argument);
+    return chosen;
+}
+
 // "/name:value" gives name and value; "/name" an empty value.
 std::pair<std::wstring, std::wstring> SplitNamed(const std::wstring& argument) {
     const std::size_t colon = argument.find(L':');
@@ -48,12 +56,7 @@ protected:
         case kNewEnum: return ReturnEnumerator(call, items_);
         case kShowUsage: return S_OK;
         case kNamed: return call.ReturnCollection(NewNamed());
-        case kUnnamed: {
-            std::vector<std::wstring> unnamed;
-            for (const std::wstring& argument : all_)
-                if (!IsNamed(argument)) unnamed.push_back(argument);
-            return call.ReturnCollection(new ArgumentList(std::move(unnamed), {}));
-        }
+        case kUnnamed: return call.ReturnCollection(new ArgumentList(ArgumentsNamed(all_, false), {}));
         default: return DISP_E_MEMBERNOTFOUND;
         }
     }
@@ -110,8 +113,7 @@ private:
 
 IDispatch* ArgumentList::NewNamed() const {
     std::vector<std::pair<std::wstring, std::wstring>> named;
-    for (const std::wstring& argument : all_)
-        if (IsNamed(argument)) named.push_back(SplitNamed(argument));
+    for (const std::wstring& argument : ArgumentsNamed(all_, true)) named.push_back(SplitNamed(argument));
     return new NamedArguments(std::move(named));
 }
 

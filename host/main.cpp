@@ -21,6 +21,8 @@ namespace {
 // {B54F3741-5B07-11CF-A4B0-00AA004A55E8}
 constexpr CLSID kVBScript = {0xb54f3741, 0x5b07, 0x11cf, {0xa4, 0xb0, 0x00, 0xaa, 0x00, 0x4a, 0x55, 0xe8}};
 
+// A refusal of options ends with this code, its one line starting with the
+// host's name, which the editor's output pane reads as "nothing was run".
 constexpr int kRefused = 2;
 
 std::wstring Decode(const char* bytes, std::size_t size, UINT codePage) {
@@ -111,7 +113,7 @@ int wmain() {
     auto parsed = ParseHostOptions(words);
     OutputChannel err(STD_ERROR_HANDLE, false);
     if (const auto* refusal = std::get_if<OptionRefusal>(&parsed)) {
-        err.WriteLine(L"Option \"" + refusal->option + L"\" refused: " + refusal->reason + L".");
+        err.WriteLine(L"tarnwick-host: Option \"" + refusal->option + L"\" refused: " + refusal->reason + L".");
         return kRefused;
     }
     HostOptions& options = std::get<HostOptions>(parsed);

@@ -105,6 +105,25 @@ Named NameAt(const OpenScript& script, int offset) {
     return named;
 }
 
+// Whether every place of the symbol would still mean it, and only it, under
+// the new name: the name must be free in the symbol's scope and, from every
+// scope where the symbol is used, resolve to nothing else (a local would hide
+// a global, or a global be hidden by a local); an undeclared use of the new
+// name must not come to mean the symbol.
+bool KeepsMeaning(const SyntaxTree& tree, const Symbol& symbol, const std::string& newName) {
+    if (newName == symbol.name) return true;
+    if (Resolve(tree, symbol.scope, newName)) return false;
+    for (const language::Span& span : Occurrences(tree, symbol))
+        if (Resolve(tree, ScopeAt(tree, span.offset), newName)) return false;
+    for (std::size_t scope = 0; scope < tree.scopes.size(); ++scope) {
+        const int at = static_cast<int>(scope);
+        for (const language::Reference& use : tree.scopes[scope].references)
+            if (use.name == newName && !Resolve(tree, at, newName) && Resolve(tree, at, symbol.name) == symbol)
+                return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 QJsonValue LanguageServer::DocumentSymbols(const QJsonObject& params) {
@@ -158,6 +177,10 @@ QJsonValue LanguageServer::Rename(const QJsonObject& params) {
     if (!IsIdentifier(wanted) || language::KeywordOf(wanted) != language::Keyword::None ||
         language::IsBuiltinName(Lower(wanted)))
         throw RequestError(ErrorCode::InvalidParams, "'" + wanted + "' cannot be a name in the script.");
+    if (!KeepsMeaning(script->analysis.tree, *named.symbol, Lower(wanted)))
+        throw RequestError(ErrorCode::RequestFailed, "Renaming '" + spelled + "' to '" + wanted +
+                                                         "' would change what the script means: '" + wanted +
+                                                         "' is already in use.");
     QJsonArray edits;
     for (const language::Span& span : Occurrences(script->analysis.tree, *named.symbol))
         edits.append(QJsonObject{{"range", ToJson(script->document.RangeOf(span.offset, span.length))},

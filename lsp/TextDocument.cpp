@@ -1,5 +1,7 @@
 #include "lsp/TextDocument.h"
 
+#include "editor/TextEncoding.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -8,12 +10,10 @@ namespace {
 
 bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
-// The bytes of the UTF-8 sequence starting with lead (1 for a stray byte).
-int SequenceLength(unsigned char lead) {
-    if (lead >= 0xF0) return 4;
-    if (lead >= 0xE0) return 3;
-    if (lead >= 0xC0) return 2;
-    return 1;
+// The units of the character of `length` UTF-8 bytes: one beyond the basic
+// plane takes a surrogate pair in UTF-16.
+int UnitsOf(int length, PositionEncoding encoding) {
+    return encoding == PositionEncoding::Utf16 && length == 4 ? 2 : 1;
 }
 
 }  // namespace
@@ -21,11 +21,10 @@ int SequenceLength(unsigned char lead) {
 int CountUnits(std::string_view text, PositionEncoding encoding) {
     if (encoding == PositionEncoding::Utf8) return static_cast<int>(text.size());
     int units = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (IsContinuation(c)) continue;
-        // A character beyond the basic plane takes a surrogate pair in UTF-16.
-        units += (encoding == PositionEncoding::Utf16 && c >= 0xF0) ? 2 : 1;
+    for (std::size_t at = 0; at < text.size();) {
+        const int length = CharLength(text, at, TextEncoding::Utf8);
+        units += UnitsOf(length, encoding);
+        at += static_cast<std::size_t>(length);
     }
     return units;
 }
@@ -41,13 +40,11 @@ int BytesForUnits(std::string_view line, int units, PositionEncoding encoding) {
     std::size_t at = 0;
     int counted = 0;
     while (at < line.size()) {
-        const auto c = static_cast<unsigned char>(line[at]);
-        const int width = (encoding == PositionEncoding::Utf16 && c >= 0xF0) ? 2 : 1;
+        const int length = CharLength(line, at, TextEncoding::Utf8);
+        const int width = UnitsOf(length, encoding);
         if (counted + width > units) break;  // the middle of a surrogate pair stays before the character
         counted += width;
-        at += 1;
-        for (int n = 1; n < SequenceLength(c) && at < line.size() && IsContinuation(static_cast<unsigned char>(line[at])); ++n)
-            ++at;
+        at += static_cast<std::size_t>(length);
         if (counted == units) break;
     }
     return static_cast<int>(at);

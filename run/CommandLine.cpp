@@ -1,20 +1,14 @@
 #include "run/CommandLine.h"
 
-#include <algorithm>
-#include <cctype>
+#include "editor/Ansi.h"
+
+#include <utility>
 
 namespace tarnwick {
 
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string Lowered(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return out;
-}
 
 // Reads the program name from i on: it knows no escapes. Leaves i after it.
 std::string ReadProgramName(std::string_view line, std::size_t& i) {
@@ -96,10 +90,15 @@ std::string QuoteArgument(std::string_view argument) {
     return out + '"';
 }
 
-bool IsScriptHost(std::string_view program) {
+std::string ProgramName(std::string_view program) {
     const std::size_t slash = program.find_last_of("/\\");
-    std::string name = Lowered(slash == std::string_view::npos ? program : program.substr(slash + 1));
+    std::string name = AsciiLowerCase(slash == std::string_view::npos ? program : program.substr(slash + 1));
     if (name.size() > 4 && name.ends_with(".exe")) name.resize(name.size() - 4);
+    return name;
+}
+
+bool IsScriptHost(std::string_view program) {
+    const std::string name = ProgramName(program);
     return name == "wscript" || name == "cscript";
 }
 
@@ -114,10 +113,7 @@ ProcessLaunch PlanLaunch(const std::vector<std::string>& words, const std::strin
     ProcessLaunch launch{words.front(), {words.begin() + 1, words.end()}, false};
     if (programOnPath || !IsScriptHost(launch.program)) return launch;
     if (!ourHost.empty()) {
-        const std::size_t slash = launch.program.find_last_of("/\\");
-        const bool windowed = Lowered(launch.program.substr(slash == std::string::npos ? 0 : slash + 1))
-                                  .starts_with("wscript");
-        if (windowed) launch.arguments.insert(launch.arguments.begin(), "//wscript");
+        if (ProgramName(launch.program) == "wscript") launch.arguments.insert(launch.arguments.begin(), "//wscript");
         launch.program = ourHost;
     }
     launch.arguments.insert(launch.arguments.begin(), launch.program);

@@ -32,6 +32,8 @@ struct ProcessLaunch {
 
 // True for "wscript" and "cscript" in any case, with or without ".exe" and a folder.
 bool IsScriptHost(std::string_view program);
+// A program's file name without its folder and ".exe", in lower case.
+std::string ProgramName(std::string_view program);
 
 // A local path as Wine's programs see it: "Z:" and the path with backslashes.
 std::string WinePath(std::string_view localPath);

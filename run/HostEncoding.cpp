@@ -1,7 +1,9 @@
 #include "run/HostEncoding.h"
 
+#include "editor/TextEncoding.h"
+#include "run/CommandLine.h"
+
 #include <algorithm>
-#include <cctype>
 #include <utility>
 
 namespace tarnwick {
@@ -10,33 +12,7 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-// The file name without its folder and ".exe", in lower case.
-std::string ProgramName(std::string_view program) {
-    const std::size_t slash = program.find_last_of("/\\");
-    std::string name(slash == std::string_view::npos ? program : program.substr(slash + 1));
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (name.size() > 4 && name.ends_with(".exe")) name.resize(name.size() - 4);
-    return name;
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
+void AppendUtf8(std::string& out, char32_t c) { out += EncodeCharacter(c, TextEncoding::Utf8); }
 
 // The length of the UTF-8 character that starts at `at`: 0 when its bytes
 // form none, -1 when the text ends before it does.

@@ -44,7 +44,7 @@ bool IsHostErrorLine(std::string_view line);
 struct RunEnd {
     std::optional<int> exitCode;  // none when it did not end by itself
     bool stoppedByUser = false;
-    bool errorReported = false;  // the host wrote an error line
+    bool errorReported = false;  // the host wrote an error line on its error channel
     std::string refusal;         // our host's reason for running nothing
     double seconds = 0;
 };

@@ -11,8 +11,10 @@ namespace tarnwick {
 
 namespace {
 
-// Our host's exit code when it refused an option and ran nothing.
+// Our host refuses an option it cannot honour with this exit code and one
+// line on its error channel that starts with its name; it runs nothing then.
 constexpr int kRefusedOptions = 2;
+const std::string kRefusalStart = std::string(kOwnHostName) + ": ";
 
 int Index(CapturedProcess::Channel channel) { return static_cast<int>(channel); }
 
@@ -45,6 +47,11 @@ void OutputSession::Run(const std::vector<std::string>& words, const std::string
     const HostWriting writing = HostWritingOf(started, OemCodePage);
     for (HostOutputDecoder& decoder : decoders_) decoder = HostOutputDecoder(writing);
     ownHost_ = StartedProgramName(started) == kOwnHostName;
+}
+
+bool OutputSession::MayEndRun(MessageBoxes* boxes) const {
+    return !Running() || !boxes ||
+           boxes->AskYesNo("A script is still running in the output pane.\n\nEnd it and run this one?");
 }
 
 void OutputSession::Stop() {
@@ -86,9 +93,8 @@ void OutputSession::Finished(std::optional<int> exitCode) {
     }
     const std::chrono::duration<double> taken = std::chrono::steady_clock::now() - started_;
     RunEnd end{exitCode, stopRequested_, errorReported_, {}, taken.count()};
-    // Our host refuses an option it cannot honour with one line and runs nothing.
-    if (ownHost_ && exitCode == kRefusedOptions && !errorReported_ && lines_[0] == 0 && lines_[1] == 1)
-        end.refusal = firstError_;
+    if (ownHost_ && exitCode == kRefusedOptions && lines_[1] == 1 && firstError_.starts_with(kRefusalStart))
+        end.refusal = firstError_.substr(kRefusalStart.size());
     if (OnFinished) OnFinished(RunSummary(end));
 }
 
@@ -99,7 +105,8 @@ void OutputSession::Emit(CapturedProcess::Channel channel, std::string_view text
         const std::size_t piece = Utf8PieceLength(text.substr(at), kMaxLineLength);
         OutputLine line{std::string(text.substr(at, piece)), channel, std::nullopt};
         line.place = ParseHostErrorLine(line.text, scratchScriptPath_);
-        errorReported_ = errorReported_ || IsHostErrorLine(line.text);
+        // Only the error channel tells: a script may print anything on its output.
+        errorReported_ = errorReported_ || (channel == CapturedProcess::Channel::Error && IsHostErrorLine(line.text));
         if (lines_[Index(channel)]++ == 0 && channel == CapturedProcess::Channel::Error) firstError_ = line.text;
         if (OnLine) OnLine(line);
         at += piece;

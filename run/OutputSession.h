@@ -48,6 +48,9 @@ public:
     void Run(const std::vector<std::string>& words, const std::string& scratchScriptPath);
     void Stop();
     bool Running() const { return process_.Running(); }
+    // Before another run in the pane: true when none is going, or when the
+    // user agrees to end the one going (the next Start or Run ends it).
+    bool MayEndRun(MessageBoxes* boxes) const;
 
 private:
     void Received(CapturedProcess::Channel channel, std::string_view bytes);

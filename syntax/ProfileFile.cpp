@@ -1,5 +1,7 @@
 #include "syntax/ProfileFile.h"
 
+#include "editor/Ansi.h"
+
 #include <algorithm>
 
 namespace tarnwick {
@@ -11,13 +13,6 @@ std::string_view Trim(std::string_view s) {
     while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
     while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
     return s;
-}
-
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
-    return out;
 }
 
 std::string_view Unquote(std::string_view value) {
@@ -40,7 +35,8 @@ ProfileFile::ProfileFile(std::string_view text) {
         if (line.empty() || line.front() == ';') continue;
         if (line.front() == '[') {
             std::size_t close = line.find(']');
-            std::string name = Lower(Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1)));
+            const std::size_t length = close == std::string_view::npos ? line.npos : close - 1;
+            std::string name = AsciiLowerCase(Trim(line.substr(1, length)));
             // A repeated section adds nothing: its first appearance is the one read.
             auto [it, added] = sections_.try_emplace(std::move(name));
             current = added ? &it->second : nullptr;
@@ -48,16 +44,16 @@ ProfileFile::ProfileFile(std::string_view text) {
         }
         std::size_t equals = line.find('=');
         if (current == nullptr || equals == std::string_view::npos) continue;
-        std::string key = Lower(Trim(line.substr(0, equals)));
+        std::string key = AsciiLowerCase(Trim(line.substr(0, equals)));
         std::string_view value = Unquote(Trim(line.substr(equals + 1)));
         current->try_emplace(std::move(key), value.substr(0, std::min(value.size(), kMaxValueLength)));
     }
 }
 
 std::optional<std::string> ProfileFile::Read(std::string_view section, std::string_view key) const {
-    auto s = sections_.find(Lower(Trim(section)));
+    auto s = sections_.find(AsciiLowerCase(Trim(section)));
     if (s == sections_.end()) return std::nullopt;
-    auto k = s->second.find(Lower(Trim(key)));
+    auto k = s->second.find(AsciiLowerCase(Trim(key)));
     if (k == s->second.end()) return std::nullopt;
     return k->second;
 }

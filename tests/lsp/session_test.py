@@ -103,6 +103,8 @@ SESSION = [
      {"changes": {URI: [Edit(R(2, 6, 2, 11), "Most"), Edit(R(14, 24, 14, 29), "Most")]}}),
     ("rename a built-in", "textDocument/rename", At(16, 2, newName="Box"),
      Error(-32803, "'msgbox' is built in and cannot be renamed.")),
+    ("rename a local to the global it would hide", "textDocument/rename", At(11, 5, newName="Limit"),
+     Error(-32803, "Renaming 'total' to 'Limit' would change what the script means: 'Limit' is already in use.")),
     ("rename to a keyword", "textDocument/rename", At(1, 5, newName="Loop"),
      Error(-32602, "'Loop' cannot be a name in the script.")),
     ("members after a dot", "textDocument/completion", At(19, 5),

@@ -1,5 +1,7 @@
 #include "run/OutputSession.h"
 
+#include "run/CheckListing.h"
+
 #include "fakes/FakeFileWriter.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/TempDir.h"
@@ -157,10 +159,12 @@ TEST(OutputRunTest, EachHostIsDecodedAndTheStatusTellsHowTheRunEnded) {
          "Ended with an error after "},
         {"an error in another file is an error all the same", ours, {{C::Error, "C:\\lib.vbs" + error}}, 1,
          "err:C:\\lib.vbs" + error, "Ended with an error after "},
-        {"our host refused an option", ours, {{C::Error, "//D: no debugger here; nothing was run\r\n"}}, 2,
-         "err://D: no debugger here; nothing was run", "Not run: //D: no debugger here; nothing was run"},
-        {"our host's script quit with 2 after writing", ours, {{C::Output, "x\n"}, {C::Error, "y\n"}}, 2, "x|err:y",
+        {"our host refused an option", ours, {{C::Error, "tarnwick-host: //D: no debugger\r\n"}}, 2,
+         "err:tarnwick-host: //D: no debugger", "Not run: //D: no debugger"},
+        {"our host's script wrote one error line and quit with 2", ours, {{C::Error, "y\n"}}, 2, "err:y",
          "Exit code 2 after "},
+        {"a host's error line on the output channel is only output", ours, {{C::Output, wine + error}}, 0,
+         "" + wine + error + "@3,5", "Exit code 0 after "},
         {"cscript's exit code 2 is only that", cscript, {{C::Error, "//D refused\n"}}, 2, "err://D refused", "Exit code 2 after "},
     };
     fakes::FakeFileWriter writer;
@@ -182,6 +186,26 @@ TEST(OutputRunTest, EachHostIsDecodedAndTheStatusTellsHowTheRunEnded) {
         process.End(row.exitCode);
         EXPECT_EQ(lines, row.lines) << row.name;
         EXPECT_TRUE(summary.starts_with(row.summary)) << row.name << ": " << summary;
+    }
+}
+
+TEST(OutputRunTest, CheckSyntaxListsInUtf8) {
+    struct Row {
+        std::string path, quoted;  // what the finding quotes, as the document holds it
+        TextEncoding encoding;
+        std::string shown;
+    } rows[] = {
+        {"/tmp/caf\xC3\xA9.vbs", "caf\xE9", TextEncoding::Ansi,
+         "/tmp/caf\xC3\xA9.vbs(2, 5) Tarnwick warning: 'caf\xC3\xA9'"},
+        {"/tmp/\xE6\x97\xA5.vbs", "\xCE\xA9", TextEncoding::Utf8, "/tmp/\xE6\x97\xA5.vbs(2, 5) Tarnwick warning: '\xCE\xA9'"},
+    };
+    for (const Row& row : rows) {
+        const language::Diagnostic found{language::Severity::Warning, 1, "'" + row.quoted + "'", 2, 5};
+        const CheckListing listing = ListFindings({found}, row.path, row.encoding);
+        EXPECT_EQ(listing.title, "Check Syntax: " + row.path);
+        ASSERT_EQ(listing.lines.size(), 1u) << row.path;
+        EXPECT_EQ(listing.lines[0].text, row.shown);
+        EXPECT_EQ(listing.lines[0].place, (SourcePlace{2, 5}));
     }
 }
 

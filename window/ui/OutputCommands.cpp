@@ -59,6 +59,7 @@ void TForm1::WireOutputPane() {
                   Qt::WidgetWithChildrenShortcut);
 
     commands.RunInPane = [this] {
+        if (!outputRun_->MayEndRun(unit_.Boxes)) return;
         PrepareScratchFolder();
         ShowPaneRun(outputRun_->Start(unit_, scratchScriptPath_));
     };

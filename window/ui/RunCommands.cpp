@@ -7,11 +7,13 @@
 #include "run/CommandLine.h"
 #include "run/HostEncoding.h"
 #include "run/OutputSession.h"
+#include "run/RunOptions.h"
 #include "run/ScratchFolder.h"
 #include "run/ScriptRunner.h"
 #include "run/ui/CommandLineText.h"
 #include "run/ui/OutputPane.h"
 #include "run/ui/PrivateFolder.h"
+#include "settings/SettingsStore.h"
 #include "window/MainWindowLogic.h"
 #ifdef _WIN32
 #include "run/win/WinProcessStarter.h"
@@ -36,6 +38,8 @@ std::string ScratchScriptIn(const std::string& folder) {
 }
 
 #ifndef _WIN32
+bool RunsInPane(const std::vector<std::string>& words) { return StartedProgramName(words) == "cscript"; }
+
 // Here cscript has no console window to write to: its runs go to the output
 // pane, where the user sees what the script writes. Other programs start on their own.
 class PaneOrDetachedStarter : public ProcessStarter {
@@ -45,7 +49,7 @@ public:
         : detached_(std::move(detached)), paneRun_(std::move(paneRun)) {}
     void Start(const std::string& commandLine) override {
         const std::vector<std::string> words = SplitCommandLine(commandLine);
-        if (StartedProgramName(words) == "cscript") paneRun_(words);
+        if (RunsInPane(words)) paneRun_(words);
         else detached_->Start(commandLine);
     }
 
@@ -76,6 +80,9 @@ void TForm1::WireRunCommands() {
         folder = std::find_if(folder + 1, folders.end(), [](const std::string& f) { return !f.empty(); });
     scratchScriptPath_ = ScratchScriptIn(folder == folders.end() ? folders.front() : *folder);
     commands.RunDefault = [this] {
+        const auto stored =
+            unit_.Settings ? unit_.Settings->OpenReadOnly()->ReadString(kRunDefaultValue) : std::nullopt;
+        if (stored && !MayEndPaneRunFor(*stored)) return;
         PrepareScratchFolder();
         if (const auto started = mRunDefaultClick(unit_, scratchScriptPath_, [this] { ShowWindow(form2_); }))
             ShowStarted(*started);
@@ -90,10 +97,19 @@ void TForm1::PrepareScratchFolder() {
 
 void TForm1::RunTemplate(const std::string& commandTemplate) {
     Guarded([&] {
-        if (!language::MayRunScript(unit_)) return;
+        if (!MayEndPaneRunFor(commandTemplate) || !language::MayRunScript(unit_)) return;
         PrepareScratchFolder();
         ShowStarted(RunCommandTemplate(unit_, commandTemplate, scratchScriptPath_));
     });
+}
+
+bool TForm1::MayEndPaneRunFor(std::string_view commandTemplate) {
+#ifdef _WIN32
+    return true;  // the template's runs start on their own here
+#else
+    return !RunsInPane(SplitCommandLine(FormCommand(commandTemplate, scratchScriptPath_))) ||
+           outputRun_->MayEndRun(unit_.Boxes);
+#endif
 }
 
 void TForm1::ShowStarted(const std::string& command) {

@@ -8,6 +8,8 @@
 #include "completion/ScriptOutline.h"
 #include "language/RunCheck.h"
 #include "language/ui/BackgroundCheck.h"
+#include "run/CheckListing.h"
+#include "run/OutputSession.h"
 #include "run/RunOptions.h"
 #include "run/ui/OutputPane.h"
 #include "window/ui/EditorWidget.h"
@@ -19,6 +21,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolTip>
 
@@ -147,18 +150,19 @@ void TForm1::WireSyntaxCheck() {
         unit_.Marks.Assign(found);
         marksChanged();
         const std::string& path = unit_.CurrentFileName.empty() ? scratchScriptPath_ : unit_.CurrentFileName;
-        Output->BeginRun("Check Syntax: " + FromPath(path));
-        for (const Diagnostic& d : found) {
-            const QString line = FromPath(path) + FromDocument(language::HostLine("", d), unit_.Encoding);
-            Output->AddLine({ToAnsi(line), CapturedProcess::Channel::Output, SourcePlace{d.line, d.column}});
+        const CheckListing listing = ListFindings(found, FromPath(path).toStdString(), unit_.Encoding);
+        if (outputRun_->Running()) {
+            // The pane belongs to the script running there: its output stays whole.
+            const QString marked = found.empty() ? "" : ", marked in the editor";
+            StBar->showMessage("Check Syntax: " + QString::fromUtf8(listing.summary) + marked +
+                                   " (the output pane shows the running script)",
+                               10000);
+            return;
         }
-        const QString summary = QString::fromStdString(language::CheckSummary(found));
-        if (found.empty()) Output->AddLine({language::CheckSummary(found), CapturedProcess::Channel::Output, std::nullopt});
-        Output->EndRun(summary);
-        if (!Output->isVisible()) {
-            Output->show();
-            FormResize();
-        }
+        Output->BeginRun(QString::fromUtf8(listing.title));
+        for (const OutputLine& line : listing.lines) Output->AddLine(line);
+        Output->EndRun(QString::fromUtf8(listing.summary));
+        ShowOutputPane(true);
     });
     checkSyntax->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F7));
     if (QMenu* run = menuBar()->findChild<QMenu*>("mRunMenu")) {

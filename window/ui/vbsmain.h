@@ -132,6 +132,9 @@ private:
     void WireRunCommands();
     void PrepareScratchFolder();
     void ShowStarted(const std::string& command);
+    // Before a run of the template: when it would run in the output pane while
+    // another runs there, true only if the user agrees to end that one.
+    bool MayEndPaneRunFor(std::string_view commandTemplate);
     void WireOutputPane();
     void ShowPaneRun(const std::vector<std::string>& words);  // a run just started in the pane
     int PlaceOutputPane(int editorHeight);  // the editor's height that the pane leaves

@@ -68,7 +68,7 @@ void OutputPaneTest::hostErrorLinesAreLinksToTheirPlace() {
          "echo before; printf '%s(3, 5) Microsoft VBScript runtime error: Division by zero\\r\\n' \"$1\" >&2; exit 1",
          true, 18},
         {"F5, a compilation error, clicked", Qt::NoModifier,
-         "printf '%s(4, 10) Microsoft VBScript compilation error: Expected '\\''End'\\''\\r\\n' \"$1\"", false, 36},
+         "printf '%s(4, 10) Microsoft VBScript compilation error: Expected '\\''End'\\''\\r\\n' \"$1\" >&2", false, 36},
     };
     for (const Row& row : rows) {
         qputenv("STANDIN", row.written);
@@ -129,9 +129,20 @@ void OutputPaneTest::thePaneShowsWhatTheHostWrote() {
 void OutputPaneTest::ctrlBreakStopsTheRun() {
     testing::ShownWindow w;
     TForm1& form = w.Open();
+    QTest::keyClick(w.editor, Qt::Key_F7, Qt::ControlModifier);  // Check Syntax opens the pane as a run does
+    QVERIFY(form.Action("mCloseOutput")->isEnabled());
+    form.Unit().Settings->OpenForWriting()->WriteString("RunDefault", " cscript  //nologo [FilePath]");
     qputenv("STANDIN", "echo waiting; exec sleep 30");
     QTest::keyClick(w.editor, Qt::Key_F5, Qt::ControlModifier);
     QTRY_VERIFY(form.Output->View()->toPlainText() == "waiting");
+    // Another run asks before it ends this one; Check Syntax leaves its output alone.
+    for (Qt::KeyboardModifier withF5 : {Qt::NoModifier, Qt::ControlModifier}) {
+        w.boxes.Answer(Answer::No);
+        QTest::keyClick(w.editor, Qt::Key_F5, withF5);
+    }
+    QTest::keyClick(w.editor, Qt::Key_F7, Qt::ControlModifier);
+    QCOMPARE(w.boxes.shown.size(), 2u);
+    QCOMPARE(form.Output->View()->toPlainText(), QString("waiting"));
     QVERIFY(form.Output->StopButton()->isEnabled());
     QTest::keyClick(w.editor, Qt::Key_Pause, Qt::ControlModifier);
     QTRY_VERIFY(form.Output->Status()->text().startsWith("Stopped after"));
