@@ -1,5 +1,7 @@
 #include "language/Lexer.h"
 
+#include "language/ByteRuns.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -88,9 +90,49 @@ enum CharClass : std::uint8_t {
     kBreak = 8,
 };
 
+// What a token starting with a byte can be: the scanner's first decision, one jump.
+enum class Start : std::uint8_t {
+    Other, Letter, Break, Comment, Digit, Dot, Ampersand, String, Bracket, Hash, Colon, Symbol, Less, Greater,
+};
+
+constexpr Symbol SingleSymbol(char c) {
+    switch (c) {
+        case '(': return Symbol::OpenParen;
+        case ')': return Symbol::CloseParen;
+        case ',': return Symbol::Comma;
+        case '=': return Symbol::Equal;
+        case '+': return Symbol::Plus;
+        case '-': return Symbol::Minus;
+        case '*': return Symbol::Star;
+        case '/': return Symbol::Slash;
+        case '\\': return Symbol::Backslash;
+        case '^': return Symbol::Caret;
+        default: return Symbol::None;
+    }
+}
+
+constexpr Start StartOf(char c, bool letter) {
+    if (letter) return Start::Letter;
+    if (IsBreak(c)) return Start::Break;
+    if (IsDigit(c)) return Start::Digit;
+    switch (c) {
+        case '\'': return Start::Comment;
+        case '.': return Start::Dot;
+        case '&': return Start::Ampersand;
+        case '"': return Start::String;
+        case '[': return Start::Bracket;
+        case '#': return Start::Hash;
+        case ':': return Start::Colon;
+        case '<': return Start::Less;
+        case '>': return Start::Greater;
+        default: return SingleSymbol(c) != Symbol::None ? Start::Symbol : Start::Other;
+    }
+}
+
 struct CharClasses {
     std::uint8_t of[256] = {};
-    std::uint8_t lower[256] = {};
+    Start start[256] = {};
+    Symbol symbol[256] = {};
     constexpr explicit CharClasses(TextForm form) {
         for (int c = 0; c < 256; ++c) {
             const auto byte = static_cast<unsigned char>(c);
@@ -99,7 +141,8 @@ struct CharClasses {
                                               (IsDigit(static_cast<char>(c)) || c == '_' ? kWordChar : 0) |
                                               (IsBlank(static_cast<char>(c)) ? kBlank : 0) |
                                               (IsBreak(static_cast<char>(c)) ? kBreak : 0));
-            lower[c] = static_cast<std::uint8_t>(Lower(static_cast<char>(c)));
+            start[c] = StartOf(static_cast<char>(c), letter);
+            symbol[c] = SingleSymbol(static_cast<char>(c));
         }
     }
 };
@@ -117,6 +160,8 @@ struct WordMeaning {
     bool rem = false;  // "Rem": a comment to the line's end
 };
 WordMeaning MeaningOf(std::string_view word);
+// The same for a word of two to seven letters given packed, lower case.
+WordMeaning MeaningOfPacked(std::uint64_t key);
 
 }  // namespace
 
@@ -130,9 +175,7 @@ public:
     Token Next() {
         while (true) {
             // Single spaces between words are the common case: skipped here, without a call.
-            const std::size_t before = at_;
-            while (at_ < text_.size() && text_[at_] == ' ') ++at_;
-            bool blank = at_ > before;
+            bool blank = SkipSpaces();
             if (at_ < text_.size() && ((ClassOf(at_) & kBlank) || text_[at_] == '_')) blank = SkipBlanks() || blank;
             const Token token = at_ >= text_.size() ? Make(TokenKind::EndOfText, text_.size(), 0, false) : Lex(blank);
             if (token.offset < 0) continue;  // a comment: its line break comes next
@@ -157,6 +200,21 @@ private:
     }
 
     std::uint8_t ClassOf(std::size_t at) const { return classes_.of[static_cast<unsigned char>(text_[at])]; }
+
+    // The eight bytes from `at`, the first in the lowest byte; only where eight remain.
+    std::uint64_t Load(std::size_t at) const { return LoadBytes(text_.data() + at); }
+
+    // Skips spaces; true when any were skipped.
+    bool SkipSpaces() {
+        const std::size_t before = at_;
+        while (at_ + 8 <= text_.size()) {
+            const std::size_t spaces = LeadingBytes(BytesEqual(Load(at_), ' '));
+            at_ += spaces;
+            if (spaces < 8) return at_ > before;
+        }
+        while (at_ < text_.size() && text_[at_] == ' ') ++at_;
+        return at_ > before;
+    }
 
     // Skips blanks and ` _` continuations; true when any were skipped.
     bool SkipBlanks() {
@@ -184,33 +242,41 @@ private:
 
     Token Lex(bool blank) {
         const std::size_t start = at_;
-        const char c = text_[at_];
-        if (ClassOf(at_) & kLetter) return LexWord(blank);
-        if (IsBreak(c)) {
-            at_ += (c == '\r' && at_ + 1 < text_.size() && text_[at_ + 1] == '\n') ? 2 : 1;
-            return Make(TokenKind::LineBreak, start, at_ - start, blank);
-        }
-        if (c == '\'') {
-            SkipToLineEnd();
-            return kNoToken;
-        }
-        if (IsDigit(c) || (c == '.' && at_ + 1 < text_.size() && IsDigit(text_[at_ + 1]) && !AfterOperand(blank)))
-            return LexNumber(blank);
-        if (c == '&' && at_ + 1 < text_.size() && (Lower(text_[at_ + 1]) == 'h' || Lower(text_[at_ + 1]) == 'o'))
-            return LexRadixNumber(blank);
-        switch (c) {
-            case '"': return LexString(blank);
-            case '[': return LexBracketName(blank);
-            case '#': return LexDate(blank);
-            case ':':
+        const auto c = static_cast<unsigned char>(text_[at_]);
+        switch (classes_.start[c]) {
+            case Start::Letter: return LexWord(blank);
+            case Start::Symbol:
                 ++at_;
-                return Make(TokenKind::Colon, start, 1, blank);
-            case '.':
+                return Make(TokenKind::Symbol, start, 1, blank, Keyword::None, classes_.symbol[c]);
+            case Start::Break:
+                at_ += (c == '\r' && at_ + 1 < text_.size() && text_[at_ + 1] == '\n') ? 2 : 1;
+                return Make(TokenKind::LineBreak, start, at_ - start, blank);
+            case Start::Comment:
+                SkipToLineEnd();
+                return kNoToken;
+            case Start::Digit: return LexNumber(blank);
+            case Start::Dot:
+                if (at_ + 1 < text_.size() && IsDigit(text_[at_ + 1]) && !AfterOperand(blank)) return LexNumber(blank);
                 ++at_;
                 if (AfterOperand(blank)) return Make(TokenKind::Symbol, start, 1, blank, Keyword::None, Symbol::Dot);
                 return Make(TokenKind::WithDot, start, 1, blank);
-            default: return LexSymbol(blank);
+            case Start::Ampersand:
+                if (at_ + 1 < text_.size() && (Lower(text_[at_ + 1]) == 'h' || Lower(text_[at_ + 1]) == 'o'))
+                    return LexRadixNumber(blank);
+                ++at_;
+                return Make(TokenKind::Symbol, start, 1, blank, Keyword::None, Symbol::Ampersand);
+            case Start::String: return LexString(blank);
+            case Start::Bracket: return LexBracketName(blank);
+            case Start::Hash: return LexDate(blank);
+            case Start::Colon:
+                ++at_;
+                return Make(TokenKind::Colon, start, 1, blank);
+            case Start::Less:
+            case Start::Greater:
+            case Start::Other:
+                break;
         }
+        return LexSymbol(blank);
     }
 
     // A "." right after a name or ")" reaches a member; elsewhere it starts a With member.
@@ -233,13 +299,28 @@ private:
 
     Token LexWord(bool blank) {
         const std::size_t start = at_;
+        // A word of plain letters shorter than eight, the usual one, is measured and
+        // packed for the keyword lookup from one load.
+        std::uint64_t packed = 0;
+        if (start + 8 <= text_.size()) {
+            const std::uint64_t v = Load(start);
+            if ((v & kHighBits) == 0) {
+                const std::size_t length = LeadingBytes(WordBytes(v));
+                at_ = start + length;
+                if (length < 8) {
+                    const std::uint64_t lower = LowerBytes(v) & ((std::uint64_t{1} << (8 * length)) - 1);
+                    packed = __builtin_bswap64(lower) >> (8 * (8 - length));
+                }
+            }
+        }
         while (at_ < text_.size() && (ClassOf(at_) & kWordChar)) ++at_;
         // Characters: a UTF-8 continuation byte adds none.
         std::size_t characters = at_ - start;
         if (form_ == TextForm::Utf8)
             for (std::size_t i = start; i < at_; ++i) characters -= (static_cast<unsigned char>(text_[i]) & 0xC0) == 0x80;
         if (AfterDot()) return MakeName(start, characters, blank);
-        const WordMeaning meaning = MeaningOf(text_.substr(start, at_ - start));
+        const WordMeaning meaning =
+            packed != 0 ? MeaningOfPacked(packed) : MeaningOf(text_.substr(start, at_ - start));
         if (meaning.rem) {
             SkipToLineEnd();  // Rem starts a comment wherever it stands
             return kNoToken;
@@ -454,6 +535,8 @@ WordMeaning MeaningOf(std::string_view word) {
     if (word.size() <= 8) return kPackedWords.Find(Packed(word));
     return {KeywordOf(word), ContextWord::None, false};  // "implements", "paramarray"
 }
+
+WordMeaning MeaningOfPacked(std::uint64_t key) { return key > 0xFF ? kPackedWords.Find(key) : WordMeaning{}; }
 
 }  // namespace
 

@@ -1,6 +1,9 @@
 // The statement list, its ends, and the statements of one line.
 #include "language/Parser.h"
 
+#include "language/ByteRuns.h"
+
+#include <cstring>
 
 namespace tarnwick::language {
 
@@ -36,6 +39,15 @@ std::string Parser::LowerName(const Token& token) const {
 
 void Parser::LowerNameInto(const Token& token, std::string& name) const {
     const std::string_view source = NameText(text_, token);
+    // A name of up to sixteen bytes, nearly every one, lowered eight bytes at a time.
+    if (source.size() <= 16 && static_cast<std::size_t>(source.data() - text_.data()) + 16 <= text_.size()) {
+        std::uint64_t words[2];
+        std::memcpy(words, source.data(), sizeof words);
+        words[0] = LowerBytes(words[0]);
+        words[1] = LowerBytes(words[1]);
+        name.assign(reinterpret_cast<const char*>(words), source.size());
+        return;
+    }
     name.resize(source.size());
     for (std::size_t i = 0; i < source.size(); ++i) {
         const char c = source[i];

@@ -2,6 +2,7 @@
 
 #include "language/Builtins.h"
 
+#include <cstring>
 #include <string>
 #include <unordered_set>
 
@@ -12,6 +13,13 @@ namespace {
 // open-addressed table with a cheap hash, since every use in the script is
 // looked up in it.
 class NameIndex {
+    template <class Word>
+    static Word Load(const char* at) {
+        Word word;
+        std::memcpy(&word, at, sizeof word);
+        return word;
+    }
+
 public:
     // Declarations that `take` accepts, first one of a name wins.
     template <class Take>
@@ -30,8 +38,35 @@ public:
         }
     }
 
-    // The index of the name's first declaration, or -1.
-    int Find(std::string_view name) const { return slots_[Probe(name, Hash(name))].declaration; }
+    // The index of the name's first declaration, or -1; `hash` is Hash(name).
+    int Find(std::string_view name, std::uint32_t hash) const { return slots_[Probe(name, hash)].declaration; }
+    int Find(std::string_view name) const { return Find(name, Hash(name)); }
+
+    // Whole words at a time, with loads of fixed sizes (overlapping at the ends):
+    // the uses of names are many and each is hashed once.
+    static std::uint32_t Hash(std::string_view name) {
+        constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+        const char* p = name.data();
+        const std::size_t n = name.size();
+        std::uint64_t first = 0;
+        std::uint64_t last = 0;
+        if (n >= 8) {
+            first = Load<std::uint64_t>(p);
+            last = Load<std::uint64_t>(p + n - 8);
+        } else if (n >= 4) {
+            first = Load<std::uint32_t>(p);
+            last = Load<std::uint32_t>(p + n - 4);
+        } else if (n > 0) {
+            first = static_cast<unsigned char>(p[0]) | static_cast<unsigned char>(p[n / 2]) << 8;
+            last = static_cast<unsigned char>(p[n - 1]);
+        }
+        std::uint64_t hash = (n * kMultiplier) ^ first;
+        for (std::size_t i = 8; i + 8 < n; i += 8) hash = (hash * kMultiplier) ^ Load<std::uint64_t>(p + i);
+        hash = (hash * kMultiplier) ^ last;
+        hash ^= hash >> 29;
+        // The high half of a product depends on every bit: the slots take the low bits of it.
+        return static_cast<std::uint32_t>((hash * kMultiplier) >> 32);
+    }
 
 private:
     struct Slot {
@@ -39,12 +74,6 @@ private:
         std::uint32_t hash = 0;
         int declaration = -1;
     };
-
-    static std::uint32_t Hash(std::string_view name) {
-        std::uint32_t hash = 2166136261u;  // FNV-1a
-        for (const char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-        return hash;
-    }
 
     void Grow() {
         std::vector<Slot> old(slots_.size() * 2);
@@ -113,9 +142,10 @@ private:
     // own, then the class's, then the script's; a ReDim declares a name only
     // where no Dim does. The index is -1 for none.
     std::pair<int, int> Resolve(std::string_view name, int scope) const {
+        const std::uint32_t hash = NameIndex::Hash(name);
         for (const auto* table : {&index_, &reDims_}) {
             for (int s = scope; s >= 0; s = tree_.scopes[static_cast<std::size_t>(s)].parent) {
-                if (const int found = (*table)[static_cast<std::size_t>(s)].Find(name); found >= 0) return {s, found};
+                if (const int found = (*table)[static_cast<std::size_t>(s)].Find(name, hash); found >= 0) return {s, found};
             }
         }
         return {-1, -1};
