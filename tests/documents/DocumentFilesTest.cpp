@@ -179,14 +179,14 @@ TEST_F(DocumentFilesTest, OpenStartsInTheDocumentsFolder) {
 }
 
 // New and Open ask about unsaved changes first (New even after a plain load),
-// and go on only when the answer and any save let them.
-TEST(NewAndOpen, AskFirstAndGoOnOnlyWhenLetThrough) {
-    using Command = void (DocumentFiles::*)();
-    const Command New = &DocumentFiles::New, Open = &DocumentFiles::Open;
+// and go on only when the answer and any save let them; a save that fails or
+// is cancelled changes nothing.
+TEST(DocumentCommands, GoOnOnlyWhenTheQuestionAndTheSaveLetThem) {
+    const std::string New = "New", Open = "Open", Save = "Save", SaveAs = "Save As";
     struct Row {
         const char* name;
         const char* before;  // "draft" typed untitled, or typed after a.vbs "old" is loaded; nullptr: fresh
-        Command command;
+        std::string command;
         std::optional<Answer> answer;
         std::optional<std::string> save, open;  // the dialogs' choices: files of the temporary folder
         const char* failure;                    // of the writer
@@ -216,6 +216,13 @@ TEST(NewAndOpen, AskFirstAndGoOnOnlyWhenLetThrough) {
          "Tarnwick - b.vbs", nullptr},
         {"Open, Yes saves first", " new", Open, Answer::Yes, {}, "b.vbs", "", kOpenQuestion, "bee", "b.vbs",
          "Tarnwick - b.vbs", "old new"},
+        {"Save of a draft runs Save As", "draft", Save, {}, "new.vbs", {}, "", "", "draft", "new.vbs",
+         "Tarnwick - new.vbs", nullptr},
+        {"Save As cancelled", "draft", SaveAs, {}, {}, {}, "", "", "draft", "", "Tarnwick", nullptr},
+        {"Save failing", " new", Save, {}, {}, {}, "Permission denied", "", "old new", "a.vbs", "Tarnwick - a.vbs",
+         "old"},
+        {"Save As failing", " new", SaveAs, {}, "other.vbs", {}, "Permission denied", "", "old new", "a.vbs",
+         "Tarnwick - a.vbs", "old"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -239,21 +246,29 @@ TEST(NewAndOpen, AskFirstAndGoOnOnlyWhenLetThrough) {
         if (*row.failure) writer.failure = row.failure;
         std::string error;
         try {
-            (files.*row.command)();
+            if (row.command == New) files.New();
+            if (row.command == Open) files.Open();
+            if (row.command == Save) files.Save();
+            if (row.command == SaveAs) files.SaveAs();
         } catch (const Error& e) {
             error = e.what();
         }
-        EXPECT_EQ(error, *row.failure ? "Cannot save file \"" + dir.File("a.vbs") + "\". " + row.failure : "");
+        const std::string failed = dir.File(row.save ? *row.save : "a.vbs");
+        EXPECT_EQ(error, *row.failure ? "Cannot save file \"" + failed + "\". " + row.failure : "");
         EXPECT_EQ(boxes.Questions(), *row.question ? std::vector<std::string>{row.question} : std::vector<std::string>{});
         EXPECT_EQ(unit.MainText.Text(), row.text);
         EXPECT_EQ(unit.CurrentFileName, *row.current ? dir.File(row.current) : "");
         EXPECT_EQ(files.Title(), row.title);
-        EXPECT_EQ(files.Changed(), std::string(row.text) == "draft" || *row.failure);
-        EXPECT_TRUE(*row.text || unit.SavedText == std::string());  // New forgets the old text
+        const bool changed = (std::string(row.text) == "draft" && !*row.current) || *row.failure;
+        EXPECT_EQ(files.Changed(), changed);
+        EXPECT_TRUE(changed || unit.SavedText == row.text);  // New forgets the old text
+        EXPECT_TRUE(!*row.failure || (unit.SavedText == std::string("old") && writer.writes.empty()));
+        const std::vector<std::string> saveFilter{"Visual Basic Script File (*.vbs)|*.vbs|Text File (*.txt)|*.txt"};
+        EXPECT_EQ(row.save ? dialogs.saveFilters : saveFilter, saveFilter);
         EXPECT_EQ(row.a ? TempDir::Read(dir.File("a.vbs")) : "", row.a ? row.a : "");
-        EXPECT_EQ(row.save ? TempDir::Read(dir.File(*row.save)) : "draft", "draft");
+        EXPECT_EQ(row.save && !*row.failure ? TempDir::Read(dir.File(*row.save)) : "draft", "draft");
         // The Open dialog shows only once the question lets it.
-        EXPECT_EQ(dialogs.openFilters.empty(), row.command == New || row.answer == Answer::Cancel ||
+        EXPECT_EQ(dialogs.openFilters.empty(), row.command != Open || row.answer == Answer::Cancel ||
                                                    (row.answer == Answer::Yes && !row.save && draft));
         EXPECT_TRUE(row.title != std::string("Tarnwick") || titles.empty());
     }
@@ -279,40 +294,6 @@ TEST_F(DocumentFilesTest, NamesOfAnyCharactersOpenAndSaveAs) {
         EXPECT_EQ(TempDir::Read(dir.File("copy " + name)), bytes);
         EXPECT_EQ(files.Title(), "Tarnwick - copy " + name);
     }
-}
-
-TEST_F(DocumentFilesTest, SaveOfAnUntitledDocumentRunsSaveAs) {
-    Type("abc");
-    dialogs.ChooseSave(dir.File("new.vbs"));
-    ASSERT_TRUE(files.Save());
-    EXPECT_EQ(dialogs.saveFilters,
-              std::vector<std::string>{"Visual Basic Script File (*.vbs)|*.vbs|Text File (*.txt)|*.txt"});
-    EXPECT_EQ(unit.CurrentFileName, dir.File("new.vbs"));
-    EXPECT_EQ(files.Title(), "Tarnwick - new.vbs");
-    EXPECT_EQ(unit.SavedText, "abc");
-}
-
-TEST_F(DocumentFilesTest, CancelledSaveAsLeavesEverythingAsItWas) {
-    Type("abc");
-    EXPECT_FALSE(files.SaveAs());
-    EXPECT_EQ(unit.CurrentFileName, "");
-    EXPECT_EQ(files.Title(), "Tarnwick");
-    EXPECT_TRUE(files.Changed());
-}
-
-TEST_F(DocumentFilesTest, AFailedSaveNamesTheFailureAndChangesNoState) {
-    Load("a.vbs", "old");
-    Type(" new");
-    writer.failure = "Permission denied";
-    EXPECT_EQ(ErrorOf([&] { files.Save(); }), "Cannot save file \"" + dir.File("a.vbs") + "\". Permission denied");
-    const std::string path = dir.File("other.vbs");
-    dialogs.ChooseSave(path);
-    EXPECT_EQ(ErrorOf([&] { files.SaveAs(); }), "Cannot save file \"" + path + "\". Permission denied");
-    EXPECT_EQ(unit.CurrentFileName, dir.File("a.vbs"));
-    EXPECT_EQ(files.Title(), "Tarnwick - a.vbs");
-    EXPECT_EQ(unit.SavedText, "old");
-    EXPECT_TRUE(files.Changed());
-    EXPECT_TRUE(writer.writes.empty());
 }
 
 TEST(DroppedFiles, OpenInTurnAfterOneQuestionAboutUnsavedChanges) {
