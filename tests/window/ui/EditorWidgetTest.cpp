@@ -52,8 +52,8 @@ void TypeUnicode(QWidget* widget, char32_t code) {
 class EditorWidgetTest : public QObject {
     Q_OBJECT
 private slots:
-    void charactersBeyondAByteAreTypedAndEditedWhole_data();
-    void charactersBeyondAByteAreTypedAndEditedWhole();
+    void keysAndTypedTextEditTheModel_data();
+    void keysAndTypedTextEditTheModel();
     void keyNavigation_data();
     void keyNavigation();
     void eventOrderOfATypedCharacter();
@@ -70,7 +70,7 @@ private slots:
 
 // Keys and typed text edit the model: in a Unicode document whole characters;
 // in a code-page document each character the code page lacks becomes a question mark.
-void EditorWidgetTest::charactersBeyondAByteAreTypedAndEditedWhole_data() {
+void EditorWidgetTest::keysAndTypedTextEditTheModel_data() {
     QTest::addColumn<bool>("unicode");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("caret");  // a byte offset
@@ -114,7 +114,7 @@ void EditorWidgetTest::charactersBeyondAByteAreTypedAndEditedWhole_data() {
         << true << all << 0 << QStringList{"Ctrl+A", "Ctrl+C", "End", "Ctrl+V"} << all + all << all;
 }
 
-void EditorWidgetTest::charactersBeyondAByteAreTypedAndEditedWhole() {
+void EditorWidgetTest::keysAndTypedTextEditTheModel() {
     QFETCH(bool, unicode);
     QFETCH(QString, text);
     QFETCH(int, caret);
