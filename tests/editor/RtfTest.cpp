@@ -76,64 +76,37 @@ TEST(Rtf, RoundTripKeepsTextColoursAndEveryByte) {
     EXPECT_TRUE(back.Check());
 }
 
-TEST(Rtf, ReadsOrdinaryRtfFromOtherPrograms) {
-    const char* rtf =
-        "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1 Times;}}"
-        "{\\colortbl;\\red255\\green0\\blue0;}"
-        "{\\*\\generator Some writer;}{\\info{\\title ignored}}"
-        "\\pard\\plain Hello \\cf1 red\\cf0  w\\'f6rld\\line next\\tab tab\\par"
-        "\\uc1\\u8364?uro {\\*\\unknowndest skipped} {\\pict 0123abcd}\\bin4 ab}c end\\par\n}";
-    RtfDocument doc = ReadRtf(rtf);
-    EXPECT_EQ(doc.text, "Hello red w\xF6rld\r\nnext\ttab\r\n\x80uro   end");
-    EXPECT_EQ(doc.fontName, "Arial");
-    EXPECT_EQ(doc.colours[6], 0x0000FFu);
-    EXPECT_EQ(doc.colours[0], kWindowTextColour);
-}
-
-TEST(Rtf, TheFontNameIsTheDefaultFontsWholeName) {
+// What the reader makes of rich text: the text, each character's colour (the
+// window's text colour unless listed) and the default font's name.
+TEST(Rtf, ReaderTakesTextColoursAndFontAsFarAsTheyMakeSense) {
     struct Row {
-        const char* name;
-        const char* rtf;
-        const char* font;
-        const char* text;
-    } rows[] = {
-        {"colour words inside the name", "{\\rtf1{\\fonttbl{\\f0\\fmodern Courier \\cf2New\\cf0 ;}}\\pard x\\par }",
-         "Courier New", "x"},
-        {"starred groups are not part of it",
-         "{\\rtf1{\\fonttbl{\\f0\\froman\\fprq2{\\*\\panose 02020603050405020304}Times New Roman{\\*\\falt Times};}}"
-         "{\\*\\x y}\\b bold\\b0\\par }",
-         "Times New Roman", "bold"},
-        {"a \\deff that names no font: the first listed",
-         "{\\rtf1\\deff9{\\fonttbl{\\f3 Arial;}{\\f1 Times;}}x}", "Arial", "x"},
-    };
-    for (const Row& row : rows) {
-        RtfDocument doc = ReadRtf(row.rtf);
-        EXPECT_EQ(doc.fontName, row.font) << row.name;
-        EXPECT_EQ(doc.text, row.text) << row.name;
-    }
-}
-
-TEST(Rtf, UnicodeFallbackAndOutOfRangeColours) {
-    RtfDocument doc = ReadRtf("{\\rtf1{\\colortbl;\\red9\\green9\\blue9;}\\uc2\\u233\\'65\\'65x\\cf7 y\\cf1 z}");
-    EXPECT_EQ(doc.text, "\xE9xyz");
-    EXPECT_EQ(doc.colours[2], kWindowTextColour);  // \cf7 has no table entry
-    EXPECT_EQ(doc.colours[3], RgbColour(9, 9, 9));
-}
-
-TEST(Rtf, ColourWordNumbersEndAtTheFirstNonDigit) {
-    RtfDocument doc = ReadRtf("{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}\\pard \\cf1Dim\\cf0  x\\par }");
-    EXPECT_EQ(doc.text, "Dim x");
-    EXPECT_EQ(doc.colours[0], RgbColour(1, 2, 3));
-    EXPECT_EQ(doc.colours[3], kWindowTextColour);
-}
-
-TEST(Rtf, HostileInputIsReadAsFarAsItMakesSense) {
-    struct Case {
         const char* name;
         std::string rtf;
         const char* text;  // null: refused
-    };
-    const Case cases[] = {
+        std::vector<std::pair<int, Colour>> coloured = {};
+        const char* font = nullptr;  // null: not looked at
+    } rows[] = {
+        {"ordinary rtf of another program",
+         "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1 Times;}}{\\colortbl;\\red255\\green0\\blue0;}"
+         "{\\*\\generator Some writer;}{\\info{\\title ignored}}"
+         "\\pard\\plain Hello \\cf1 red\\cf0  w\\'f6rld\\line next\\tab tab\\par"
+         "\\uc1\\u8364?uro {\\*\\unknowndest skipped} {\\pict 0123abcd}\\bin4 ab}c end\\par\n}",
+         "Hello red w\xF6rld\r\nnext\ttab\r\n\x80uro   end", {{6, 0x0000FF}, {7, 0x0000FF}, {8, 0x0000FF}}, "Arial"},
+        {"colour words inside the font name", "{\\rtf1{\\fonttbl{\\f0\\fmodern Courier \\cf2New\\cf0 ;}}\\pard x\\par }",
+         "x", {}, "Courier New"},
+        {"starred groups are no part of the font name",
+         "{\\rtf1{\\fonttbl{\\f0\\froman\\fprq2{\\*\\panose 02020603050405020304}Times New Roman{\\*\\falt Times};}}"
+         "{\\*\\x y}\\b bold\\b0\\par }",
+         "bold", {}, "Times New Roman"},
+        {"a \\deff that names no font: the first listed", "{\\rtf1\\deff9{\\fonttbl{\\f3 Arial;}{\\f1 Times;}}x}", "x", {},
+         "Arial"},
+        {"\\uc2 skips two fallbacks; \\cf7 has no table entry",
+         "{\\rtf1{\\colortbl;\\red9\\green9\\blue9;}\\uc2\\u233\\'65\\'65x\\cf7 y\\cf1 z}", "\xE9xyz",
+         {{3, RgbColour(9, 9, 9)}}},
+        {"a colour word's number ends at the first non-digit",
+         "{\\rtf1{\\colortbl;\\red1\\green2\\blue3;}\\pard \\cf1Dim\\cf0  x\\par }", "Dim x",
+         {{0, RgbColour(1, 2, 3)}, {1, RgbColour(1, 2, 3)}, {2, RgbColour(1, 2, 3)}}},
+        {"escaped breaks become CR LF", "{\\rtf1 a\\'0db\\'0ac\\'0d\\'0ad}", "a\r\nb\r\nc\r\nd"},
         {"unbalanced open", "{\\rtf1 abc{{{", "abc"},
         {"extra closing", "{\\rtf1 abc}}}} more", "abc"},
         {"deep nesting", "{\\rtf1 " + std::string(100000, '{') + "x" + std::string(100000, '}'), nullptr},
@@ -146,15 +119,18 @@ TEST(Rtf, HostileInputIsReadAsFarAsItMakesSense) {
         {"huge numbers: no such colour, no such character", "{\\rtf1 \\cf99999999999999999 a\\u-99999999999}", "a?"},
         {"not rtf", "hello", nullptr},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        if (!c.text) {
-            EXPECT_THROW(ReadRtf(c.rtf), Error);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (!row.text) {
+            EXPECT_THROW(ReadRtf(row.rtf), Error);
             continue;
         }
-        const RtfDocument doc = ReadRtf(c.rtf);
-        EXPECT_EQ(doc.text, c.text);
-        EXPECT_EQ(doc.colours, std::vector<Colour>(doc.text.size(), kWindowTextColour));
+        const RtfDocument doc = ReadRtf(row.rtf);
+        EXPECT_EQ(doc.text, row.text);
+        std::vector<Colour> colours(doc.text.size(), kWindowTextColour);
+        for (const auto& [at, colour] : row.coloured) colours.at(at) = colour;
+        EXPECT_EQ(doc.colours, colours);
+        EXPECT_EQ(row.font ? doc.fontName : "", row.font ? row.font : "");
     }
 }
 
@@ -168,12 +144,6 @@ TEST(Rtf, FailedLoadLeavesTheDocumentAsItWas) {
         EXPECT_STREQ(e.what(), "Failed to Load Stream");
     }
     EXPECT_EQ(m.Text(), "keep me");
-}
-
-TEST(Rtf, EscapedBreaksBecomeCrLf) {
-    RtfDocument doc = ReadRtf("{\\rtf1 a\\'0db\\'0ac\\'0d\\'0ad}");
-    EXPECT_EQ(doc.text, "a\r\nb\r\nc\r\nd");
-    EXPECT_EQ(doc.colours.size(), doc.text.size());
 }
 
 }  // namespace

@@ -83,7 +83,7 @@ public:
     }
 };
 
-TEST(OutputRunTest, ASessionHandsOnLinesAsTheyCompleteAndItsEnd) {
+TEST(OutputRunTest, ASessionWritesTheScratchScriptStartsTheHostAndEnds) {
     testing::TempDir dir;
     fakes::FakeSettingsStore settings;
     settings.values["RunDefault"] = " wscript  //B [FilePath]";
@@ -94,35 +94,13 @@ TEST(OutputRunTest, ASessionHandsOnLinesAsTheyCompleteAndItsEnd) {
     unit.MainText.SetText("WScript.Echo 1");
     FakeCaptured process;
     OutputSession session(process);
-    std::vector<std::string> lines;
     std::string summary;
-    session.OnLine = [&](const OutputLine& line) {
-        lines.push_back((line.channel == CapturedProcess::Channel::Error ? "err:" : "") + line.text +
-                        (line.place ? "@" + std::to_string(line.place->line) : ""));
-    };
     session.OnFinished = [&](const std::string& text) { summary = text; };
 
     const std::string scratch = dir.File("rundefault080.vbs");
     EXPECT_EQ(session.Start(unit, scratch), (Words{"cscript", "//nologo", "//B", scratch}));
     EXPECT_EQ(testing::TempDir::Read(scratch), "WScript.Echo 1\r\n");
     EXPECT_EQ(writer.writes.back().access, NewFileAccess::Private);
-    using C = CapturedProcess::Channel;
-    process.events.Output(C::Output, "one\r\ntw");
-    process.events.Output(C::Error, scratch + "(1, 1) Microsoft VBScript runtime error: x\r\n");
-    process.events.Output(C::Output, "o\r\n\r\nlast");
-    process.End(3);
-    EXPECT_EQ(lines, (Words{"one", "err:" + scratch + "(1, 1) Microsoft VBScript runtime error: x@1", "two", "", "last"}));
-    EXPECT_TRUE(summary.starts_with("Ended with an error after ")) << summary;  // its exit code was 3
-
-    // A longer line goes on in pieces, the same however the host's writes broke it.
-    const std::size_t n = OutputSession::kMaxLineLength;
-    lines.clear();
-    session.Start(unit, scratch);
-    process.events.Output(C::Output, std::string(n + 1, 'x') + "\r");
-    process.events.Output(C::Output, "\n" + std::string(2 * n + 1, 'y'));
-    process.End(0);
-    EXPECT_EQ(lines, (Words{std::string(n, 'x'), "x", std::string(n, 'y'), std::string(n, 'y'), "y"}));
-
     session.Start(unit, scratch);
     session.Stop();
     EXPECT_TRUE(summary.starts_with("Stopped after ")) << summary;
@@ -130,7 +108,6 @@ TEST(OutputRunTest, ASessionHandsOnLinesAsTheyCompleteAndItsEnd) {
     crashed.seconds = 1.5;
     EXPECT_EQ(RunSummary(crashed), "Ended abnormally after 1.50 s");
 }
-
 
 TEST(OutputRunTest, EachHostIsDecodedAndTheStatusTellsHowTheRunEnded) {
     const std::string scratch = "/tmp/caf\xC3\xA9/rundefault080.vbs";
@@ -142,6 +119,7 @@ TEST(OutputRunTest, EachHostIsDecodedAndTheStatusTellsHowTheRunEnded) {
     std::string utf16;
     for (char c : wine + error + "\r\n") utf16 += c == '\xC3' ? std::string("\xE9\0", 2) : c == '\xA9' ? "" : std::string{c, '\0'};
     using C = CapturedProcess::Channel;
+    const std::size_t n = OutputSession::kMaxLineLength;
     struct Row {
         const char* name;
         Words startedAs;
@@ -166,6 +144,12 @@ TEST(OutputRunTest, EachHostIsDecodedAndTheStatusTellsHowTheRunEnded) {
         {"a host's error line on the output channel is only output", ours, {{C::Output, wine + error}}, 0,
          "" + wine + error + "@3,5", "Exit code 0 after "},
         {"cscript's exit code 2 is only that", cscript, {{C::Error, "//D refused\n"}}, 2, "err://D refused", "Exit code 2 after "},
+        {"lines complete across writes, an error between them", ours,
+         {{C::Output, "one\r\ntw"}, {C::Error, wine + error + "\r\n"}, {C::Output, "o\r\n\r\nlast"}}, 3,
+         "one|err:" + wine + error + "@3,5|two||last", "Ended with an error after "},
+        {"a longer line goes on in pieces, however the writes broke it", ours,
+         {{C::Output, std::string(n + 1, 'x') + "\r"}, {C::Output, "\n" + std::string(2 * n + 1, 'y')}}, 0,
+         std::string(n, 'x') + "|x|" + std::string(n, 'y') + "|" + std::string(n, 'y') + "|y", "Exit code 0 after "},
     };
     fakes::FakeFileWriter writer;
     MainUnit unit;

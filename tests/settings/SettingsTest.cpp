@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <vector>
 
@@ -74,49 +75,6 @@ TEST_F(SettingsFile, EachOpenSeesTheLatestValues) {
     EXPECT_EQ(store.OpenReadOnly()->ReadString("RunDefault"), "wscript \"[FilePath]\"");
 }
 
-TEST_F(SettingsFile, AFailedWriteIsReportedWithTheValueName) {
-    // A file where the key's folder should be: no write can succeed, whatever the rights.
-    fs::create_directories(dir);
-    std::ofstream(dir / "Tarnwick") << "not a folder";
-    FileSettingsStore store(dir / "Tarnwick" / "Tarnwick.conf", writer);
-    auto key = store.OpenForWriting();
-    EXPECT_FALSE(key->WriteString("ccComments", "clGreen"));
-    try {
-        WriteSettingOrThrow(key.get(), "ccComments", "clGreen");
-        FAIL();
-    } catch (const Error& e) {
-        EXPECT_STREQ(e.what(), "Failed to set data for 'ccComments'");
-    }
-}
-
-TEST_F(SettingsFile, AFileTheStoreMayNotReplaceIsLeftAlone) {
-    FileSettingsStore store(dir / "Tarnwick.conf", writer);
-    ASSERT_TRUE(store.OpenForWriting()->WriteString("Left", "1"));
-    fs::permissions(store.Path(), fs::perms::owner_read);
-    EXPECT_FALSE(store.OpenForWriting()->WriteString("Left", "2"));
-    EXPECT_EQ(store.OpenReadOnly()->ReadString("Left"), "1");
-
-    // Unreadable (a folder in its place reads as nothing even to the superuser):
-    // rewriting it from nothing would lose every other value, so the writer is never asked.
-    FileSettingsStore unreadable(dir / "Folder.conf", writer);
-    fs::create_directories(unreadable.Path() / "inside");
-    const int calls = writer.calls;
-    EXPECT_FALSE(unreadable.OpenForWriting()->WriteString("Left", "2"));
-    EXPECT_EQ(writer.calls, calls);
-}
-
-TEST_F(SettingsFile, DefaultPathFollowsXdgConfigHome) {
-    const char* old = std::getenv("XDG_CONFIG_HOME");
-    std::string saved = old ? old : "";
-    setenv("XDG_CONFIG_HOME", "/some/where", 1);
-    EXPECT_EQ(FileSettingsStore::DefaultPath(), fs::path("/some/where/Tarnwick/Tarnwick.conf"));
-    unsetenv("XDG_CONFIG_HOME");
-    if (const char* home = std::getenv("HOME")) {
-        EXPECT_EQ(FileSettingsStore::DefaultPath(), fs::path(home) / ".config" / "Tarnwick" / "Tarnwick.conf");
-    }
-    if (old) setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
-}
-
 TEST_F(SettingsFile, ForeignLinesAndSectionsAreIgnored) {
     fs::create_directories(dir);
     std::ofstream(dir / "Tarnwick.conf") << "garbage\n[Other]\nLeft=1\n[Software\\Tarnwick]\r\nLeft=5\r\n=x\nnoequals\n";
@@ -179,41 +137,24 @@ TEST_F(SettingsFile, WritesGoThroughALinkToAFileOnlyTheUserReads) {
     EXPECT_EQ(writer.writes[0].access, NewFileAccess::OwnerOnly);
 }
 
-TEST_F(SettingsFile, AFailedWriteKeepsTheValuesAsTheyWere) {
-    FileSettingsStore store(dir / "Tarnwick.conf", writer);
-    ASSERT_TRUE(store.OpenForWriting()->WriteString("Left", "1"));
-    writer.failure = "No space left on device";
-    auto key = store.OpenForWriting();
-    EXPECT_FALSE(key->WriteString("Left", "2"));
-    EXPECT_EQ(key->ReadString("Left"), "1");
-    EXPECT_EQ(FileText(dir / "Tarnwick.conf"), "[Software\\Tarnwick]\nLeft=1\n");
-}
-
-TEST_F(SettingsFile, EachWriteHoldsTheLock) {
-    struct Hold : SettingsFileLock {};
-    std::vector<fs::path> locked;
-    bool grant = true;
-    FileSettingsStore store(dir / "Tarnwick.conf", writer, [&](const fs::path& file) -> std::unique_ptr<SettingsFileLock> {
-        locked.push_back(file);
-        return grant ? std::make_unique<Hold>() : nullptr;
-    });
-    ASSERT_TRUE(store.OpenForWriting()->WriteString("Left", "1"));
-    EXPECT_EQ(locked, std::vector<fs::path>{dir / "Tarnwick.conf"});
-    grant = false;
-    EXPECT_FALSE(store.OpenForWriting()->WriteString("Left", "2"));  // no lock, no write
-    EXPECT_EQ(store.OpenReadOnly()->ReadString("Left"), "1");
-}
-
-TEST_F(SettingsFile, NoPlaceReadsNothingAndRefusesWrites) {
+// The file lies under $XDG_CONFIG_HOME, else under ~/.config; with neither
+// there is no place: nothing is read and every write is refused.
+TEST_F(SettingsFile, ThePlaceFollowsTheEnvironment) {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     const char* home = std::getenv("HOME");
     const std::string savedXdg = xdg ? xdg : "", savedHome = home ? home : "";
+    setenv("XDG_CONFIG_HOME", "/some/where", 1);
+    setenv("HOME", "/home/me", 1);
+    const fs::path fromXdg = FileSettingsStore::DefaultPath();
     unsetenv("XDG_CONFIG_HOME");
+    const fs::path fromHome = FileSettingsStore::DefaultPath();
     unsetenv("HOME");
     EXPECT_EQ(FileSettingsStore::DefaultPath("/home/someone"), fs::path("/home/someone/.config/Tarnwick/Tarnwick.conf"));
     const fs::path none = FileSettingsStore::DefaultPath();
     if (xdg) setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
     if (home) setenv("HOME", savedHome.c_str(), 1);
+    EXPECT_EQ(fromXdg, fs::path("/some/where/Tarnwick/Tarnwick.conf"));
+    EXPECT_EQ(fromHome, fs::path("/home/me/.config/Tarnwick/Tarnwick.conf"));
     EXPECT_EQ(none, fs::path());
     FileSettingsStore store(none, writer);
     EXPECT_FALSE(store.OpenReadOnly()->ReadString("Left"));
@@ -221,6 +162,65 @@ TEST_F(SettingsFile, NoPlaceReadsNothingAndRefusesWrites) {
     ASSERT_NE(key, nullptr);
     EXPECT_THROW(WriteSettingOrThrow(key.get(), "Left", "1"), Error);
 }
+
+// A write that cannot happen says so, naming the value, and changes nothing.
+TEST_F(SettingsFile, AWriteThatCannotHappenChangesNothing) {
+    bool grant = true;
+    std::vector<fs::path> locked;
+    struct Hold : SettingsFileLock {};
+    const std::function<void(const fs::path&)> none = [](const fs::path&) {};
+    const struct {
+        const char* name;
+        const char* file;
+        std::function<void(const fs::path&)> before, after;  // the first write of Left = 1 between them
+        bool writerAsked;
+    } rows[] = {
+        {"a file where the key's folder should be: no write can succeed, whatever the rights", "Tarnwick/Tarnwick.conf",
+         [&](const fs::path&) { std::ofstream(dir / "Tarnwick") << "not a folder"; }, none, true},
+        {"a file the store may not replace", "Tarnwick.conf", none,
+         [](const fs::path& file) { fs::permissions(file, fs::perms::owner_read); }, false},
+        // Rewriting an unreadable file from nothing would lose every other value.
+        {"a folder in its place reads as nothing, even to the superuser", "Folder.conf",
+         [](const fs::path& file) { fs::create_directories(file / "inside"); }, none, false},
+        {"the writer fails", "Tarnwick.conf", none, [&](const fs::path&) { writer.failure = "No space left on device"; },
+         true},
+        {"no lock, no write", "Tarnwick.conf", none, [&](const fs::path&) { grant = false; }, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        grant = true;
+        writer.failure.reset();
+        const fs::path file = dir / row.file;
+        FileSettingsStore store(file, writer, [&](const fs::path& path) -> std::unique_ptr<SettingsFileLock> {
+            locked.push_back(path);
+            return grant ? std::make_unique<Hold>() : nullptr;
+        });
+        row.before(file);
+        locked.clear();
+        const bool wrote = store.OpenForWriting()->WriteString("Left", "1");
+        EXPECT_EQ(wrote ? locked : std::vector<fs::path>{file}, std::vector<fs::path>{file});  // each write holds the lock
+        row.after(file);
+        const auto value = store.OpenReadOnly()->ReadString("Left");
+        auto text = [&] { return fs::is_regular_file(file) ? FileText(file) : std::string(); };
+        const std::string before = text();
+        const int calls = writer.calls;
+        auto key = store.OpenForWriting();
+        EXPECT_FALSE(key->WriteString("Left", "2"));
+        EXPECT_EQ(key->ReadString("Left"), value);
+        EXPECT_EQ(store.OpenReadOnly()->ReadString("Left"), value);
+        EXPECT_EQ(text(), before);
+        EXPECT_EQ(writer.calls != calls, row.writerAsked);
+        try {
+            WriteSettingOrThrow(key.get(), "ccComments", "clGreen");
+            ADD_FAILURE() << "no error";
+        } catch (const Error& e) {
+            EXPECT_STREQ(e.what(), "Failed to set data for 'ccComments'");
+        }
+    }
+}
+
 #endif
 
 TEST(SettingsFormats, Integers) {

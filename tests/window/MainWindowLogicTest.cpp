@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 namespace tarnwick {
 namespace {
@@ -83,102 +84,76 @@ TEST(StoredGeometry, MissingOrInvalidValuesLeaveTheDesignValues) {
     }
 }
 
-class CloseStepTest : public ::testing::Test {
-protected:
-    CloseStepTest() {
+// The close step: the geometry first, whatever follows; the question only
+// for a changed document; the scratch script deleted and the other windows
+// hidden only on the unchanged and the No paths.
+TEST(CloseStep, EachPathOfTheQuestion) {
+    const char* kSaved = "saved.vbs";
+    struct Row {
+        const char* name;
+        bool changed;
+        std::optional<Answer> answer;
+        const char* save;  // the Save dialog's choice, nullptr: cancelled
+        const char* failure = nullptr;
+        std::optional<CloseDecision> decision = CloseDecision::Close;  // none: the failure is thrown
+        bool hidden = true;  // the other windows, and the scratch script deleted
+        bool scratchThere = true;
+        bool storeWritable = true;
+    } rows[] = {
+        {"unchanged: no question", false, {}, nullptr},
+        {"a missing scratch script is no error", false, {}, nullptr, nullptr, CloseDecision::Close, true, false},
+        {"Cancel refuses, the geometry stored all the same", true, Answer::Cancel, nullptr, nullptr,
+         CloseDecision::Refuse, false},
+        {"No closes like the unchanged path", true, Answer::No, nullptr},
+        {"Yes saves, then closes keeping the scratch script", true, Answer::Yes, kSaved, nullptr, CloseDecision::Close,
+         false},
+        {"Yes, the save dialog cancelled", true, Answer::Yes, nullptr, nullptr, CloseDecision::Refuse, false},
+        {"Yes, the save failing: thrown, the window stays", true, Answer::Yes, kSaved, "No space left on device", {},
+         false},
+        {"a geometry store that cannot be written never keeps the window open", false, {}, nullptr, nullptr,
+         CloseDecision::Close, true, true, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempDir dir;
+        MainUnit unit;
+        FakeBoxes boxes;
+        FakeDialogs dialogs;
+        FakeSettingsStore store;
+        fakes::FakeFileWriter writer;
+        FakeFrame frame;
+        DocumentFiles files{unit, nullptr};
         unit.Boxes = &boxes;
         unit.Dialogs = &dialogs;
         unit.Settings = &store;
         unit.Files = &writer;
-        scratch = dir.Write("rundefault080.vbs", "scratch");
         frame.left = -8;
+        store.writable = row.storeWritable;
+        const std::string scratch = row.scratchThere ? dir.Write("rundefault080.vbs", "scratch") : dir.File("none");
+        if (row.changed) unit.MainText.TypeText("changed");
+        if (row.answer) boxes.Answer(*row.answer);
+        dialogs.ChooseSave(row.save ? std::optional(dir.File(row.save)) : std::nullopt);
+        if (row.failure) writer.failure = row.failure;
+        std::optional<CloseDecision> decision;
+        std::string error;
+        try {
+            decision = CloseStep(unit, files, frame, scratch);
+        } catch (const Error& failure) {
+            error = failure.what();
+        }
+        EXPECT_EQ(decision, row.decision);
+        EXPECT_EQ(error, row.failure ? "Cannot save file \"" + dir.File(kSaved) + "\". " + row.failure : "");
+        EXPECT_EQ(boxes.Questions(), row.changed ? std::vector<std::string>{"Save the changes to this document?"}
+                                                 : std::vector<std::string>{});
+        EXPECT_EQ(fs::exists(scratch), row.scratchThere && !row.hidden);
+        EXPECT_EQ(frame.hides, row.hidden ? 1 : 0);
+        const std::vector<std::string> geometry{"Left", "Top", "Width", "Height"};
+        EXPECT_EQ(store.writes, row.storeWritable ? geometry : std::vector<std::string>{});
+        EXPECT_EQ(store.values["Left"], row.storeWritable ? "-8" : "");
+        EXPECT_EQ(store.values["Height"], row.storeWritable ? "580" : "");
+        EXPECT_EQ(unit.MainText.Text(), row.changed ? "changed" : "");
+        EXPECT_EQ(row.save && !row.failure ? TempDir::Read(dir.File(row.save)) : "changed", "changed");
     }
-    CloseDecision Close() { return CloseStep(unit, files, frame, scratch); }
-    void Change() { unit.MainText.TypeText("changed"); }
-
-    TempDir dir;
-    MainUnit unit;
-    FakeBoxes boxes;
-    FakeDialogs dialogs;
-    FakeSettingsStore store;
-    fakes::FakeFileWriter writer;
-    FakeFrame frame;
-    DocumentFiles files{unit, nullptr};
-    std::string scratch;
-};
-
-TEST_F(CloseStepTest, UnchangedDocumentClosesWithoutAQuestionAndDeletesTheScratchScript) {
-    EXPECT_EQ(Close(), CloseDecision::Close);
-    EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_FALSE(fs::exists(scratch));
-    EXPECT_EQ(frame.hides, 1);
-    EXPECT_EQ(store.writes, (std::vector<std::string>{"Left", "Top", "Width", "Height"}));
-    EXPECT_EQ(store.values["Left"], "-8");
-    EXPECT_EQ(store.values["Height"], "580");
-}
-
-TEST_F(CloseStepTest, AMissingScratchScriptIsNoError) {
-    fs::remove(scratch);
-    EXPECT_EQ(Close(), CloseDecision::Close);
-}
-
-TEST_F(CloseStepTest, CancelRefusesTheCloseButTheGeometryIsStored) {
-    Change();
-    boxes.Answer(Answer::Cancel);
-    EXPECT_EQ(Close(), CloseDecision::Refuse);
-    EXPECT_EQ(boxes.Questions(), std::vector<std::string>{"Save the changes to this document?"});
-    EXPECT_EQ(store.writes.size(), 4u);
-    EXPECT_TRUE(fs::exists(scratch));
-    EXPECT_EQ(frame.hides, 0);
-    EXPECT_EQ(unit.MainText.Text(), "changed");
-}
-
-TEST_F(CloseStepTest, NoClosesLikeTheUnchangedPath) {
-    Change();
-    boxes.Answer(Answer::No);
-    EXPECT_EQ(Close(), CloseDecision::Close);
-    EXPECT_FALSE(fs::exists(scratch));
-    EXPECT_EQ(frame.hides, 1);
-}
-
-TEST_F(CloseStepTest, YesSavesThenClosesKeepingTheScratchScript) {
-    Change();
-    boxes.Answer(Answer::Yes);
-    dialogs.ChooseSave(dir.File("saved.vbs"));
-    EXPECT_EQ(Close(), CloseDecision::Close);
-    EXPECT_EQ(TempDir::Read(dir.File("saved.vbs")), "changed");
-    EXPECT_TRUE(fs::exists(scratch));
-    EXPECT_EQ(frame.hides, 0);
-}
-
-TEST_F(CloseStepTest, YesWithTheSaveDialogCancelledKeepsTheWindowOpen) {
-    Change();
-    boxes.Answer(Answer::Yes);
-    dialogs.ChooseSave(std::nullopt);
-    EXPECT_EQ(Close(), CloseDecision::Refuse);
-    EXPECT_EQ(unit.MainText.Text(), "changed");
-}
-
-TEST_F(CloseStepTest, YesWithAFailingSaveThrowsSoTheWindowStaysOpen) {
-    Change();
-    boxes.Answer(Answer::Yes);
-    dialogs.ChooseSave(dir.File("x.vbs"));
-    writer.failure = "No space left on device";
-    try {
-        Close();
-        ADD_FAILURE() << "the close must fail";
-    } catch (const Error& failure) {
-        EXPECT_STREQ(failure.what(), ("Cannot save file \"" + dir.File("x.vbs") + "\". No space left on device").c_str());
-    }
-    EXPECT_TRUE(fs::exists(scratch));
-    EXPECT_EQ(frame.hides, 0);
-}
-
-TEST_F(CloseStepTest, AGeometryStoreThatCannotBeWrittenNeverKeepsTheWindowOpen) {
-    store.writable = false;
-    EXPECT_EQ(Close(), CloseDecision::Close);
-    EXPECT_TRUE(store.writes.empty());
-    EXPECT_EQ(frame.hides, 1);
 }
 
 }  // namespace

@@ -37,50 +37,94 @@ QByteArray ReadFile(const QString& path) {
 class DocumentCommandsTest : public QObject {
     Q_OBJECT
 private slots:
-    void openThroughTheMenuTitlesTheWindow();
-    void newAfterALoadAsksAndLeavesAnUntitledDocument();
+    void replacingTheDocument_data();
+    void replacingTheDocument();
     void saveAndSaveAsWriteTheTypedText();
-    void droppedFilesOpenInTurn();
     void aLoadedDocumentIsNotTidiedAtTheOldDocumentsLine_data();
     void aLoadedDocumentIsNotTidiedAtTheOldDocumentsLine();
-    void commandLineFileOpensWhenTheOptionsWindowIsCreated();
-    void commandLineFileThatCannotBeReadShowsTheError();
     void safeSaveIntoAReadOnlyDirectory();
     void unicodeDocumentAndChangesOnDiskInTheWindow();
     void aNameThatIsNoUtf8IsSavedUnderItself_data();
     void aNameThatIsNoUtf8IsSavedUnderItself();
 };
 
-void DocumentCommandsTest::openThroughTheMenuTitlesTheWindow() {
-    testing::MainWindowFixture fx;
-    TForm1& form = fx.Create();
-    const QString path = WriteFile(fx.config.filePath("Hello.vbs"), "MsgBox \"hi\"\r\n");
-    fx.dialogs.ChooseOpen(ToPath(path));
-    form.Action("mOpen")->trigger();
-    QCOMPARE(form.windowTitle(), QString("Tarnwick - Hello.vbs"));
-    QVERIFY(form.Unit().MainText.Text().find("MsgBox") != std::string::npos);
-    QCOMPARE(form.Unit().CurrentFileName, ToPath(path));
-    QVERIFY(!form.Files().Changed());
+// Each way the window replaces its document: what it was before, the command,
+// the files it names (written as "' file NAME" unless called "gone"), the answer
+// to the one question, and the window afterwards. Command-line names are
+// relative to the folder the program starts in.
+const struct ReplaceRow {
+    const char* name;
+    const char* before;  // "loaded" a.vbs, "edited" untitled, or "" fresh
+    const char* how;     // an action, "drop" or "command line"
+    QStringList files;
+    std::optional<Answer> answer;
+    const char* title;
+    const char* current;   // the file recorded, "" none
+    const char* question;  // "" none asked
+    const char* error;     // the file the error box names, "" none
+} kReplaceRows[] = {
+    {"Open through the menu", "", "mOpen", {"Hello.vbs"}, {}, "Tarnwick - Hello.vbs", "Hello.vbs", "", ""},
+    {"a missing file by the tool button", "loaded", "bOpen", {"gone.vbs"}, {}, "Tarnwick - a.vbs", "a.vbs", "", "gone.vbs"},
+    {"New after a load, answered No", "loaded", "bNew", {}, Answer::No, "Tarnwick - Untitled", "", kNewQuestion, ""},
+    {"three dropped on unsaved text", "edited", "drop", {"1.vbs", "2.vbs", "3.vbs"}, Answer::No, "Tarnwick - 3.vbs",
+     "3.vbs", kOpenQuestion, ""},
+    {"a file on the command line", "", "command line", {"cmd.vbs"}, {}, "Tarnwick - cmd.vbs", "cmd.vbs", "", ""},
+    {"a missing file on the command line", "", "command line", {"gone.vbs"}, {}, "Tarnwick", "", "", "gone.vbs"},
+    {"no file on the command line", "", "command line", {}, {}, "Tarnwick", "", "", ""},
+};
 
-    const QString missing = fx.config.filePath("gone.vbs");
-    fx.dialogs.ChooseOpen(ToPath(missing));
-    form.Action("bOpen")->trigger();
-    QCOMPARE(fx.boxes.Errors(),
-             std::vector<std::string>{"Cannot open file \"" + ToPath(missing) + "\". No such file or directory."});
-    QCOMPARE(form.windowTitle(), QString("Tarnwick - Hello.vbs"));
-    QVERIFY(!form.Unit().Busy);
+void DocumentCommandsTest::replacingTheDocument_data() {
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < int(std::size(kReplaceRows)); ++i) QTest::newRow(kReplaceRows[i].name) << i;
 }
 
-void DocumentCommandsTest::newAfterALoadAsksAndLeavesAnUntitledDocument() {
+void DocumentCommandsTest::replacingTheDocument() {
+    QFETCH(int, row);
+    const ReplaceRow& r = kReplaceRows[row];
+    const QString how = r.how;
     testing::MainWindowFixture fx;
     TForm1& form = fx.Create();
-    fx.dialogs.ChooseOpen(ToPath(WriteFile(fx.config.filePath("a.vbs"), "x = 1\r\n")));
-    form.Action("mOpen")->trigger();
-    fx.boxes.Answer(Answer::No);
-    form.Action("bNew")->trigger();
-    QCOMPARE(form.windowTitle(), QString("Tarnwick - Untitled"));
-    QCOMPARE(form.Unit().MainText.Text(), std::string());
+    auto file = [&](const QString& name) { return fx.config.filePath(name); };
+    if (QString(r.before) == "loaded") {
+        fx.dialogs.ChooseOpen(ToPath(WriteFile(file("a.vbs"), "' file a.vbs")));
+        form.Action("mOpen")->trigger();
+    }
+    if (QString(r.before) == "edited") form.Unit().MainText.SetText("unsaved work");
+    QStringList paths;
+    for (const QString& name : r.files)
+        paths << (name == "gone.vbs" ? file(name) : WriteFile(file(name), "' file " + name.toLatin1()));
+    if (r.answer) fx.boxes.Answer(*r.answer);
+    std::unique_ptr<TForm4> options;
+    if (how == "drop") {
+        testing::DropFiles(form, paths);
+    } else if (how == "command line") {
+        const QString folder = QDir::currentPath();
+        QDir::setCurrent(fx.config.path());
+        options = std::make_unique<TForm4>(form, std::vector<std::string>{"tarnwick", ToPath(r.files.value(0))}, &form);
+        QDir::setCurrent(folder);
+        QVERIFY(!options->isVisible());
+        QCOMPARE(form.Unit().Colours, &options->Colours());
+    } else {
+        if (!paths.isEmpty()) fx.dialogs.ChooseOpen(ToPath(paths[0]));
+        form.Action(r.how)->trigger();
+    }
+    QCOMPARE(form.windowTitle(), QString(r.title));
+    const QString current = r.current;
+    // A name from the command line is recorded as given, and found from any folder.
+    QCOMPARE(form.Unit().CurrentFileName, ToPath(how == "command line" ? current : current.isEmpty() ? "" : file(current)));
+    if (!current.isEmpty()) {
+        QCOMPARE(ReadRecentFiles(*form.Unit().Settings).at(0), ToPath(file(current)));
+        QCOMPARE(form.Unit().MainText.Text(), "' file " + current.toStdString());
+    } else {
+        QCOMPARE(form.Unit().MainText.Text(), std::string());
+    }
+    QCOMPARE(fx.boxes.Questions(), *r.question ? std::vector<std::string>{r.question} : std::vector<std::string>{});
+    const std::string failed = ToPath(how == "command line" ? QString(r.error) : file(r.error));
+    QCOMPARE(fx.boxes.Errors(), *r.error ? std::vector<std::string>{"Cannot open file \"" + failed +
+                                                                     "\". No such file or directory."}
+                                         : std::vector<std::string>{});
     QVERIFY(!form.Files().Changed());
+    QVERIFY(!form.Unit().Busy);
 }
 
 void DocumentCommandsTest::saveAndSaveAsWriteTheTypedText() {
@@ -118,22 +162,6 @@ void DocumentCommandsTest::saveAndSaveAsWriteTheTypedText() {
     QCOMPARE(ReadFile(second), ReadFile(first));
 }
 
-void DocumentCommandsTest::droppedFilesOpenInTurn() {
-    testing::MainWindowFixture fx;
-    TForm1& form = fx.Create();
-    form.Unit().MainText.SetText("unsaved work");
-    QStringList paths;
-    for (const char* name : {"1.vbs", "2.vbs", "3.vbs"})
-        paths << WriteFile(fx.config.filePath(name), QByteArray("' file ") + name);
-    fx.boxes.Answer(Answer::No);
-    testing::DropFiles(form, paths);
-    QCOMPARE(fx.boxes.Questions(), std::vector<std::string>{kOpenQuestion});  // once, before the first
-    QCOMPARE(form.windowTitle(), QString("Tarnwick - 3.vbs"));
-    QCOMPARE(form.Unit().CurrentFileName, ToPath(paths[2]));
-    QVERIFY(!form.Files().Changed());
-    QVERIFY(fx.boxes.Errors().empty());
-}
-
 void DocumentCommandsTest::aLoadedDocumentIsNotTidiedAtTheOldDocumentsLine_data() {
     QTest::addColumn<QString>("how");
     QTest::newRow("Open") << "Open";
@@ -167,37 +195,6 @@ void DocumentCommandsTest::aLoadedDocumentIsNotTidiedAtTheOldDocumentsLine() {
     QTest::keyClick(form.MainText(), Qt::Key_Down);
     QCOMPARE(text.Line(3), std::string("x = total"));
     QVERIFY(!form.Files().Changed());
-}
-
-void DocumentCommandsTest::commandLineFileOpensWhenTheOptionsWindowIsCreated() {
-    testing::MainWindowFixture fx;
-    TForm1& form = fx.Create();
-    const QString path = WriteFile(fx.config.filePath("cmd.vbs"), "WScript.Echo 1\r\n");
-    const QString folder = QDir::currentPath();
-    QDir::setCurrent(fx.config.path());
-    TForm4 options(form, {"tarnwick", "cmd.vbs"}, &form);  // relative to the folder it starts in
-    QDir::setCurrent(folder);
-    QVERIFY(!options.isVisible());
-    QCOMPARE(form.windowTitle(), QString("Tarnwick - cmd.vbs"));
-    QCOMPARE(form.Unit().CurrentFileName, std::string("cmd.vbs"));
-    QCOMPARE(ReadRecentFiles(*form.Unit().Settings).at(0), ToPath(path));  // found from any folder
-    QCOMPARE(form.Unit().Colours, &options.Colours());
-
-    testing::MainWindowFixture plain;
-    TForm1& other = plain.Create();
-    TForm4 noFile(other, {"tarnwick"}, &other);
-    QCOMPARE(other.windowTitle(), QString("Tarnwick"));
-}
-
-void DocumentCommandsTest::commandLineFileThatCannotBeReadShowsTheError() {
-    testing::MainWindowFixture fx;
-    TForm1& form = fx.Create();
-    const std::string missing = ToPath(fx.config.filePath("missing.vbs"));
-    TForm4 options(form, {"tarnwick", missing}, &form);
-    QCOMPARE(fx.boxes.Errors(),
-             std::vector<std::string>{"Cannot open file \"" + missing + "\". No such file or directory."});
-    QCOMPARE(form.windowTitle(), QString("Tarnwick"));
-    QCOMPARE(form.Unit().MainText.Text(), std::string());
 }
 
 void DocumentCommandsTest::safeSaveIntoAReadOnlyDirectory() {

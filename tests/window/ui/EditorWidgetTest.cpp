@@ -52,9 +52,8 @@ void TypeUnicode(QWidget* widget, char32_t code) {
 class EditorWidgetTest : public QObject {
     Q_OBJECT
 private slots:
-    void typingEditsTheModel();
-    void charactersBeyondAByteAreTypedAndEditedWhole_data();
-    void charactersBeyondAByteAreTypedAndEditedWhole();
+    void keysAndTypedTextEditTheModel_data();
+    void keysAndTypedTextEditTheModel();
     void keyNavigation_data();
     void keyNavigation();
     void eventOrderOfATypedCharacter();
@@ -69,31 +68,9 @@ private slots:
     void caretStandsWhereTheCharactersAreDrawn();
 };
 
-void EditorWidgetTest::typingEditsTheModel() {
-    Editor e;
-    QTest::keyClicks(&e.widget, "Dim x");
-    QTest::keyClick(&e.widget, Qt::Key_Return);
-    QTest::keyClicks(&e.widget, "x = 12");
-    QCOMPARE(e.Text(), std::string("Dim x\r\nx = 12"));
-    QTest::keyClick(&e.widget, Qt::Key_Backspace);
-    QTest::keyClick(&e.widget, Qt::Key_Home);
-    QTest::keyClick(&e.widget, Qt::Key_Delete);
-    QCOMPARE(e.Text(), std::string("Dim x\r\n = 1"));
-    QTest::keyClick(&e.widget, Qt::Key_Left);  // over the line break
-    QTest::keyClick(&e.widget, Qt::Key_Delete);
-    QCOMPARE(e.Text(), std::string("Dim x = 1"));
-    QTest::keyClick(&e.widget, Qt::Key_Tab);
-    QCOMPARE(e.Text(), std::string("Dim x\t = 1"));  // a tab is text in the bare editor
-    QTest::keyClick(&e.widget, Qt::Key_Q, Qt::AltModifier);  // no character
-    QCOMPARE(e.Text(), std::string("Dim x\t = 1"));
-    // One run of typing at one place is one step: the tab and the Delete before it go back together.
-    QTest::keyClick(&e.widget, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(e.Text(), std::string("Dim x\r\n = 1"));
-}
-
-// In a Unicode document whole characters; in a code-page document each
-// character the code page lacks becomes a question mark.
-void EditorWidgetTest::charactersBeyondAByteAreTypedAndEditedWhole_data() {
+// Keys and typed text edit the model: in a Unicode document whole characters;
+// in a code-page document each character the code page lacks becomes a question mark.
+void EditorWidgetTest::keysAndTypedTextEditTheModel_data() {
     QTest::addColumn<bool>("unicode");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("caret");  // a byte offset
@@ -125,11 +102,19 @@ void EditorWidgetTest::charactersBeyondAByteAreTypedAndEditedWhole_data() {
     QTest::newRow("word moves take letters of any script as word characters")
         << true << QString::fromUtf8("x Gr\u00FCne\u65E5\u672C y") << 2 << QStringList{"Ctrl+Right", "!"}
         << QString::fromUtf8("x Gr\u00FCne\u65E5\u672C !y") << "";
+    QTest::newRow("typing, Return, Backspace, Home and Delete")
+        << false << "" << 0 << QStringList{"Dim x", "Return", "x = 12", "Backspace", "Home", "Delete"}
+        << "Dim x\r\n = 1" << "";
+    QTest::newRow("Delete before a break joins the lines; a tab is text in the bare editor; Alt+Q types nothing")
+        << false << "Dim x\r\n = 1" << 7 << QStringList{"Left", "Delete", "Tab", "Alt+Q"} << "Dim x\t = 1" << "";
+    QTest::newRow("one run of edits at one place is one undo step")
+        << false << "Dim x\r\nx = 1" << 7 << QStringList{"Delete", "Left", "Delete", "Tab", "Ctrl+Z"}
+        << "Dim x\r\n = 1" << "";
     QTest::newRow("the clipboard takes and gives the characters")
         << true << all << 0 << QStringList{"Ctrl+A", "Ctrl+C", "End", "Ctrl+V"} << all + all << all;
 }
 
-void EditorWidgetTest::charactersBeyondAByteAreTypedAndEditedWhole() {
+void EditorWidgetTest::keysAndTypedTextEditTheModel() {
     QFETCH(bool, unicode);
     QFETCH(QString, text);
     QFETCH(int, caret);
@@ -148,7 +133,8 @@ void EditorWidgetTest::charactersBeyondAByteAreTypedAndEditedWhole() {
         {"Backspace", Qt::Key_Backspace}, {"Delete", Qt::Key_Delete}, {"Left", Qt::Key_Left},
         {"Right", Qt::Key_Right}, {"End", Qt::Key_End}, {"Ctrl+Right", Qt::CTRL | Qt::Key_Right},
         {"Ctrl+A", Qt::CTRL | Qt::Key_A}, {"Ctrl+C", Qt::CTRL | Qt::Key_C}, {"Ctrl+V", Qt::CTRL | Qt::Key_V},
-        {"Ctrl+Z", Qt::CTRL | Qt::Key_Z}};
+        {"Ctrl+Z", Qt::CTRL | Qt::Key_Z}, {"Return", Qt::Key_Return}, {"Home", Qt::Key_Home}, {"Tab", Qt::Key_Tab},
+        {"Alt+Q", Qt::ALT | Qt::Key_Q}};
     for (const QString& step : input) {
         if (keys.contains(step))
             QTest::keyClick(&e.widget, keys[step].key(), keys[step].keyboardModifiers());

@@ -36,8 +36,7 @@ private slots:
     void acceptingAMemberReplacesOnlyItsName();
     void statusTextFollowsBusyCommands();
     void listStaysInsideTheWindowAndShowsWholeNames();
-    void tabClosesTheListAndTheTip();
-    void replacingTheDocumentClosesTheListAndTheTip();
+    void commandsCloseTheListAndTheTip();
     void pageDownStopsAtTheLastLine();
     void namedConstantsAreColouredAndRespelled();
     void findAndGoToLineKeys();
@@ -167,23 +166,11 @@ void UserPathsTest::listStaysInsideTheWindowAndShowsWholeNames() {
     QVERIFY(form.Lst->width() >= 24 + metrics.horizontalAdvance("GetAbsolutePathName"));
 }
 
-void UserPathsTest::tabClosesTheListAndTheTip() {
-    for (Qt::KeyboardModifiers mods : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
-        UserWindow w;
-        TForm1& form = w.Open();
-        w.TypeLine(kFsoLine);
-        QTest::keyClicks(w.editor, "    MsgBox fso.");
-        QVERIFY(form.Lst->isVisible() && form.TxtTip->isVisible());
-        w.Keys(Qt::Key_Tab, 1, mods);
-        QVERIFY(!form.Lst->isVisible());
-        QVERIFY(!form.TxtTip->isVisible());
-    }
-}
-
 // The list and the tip belong to the text they opened on; each command closes
 // them before it asks its question (New is cancelled there: the text stays).
-void UserPathsTest::replacingTheDocumentClosesTheListAndTheTip() {
-    for (const std::string how : {"Open", "New", "drop", "reload"}) {
+// Tab and Shift+Tab move the line under them: they close them too.
+void UserPathsTest::commandsCloseTheListAndTheTip() {
+    for (const std::string how : {"Open", "New", "drop", "reload", "Tab", "Shift+Tab"}) {
         UserWindow w;
         TForm1& form = w.Open();
         const std::string path = ToPath(w.config.filePath("a.vbs"));
@@ -193,7 +180,8 @@ void UserPathsTest::replacingTheDocumentClosesTheListAndTheTip() {
         w.Keys(Qt::Key_End, 1, Qt::ControlModifier);
         QTest::keyClicks(w.editor, "MsgBox fso.");
         QVERIFY2(form.Lst->isVisible() && form.TxtTip->isVisible(), how.c_str());
-        w.boxes.Answer(how == "reload" ? Answer::Yes : how == "New" ? Answer::Cancel : Answer::No);
+        if (how.ends_with("Tab")) w.Keys(Qt::Key_Tab, 1, how == "Tab" ? Qt::NoModifier : Qt::ShiftModifier);
+        else w.boxes.Answer(how == "reload" ? Answer::Yes : how == "New" ? Answer::Cancel : Answer::No);
         if (how == "Open" || how == "New") form.Action(("m" + how).c_str())->trigger();
         if (how == "drop") testing::DropFiles(form, {FromPath(path)});
         if (how == "reload") std::ofstream(path, std::ios::app) << "' changed elsewhere\r\n";
