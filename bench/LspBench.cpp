@@ -10,6 +10,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <map>
+#include <string>
+
 namespace tarnwick {
 namespace {
 
@@ -55,16 +58,41 @@ void BM_LspDidOpen(benchmark::State& state) {
 }
 BENCHMARK(BM_LspDidOpen)->ArgName("MB")->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
-// One character typed in the middle of the script, as an editor sends it.
+// The benchmark script with its lines in procedures of 50 lines each, as a library of procedures is.
+const std::string& ProcedureScript(int megabytes) {
+    static std::map<int, std::string> scripts;
+    auto it = scripts.find(megabytes);
+    if (it != scripts.end()) return it->second;
+    const std::string& plain = bench::ColouringScript(megabytes);
+    std::string out;
+    out.reserve(plain.size() + plain.size() / 40);
+    int line = 0;
+    for (std::size_t at = 0; at < plain.size(); ++line) {
+        const std::size_t end = plain.find('\n', at) + 1;
+        if (line % 50 == 0) out += "Sub Work" + std::to_string(line / 50) + "()\r\n";
+        out.append(plain, at, end - at);
+        if (line % 50 == 49) out += "End Sub\r\n";
+        at = end;
+    }
+    if (line % 50 != 0) out += "End Sub\r\n";
+    return scripts.emplace(megabytes, std::move(out)).first->second;
+}
+
+// One character typed in the middle of the script, as an editor sends it: in the
+// first name of a Dim line of the script's level (line 1000), in a name used by a
+// statement of the script's level that declares nothing (line 1002), and in that
+// same name inside a procedure (line 1003 of the script in procedures).
 void BM_LspDidChangeOneCharacter(benchmark::State& state) {
     Session session;
-    session.Deliver(OpenMessage(bench::ColouringScript(static_cast<int>(state.range(0)))));
-    const QJsonObject at{{"line", 1000}, {"character", 4}};
+    const int line = static_cast<int>(state.range(1));
+    const int megabytes = static_cast<int>(state.range(0));
+    session.Deliver(OpenMessage(line == 1003 ? ProcedureScript(megabytes) : bench::ColouringScript(megabytes)));
+    const QJsonObject at{{"line", line}, {"character", 4}};
     int version = 1;
     for (auto _ : state) {
         const QJsonObject change{{"range", QJsonObject{{"start", at}, {"end", at}}}, {"text", version % 2 ? "x" : ""}};
         // Typed, then taken back, so the script stays the same size.
-        const QJsonObject removal{{"range", QJsonObject{{"start", at}, {"end", QJsonObject{{"line", 1000}, {"character", 5}}}}},
+        const QJsonObject removal{{"range", QJsonObject{{"start", at}, {"end", QJsonObject{{"line", line}, {"character", 5}}}}},
                                   {"text", ""}};
         session.Deliver(Framed({{"jsonrpc", "2.0"},
                                 {"method", "textDocument/didChange"},
@@ -72,7 +100,10 @@ void BM_LspDidChangeOneCharacter(benchmark::State& state) {
                                                        {"contentChanges", QJsonArray{version % 2 ? removal : change}}}}}));
     }
 }
-BENCHMARK(BM_LspDidChangeOneCharacter)->ArgName("MB")->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LspDidChangeOneCharacter)
+    ->ArgNames({"MB", "line"})
+    ->ArgsProduct({{1, 10}, {1000, 1002, 1003}})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_LspDocumentSymbol(benchmark::State& state) {
     Session session;
