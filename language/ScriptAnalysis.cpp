@@ -85,6 +85,7 @@ void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t remove
             // Not at the text's end: an unclosed block before it is reported there.
             if (s.offset == 0 || at < editEnd || at >= text_.size()) return false;
             const std::int64_t old = static_cast<std::int64_t>(at) - delta;
+            if (old == 0) return false;  // the kept reading skipped a byte order mark there
             const auto found = std::lower_bound(statements_.begin() + (first + 1), statements_.end(), old,
                                                 [](const StatementStart& k, std::int64_t o) { return k.offset < o; });
             if (found == statements_.end() || found->offset != old || found->statementSeen != s.statementSeen)
