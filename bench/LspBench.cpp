@@ -78,22 +78,34 @@ const std::string& ProcedureScript(int megabytes) {
     return scripts.emplace(megabytes, std::move(out)).first->second;
 }
 
-// One character typed in the middle of the script, as an editor sends it: in the
-// first name of a Dim line of the script's level (line 1000), in a name used by a
-// statement of the script's level that declares nothing (line 1002), and in that
-// same name inside a procedure (line 1003 of the script in procedures).
+// One character typed in the middle of the script, as an editor sends it, at
+// one of these places: the line and character, and whether in the script whose
+// lines stand in procedures.
+struct TypingPlace {
+    int line;
+    int character;
+    bool inProcedure;
+};
+constexpr TypingPlace kTypingPlaces[] = {
+    {1000, 4, false},   // the first name of a Dim line of the script's level
+    {1002, 4, false},   // a name in a statement that declares nothing
+    {1003, 34, false},  // inside a string of such a statement
+    {1002, 4, true},    // a name inside a procedure
+    {1002, 33, true},   // inside a string inside a procedure
+};
+
 void BM_LspDidChangeOneCharacter(benchmark::State& state) {
     Session session;
-    const int line = static_cast<int>(state.range(1));
+    const TypingPlace place = kTypingPlaces[state.range(1)];
     const int megabytes = static_cast<int>(state.range(0));
-    session.Deliver(OpenMessage(line == 1003 ? ProcedureScript(megabytes) : bench::ColouringScript(megabytes)));
-    const QJsonObject at{{"line", line}, {"character", 4}};
+    session.Deliver(OpenMessage(place.inProcedure ? ProcedureScript(megabytes) : bench::ColouringScript(megabytes)));
+    const QJsonObject at{{"line", place.line}, {"character", place.character}};
+    const QJsonObject next{{"line", place.line}, {"character", place.character + 1}};
     int version = 1;
     for (auto _ : state) {
         const QJsonObject change{{"range", QJsonObject{{"start", at}, {"end", at}}}, {"text", version % 2 ? "x" : ""}};
         // Typed, then taken back, so the script stays the same size.
-        const QJsonObject removal{{"range", QJsonObject{{"start", at}, {"end", QJsonObject{{"line", line}, {"character", 5}}}}},
-                                  {"text", ""}};
+        const QJsonObject removal{{"range", QJsonObject{{"start", at}, {"end", next}}}, {"text", ""}};
         session.Deliver(Framed({{"jsonrpc", "2.0"},
                                 {"method", "textDocument/didChange"},
                                 {"params", QJsonObject{{"textDocument", QJsonObject{{"uri", kUri}, {"version", ++version}}},
@@ -101,8 +113,8 @@ void BM_LspDidChangeOneCharacter(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LspDidChangeOneCharacter)
-    ->ArgNames({"MB", "line"})
-    ->ArgsProduct({{1, 10}, {1000, 1002, 1003}})
+    ->ArgNames({"MB", "place"})
+    ->ArgsProduct({{1, 10}, {0, 1, 2, 3, 4}})
     ->Unit(benchmark::kMillisecond);
 
 void BM_LspDocumentSymbol(benchmark::State& state) {

@@ -44,6 +44,83 @@ void MoveScope(Scope& scope, std::int32_t by, Index index) {
 
 bool StartsWithByteOrderMark(std::string_view text) { return text.substr(0, 3) == "\xEF\xBB\xBF"; }
 
+// Printable ASCII and tabs: a column of such text counts its bytes in either form.
+bool IsPlain(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return (c >= ' ' && c < 0x7F) || c == '\t'; });
+}
+
+// Where a piece of the text before an edit lies after it; false when the edit changes the piece.
+struct EditMap {
+    std::int32_t offset;
+    std::int32_t removed;
+    std::int32_t delta;
+
+    bool Place(std::int32_t& at, bool asEnd) const {
+        if (at < offset || (asEnd && at == offset)) return true;
+        if (at < offset + removed) return false;
+        at += delta;
+        return true;
+    }
+    // A name or a statement: wholly before or wholly after the edit.
+    bool Move(Span& span) const {
+        if (span.offset < offset) return span.End() <= offset;
+        return Place(span.offset, false);
+    }
+    // A block: around the edit, it takes the edit's size.
+    bool MoveAround(Span& span) const {
+        std::int32_t end = span.End();
+        if (!Place(span.offset, false) || !Place(end, true)) return false;
+        span.length = end - span.offset;
+        return true;
+    }
+};
+
+// The kept `old` items, moved by the edit, are the `fresh` ones read again
+// (at `start`, with scope `k` of the fresh reading numbered `k - 1 + firstScope`).
+bool Same(Declaration old, Declaration fresh, const EditMap& edit, std::int32_t start, std::int32_t firstScope) {
+    fresh.span.offset += start;
+    if (fresh.scope > 0) fresh.scope += firstScope - 1;
+    return edit.Move(old.span) && old == fresh;
+}
+bool Same(Reference old, Reference fresh, const EditMap& edit, std::int32_t start, std::int32_t) {
+    fresh.span.offset += start;
+    return edit.Move(old.span) && old == fresh;
+}
+bool Same(Span old, Span fresh, const EditMap& edit, std::int32_t start, std::int32_t) {
+    fresh.offset += start;
+    return edit.Move(old) && old == fresh;
+}
+bool Same(ObjectAssignment old, ObjectAssignment fresh, const EditMap& edit, std::int32_t start, std::int32_t) {
+    fresh.span.offset += start;
+    return edit.Move(old.span) && old == fresh;
+}
+template <class T>
+bool SameList(const std::vector<T>& old, std::size_t from, std::size_t to, const std::vector<T>& fresh,
+              std::size_t count, const EditMap& edit, std::int32_t start, std::int32_t firstScope) {
+    if (to - from != count) return false;
+    for (std::size_t i = 0; i < count; ++i)
+        if (!Same(old[from + i], fresh[i], edit, start, firstScope)) return false;
+    return true;
+}
+bool Same(const Scope& old, const Scope& fresh, const EditMap& edit, std::int32_t start, std::int32_t firstScope) {
+    Span span = old.span;
+    Span freshSpan = fresh.span;
+    freshSpan.offset += start;
+    const int parent = fresh.parent > 0 ? fresh.parent + firstScope - 1 : fresh.parent;
+    return edit.MoveAround(span) && span == freshSpan && Same(old.nameSpan, fresh.nameSpan, edit, start, 0) &&
+           old.kind == fresh.kind && old.procedure == fresh.procedure && old.name == fresh.name &&
+           old.parent == parent && old.access == fresh.access && old.isDefault == fresh.isDefault &&
+           old.parameters == fresh.parameters &&
+           SameList(old.declarations, 0, old.declarations.size(), fresh.declarations, fresh.declarations.size(), edit,
+                    start, firstScope) &&
+           SameList(old.references, 0, old.references.size(), fresh.references, fresh.references.size(), edit, start,
+                    firstScope) &&
+           SameList(old.onErrorResumeNext, 0, old.onErrorResumeNext.size(), fresh.onErrorResumeNext,
+                    fresh.onErrorResumeNext.size(), edit, start, firstScope) &&
+           SameList(old.onErrorGoTo0, 0, old.onErrorGoTo0.size(), fresh.onErrorGoTo0, fresh.onErrorGoTo0.size(), edit,
+                    start, firstScope);
+}
+
 }  // namespace
 
 ScriptAnalysis::ScriptAnalysis(std::string text, TextForm form, CheckOptions options)
@@ -55,7 +132,13 @@ ScriptAnalysis::ScriptAnalysis(std::string text, TextForm form, CheckOptions opt
 void ScriptAnalysis::Replace(std::size_t offset, std::size_t removed, std::string_view inserted) {
     offset = std::min(offset, text_.size());
     removed = std::min(removed, text_.size() - offset);
+    // Typing within a line: the checks after reading may find all they found before, only moved.
+    plainEdit_ = IsPlain(inserted) && IsPlain(std::string_view(text_).substr(offset, removed)) &&
+                 !(offset > 0 && text_[offset - 1] == '\r');
     text_.replace(offset, removed, inserted);
+    // A UTF-8 sequence right after the edit may count its units differently now.
+    const std::string_view next = std::string_view(text_).substr(offset + inserted.size(), 3);
+    plainEdit_ = plainEdit_ && std::none_of(next.begin(), next.end(), [](char c) { return c & 0x80; });
     // The statement before the one the edit starts at: an edit at a line's start may join it to the line before.
     const auto after = std::lower_bound(statements_.begin(), statements_.end(), offset,
                                         [](const StatementStart& s, std::size_t at) { return s.offset < static_cast<std::int64_t>(at); });
@@ -130,6 +213,43 @@ void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t remove
     if (resumed) upTo = statements_[resumeAt];
     const std::int32_t keptFrom = resumed ? statements_[resumeAt].offset : std::numeric_limits<std::int32_t>::max();
 
+    // The findings stay, moved by the edit, when no error was found in what was read
+    // again, then or now, and the checks after reading see the same names and blocks.
+    const std::size_t replacedFrom = first < 0 ? 0 : static_cast<std::size_t>(first);
+    const EditMap edit{static_cast<std::int32_t>(offset), static_cast<std::int32_t>(removed), delta};
+    const auto flagsAfter = [&](int units, bool StatementStart::*flag) {
+        for (std::size_t i = replacedFrom; i < resumeAt; ++i) units -= statements_[i].*flag;
+        for (const StatementStart& s : starts) units += s.*flag;
+        return units > 0;
+    };
+    const auto noErrorsBetween = [](const std::vector<RawDiagnostic>& list, std::int32_t from, std::int32_t to) {
+        return std::none_of(list.begin(), list.end(), [&](const RawDiagnostic& e) { return e.offset >= from && e.offset < to; });
+    };
+    const std::size_t lineEnd = text_.find_first_of("\r\n", editEnd);
+    const bool findingsMove =
+        plainEdit_ && resumed && lineEnd != std::string::npos &&
+        flagsAfter(optionExplicitUnits_, &StatementStart::optionExplicit) == tree.optionExplicit &&
+        flagsAfter(executesCodeUnits_, &StatementStart::executesCode) == tree.executesCode &&
+        noErrorsBetween(readErrors_, start, keptFrom) && noErrorsBetween(errors, 0, stop.offset) &&
+        upTo.scopes - before.scopes == stop.scopes - 1 &&
+        [&] {
+            for (std::int32_t k = 1; k < stop.scopes; ++k)
+                if (!Same(tree.scopes[static_cast<std::size_t>(before.scopes + k - 1)], fresh.scopes[static_cast<std::size_t>(k)],
+                          edit, start, before.scopes))
+                    return false;
+            return true;
+        }() &&
+        SameList(script.declarations, before.declarations, upTo.declarations, freshScript.declarations,
+                 stop.declarations, edit, start, before.scopes) &&
+        SameList(script.references, before.references, upTo.references, freshScript.references, stop.references, edit,
+                 start, before.scopes) &&
+        SameList(script.onErrorResumeNext, before.resumeNext, upTo.resumeNext, freshScript.onErrorResumeNext,
+                 stop.resumeNext, edit, start, before.scopes) &&
+        SameList(script.onErrorGoTo0, before.goTo0, upTo.goTo0, freshScript.onErrorGoTo0, stop.goTo0, edit, start,
+                 before.scopes) &&
+        SameList(tree.objectsWithoutSet, before.objectsWithoutSet, upTo.objectsWithoutSet, fresh.objectsWithoutSet,
+                 stop.objectsWithoutSet, edit, start, before.scopes);
+
     // The errors: the kept ones before the start and after the stop, the fresh ones between.
     std::vector<RawDiagnostic> read;
     read.reserve(readErrors_.size() + errors.size());
@@ -176,7 +296,6 @@ void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t remove
     kept.span = {0, static_cast<std::int32_t>(text_.size())};
 
     // The statement starts, with the counts of what was made before each.
-    const std::size_t replacedFrom = first < 0 ? 0 : static_cast<std::size_t>(first);
     for (std::size_t i = replacedFrom; i < resumeAt; ++i) {
         optionExplicitUnits_ -= statements_[i].optionExplicit;
         executesCodeUnits_ -= statements_[i].executesCode;
@@ -209,7 +328,14 @@ void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t remove
     tree.optionExplicit = optionExplicitUnits_ > 0;
     tree.executesCode = executesCodeUnits_ > 0;
 
-    FinishAnalysis(text_, form_, options_, readErrors_, analysis_);
+    if (!findingsMove) return FinishAnalysis(text_, form_, options_, readErrors_, analysis_);
+    // Moved: the ones after the edit on its line by as many columns as bytes.
+    const std::size_t lineLast = lineEnd + (text_.compare(lineEnd, 2, "\r\n") == 0 ? 1 : 0);
+    for (Diagnostic& d : analysis_.diagnostics) {
+        if (d.offset < static_cast<std::int32_t>(offset)) continue;
+        d.offset += delta;
+        if (static_cast<std::size_t>(d.offset) <= lineLast) d.column += delta;
+    }
 }
 
 }  // namespace tarnwick::language

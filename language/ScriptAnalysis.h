@@ -42,6 +42,7 @@ private:
     int executesCodeUnits_ = 0;
     Analysis analysis_;
     std::size_t lastRead_ = 0;
+    bool plainEdit_ = false;  // the last edit was within a line, of printable ASCII
 };
 
 }  // namespace tarnwick::language
