@@ -10,6 +10,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <map>
+#include <string>
+
 namespace tarnwick {
 namespace {
 
@@ -55,24 +58,64 @@ void BM_LspDidOpen(benchmark::State& state) {
 }
 BENCHMARK(BM_LspDidOpen)->ArgName("MB")->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
-// One character typed in the middle of the script, as an editor sends it.
+// The benchmark script with its lines in procedures of 50 lines each, as a library of procedures is.
+const std::string& ProcedureScript(int megabytes) {
+    static std::map<int, std::string> scripts;
+    auto it = scripts.find(megabytes);
+    if (it != scripts.end()) return it->second;
+    const std::string& plain = bench::ColouringScript(megabytes);
+    std::string out;
+    out.reserve(plain.size() + plain.size() / 40);
+    int line = 0;
+    for (std::size_t at = 0; at < plain.size(); ++line) {
+        const std::size_t end = plain.find('\n', at) + 1;
+        if (line % 50 == 0) out += "Sub Work" + std::to_string(line / 50) + "()\r\n";
+        out.append(plain, at, end - at);
+        if (line % 50 == 49) out += "End Sub\r\n";
+        at = end;
+    }
+    if (line % 50 != 0) out += "End Sub\r\n";
+    return scripts.emplace(megabytes, std::move(out)).first->second;
+}
+
+// One character typed in the middle of the script, as an editor sends it, at
+// one of these places: the line and character, and whether in the script whose
+// lines stand in procedures.
+struct TypingPlace {
+    int line;
+    int character;
+    bool inProcedure;
+};
+constexpr TypingPlace kTypingPlaces[] = {
+    {1000, 4, false},   // the first name of a Dim line of the script's level
+    {1002, 4, false},   // a name in a statement that declares nothing
+    {1003, 34, false},  // inside a string of such a statement
+    {1002, 4, true},    // a name inside a procedure
+    {1002, 33, true},   // inside a string inside a procedure
+};
+
 void BM_LspDidChangeOneCharacter(benchmark::State& state) {
     Session session;
-    session.Deliver(OpenMessage(bench::ColouringScript(static_cast<int>(state.range(0)))));
-    const QJsonObject at{{"line", 1000}, {"character", 4}};
+    const TypingPlace place = kTypingPlaces[state.range(1)];
+    const int megabytes = static_cast<int>(state.range(0));
+    session.Deliver(OpenMessage(place.inProcedure ? ProcedureScript(megabytes) : bench::ColouringScript(megabytes)));
+    const QJsonObject at{{"line", place.line}, {"character", place.character}};
+    const QJsonObject next{{"line", place.line}, {"character", place.character + 1}};
     int version = 1;
     for (auto _ : state) {
         const QJsonObject change{{"range", QJsonObject{{"start", at}, {"end", at}}}, {"text", version % 2 ? "x" : ""}};
         // Typed, then taken back, so the script stays the same size.
-        const QJsonObject removal{{"range", QJsonObject{{"start", at}, {"end", QJsonObject{{"line", 1000}, {"character", 5}}}}},
-                                  {"text", ""}};
+        const QJsonObject removal{{"range", QJsonObject{{"start", at}, {"end", next}}}, {"text", ""}};
         session.Deliver(Framed({{"jsonrpc", "2.0"},
                                 {"method", "textDocument/didChange"},
                                 {"params", QJsonObject{{"textDocument", QJsonObject{{"uri", kUri}, {"version", ++version}}},
                                                        {"contentChanges", QJsonArray{version % 2 ? removal : change}}}}}));
     }
 }
-BENCHMARK(BM_LspDidChangeOneCharacter)->ArgName("MB")->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LspDidChangeOneCharacter)
+    ->ArgNames({"MB", "place"})
+    ->ArgsProduct({{1, 10}, {0, 1, 2, 3, 4}})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_LspDocumentSymbol(benchmark::State& state) {
     Session session;

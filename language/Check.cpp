@@ -90,6 +90,15 @@ Analysis Analyze(std::string_view text, TextForm form, const CheckOptions& optio
     Parser parser(text, form, raw);
     if (wholeTree == WholeTree::No && !options.warnings) parser.SkipUses();
     analysis.tree = parser.Run();
+    FinishAnalysis(text, form, options, std::move(raw), analysis);
+    return analysis;
+}
+
+}  // namespace
+
+void FinishAnalysis(std::string_view text, TextForm form, const CheckOptions& options, std::vector<RawDiagnostic> raw,
+                    Analysis& analysis) {
+    analysis.diagnostics.clear();
     CheckNames(analysis.tree, raw);
     if (options.warnings) FindWarnings(text, analysis.tree, raw);
 
@@ -134,7 +143,7 @@ Analysis Analyze(std::string_view text, TextForm form, const CheckOptions& optio
             d.column = 1;
         }
     }
-    if (hostFirst < firstError || hostFirst == raw.size() || hostFirst == firstError) return analysis;
+    if (hostFirst < firstError || hostFirst == raw.size() || hostFirst == firstError) return;
     // Move it before the other errors (their positions are computed: order no longer matters).
     auto& list = analysis.diagnostics;
     std::size_t firstErrorIndex = 0;
@@ -143,10 +152,7 @@ Analysis Analyze(std::string_view text, TextForm form, const CheckOptions& optio
         std::rotate(list.begin() + static_cast<std::ptrdiff_t>(firstErrorIndex),
                     list.begin() + static_cast<std::ptrdiff_t>(hostFirstIndex),
                     list.begin() + static_cast<std::ptrdiff_t>(hostFirstIndex) + 1);
-    return analysis;
 }
-
-}  // namespace
 
 Analysis AnalyzeScript(std::string_view text, TextForm form, const CheckOptions& options) {
     return Analyze(text, form, options, WholeTree::Yes);

@@ -25,6 +25,7 @@ struct Diagnostic {
     int column = 1;       // 1-based, in characters of the line as the host reads it; a tab is one
     int offset = 0;       // byte offset in the checked text where the mark starts
     int length = 0;       // bytes the mark covers (0 at the end of the text)
+    bool operator==(const Diagnostic&) const = default;
 };
 
 struct CheckOptions {
@@ -43,6 +44,12 @@ struct Analysis {
     SyntaxTree tree;
 };
 Analysis AnalyzeScript(std::string_view text, TextForm form, const CheckOptions& options = {});
+
+struct RawDiagnostic;
+// The findings of a script already read into `analysis.tree`, where reading it
+// found `raw`: the checks after reading, in the order and form AnalyzeScript gives.
+void FinishAnalysis(std::string_view text, TextForm form, const CheckOptions& options, std::vector<RawDiagnostic> raw,
+                    Analysis& analysis);
 
 // A finding in the host's line form: "PATH(LINE, COL) Microsoft VBScript
 // compilation error: TEXT" for an error, "PATH(LINE, COL) Tarnwick warning: TEXT"

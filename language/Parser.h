@@ -3,11 +3,29 @@
 #include "language/Lexer.h"
 #include "language/Syntax.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tarnwick::language {
+
+// A statement of the script's own level that starts a line, where no block is
+// open: a reading can stop there and another start there again. The counts
+// are of what the reading had made before it; the flags tell what the
+// statements from here to the next start set.
+struct StatementStart {
+    std::int32_t offset = 0;  // the start of its line
+    bool statementSeen = false;
+    bool optionExplicit = false;
+    bool executesCode = false;
+    std::int32_t scopes = 0;
+    std::int32_t declarations = 0;  // of the script's scope, as are the next four
+    std::int32_t references = 0;
+    std::int32_t resumeNext = 0;
+    std::int32_t goTo0 = 0;
+    std::int32_t objectsWithoutSet = 0;
+};
 
 // Reads the tokens of a whole script by recursive descent, statement by
 // statement, as the host's compiler does: it reports where the host stops
@@ -21,6 +39,15 @@ public:
     // quicker without them.
     void SkipUses() { recordUses_ = false; }
     SyntaxTree Run();
+    // Notes each StatementStart in `starts`; the reading ends before one where
+    // `stop` answers true. `statementSeen`: the text read is the rest of a
+    // script whose first statement stands before it.
+    void NoteStatementStarts(std::vector<StatementStart>& starts, std::function<bool(const StatementStart&)> stop,
+                             bool statementSeen) {
+        starts_ = &starts;
+        stop_ = std::move(stop);
+        statementSeen_ = statementSeen;
+    }
 
 private:
     // The blocks open at the current statement, innermost last.
@@ -75,6 +102,8 @@ private:
 
     // Statement lists and their ends (ParserStatements.cpp).
     void ParseStatements();
+    bool NoteStart();
+    void CloseUnit();
     bool AtTerminator() const;
     bool HandleStrayTerminator();
     void ParseStatement();
@@ -142,6 +171,12 @@ private:
     SyntaxTree tree_;
     int scope_ = 0;
     bool recordUses_ = true;
+    std::vector<StatementStart>* starts_ = nullptr;
+    std::function<bool(const StatementStart&)> stop_;
+    bool stopped_ = false;
+    bool optionExplicitSeen_ = false;  // while noting starts, the flags of the units closed so far
+    bool executesCodeSeen_ = false;
+    std::int32_t reportedUpTo_ = -1;  // the furthest place an error was reported at
 };
 
 // How deep blocks and expressions may nest before the check gives up with

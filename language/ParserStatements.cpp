@@ -3,6 +3,7 @@
 
 #include "language/ByteRuns.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tarnwick::language {
@@ -18,16 +19,52 @@ SyntaxTree Parser::Run() {
     script.span = {0, static_cast<std::int32_t>(text_.size())};
     if (recordUses_) script.references.reserve(text_.size() / 16);  // one for every 16 bytes or so: grown rarely
     blocks_.push_back({Block::Script});
+    // The text's start is a statement's start too, whatever stands before its first line break.
+    if (starts_) starts_->push_back({0, statementSeen_, false, false, 1, 0, 0, 0, 0, 0});
     while (true) {
         ParseStatements();
-        if (Cur().kind == TokenKind::EndOfText) break;
+        if (Cur().kind == TokenKind::EndOfText || stopped_) break;
         // A terminator no block takes: report it and go on with the next line.
         if (!HandleStrayTerminator()) {
             Report(Message::ExpectedStatement, Cur());
             Recover();
         }
     }
+    if (starts_ && !stopped_) CloseUnit();
+    if (starts_) {
+        tree_.optionExplicit = optionExplicitSeen_;
+        tree_.executesCode = executesCodeSeen_;
+    }
     return std::move(tree_);
+}
+
+// At a statement of the script's level: notes its start when it starts a line.
+// True when the reading is to stop there.
+bool Parser::NoteStart() {
+    if (previous_.kind != TokenKind::LineBreak && previous_.kind != TokenKind::EndOfText) return false;
+    // A block that ended at this line's first word has reported that word: the line belongs to it.
+    if (reportedUpTo_ >= previous_.End() || previous_.End() == starts_->back().offset) return false;
+    CloseUnit();
+    const Scope& script = tree_.scopes.front();
+    const auto count = [](const auto& list) { return static_cast<std::int32_t>(list.size()); };
+    const StatementStart start{previous_.End(),        statementSeen_,          false,
+                               false,                  count(tree_.scopes),     count(script.declarations),
+                               count(script.references), count(script.onErrorResumeNext), count(script.onErrorGoTo0),
+                               count(tree_.objectsWithoutSet)};
+    if (stop_ && stop_(start)) return stopped_ = true;
+    starts_->push_back(start);
+    return false;
+}
+
+// The flags the statements since the last start set belong to that start.
+void Parser::CloseUnit() {
+    if (!starts_->empty()) {
+        starts_->back().optionExplicit = tree_.optionExplicit;
+        starts_->back().executesCode = tree_.executesCode;
+    }
+    optionExplicitSeen_ = optionExplicitSeen_ || tree_.optionExplicit;
+    executesCodeSeen_ = executesCodeSeen_ || tree_.executesCode;
+    tree_.optionExplicit = tree_.executesCode = false;
 }
 
 std::string Parser::LowerName(const Token& token) const {
@@ -67,12 +104,14 @@ bool Parser::NameIs(const Token& token, std::string_view lower) const {
 
 void Parser::Report(Message message, const Token& token, std::string detail) {
     errors_.push_back({message, token.offset, token.length, false, std::move(detail)});
+    reportedUpTo_ = std::max(reportedUpTo_, token.offset);
 }
 
 void Parser::ReportAtEnd(Message message) {
     // Every block still open at the end would say so at the same place: the innermost speaks.
     if (!errors_.empty() && errors_.back().afterEnd) return;
     errors_.push_back({message, static_cast<std::int32_t>(text_.size()), 0, true, {}});
+    reportedUpTo_ = static_cast<std::int32_t>(text_.size());
 }
 
 void Parser::Recover() {
@@ -162,6 +201,7 @@ bool Parser::HandleStrayTerminator() {
 void Parser::ParseStatements() {
     while (true) {
         while (Cur().kind == TokenKind::LineBreak || Cur().kind == TokenKind::Colon) Advance();
+        if (starts_ && blocks_.size() == 1 && NoteStart()) return;
         if (Cur().kind == TokenKind::EndOfText) return;
         if (AtTerminator()) {
             if (HandleStrayTerminator()) continue;

@@ -12,6 +12,7 @@ struct Span {
     std::int32_t offset = 0;
     std::int32_t length = 0;
     std::int32_t End() const { return offset + length; }
+    bool operator==(const Span&) const = default;
 };
 
 enum class ScopeKind : std::uint8_t { Script, Class, Procedure };
@@ -32,6 +33,7 @@ struct Declaration {
     bool byVal = false;          // parameters
     bool fromReDim = false;      // a ReDim made the variable
     int scope = -1;              // the scope it opens: procedures and classes
+    bool operator==(const Declaration&) const = default;
 };
 
 // A use of a name that is not a member reached with ".": read, assigned or called.
@@ -41,6 +43,7 @@ struct Reference {
     int arguments = -1;          // the count in the first argument list after it; -1 when there is none
     bool assigned = false;       // the target of an assignment (with or without Set)
     bool statementCall = false;  // called as a statement, with or without parentheses
+    bool operator==(const Reference&) const = default;
 };
 
 // A block that declares names: the script, a class, or a procedure (Sub,
@@ -59,6 +62,7 @@ struct Scope {
     std::vector<Reference> references;
     std::vector<Span> onErrorResumeNext;  // "On Error Resume Next" statements, in order
     std::vector<Span> onErrorGoTo0;       // "On Error GoTo 0" statements, in order
+    bool operator==(const Scope&) const = default;
 };
 
 // An assignment without Set of an object the script makes right there
@@ -66,6 +70,7 @@ struct Scope {
 struct ObjectAssignment {
     std::string name;
     Span span;
+    bool operator==(const ObjectAssignment&) const = default;
 };
 
 // The script's names and blocks with their places: what completion, the
@@ -75,6 +80,7 @@ struct SyntaxTree {
     bool optionExplicit = false;
     bool executesCode = false;    // Execute/ExecuteGlobal/Eval can define names the checks do not see
     std::vector<ObjectAssignment> objectsWithoutSet;
+    bool operator==(const SyntaxTree&) const = default;
 };
 
 }  // namespace tarnwick::language

@@ -152,8 +152,8 @@ void LanguageServer::DidOpen(const QJsonObject& params) {
     const QJsonObject item = ObjectMember(params, "textDocument");
     const QString uri = StringMember(item, "uri");
     std::string text = documentText_ ? std::move(*documentText_) : StringMember(item, "text").toStdString();
-    auto script = std::make_unique<OpenScript>(
-        OpenScript{TextDocument(std::move(text), IntMember(item, "version"), encoding_), {}});
+    auto script =
+        std::make_unique<OpenScript>(TextDocument(std::move(text), IntMember(item, "version"), encoding_));
     OpenScript& opened = *(scripts_[uri] = std::move(script));
     Analyse(uri, opened);
 }
@@ -169,6 +169,7 @@ void LanguageServer::DidChange(const QJsonObject& params) {
         const std::string text = StringMember(change, "text").toStdString();
         if (!change.contains("range")) {
             script.document.SetText(text);
+            script.checked = language::ScriptAnalysis(text, language::TextForm::Utf8);
             continue;
         }
         // A range past the end is taken to the end: the client's text and ours stay the same length.
@@ -177,6 +178,7 @@ void LanguageServer::DidChange(const QJsonObject& params) {
         const int end = script.document.ClampedOffsetOf(range.end);
         if (end < start) throw RequestError(ErrorCode::InvalidParams, "A change's range ends before it starts.");
         script.document.Replace(start, end, text);
+        script.checked.Replace(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start), text);
     }
     script.document.SetVersion(version);
     Analyse(StringMember(item, "uri"), script);
@@ -191,7 +193,6 @@ void LanguageServer::DidClose(const QJsonObject& params) {
 
 void LanguageServer::Analyse(const QString& uri, OpenScript& script) {
     const TextDocument& document = script.document;
-    script.analysis = language::AnalyzeScript(document.Text(), language::TextForm::Utf8);
     QJsonArray diagnostics;
     // The host stops at the first error; beyond a few hundred more, a list only slows the client.
     constexpr std::size_t kMostDiagnostics = 500;

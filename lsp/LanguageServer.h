@@ -1,6 +1,7 @@
 #pragma once
 
 #include "language/Check.h"
+#include "language/ScriptAnalysis.h"
 #include "lsp/MessageReader.h"
 #include "lsp/TextDocument.h"
 #include "syntax/SyntaxTable.h"
@@ -15,10 +16,14 @@
 
 namespace tarnwick::lsp {
 
-// An open script with the result of its latest reading.
+// An open script with the result of its latest reading, which an edit
+// updates by reading again only what the edit can change.
 struct OpenScript {
+    explicit OpenScript(TextDocument opened)
+        : document(std::move(opened)), checked(document.Text(), language::TextForm::Utf8) {}
     TextDocument document;
-    language::Analysis analysis;
+    language::ScriptAnalysis checked;
+    const language::Analysis& analysis = checked.Result();
 };
 
 // The protocol's methods, one handler each, over the editor's knowledge of

@@ -1,0 +1,341 @@
+#include "language/ScriptAnalysis.h"
+
+#include <algorithm>
+#include <iterator>
+#include <limits>
+
+namespace tarnwick::language {
+namespace {
+
+// Replaces kept[from, to) with fresh[freshFrom, freshTo): `moveFresh` puts each new
+// item in place, `moveRest` each kept item after the replaced ones.
+template <class T, class MoveFresh, class MoveRest>
+void Splice(std::vector<T>& kept, std::size_t from, std::size_t to, std::vector<T>& fresh, std::size_t freshFrom,
+            std::size_t freshTo, MoveFresh moveFresh, MoveRest moveRest) {
+    for (std::size_t i = freshFrom; i < freshTo; ++i) moveFresh(fresh[i]);
+    for (std::size_t i = to; i < kept.size(); ++i) moveRest(kept[i]);
+    const auto at = [](auto& list, std::size_t i) { return list.begin() + static_cast<std::ptrdiff_t>(i); };
+    const std::size_t count = freshTo - freshFrom;
+    const std::size_t gap = to - from;
+    if (count <= gap) {
+        std::move(at(fresh, freshFrom), at(fresh, freshTo), at(kept, from));
+        kept.erase(at(kept, from + count), at(kept, to));
+    } else {
+        std::move(at(fresh, freshFrom), at(fresh, freshFrom + gap), at(kept, from));
+        kept.insert(at(kept, to), std::make_move_iterator(at(fresh, freshFrom + gap)),
+                    std::make_move_iterator(at(fresh, freshTo)));
+    }
+}
+
+// Moves what a scope holds by `by` bytes and renumbers the scopes it names with `index`.
+template <class Index>
+void MoveScope(Scope& scope, std::int32_t by, Index index) {
+    scope.span.offset += by;
+    scope.nameSpan.offset += by;
+    if (scope.parent >= 0) scope.parent = index(scope.parent);
+    for (Declaration& d : scope.declarations) {
+        d.span.offset += by;
+        if (d.scope >= 0) d.scope = index(d.scope);
+    }
+    for (Reference& r : scope.references) r.span.offset += by;
+    for (Span& s : scope.onErrorResumeNext) s.offset += by;
+    for (Span& s : scope.onErrorGoTo0) s.offset += by;
+}
+
+bool StartsWithByteOrderMark(std::string_view text) { return text.substr(0, 3) == "\xEF\xBB\xBF"; }
+
+// Printable ASCII and tabs: a column of such text counts its bytes in either form.
+bool IsPlain(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return (c >= ' ' && c < 0x7F) || c == '\t'; });
+}
+
+// Where a piece of the text before an edit lies after it; false when the edit changes the piece.
+struct EditMap {
+    std::int32_t offset;
+    std::int32_t removed;
+    std::int32_t delta;
+
+    bool Place(std::int32_t& at, bool asEnd) const {
+        if (at < offset || (asEnd && at == offset)) return true;
+        if (at < offset + removed) return false;
+        at += delta;
+        return true;
+    }
+    // A name or a statement: wholly before or wholly after the edit.
+    bool Move(Span& span) const {
+        if (span.offset < offset) return span.End() <= offset;
+        return Place(span.offset, false);
+    }
+    // A block: around the edit, it takes the edit's size.
+    bool MoveAround(Span& span) const {
+        std::int32_t end = span.End();
+        if (!Place(span.offset, false) || !Place(end, true)) return false;
+        span.length = end - span.offset;
+        return true;
+    }
+};
+
+// The kept `old` items, moved by the edit, are the `fresh` ones read again
+// (at `start`, with scope `k` of the fresh reading numbered `k - 1 + firstScope`).
+bool Same(Declaration old, Declaration fresh, const EditMap& edit, std::int32_t start, std::int32_t firstScope) {
+    fresh.span.offset += start;
+    if (fresh.scope > 0) fresh.scope += firstScope - 1;
+    return edit.Move(old.span) && old == fresh;
+}
+bool Same(Reference old, Reference fresh, const EditMap& edit, std::int32_t start, std::int32_t) {
+    fresh.span.offset += start;
+    return edit.Move(old.span) && old == fresh;
+}
+bool Same(Span old, Span fresh, const EditMap& edit, std::int32_t start, std::int32_t) {
+    fresh.offset += start;
+    return edit.Move(old) && old == fresh;
+}
+bool Same(ObjectAssignment old, ObjectAssignment fresh, const EditMap& edit, std::int32_t start, std::int32_t) {
+    fresh.span.offset += start;
+    return edit.Move(old.span) && old == fresh;
+}
+template <class T>
+bool SameList(const std::vector<T>& old, std::size_t from, std::size_t to, const std::vector<T>& fresh,
+              std::size_t count, const EditMap& edit, std::int32_t start, std::int32_t firstScope) {
+    if (to - from != count) return false;
+    for (std::size_t i = 0; i < count; ++i)
+        if (!Same(old[from + i], fresh[i], edit, start, firstScope)) return false;
+    return true;
+}
+bool Same(const Scope& old, const Scope& fresh, const EditMap& edit, std::int32_t start, std::int32_t firstScope) {
+    Span span = old.span;
+    Span freshSpan = fresh.span;
+    freshSpan.offset += start;
+    const int parent = fresh.parent > 0 ? fresh.parent + firstScope - 1 : fresh.parent;
+    return edit.MoveAround(span) && span == freshSpan && Same(old.nameSpan, fresh.nameSpan, edit, start, 0) &&
+           old.kind == fresh.kind && old.procedure == fresh.procedure && old.name == fresh.name &&
+           old.parent == parent && old.access == fresh.access && old.isDefault == fresh.isDefault &&
+           old.parameters == fresh.parameters &&
+           SameList(old.declarations, 0, old.declarations.size(), fresh.declarations, fresh.declarations.size(), edit,
+                    start, firstScope) &&
+           SameList(old.references, 0, old.references.size(), fresh.references, fresh.references.size(), edit, start,
+                    firstScope) &&
+           SameList(old.onErrorResumeNext, 0, old.onErrorResumeNext.size(), fresh.onErrorResumeNext,
+                    fresh.onErrorResumeNext.size(), edit, start, firstScope) &&
+           SameList(old.onErrorGoTo0, 0, old.onErrorGoTo0.size(), fresh.onErrorGoTo0, fresh.onErrorGoTo0.size(), edit,
+                    start, firstScope);
+}
+
+}  // namespace
+
+ScriptAnalysis::ScriptAnalysis(std::string text, TextForm form, CheckOptions options)
+    : text_(std::move(text)), form_(form), options_(options) {
+    analysis_.tree.scopes.emplace_back();
+    ReadAgain(-1, 0, 0, text_.size());
+}
+
+void ScriptAnalysis::Replace(std::size_t offset, std::size_t removed, std::string_view inserted) {
+    offset = std::min(offset, text_.size());
+    removed = std::min(removed, text_.size() - offset);
+    // Typing within a line: the checks after reading may find all they found before, only moved.
+    plainEdit_ = IsPlain(inserted) && IsPlain(std::string_view(text_).substr(offset, removed)) &&
+                 !(offset > 0 && text_[offset - 1] == '\r');
+    text_.replace(offset, removed, inserted);
+    // A UTF-8 sequence right after the edit may count its units differently now.
+    const std::string_view next = std::string_view(text_).substr(offset + inserted.size(), 3);
+    plainEdit_ = plainEdit_ && std::none_of(next.begin(), next.end(), [](char c) { return c & 0x80; });
+    // The statement before the one the edit starts at: an edit at a line's start may join it to the line before.
+    const auto after = std::lower_bound(statements_.begin(), statements_.end(), offset,
+                                        [](const StatementStart& s, std::size_t at) { return s.offset < static_cast<std::int64_t>(at); });
+    int first = static_cast<int>(after - statements_.begin()) - 1;
+    // A byte order mark counts only at the text's start: read from there.
+    if (first >= 0 && form_ == TextForm::Utf8 &&
+        StartsWithByteOrderMark(std::string_view(text_).substr(static_cast<std::size_t>(statements_[first].offset))))
+        first = -1;
+    ReadAgain(first, offset, removed, inserted.size());
+}
+
+void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t removed, std::size_t inserted) {
+    const std::int32_t start = first < 0 ? 0 : statements_[static_cast<std::size_t>(first)].offset;
+    const std::int32_t delta = static_cast<std::int32_t>(inserted) - static_cast<std::int32_t>(removed);
+    const std::size_t editEnd = offset + inserted;
+
+    // Read until a statement start that the kept reading has too, moved by the edit.
+    std::vector<RawDiagnostic> errors;
+    std::vector<StatementStart> starts;
+    std::size_t resumeAt = statements_.size();  // the kept statement the reading stopped at
+    StatementStart stop;                         // the fresh reading's counts there
+    Parser parser(std::string_view(text_).substr(static_cast<std::size_t>(start)), form_, errors);
+    parser.NoteStatementStarts(
+        starts,
+        [&](const StatementStart& s) {
+            const std::size_t at = static_cast<std::size_t>(start) + static_cast<std::size_t>(s.offset);
+            // Not at the text's end: an unclosed block before it is reported there.
+            if (s.offset == 0 || at < editEnd || at >= text_.size()) return false;
+            const std::int64_t old = static_cast<std::int64_t>(at) - delta;
+            if (old == 0) return false;  // the kept reading skipped a byte order mark there
+            const auto found = std::lower_bound(statements_.begin() + (first + 1), statements_.end(), old,
+                                                [](const StatementStart& k, std::int64_t o) { return k.offset < o; });
+            if (found == statements_.end() || found->offset != old || found->statementSeen != s.statementSeen)
+                return false;
+            resumeAt = static_cast<std::size_t>(found - statements_.begin());
+            stop = s;
+            return true;
+        },
+        first >= 0 && statements_[static_cast<std::size_t>(first)].statementSeen);
+    SyntaxTree fresh = parser.Run();
+    const bool resumed = resumeAt < statements_.size();
+    Scope& freshScript = fresh.scopes.front();
+    if (!resumed) {
+        stop = {static_cast<std::int32_t>(text_.size()) - start,
+                false,
+                false,
+                false,
+                static_cast<std::int32_t>(fresh.scopes.size()),
+                static_cast<std::int32_t>(freshScript.declarations.size()),
+                static_cast<std::int32_t>(freshScript.references.size()),
+                static_cast<std::int32_t>(freshScript.onErrorResumeNext.size()),
+                static_cast<std::int32_t>(freshScript.onErrorGoTo0.size()),
+                static_cast<std::int32_t>(fresh.objectsWithoutSet.size())};
+    }
+    lastRead_ = static_cast<std::size_t>(stop.offset);
+
+    // What the kept reading had made before the reading's start and before where it stopped.
+    SyntaxTree& tree = analysis_.tree;
+    Scope& script = tree.scopes.front();
+    StatementStart before{0, false, false, false, 1, 0, 0, 0, 0, 0};
+    if (first >= 0) before = statements_[static_cast<std::size_t>(first)];
+    StatementStart upTo{0,
+                        false,
+                        false,
+                        false,
+                        static_cast<std::int32_t>(tree.scopes.size()),
+                        static_cast<std::int32_t>(script.declarations.size()),
+                        static_cast<std::int32_t>(script.references.size()),
+                        static_cast<std::int32_t>(script.onErrorResumeNext.size()),
+                        static_cast<std::int32_t>(script.onErrorGoTo0.size()),
+                        static_cast<std::int32_t>(tree.objectsWithoutSet.size())};
+    if (resumed) upTo = statements_[resumeAt];
+    const std::int32_t keptFrom = resumed ? statements_[resumeAt].offset : std::numeric_limits<std::int32_t>::max();
+
+    // The findings stay, moved by the edit, when no error was found in what was read
+    // again, then or now, and the checks after reading see the same names and blocks.
+    const std::size_t replacedFrom = first < 0 ? 0 : static_cast<std::size_t>(first);
+    const EditMap edit{static_cast<std::int32_t>(offset), static_cast<std::int32_t>(removed), delta};
+    const auto flagsAfter = [&](int units, bool StatementStart::*flag) {
+        for (std::size_t i = replacedFrom; i < resumeAt; ++i) units -= statements_[i].*flag;
+        for (const StatementStart& s : starts) units += s.*flag;
+        return units > 0;
+    };
+    const auto noErrorsBetween = [](const std::vector<RawDiagnostic>& list, std::int32_t from, std::int32_t to) {
+        return std::none_of(list.begin(), list.end(), [&](const RawDiagnostic& e) { return e.offset >= from && e.offset < to; });
+    };
+    const std::size_t lineEnd = text_.find_first_of("\r\n", editEnd);
+    const bool findingsMove =
+        plainEdit_ && resumed && lineEnd != std::string::npos &&
+        flagsAfter(optionExplicitUnits_, &StatementStart::optionExplicit) == tree.optionExplicit &&
+        flagsAfter(executesCodeUnits_, &StatementStart::executesCode) == tree.executesCode &&
+        noErrorsBetween(readErrors_, start, keptFrom) && noErrorsBetween(errors, 0, stop.offset) &&
+        upTo.scopes - before.scopes == stop.scopes - 1 &&
+        [&] {
+            for (std::int32_t k = 1; k < stop.scopes; ++k)
+                if (!Same(tree.scopes[static_cast<std::size_t>(before.scopes + k - 1)], fresh.scopes[static_cast<std::size_t>(k)],
+                          edit, start, before.scopes))
+                    return false;
+            return true;
+        }() &&
+        SameList(script.declarations, before.declarations, upTo.declarations, freshScript.declarations,
+                 stop.declarations, edit, start, before.scopes) &&
+        SameList(script.references, before.references, upTo.references, freshScript.references, stop.references, edit,
+                 start, before.scopes) &&
+        SameList(script.onErrorResumeNext, before.resumeNext, upTo.resumeNext, freshScript.onErrorResumeNext,
+                 stop.resumeNext, edit, start, before.scopes) &&
+        SameList(script.onErrorGoTo0, before.goTo0, upTo.goTo0, freshScript.onErrorGoTo0, stop.goTo0, edit, start,
+                 before.scopes) &&
+        SameList(tree.objectsWithoutSet, before.objectsWithoutSet, upTo.objectsWithoutSet, fresh.objectsWithoutSet,
+                 stop.objectsWithoutSet, edit, start, before.scopes);
+
+    // The errors: the kept ones before the start and after the stop, the fresh ones between.
+    std::vector<RawDiagnostic> read;
+    read.reserve(readErrors_.size() + errors.size());
+    for (RawDiagnostic& e : readErrors_)
+        if (e.offset < start) read.push_back(std::move(e));
+    for (RawDiagnostic& e : errors) {
+        if (resumed && e.offset >= stop.offset) continue;  // the kept reading has those
+        e.offset += start;
+        read.push_back(std::move(e));
+    }
+    for (RawDiagnostic& e : readErrors_) {
+        if (e.offset < keptFrom || e.offset < start) continue;
+        e.offset += delta;
+        read.push_back(std::move(e));
+    }
+    readErrors_ = std::move(read);
+
+    // The tree: fresh scopes take the place of the ones read again, later ones are renumbered.
+    const std::int32_t added = stop.scopes - 1;
+    const auto keptIndex = [&](int k) { return k >= upTo.scopes ? k + before.scopes + added - upTo.scopes : k; };
+    const auto freshIndex = [&](int k) { return k == 0 ? 0 : k - 1 + before.scopes; };
+    Splice(tree.scopes, static_cast<std::size_t>(before.scopes), static_cast<std::size_t>(upTo.scopes), fresh.scopes, 1,
+           static_cast<std::size_t>(stop.scopes), [&](Scope& s) { MoveScope(s, start, freshIndex); },
+           [&](Scope& s) { MoveScope(s, delta, keptIndex); });
+    Scope& kept = tree.scopes.front();
+    const auto moveSpan = [](std::int32_t by) { return [by](auto& item) { item.span.offset += by; }; };
+    const auto moveDeclaration = [](std::int32_t by, auto index) {
+        return [by, index](Declaration& d) {
+            d.span.offset += by;
+            if (d.scope >= 0) d.scope = index(d.scope);
+        };
+    };
+    const auto moveBare = [](std::int32_t by) { return [by](Span& s) { s.offset += by; }; };
+    Splice(kept.declarations, before.declarations, upTo.declarations, freshScript.declarations, 0,
+           stop.declarations, moveDeclaration(start, freshIndex), moveDeclaration(delta, keptIndex));
+    Splice(kept.references, before.references, upTo.references, freshScript.references, 0, stop.references,
+           moveSpan(start), moveSpan(delta));
+    Splice(kept.onErrorResumeNext, before.resumeNext, upTo.resumeNext, freshScript.onErrorResumeNext, 0,
+           stop.resumeNext, moveBare(start), moveBare(delta));
+    Splice(kept.onErrorGoTo0, before.goTo0, upTo.goTo0, freshScript.onErrorGoTo0, 0, stop.goTo0, moveBare(start),
+           moveBare(delta));
+    Splice(tree.objectsWithoutSet, before.objectsWithoutSet, upTo.objectsWithoutSet, fresh.objectsWithoutSet, 0,
+           stop.objectsWithoutSet, moveSpan(start), moveSpan(delta));
+    kept.span = {0, static_cast<std::int32_t>(text_.size())};
+
+    // The statement starts, with the counts of what was made before each.
+    for (std::size_t i = replacedFrom; i < resumeAt; ++i) {
+        optionExplicitUnits_ -= statements_[i].optionExplicit;
+        executesCodeUnits_ -= statements_[i].executesCode;
+    }
+    for (const StatementStart& s : starts) {
+        optionExplicitUnits_ += s.optionExplicit;
+        executesCodeUnits_ += s.executesCode;
+    }
+    const auto rebase = [](StatementStart& s, const StatementStart& from, const StatementStart& to) {
+        s.scopes += to.scopes - from.scopes;
+        s.declarations += to.declarations - from.declarations;
+        s.references += to.references - from.references;
+        s.resumeNext += to.resumeNext - from.resumeNext;
+        s.goTo0 += to.goTo0 - from.goTo0;
+        s.objectsWithoutSet += to.objectsWithoutSet - from.objectsWithoutSet;
+    };
+    const StatementStart freshBase{0, false, false, false, 1, 0, 0, 0, 0, 0};
+    StatementStart afterFresh = before;
+    rebase(afterFresh, freshBase, stop);
+    Splice(
+        statements_, replacedFrom, resumeAt, starts, 0, starts.size(),
+        [&](StatementStart& s) {
+            s.offset += start;
+            rebase(s, freshBase, before);
+        },
+        [&](StatementStart& s) {
+            s.offset += delta;
+            rebase(s, upTo, afterFresh);
+        });
+    tree.optionExplicit = optionExplicitUnits_ > 0;
+    tree.executesCode = executesCodeUnits_ > 0;
+
+    if (!findingsMove) return FinishAnalysis(text_, form_, options_, readErrors_, analysis_);
+    // Moved: the ones after the edit on its line by as many columns as bytes.
+    const std::size_t lineLast = lineEnd + (text_.compare(lineEnd, 2, "\r\n") == 0 ? 1 : 0);
+    for (Diagnostic& d : analysis_.diagnostics) {
+        if (d.offset < static_cast<std::int32_t>(offset)) continue;
+        d.offset += delta;
+        if (static_cast<std::size_t>(d.offset) <= lineLast) d.column += delta;
+    }
+}
+
+}  // namespace tarnwick::language

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "language/Check.h"
+#include "language/Lexer.h"
+#include "language/Parser.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick::language {
+
+// A script kept checked while it is edited. An edit is read again from the
+// start of the statement of the script's level it falls in, up to the first
+// such statement after it where the reading is where the previous one was;
+// the rest of the previous reading is kept, moved by the edit's size. The
+// result is always exactly what AnalyzeScript gives for the whole text.
+class ScriptAnalysis {
+public:
+    ScriptAnalysis(std::string text, TextForm form, CheckOptions options = {});
+
+    // Replaces `removed` bytes at `offset` (both taken to the text's end) with `inserted`.
+    void Replace(std::size_t offset, std::size_t removed, std::string_view inserted);
+
+    const std::string& Text() const { return text_; }
+    const Analysis& Result() const { return analysis_; }
+    // The bytes read again by the last Replace (the whole text after a full reading).
+    std::size_t LastReadBytes() const { return lastRead_; }
+
+private:
+    // Reads from statements_[first] (the whole text when first < 0) and splices the
+    // reading into the kept one; `offset`, `removed` and `inserted` describe the edit.
+    void ReadAgain(int first, std::size_t offset, std::size_t removed, std::size_t inserted);
+
+    std::string text_;
+    TextForm form_;
+    CheckOptions options_;
+    std::vector<RawDiagnostic> readErrors_;  // the errors found while reading, as the parser gave them
+    std::vector<StatementStart> statements_;
+    int optionExplicitUnits_ = 0;  // statements_ whose statements set the tree's flags
+    int executesCodeUnits_ = 0;
+    Analysis analysis_;
+    std::size_t lastRead_ = 0;
+    bool plainEdit_ = false;  // the last edit was within a line, of printable ASCII
+};
+
+}  // namespace tarnwick::language
