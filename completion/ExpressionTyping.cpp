@@ -103,6 +103,18 @@ int PreviousLineStart(std::string_view text, int lineStart) {
     return LineStartOf(text, end);
 }
 
+// Whether name (ignoring case) stands as a whole word in front of offset on
+// its line: a statement there that binds name holds it, so lines without it
+// are passed over unread.
+bool NameInLineBefore(std::string_view text, int offset, std::string_view name) {
+    const int lineStart = LineStartOf(text, offset);
+    const int size = static_cast<int>(name.size());
+    for (int i = lineStart; i <= offset - size; ++i)
+        if (MatchesAt(text, i, name) && (i == lineStart || !IsNameChar(text[i - 1])) && !IsNameChar(text[i + size]))
+            return true;
+    return false;
+}
+
 }  // namespace
 
 std::vector<ScriptStatement> StatementsOfLine(std::string_view text, int lineStart) {
@@ -350,6 +362,7 @@ std::optional<ExpressionType> ExpressionTyping::TypeOfName(std::string_view name
             for (auto it = std::lower_bound(starts.begin(), starts.end(), readFrom); it != starts.begin();) {
                 const int start = *--it;
                 if (start <= best) break;
+                if (!NameInLineBefore(text_, start, name)) continue;
                 if (std::optional<ExpressionType> type = TypeOfBinding(StatementAt(text_, start), name, depth)) {
                     best = start;
                     found = std::move(type);
