@@ -9,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <string>
 
 namespace tarnwick {
@@ -77,6 +78,34 @@ void BM_TypingPassAfterDot(benchmark::State& state) {
     state.counters["bytes"] = static_cast<double>(b.unit.MainText.Length());
 }
 BENCHMARK(BM_TypingPassAfterDot)->Unit(benchmark::kMillisecond);
+
+// A "." typed and taken back at the end: the kept occurrences follow both
+// changes, and the pass reads them instead of the text.
+void BM_DotKeystroke(benchmark::State& state) {
+    BenchUnit b("fso7");
+    EditorTracker tracker(b.unit);
+    for (auto _ : state) {
+        b.unit.MainText.TypeText(".");
+        tracker.MainTextKeyUp(Key::Period, {});
+        b.unit.MainText.DeleteBackward();
+    }
+}
+BENCHMARK(BM_DotKeystroke)->Unit(benchmark::kMillisecond);
+
+// The first "." after the script was opened: the needles are found in one scan of the text.
+void BM_FirstTypingPass(benchmark::State& state) {
+    BenchUnit b("fso7.");
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto tracker = std::make_unique<EditorTracker>(b.unit);
+        state.ResumeTiming();
+        tracker->MainTextKeyUp(Key::Period, {});
+        state.PauseTiming();
+        tracker.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FirstTypingPass)->Unit(benchmark::kMillisecond);
 
 // The same after a name nothing types (every search runs to the text's start).
 void BM_TypingPassUnknownName(benchmark::State& state) {

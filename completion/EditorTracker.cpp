@@ -116,7 +116,8 @@ void EditorTracker::RunTypingPass() {
         return;
     }
     ObjectTyping typing(
-        unit_.MainText, [this](const std::string& typeName) { list_.PlaceLB(typeName); }, &unit_.SyntaxTable);
+        unit_.MainText, [this](const std::string& typeName) { list_.PlaceLB(typeName); }, &unit_.SyntaxTable,
+        &knowledge_.Occurrences());
     typing.RunTypingPass();
 }
 
@@ -198,17 +199,13 @@ void EditorTracker::EvaluateTip() {
     const int lineStart = editor.LineIndex(editor.LineFromChar(caret));
     // A copy: typing a member's object reads the whole text, which may move the line's bytes.
     const std::string line(editor.TextView(lineStart, editor.LineLength(lineStart)));
-    std::optional<NeedleOccurrences> occurrences;
     std::optional<ExpressionTyping> typing;
     std::map<int, std::string> typeBeforeDot;  // by the dot's offset, worked out once per evaluation
     auto memberTest = [&](const TColorCoding& entry, int column) {
         const int dot = lineStart + column - 1;
         auto known = typeBeforeDot.find(dot);
         if (known == typeBeforeDot.end()) {
-            if (!typing) {
-                occurrences.emplace(editor.Text());
-                typing.emplace(editor.Text(), unit_.SyntaxTable, *occurrences);
-            }
+            if (!typing) typing.emplace(editor.Text(), unit_.SyntaxTable, knowledge_.Occurrences());
             const std::optional<ExpressionType> type = typing->TypeBeforeDot(dot);
             known = typeBeforeDot.emplace(dot, type ? type->TypeName : std::string()).first;
         }

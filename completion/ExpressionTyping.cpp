@@ -2,6 +2,7 @@
 
 #include "completion/NeedleOccurrences.h"
 #include "completion/ObjectTyping.h"
+#include "completion/ScriptWords.h"
 #include "completion/TextSearch.h"
 
 #include <algorithm>
@@ -23,31 +24,18 @@ constexpr std::string_view kPatternTypes[] = {"Wscript", "FSO", "FSO.File", "FSO
                                               "WshShell", "WshShell.Shortcut", "WshShell.Exec", "WshNetwork",
                                               "Collection"};
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-bool IsNameChar(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return u >= 128 || c == '_' || (c >= '0' && c <= '9') || (AsciiLower(c) >= 'a' && AsciiLower(c) <= 'z');
-}
-
-std::string_view Trimmed(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
 // Takes word (ignoring case) off the front of s when it stands there as a whole word.
 bool TakeWord(std::string_view& s, std::string_view word) {
     if (s.size() < word.size() || !MatchesAt(s, 0, word)) return false;
     if (s.size() > word.size() && IsNameChar(s[word.size()])) return false;
-    s = Trimmed(s.substr(word.size()));
+    s = TrimmedBlanks(s.substr(word.size()));
     return true;
 }
 
 // Takes a literal (ignoring case) off the front of s, blanks after it too.
 bool TakeText(std::string_view& s, std::string_view literal) {
     if (!MatchesAt(s, 0, literal)) return false;
-    s = Trimmed(s.substr(literal.size()));
+    s = TrimmedBlanks(s.substr(literal.size()));
     return true;
 }
 
@@ -55,7 +43,7 @@ std::string_view TakeName(std::string_view& s) {
     size_t n = 0;
     while (n < s.size() && IsNameChar(s[n])) ++n;
     std::string_view name = s.substr(0, n);
-    s = Trimmed(s.substr(n));
+    s = TrimmedBlanks(s.substr(n));
     return name;
 }
 
@@ -65,7 +53,7 @@ std::string_view TakeStringLiteral(std::string_view& s) {
     const size_t close = s.find('"', 1);
     if (close == std::string_view::npos) return {};
     std::string_view inside = s.substr(1, close - 1);
-    s = Trimmed(s.substr(close + 1));
+    s = TrimmedBlanks(s.substr(close + 1));
     return inside;
 }
 
@@ -113,6 +101,61 @@ int PreviousLineStart(std::string_view text, int lineStart) {
     if (end > 0 && text[end - 1] == '\n') --end;
     if (end > 0 && text[end - 1] == '\r') --end;
     return LineStartOf(text, end);
+}
+
+// Whether name (ignoring case) stands as a whole word in front of offset on
+// its line: a statement there that binds name holds it, so lines without it
+// are passed over unread.
+bool NameInLineBefore(std::string_view text, int offset, std::string_view name) {
+    const int lineStart = LineStartOf(text, offset);
+    const int size = static_cast<int>(name.size());
+    for (int i = lineStart; i <= offset - size; ++i)
+        if (MatchesAt(text, i, name) && (i == lineStart || !IsNameChar(text[i - 1])) && !IsNameChar(text[i + size]))
+            return true;
+    return false;
+}
+
+}  // namespace
+
+std::vector<ScriptStatement> StatementsOfLine(std::string_view text, int lineStart) {
+    std::vector<ScriptStatement> statements;
+    StatementsOfLine(text, lineStart, statements);
+    return statements;
+}
+
+void StatementsOfLine(std::string_view text, int lineStart, std::vector<ScriptStatement>& statements) {
+    statements.clear();
+    const int end = LineEndOf(text, lineStart);
+    int start = lineStart;
+    bool inString = false;
+    for (int i = lineStart; i <= end; ++i) {
+        const char c = i < end ? text[i] : ':';
+        if (c == '"') inString = !inString;
+        if (inString && i < end) continue;
+        if (c == ':' || c == '\'') {
+            statements.push_back({start, text.substr(start, i - start)});
+            start = i + 1;
+            if (c == '\'') break;  // the rest is a comment
+        }
+    }
+    // A statement that starts with Rem is a comment, and so is what follows it.
+    for (size_t i = 0; i < statements.size(); ++i) {
+        std::string_view s = TrimmedBlanks(statements[i].Text);
+        if (TakeWord(s, "rem") || (s.size() == 3 && MatchesAt(s, 0, "rem"))) {
+            statements.resize(i);
+            break;
+        }
+    }
+}
+
+namespace {
+
+// The statement of the line holding offset.
+ScriptStatement StatementAt(std::string_view text, int offset) {
+    for (const ScriptStatement& statement : StatementsOfLine(text, LineStartOf(text, offset)))
+        if (offset >= statement.Start && offset <= statement.Start + static_cast<int>(statement.Text.size()))
+            return statement;
+    return {};
 }
 
 }  // namespace
@@ -242,7 +285,7 @@ std::optional<ExpressionType> ExpressionTyping::TypeOfLinks(const std::vector<Li
 
 std::optional<ExpressionType> ExpressionTyping::TypeOfValue(std::string_view value, int depth) {
     if (depth > kMaxDepth) return std::nullopt;
-    value = Trimmed(value);
+    value = TrimmedBlanks(value);
     if (value.empty()) return std::nullopt;
     // The patterns' own creations keep the patterns' types.
     for (const CreationRule& rule : kCreationRules)
@@ -273,7 +316,7 @@ std::optional<ExpressionType> ExpressionTyping::TypeOfValue(std::string_view val
 
 std::optional<ExpressionType> ExpressionTyping::TypeOfBinding(const Statement& statement, std::string_view name,
                                                               int depth) {
-    std::string_view s = Trimmed(statement.Text);
+    std::string_view s = TrimmedBlanks(statement.Text);
     if (TakeWord(s, "for")) {
         if (!TakeWord(s, "each") || !EqualsIgnoringCase(TakeName(s), name) || !TakeWord(s, "in"))
             return std::nullopt;
@@ -293,8 +336,9 @@ std::optional<ExpressionType> ExpressionTyping::TypeOfName(std::string_view name
     // that holds before is the one being read, not a binding.
     int lineStart = LineStartOf(text_, before);
     int readFrom = lineStart;
+    std::vector<Statement> statements;
     for (int n = 0; lineStart >= 0 && n < kNearLines; ++n) {
-        const std::vector<Statement> statements = StatementsOfLine(lineStart);
+        StatementsOfLine(text_, lineStart, statements);
         for (auto it = statements.rbegin(); it != statements.rend(); ++it) {
             if (it->Start + static_cast<int>(it->Text.size()) >= before && it->Start <= before) continue;
             if (it->Start > before) continue;
@@ -318,7 +362,8 @@ std::optional<ExpressionType> ExpressionTyping::TypeOfName(std::string_view name
             for (auto it = std::lower_bound(starts.begin(), starts.end(), readFrom); it != starts.begin();) {
                 const int start = *--it;
                 if (start <= best) break;
-                if (std::optional<ExpressionType> type = TypeOfBinding(StatementAt(start), name, depth)) {
+                if (!NameInLineBefore(text_, start, name)) continue;
+                if (std::optional<ExpressionType> type = TypeOfBinding(StatementAt(text_, start), name, depth)) {
                     best = start;
                     found = std::move(type);
                     break;
@@ -330,15 +375,16 @@ std::optional<ExpressionType> ExpressionTyping::TypeOfName(std::string_view name
     return found;
 }
 
-std::optional<ExpressionType> ExpressionTyping::TypeOfWith(int before, int depth) {
+std::optional<std::string_view> EnclosingWithValue(std::string_view text, int before) {
     int level = 0;  // End With lines passed over that still wait for their With
-    int lineStart = LineStartOf(text_, before);
+    int lineStart = LineStartOf(text, before);
+    std::vector<ScriptStatement> statements;
     for (int n = 0; n < kWithLines; ++n) {
-        lineStart = PreviousLineStart(text_, lineStart);
+        lineStart = PreviousLineStart(text, lineStart);
         if (lineStart < 0) break;
-        const std::vector<Statement> statements = StatementsOfLine(lineStart);
+        StatementsOfLine(text, lineStart, statements);
         for (auto it = statements.rbegin(); it != statements.rend(); ++it) {
-            std::string_view s = Trimmed(it->Text);
+            std::string_view s = TrimmedBlanks(it->Text);
             if (TakeWord(s, "end")) {
                 if (TakeWord(s, "with")) ++level;
                 else if (TakeWord(s, "sub") || TakeWord(s, "function") || TakeWord(s, "property") ||
@@ -348,10 +394,7 @@ std::optional<ExpressionType> ExpressionTyping::TypeOfWith(int before, int depth
             }
             if (TakeWord(s, "with")) {
                 if (level-- > 0) continue;
-                std::optional<ExpressionType> type = TypeOfValue(s, depth + 1);
-                if (!type) return std::nullopt;
-                type->Found = true;
-                return type;
+                return s;
             }
             if (!TakeWord(s, "public")) TakeWord(s, "private");
             TakeWord(s, "default");
@@ -360,6 +403,15 @@ std::optional<ExpressionType> ExpressionTyping::TypeOfWith(int before, int depth
         }
     }
     return std::nullopt;
+}
+
+std::optional<ExpressionType> ExpressionTyping::TypeOfWith(int before, int depth) {
+    const std::optional<std::string_view> value = EnclosingWithValue(text_, before);
+    if (!value) return std::nullopt;
+    std::optional<ExpressionType> type = TypeOfValue(*value, depth + 1);
+    if (!type) return std::nullopt;
+    type->Found = true;
+    return type;
 }
 
 std::string ExpressionTyping::MemberResult(std::string_view typeName, std::string_view member) const {
@@ -375,39 +427,6 @@ bool ExpressionTyping::MemberTakesArguments(std::string_view typeName, std::stri
             EqualsIgnoringCase(entry.Name, member))
             return true;
     return false;
-}
-
-std::vector<ExpressionTyping::Statement> ExpressionTyping::StatementsOfLine(int lineStart) const {
-    std::vector<Statement> statements;
-    const int end = LineEndOf(text_, lineStart);
-    int start = lineStart;
-    bool inString = false;
-    for (int i = lineStart; i <= end; ++i) {
-        const char c = i < end ? text_[i] : ':';
-        if (c == '"') inString = !inString;
-        if (inString && i < end) continue;
-        if (c == ':' || c == '\'') {
-            statements.push_back({start, text_.substr(start, i - start)});
-            start = i + 1;
-            if (c == '\'') break;  // the rest is a comment
-        }
-    }
-    // A statement that starts with Rem is a comment, and so is what follows it.
-    for (size_t i = 0; i < statements.size(); ++i) {
-        std::string_view s = Trimmed(statements[i].Text);
-        if (TakeWord(s, "rem") || (s.size() == 3 && MatchesAt(s, 0, "rem"))) {
-            statements.resize(i);
-            break;
-        }
-    }
-    return statements;
-}
-
-ExpressionTyping::Statement ExpressionTyping::StatementAt(int offset) const {
-    for (const Statement& statement : StatementsOfLine(LineStartOf(text_, offset)))
-        if (offset >= statement.Start && offset <= statement.Start + static_cast<int>(statement.Text.size()))
-            return statement;
-    return {};
 }
 
 }  // namespace tarnwick

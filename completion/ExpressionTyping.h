@@ -46,6 +46,20 @@ bool IsPatternTypedType(std::string_view typeName);
 // an object type that is not one of the pattern-typed ones.
 bool IsBoundTypeRow(const TColorCoding& entry);
 
+// One statement of a line: the line is split at ":" outside strings, its comment left out.
+struct ScriptStatement {
+    int Start = 0;  // offset of the statement's first character
+    std::string_view Text;
+};
+std::vector<ScriptStatement> StatementsOfLine(std::string_view text, int lineStart);
+// The same into statements, whose room is used again.
+void StatementsOfLine(std::string_view text, int lineStart, std::vector<ScriptStatement>& statements);
+
+// The value of the With statement whose block holds before ("re", "New Foo",
+// a view into text): the nearest With in front of it whose End With does not
+// stand in between, none when a procedure or class begins or ends first.
+std::optional<std::string_view> EnclosingWithValue(std::string_view text, int before);
+
 // An object type worked out for an expression. Found is false for a variable
 // whose type only the creation and derivation patterns may give: the typing
 // pass leaves those to the patterns, whose answers stay as they were.
@@ -86,10 +100,7 @@ private:
         std::string_view Name;  // empty for the first link of a chain under With
         bool Called = false;    // followed by an argument list
     };
-    struct Statement {
-        int Start = 0;  // offset of the statement's first character
-        std::string_view Text;
-    };
+    using Statement = ScriptStatement;
 
     enum class Whole : bool { No, Yes };
 
@@ -107,10 +118,6 @@ private:
     std::string MemberResult(std::string_view typeName, std::string_view member) const;
     std::string ItemType(std::string_view typeName) const { return MemberResult(typeName, "Item"); }
     bool MemberTakesArguments(std::string_view typeName, std::string_view member) const;
-    // The statements of a line, split at ":" outside strings, comments left out.
-    std::vector<Statement> StatementsOfLine(int lineStart) const;
-    // The statement of the line holding offset.
-    Statement StatementAt(int offset) const;
 
     std::string_view text_;
     const SyntaxEntries& table_;

@@ -64,7 +64,7 @@ std::vector<OutlineName> DeclaredIn(std::string_view text) {
         lineStart = lineEnd + 1;
         while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
         std::size_t pos = 0;
-        while (pos < line.size() && outline_detail::IsNameChar(line[pos])) ++pos;
+        while (pos < line.size() && IsNameChar(line[pos])) ++pos;
         const std::string first = LowerAscii(line.substr(0, pos));
         if (first != "dim" && first != "redim" && first != "const" && first != "public" && first != "private") continue;
         // Names follow the word, separated by commas; bounds and values are passed over.
@@ -76,9 +76,9 @@ std::vector<OutlineName> DeclaredIn(std::string_view text) {
             else if (c == ')') --depth;
             else if (c == ',' && depth == 0) expectName = true;
             else if (c == '=' || c == '"') expectName = false;
-            else if (expectName && outline_detail::IsNameChar(c)) {
+            else if (expectName && IsNameChar(c)) {
                 const std::size_t start = pos;
-                while (pos < line.size() && outline_detail::IsNameChar(line[pos])) ++pos;
+                while (pos < line.size() && IsNameChar(line[pos])) ++pos;
                 const std::string word(line.substr(start, pos - start));
                 const std::string lower = LowerAscii(word);
                 --pos;

@@ -48,11 +48,52 @@ private:
 
 }  // namespace
 
+void NeedleOccurrences::Forget() {
+    for (Entry& e : entries_) {
+        e.starts.clear();
+        e.covered = -1;
+    }
+}
+
+void NeedleOccurrences::TextChanged(int pos, int removed, int inserted, std::string_view window,
+                                    int windowStart) {
+    text_ = {};
+    if (inserted > kLargestRescan) {
+        Forget();
+        return;
+    }
+    const int delta = inserted - removed;
+    const int windowEnd = windowStart + static_cast<int>(window.size());
+    std::vector<int> found;
+    for (Entry& e : entries_) {
+        const int size = static_cast<int>(e.needle.size());
+        // Occurrences starting from here on may touch the change.
+        const int touching = pos - size + 1;
+        auto first = std::lower_bound(e.starts.begin(), e.starts.end(), touching);
+        if (e.covered < pos + removed) {
+            // The change reaches past what was looked at: keep what lies wholly in front of it.
+            e.starts.erase(first, e.starts.end());
+            e.covered = std::min(e.covered, touching - 1);
+            continue;
+        }
+        auto after = std::lower_bound(first, e.starts.end(), pos + removed);
+        for (auto it = after; it != e.starts.end(); ++it) *it += delta;
+        first = e.starts.erase(first, after);
+        e.covered += delta;
+        found.clear();
+        const int last = std::min(pos + inserted - 1, windowEnd - size);
+        for (int s = std::max(touching, windowStart); s <= last; ++s)
+            if (MatchesAt(window, s - windowStart, e.needle)) found.push_back(s);
+        e.starts.insert(first, found.begin(), found.end());
+    }
+}
+
 NeedleOccurrences::Entry& NeedleOccurrences::EntryFor(std::string_view needle) {
     for (Entry& e : entries_)
         if (e.needle == needle) return e;
     Entry& e = entries_.emplace_back();
     e.needle = std::string(needle);
+    longest_ = std::max(longest_, static_cast<int>(needle.size()));
     for (char anchor : kAnchors) {
         size_t at = 0;
         for (; at < needle.size() && AsciiLower(needle[at]) != anchor; ++at) {}

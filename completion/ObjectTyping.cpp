@@ -2,29 +2,19 @@
 
 #include "completion/ExpressionTyping.h"
 #include "completion/NeedleOccurrences.h"
+#include "completion/ScriptWords.h"
 #include "completion/TextSearch.h"
 #include "editor/EditorModel.h"
 #include "syntax/Scans.h"
 
 #include <algorithm>
 #include <optional>
+#include <map>
+#include <unordered_map>
 
 namespace tarnwick {
 
 namespace {
-
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
-
-bool IsNameChar(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return u >= 128 || c == '_' || (c >= '0' && c <= '9') || (AsciiLower(c) >= 'a' && AsciiLower(c) <= 'z');
-}
-
-std::string_view Trimmed(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
 
 // A derived name is cut to this length before the name-before-dot test.
 constexpr size_t kDerivedNameLimit = 255;
@@ -35,20 +25,31 @@ constexpr int kScanSlack = 64;
 
 }  // namespace
 
+namespace {
+
+// The variable assigned by the text in front of a line's first "=", as a
+// view into it: removing the leading "Set" and trimming both ends leave one
+// piece of it.
+std::string_view VariableOfLeftSide(std::string_view lhs) {
+    size_t first = 0;
+    while (first < lhs.size() && static_cast<unsigned char>(lhs[first]) <= ' ') ++first;
+    // "Set" counts only as the statement word, so "settings" keeps its name.
+    if (MatchesAt(lhs, static_cast<int>(first), "set") && (first + 3 == lhs.size() || !IsNameChar(lhs[first + 3])))
+        first += 3;
+    return TrimmedControls(lhs.substr(first));
+}
+
+}  // namespace
+
 std::string VariableOfLine(std::string_view line) {
     const size_t equals = line.find('=');
     if (equals == std::string_view::npos) return {};
-    std::string lhs(line.substr(0, equals));
-    size_t first = 0;
-    while (first < lhs.size() && IsBlank(lhs[first])) ++first;
-    // "Set" counts only as the statement word, so "settings" keeps its name.
-    if (MatchesAt(lhs, static_cast<int>(first), "set") && (first + 3 == lhs.size() || !IsNameChar(lhs[first + 3])))
-        lhs.erase(first, 3);
-    return std::string(Trimmed(lhs));
+    return std::string(VariableOfLeftSide(line.substr(0, equals)));
 }
 
-ObjectTyping::ObjectTyping(const EditorModel& editor, PlaceListFn placeLB, const SyntaxEntries* table)
-    : editor_(editor), placeLB_(std::move(placeLB)), table_(table) {}
+ObjectTyping::ObjectTyping(const EditorModel& editor, PlaceListFn placeLB, const SyntaxEntries* table,
+                           NeedleOccurrences* kept)
+    : editor_(editor), placeLB_(std::move(placeLB)), table_(table), kept_(kept) {}
 
 ObjectTyping::~ObjectTyping() = default;
 
@@ -62,7 +63,9 @@ void ObjectTyping::RunTypingPass() {
     if (DotInStringOrComment()) return;
     const std::string& text = editor_.Text();
     const int caret = editor_.SelStart();
-    NeedleOccurrences occurrences(text);
+    std::optional<NeedleOccurrences> fresh;
+    if (!kept_) fresh.emplace(text);
+    NeedleOccurrences& occurrences = kept_ ? *kept_ : *fresh;
     pass_ = &occurrences;
     struct EndOfPass {
         NeedleOccurrences*& pass;
@@ -96,10 +99,20 @@ void ObjectTyping::RunTypingPass() {
 }
 
 std::string ObjectTyping::ExtractVariable(int offset) const {
-    const int line = editor_.LineFromChar(offset);
-    const int first = editor_.LineIndex(line);
-    const int length = editor_.LineLength(first);
-    return VariableOfLine(editor_.TextView(first, length));
+    // Every line break of the editor's text is CR LF: the line holding offset
+    // runs from after the LF in front of it to the next break. Read in place,
+    // as a pass extracts the variables of thousands of lines, and no further
+    // than its first "=".
+    const std::string_view text = editor_.Text();
+    const size_t at = static_cast<size_t>(std::clamp(offset, 0, static_cast<int>(text.size())));
+    size_t first = at;
+    size_t equals = std::string_view::npos;
+    for (; first > 0 && text[first - 1] != '\n'; --first)
+        if (text[first - 1] == '=') equals = first - 1;
+    for (size_t i = at; equals == std::string_view::npos && i < text.size() && text[i] != '\r' && text[i] != '\n'; ++i)
+        if (text[i] == '=') equals = i;
+    if (equals == std::string_view::npos) return {};
+    return std::string(VariableOfLeftSide(text.substr(first, equals - first)));
 }
 
 std::vector<std::string> ObjectTyping::CheckMainObjects(std::string_view pattern, std::string_view typeName) {
@@ -115,6 +128,7 @@ std::vector<std::string> ObjectTyping::CheckMainObjects(std::string_view pattern
     if (maxStart >= 0) {
         const std::vector<int>& starts = occurrences.StartsUpTo(pattern, maxStart);
         auto end = std::upper_bound(starts.begin(), starts.end(), maxStart);
+        vars.reserve(static_cast<size_t>(end - starts.begin()));
         for (auto it = end; it != starts.begin();) vars.push_back(ExtractVariable(*--it));
     }
     for (const std::string& name : vars)
@@ -129,23 +143,54 @@ void ObjectTyping::CheckSubobject(const std::vector<std::string>& vars, std::str
     const int length = static_cast<int>(text.size());
     std::unique_ptr<NeedleOccurrences> local;
     NeedleOccurrences& occurrences = Occurrences(local);
-    for (const std::string& var : vars) {
-        // The needle var + memberCall, searched with limit caret - 1 for every
-        // variable, is found through the occurrences of memberCall alone.
-        const int varLength = static_cast<int>(var.size());
-        const int maxStart = RevFindMaxStart(editor_.SelStart() - 1, length,
-                                             varLength + static_cast<int>(memberCall.size()));
-        if (maxStart < 0) continue;
-        const std::vector<int>& calls = occurrences.StartsUpTo(memberCall, maxStart + varLength);
+    // The needle var + memberCall, searched with limit caret - 1 for every
+    // variable, is found through the occurrences of memberCall alone.
+    int longest = 0;
+    for (const std::string& var : vars) longest = std::max(longest, static_cast<int>(var.size()));
+    const int lastCall = RevFindMaxStart(editor_.SelStart() - 1, length, static_cast<int>(memberCall.size())) + longest;
+    const std::vector<int>& calls = occurrences.StartsUpTo(memberCall, lastCall);
+    if (calls.empty() || calls.front() > lastCall) return;
+    // Each name's nearest needle is found in one walk back over the calls:
+    // the text in front of a call is looked up among the names of each length.
+    // A name listed again finds what it found the first time, which did not
+    // place the list, so each is looked for once.
+    struct Wanted {
+        const std::string* var;
         int found = -1;
-        auto end = std::upper_bound(calls.begin(), calls.end(), maxStart + varLength);
-        for (auto it = end; it != calls.begin();) {
-            const int start = *--it - varLength;
-            if (start < 0) break;
-            if (MatchesAt(text, start, var)) { found = start; break; }
+    };
+    std::vector<Wanted> wanted;
+    std::map<int, std::unordered_map<std::string, size_t>> byLength;  // length -> lower-case name -> wanted
+    for (const std::string& var : vars) {
+        std::unordered_map<std::string, size_t>& names = byLength[static_cast<int>(var.size())];
+        if (names.emplace(LowerAscii(var), wanted.size()).second) wanted.push_back({&var});
+    }
+    struct Length {
+        int size, lastCall;
+        const std::unordered_map<std::string, size_t>* names;
+    };
+    std::vector<Length> lengths;
+    for (const auto& [size, names] : byLength) {
+        // The last call whose needle, with limit caret - 1, may hold a name of this length.
+        const int maxStart = RevFindMaxStart(editor_.SelStart() - 1, length, size + static_cast<int>(memberCall.size()));
+        if (maxStart >= 0) lengths.push_back({size, maxStart + size, &names});
+    }
+    size_t unresolved = wanted.size();
+    std::string key;
+    for (auto it = std::upper_bound(calls.begin(), calls.end(), lastCall); it != calls.begin() && unresolved > 0;) {
+        const int call = *--it;
+        for (const Length& l : lengths) {
+            if (call > l.lastCall || call < l.size) continue;
+            key = LowerAscii(std::string_view(text).substr(static_cast<size_t>(call - l.size), static_cast<size_t>(l.size)));
+            const auto name = l.names->find(key);
+            if (name != l.names->end() && wanted[name->second].found < 0) {
+                wanted[name->second].found = call - l.size;
+                --unresolved;
+            }
         }
-        if (found < 0) continue;
-        std::string name = ExtractVariable(found);
+    }
+    for (const Wanted& w : wanted) {
+        if (w.found < 0) continue;
+        std::string name = ExtractVariable(w.found);
         if (name.size() > kDerivedNameLimit) name.resize(kDerivedNameLimit);
         if (StandsBeforeDot(name)) {
             PlaceLB(typeName);

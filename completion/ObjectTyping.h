@@ -66,7 +66,10 @@ public:
 
     // With a syntax table, the pass also types the objects its members' Result
     // types lead to, from the bindings in front of the dot (ExpressionTyping.h).
-    ObjectTyping(const EditorModel& editor, PlaceListFn placeLB, const SyntaxEntries* table = nullptr);
+    // With kept occurrences (of the editor's text as it is now), the pass
+    // reads them instead of scanning the text.
+    ObjectTyping(const EditorModel& editor, PlaceListFn placeLB, const SyntaxEntries* table = nullptr,
+                 NeedleOccurrences* kept = nullptr);
     ~ObjectTyping();
     ObjectTyping(const ObjectTyping&) = delete;
     ObjectTyping& operator=(const ObjectTyping&) = delete;
@@ -99,6 +102,7 @@ private:
     const EditorModel& editor_;
     PlaceListFn placeLB_;
     const SyntaxEntries* table_;
+    NeedleOccurrences* kept_;
     NeedleOccurrences* pass_ = nullptr;  // set while RunTypingPass runs
 };
 

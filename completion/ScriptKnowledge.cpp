@@ -2,6 +2,8 @@
 
 #include "language/Check.h"
 
+#include <algorithm>
+
 namespace tarnwick {
 
 namespace {
@@ -11,7 +13,9 @@ constexpr std::size_t kMaxEdits = 100'000;
 
 }  // namespace
 
-ScriptKnowledge::ScriptKnowledge(EditorModel& model) : model_(model) { model_.AddObserver(this); }
+ScriptKnowledge::ScriptKnowledge(EditorModel& model) : model_(model), occurrences_({}) {
+    model_.AddObserver(this);
+}
 
 ScriptKnowledge::~ScriptKnowledge() { model_.RemoveObserver(this); }
 
@@ -20,7 +24,21 @@ void ScriptKnowledge::SetOutline(std::shared_ptr<const ScriptOutline> outline) {
     edits_.clear();
 }
 
+NeedleOccurrences& ScriptKnowledge::Occurrences() {
+    occurrences_.Rebind(model_.Text());
+    return occurrences_;
+}
+
 void ScriptKnowledge::TextChanged(int pos, int removed, int inserted) {
+    if (!occurrences_.Empty()) {
+        // Only the text near the change is read: the whole of it would move the edit gap.
+        const int reach = occurrences_.LongestNeedle();
+        const int from = std::max(0, pos - reach);
+        const int to = std::min(model_.Length(), pos + inserted + reach);
+        const bool large = inserted > NeedleOccurrences::kLargestRescan;
+        occurrences_.TextChanged(pos, removed, inserted, large ? std::string_view() : model_.TextView(from, to - from),
+                                 from);
+    }
     if (!outline_) return;
     // A new document, or more edits than are worth mapping: the old outline tells nothing.
     if ((pos == 0 && inserted == model_.Length()) || edits_.size() >= kMaxEdits) {

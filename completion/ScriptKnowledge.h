@@ -1,5 +1,6 @@
 #pragma once
 
+#include "completion/NeedleOccurrences.h"
 #include "completion/ScriptOutline.h"
 #include "editor/EditorModel.h"
 
@@ -35,6 +36,11 @@ public:
     int ToOutline(int offset) const;
     int FromOutline(int offset) const;
 
+    // Where the typing rules' needles stand in today's text, kept across
+    // passes: a "." typed at the end of a large script reads no more than
+    // the names' bindings.
+    NeedleOccurrences& Occurrences();
+
 private:
     struct Edit {
         int pos, removed, inserted;
@@ -44,6 +50,7 @@ private:
     EditorModel& model_;
     std::shared_ptr<const ScriptOutline> outline_;
     std::vector<Edit> edits_;
+    NeedleOccurrences occurrences_;
 };
 
 }  // namespace tarnwick

@@ -13,18 +13,7 @@ using language::ProcedureKind;
 using language::Scope;
 using language::ScopeKind;
 
-std::string LowerAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) c = AsciiLower(c);
-    return out;
-}
-
 namespace outline_detail {
-
-bool IsNameChar(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return u >= 128 || c == '_' || (c >= '0' && c <= '9') || (AsciiLower(c) >= 'a' && AsciiLower(c) <= 'z');
-}
 
 namespace {
 

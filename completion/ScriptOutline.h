@@ -1,6 +1,7 @@
 #pragma once
 
 #include "completion/CompletionList.h"
+#include "completion/ScriptWords.h"
 #include "language/Syntax.h"
 
 #include <string>
@@ -70,13 +71,10 @@ struct ScriptOutline {
 template <typename Found>
 void ForEachSetAssignment(std::string_view line, Found&& found);
 
-// The lower-case ASCII copy of a name.
-std::string LowerAscii(std::string_view text);
 
 // ---- implementation of the template ----
 
 namespace outline_detail {
-bool IsNameChar(char c);
 // Parses one statement that starts at pos (blanks skipped); on "Set target = value" returns true and
 // fills target and cls. pos moves past the statement to the next ":" or the line's end.
 bool ParseSet(std::string_view line, std::size_t& pos, std::string& target, std::string& cls);

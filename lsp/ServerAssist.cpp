@@ -3,13 +3,17 @@
 
 #include "completion/ObjectTyping.h"
 #include "completion/ParameterTip.h"
+#include "completion/ScriptKnowledge.h"
+#include "completion/ScriptMembers.h"
 #include "editor/EditorModel.h"
 #include "lsp/Protocol.h"
 #include "lsp/ScriptSymbols.h"
 
 #include <QJsonArray>
 
+#include <algorithm>
 #include <cctype>
+#include <memory>
 #include <vector>
 
 namespace tarnwick::lsp {
@@ -40,6 +44,48 @@ std::string ObjectTypeBeforeDot(const SyntaxEntries& table, const std::string& t
     ObjectTyping typing(model, [&type](const std::string& typeName) { type = typeName; }, &table);
     typing.RunTypingPass();
     return type;
+}
+
+// What the editor lists after the dot before `caret` for an object of one of
+// the script's own classes (or Me): its members, with the procedures' tips.
+struct OwnMember {
+    std::string name;
+    int kind;
+    std::string detail;
+};
+std::optional<std::vector<OwnMember>> OwnMembersBeforeDot(const SyntaxTree& tree, const std::string& text, int caret) {
+    const auto isClass = [](const language::Scope& scope) { return scope.kind == language::ScopeKind::Class; };
+    if (std::none_of(tree.scopes.begin(), tree.scopes.end(), isClass)) return std::nullopt;
+    EditorModel model;
+    model.SetText(std::string_view(text).substr(0, static_cast<std::size_t>(caret)));
+    model.SetSelStart(model.Length());
+    ScriptKnowledge knowledge(model);
+    if (model.Length() == caret) {
+        knowledge.SetOutline(std::make_shared<const ScriptOutline>(ScriptOutline::Of(tree, text)));
+    } else {
+        // The editor's text breaks lines with CR LF: places in it are read in an outline of the same text.
+        EditorModel whole;
+        whole.SetText(text);
+        const std::string& same = whole.Text();
+        const SyntaxTree wholeTree =
+            language::AnalyzeScript(same, language::TextForm::Utf8, language::CheckOptions{false}).tree;
+        knowledge.SetOutline(std::make_shared<const ScriptOutline>(ScriptOutline::Of(wholeTree, same)));
+    }
+    const std::optional<std::vector<CompletionRow>> rows = OwnClassMembers(knowledge, model);
+    if (!rows) return std::nullopt;
+    std::vector<OwnMember> members;
+    for (const CompletionRow& row : *rows) {
+        const int kind = row.Icon == RowIcon::Function ? kMethodItem
+                         : row.Icon == RowIcon::Property ? kPropertyItem
+                                                         : kVariableItem;
+        std::string detail;
+        if (row.Icon == RowIcon::Function) {
+            const auto tip = knowledge.Outline()->Tips.find(Lower(row.Name));
+            if (tip != knowledge.Outline()->Tips.end()) detail = tip->second;
+        }
+        members.push_back({row.Name, kind, std::move(detail)});
+    }
+    return members;
 }
 
 int DeclarationItemKind(const SyntaxTree& tree, const Declaration& d) {
@@ -139,6 +185,10 @@ QJsonValue LanguageServer::Completion(const QJsonObject& params) {
         items.append(item);
     };
     if (start > 0 && text[static_cast<std::size_t>(start) - 1] == '.') {
+        if (const auto members = OwnMembersBeforeDot(script->analysis.tree, text, start)) {
+            for (const OwnMember& member : *members) add(member.name, member.kind, member.detail);
+            return QJsonObject{{"isIncomplete", !typed.empty()}, {"items", items}};
+        }
         const std::string type = ObjectTypeBeforeDot(table_, text, start - 1);
         for (const TColorCoding& entry : table_)
             if (!type.empty() && EqualsIgnoringCase(entry.TypeA, type))

@@ -1,11 +1,16 @@
 #include "completion/ui/LstDrawItem.h"
 
 #include "completion/CompletionList.h"
+#include "unit/ui/QtPorts.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QIcon>
 #include <QPainter>
 #include <QStyle>
+
+#include <algorithm>
+#include <array>
 
 namespace tarnwick {
 
@@ -80,6 +85,38 @@ QIcon LstDrawItem::KindIcon(RowIcon kind) {
     case RowIcon::Keyword: return keyword;
     default: return {};
     }
+}
+
+int LstDrawItem::WidestName(const QFont& font, const std::vector<CompletionRow>& rows) {
+    // A name's characters' advances added up tell its width all but the
+    // shaping (kerning, rounding) of the whole name, which moves it by no more
+    // than the slack below: only the names that may be the widest by that
+    // sum are measured whole.
+    const QFontMetrics metrics(font);
+    const QFontMetricsF exact(font);
+    std::array<qreal, 256> advance;
+    advance.fill(-1);
+    std::vector<std::pair<qreal, std::size_t>> sums;
+    sums.reserve(rows.size());
+    std::size_t longest = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        qreal sum = 0;
+        for (const char c : rows[i].Name) {
+            qreal& a = advance[static_cast<unsigned char>(c)];
+            if (a < 0) a = exact.horizontalAdvance(FromAnsi(std::string(1, c)));
+            sum += a;
+        }
+        sums.emplace_back(sum, i);
+        longest = std::max(longest, rows[i].Name.size());
+    }
+    std::sort(sums.begin(), sums.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    const qreal slack = 3 + static_cast<qreal>(longest) / 4;
+    int widest = 0;
+    for (const auto& [sum, i] : sums) {
+        if (sum + slack < widest) break;
+        widest = std::max(widest, metrics.horizontalAdvance(FromAnsi(rows[i].Name)));
+    }
+    return widest;
 }
 
 LstDrawItem::LstDrawItem(QObject* parent) : QStyledItemDelegate(parent) {}

@@ -2,6 +2,7 @@
 
 #include "completion/CompletionList.h"
 
+#include <QFont>
 #include <QIcon>
 #include <QStyledItemDelegate>
 
@@ -24,6 +25,9 @@ public:
     // The icon of a script name's kind: a variable, a procedure, a class or a
     // keyword (methods and properties have the window's two member icons).
     static QIcon KindIcon(RowIcon kind);
+    // The width of the widest row name in the list's font, as measuring each
+    // whole name gives it; thousands of names cost a few measurements.
+    static int WidestName(const QFont& font, const std::vector<CompletionRow>& rows);
 };
 
 }  // namespace tarnwick

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace tarnwick {
@@ -33,14 +34,27 @@ TEST(NeedleOccurrences, AgreesWithANaiveScanInAnyOrderOfRequests) {
         return s;
     };
     for (int round = 0; round < 1500; ++round) {
-        const std::string text = random(pick(40));
+        std::string text = random(pick(40));
         // Needles with a dot first, last, inside, twice, or none at all.
         std::vector<std::string> needles;
         for (int i = 0; i < 4; ++i) needles.push_back(random(1 + pick(4)));
         NeedleOccurrences occurrences(text);
         std::vector<std::string_view> views(needles.begin(), needles.end());
         occurrences.Prepare(views, pick(45) - 2);
-        for (int request = 0; request < 6; ++request) {
+        // Kept across changes of the text, each reported with the text near it alone.
+        for (int request = 0; request < 12; ++request) {
+            if (request % 3 == 2) {
+                const int pos = pick(static_cast<int>(text.size()) + 1);
+                const int removed = pick(static_cast<int>(text.size()) - pos + 1) % 4;
+                const std::string inserted = random(pick(4));
+                text.replace(static_cast<size_t>(pos), static_cast<size_t>(removed), inserted);
+                const int reach = occurrences.LongestNeedle();
+                const int from = std::max(0, pos - reach);
+                const int to = std::min(static_cast<int>(text.size()), pos + static_cast<int>(inserted.size()) + reach);
+                occurrences.TextChanged(pos, removed, static_cast<int>(inserted.size()),
+                                        std::string_view(text).substr(from, to - from), from);
+                occurrences.Rebind(text);
+            }
             const std::string& needle = needles[pick(4)];
             const int maxStart = pick(45) - 2;
             ASSERT_EQ(UpTo(occurrences.StartsUpTo(needle, maxStart), maxStart), NaiveStarts(text, needle, maxStart))

@@ -185,6 +185,19 @@ class SessionTest(unittest.TestCase):
              [{"uri": URI, "range": r} for r in (R(0, 4, 0, 5), R(1, 12, 1, 13))]),
         ], 1)  # exit without shutdown
 
+    def test_own_class_members_after_a_dot(self):
+        text = ("Class Counter\r\n  Public Total\r\n  Private hidden\r\n  Public Sub Add(n)\r\n  End Sub\r\n"
+                "  Public Property Get Size\r\n  End Property\r\nEnd Class\r\nSet c = New Counter\r\nc.Add 1\r\n")
+        self.Run([
+            ("initialize", "initialize", {"capabilities": {}}, {"capabilities": CAPABILITIES,
+                                                                "serverInfo": {"name": "tarnwick", "version": None}}),
+            ("open", "textDocument/didOpen", {"textDocument": {"uri": URI, "languageId": "vbs", "version": 1,
+                                                               "text": text}}, Sent([Diagnostics(1)])),
+            ("public members", "textDocument/completion", At(9, 2), {"isIncomplete": False, "items": [
+                {"label": "Add", "kind": 2, "detail": "Add(n)"}, {"label": "Size", "kind": 10},
+                {"label": "Total", "kind": 6}]}),
+        ], 1)
+
 
 if __name__ == "__main__":
     TARNWICK = sys.argv.pop(1)

@@ -242,9 +242,7 @@ void TForm1::WireTracker() {
     tracker.Lst().FocusEditor = [this] { mainText_->setFocus(); };
     tracker.Lst().ClientSize = [this] { return Point{client_->width(), client_->height()}; };
     tracker.Lst().MeasureWidth = [this](const std::vector<CompletionRow>& rows) {
-        const QFontMetrics metrics(Lst->font());
-        int widest = 0;
-        for (const CompletionRow& row : rows) widest = std::max(widest, metrics.horizontalAdvance(FromAnsi(row.Name)));
+        const int widest = LstDrawItem::WidestName(Lst->font(), rows);
         const int scrollBar = int(rows.size()) > CompletionList::kTallRows
                                   ? Lst->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Lst)
                                   : 0;
@@ -311,8 +309,10 @@ void TForm1::ShowList() {
             const QIcon icon = row.Icon == RowIcon::Function   ? FunctionIcon
                                : row.Icon == RowIcon::Property ? PropertyIcon
                                                                : LstDrawItem::KindIcon(row.Icon);
-            auto* item = new QListWidgetItem(icon, FromAnsi(row.Name), Lst);
+            // Made whole before it joins the list: a change to an item in a list looks for its row.
+            auto* item = new QListWidgetItem(icon, FromAnsi(row.Name));
             item->setSizeHint(QSize(0, CompletionList::kRowHeight));
+            Lst->addItem(item);
         }
         shownRows_ = list.Rows();
     }
