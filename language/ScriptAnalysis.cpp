@@ -195,6 +195,21 @@ void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t remove
     }
     lastRead_ = static_cast<std::size_t>(stop.offset);
 
+    // The whole text read again: the fresh reading is taken as it is, with nothing to splice.
+    if (first < 0 && !resumed) {
+        readErrors_ = std::move(errors);
+        statements_ = std::move(starts);
+        optionExplicitUnits_ = static_cast<int>(
+            std::count_if(statements_.begin(), statements_.end(), [](const StatementStart& s) { return s.optionExplicit; }));
+        executesCodeUnits_ = static_cast<int>(
+            std::count_if(statements_.begin(), statements_.end(), [](const StatementStart& s) { return s.executesCode; }));
+        analysis_.tree = std::move(fresh);
+        analysis_.tree.scopes.front().span = {0, static_cast<std::int32_t>(text_.size())};
+        analysis_.tree.optionExplicit = optionExplicitUnits_ > 0;
+        analysis_.tree.executesCode = executesCodeUnits_ > 0;
+        return FinishAnalysis(text_, form_, options_, readErrors_, analysis_);
+    }
+
     // What the kept reading had made before the reading's start and before where it stopped.
     SyntaxTree& tree = analysis_.tree;
     Scope& script = tree.scopes.front();
