@@ -73,7 +73,8 @@ void NeedleOccurrences::TextChanged(int pos, int removed, int inserted, std::str
         if (e.covered < pos + removed) {
             // The change reaches past what was looked at: keep what lies wholly in front of it.
             e.starts.erase(first, e.starts.end());
-            e.covered = std::min(e.covered, touching - 1);
+            // Never below -1: a change near the start leaves nothing looked at, not a place before the text.
+            e.covered = std::max(-1, std::min(e.covered, touching - 1));
             continue;
         }
         auto after = std::lower_bound(first, e.starts.end(), pos + removed);
