@@ -10,7 +10,7 @@
 Class TestingFramework
 
     Private unit 'string: description of the unit under test
-    Private spec 'string: description of a test or expectation
+    Private expectation 'string: description of a test or expectation
     Private T 'a string of spaces (tab)
     Private explanation 'string: reason for test failure
     Private pass 'string literal: "Pass"
@@ -52,25 +52,25 @@ Class TestingFramework
 
     'Method It
     'Parameter: an expectation
-    'Remark: Sets the spec, a description of some expectation to be met by the unit under test. E.g. .it "should return an integer"
+    'Remark: Sets the description of some expectation to be met by the unit under test. E.g. .it "should return an integer"
     Sub It(newSpec)
         ShowPendingResult
-        spec = newSpec
+        expectation = newSpec
     End Sub
 
     'Property GetSpec
     'Returns a string
     'Remark: Returns the description string for the current test.
-    Property Get GetSpec : GetSpec = spec : End Property
+    Property Get GetSpec : GetSpec = expectation : End Property
 
     'Method ShowPendingResult
-    'Remark: Flushes any pending results. That is, displays the results of the previous spec. Generally for internal use, but may occasionally be helpful prior to an ad hoc StdOut comment, so that the comment shows up in the output in its proper place.
+    'Remark: Flushes any pending results. That is, displays the results of the previous expectation. Generally for internal use, but may occasionally be helpful prior to an ad hoc StdOut comment, so that the comment shows up in the output in its proper place.
     Sub ShowPendingResult
         If Not resultPending Then Exit Sub
         If Not IsEmpty(OnFailString) Then
             explanation = explanation & vbCrLf & OnFailString
         End If
-        WriteLine result & T & spec
+        WriteLine result & T & expectation
         If fail = result _
         And Len(explanation) Then
             WriteLine "========> " & explanation
@@ -194,7 +194,7 @@ Class TestingFramework
     'Property OnFailString
     'Parameter: a string
     'Returns: a string
-    'Remark: Optional string that displays when a spec fails. Intended for showing possible causes of the failure.
+    'Remark: Optional string that displays when an expectation fails. Intended for showing possible causes of the failure.
     Public Property Let OnFailString ( newOnFailString )
         onFailString_ = newOnFailString
     End Property
