@@ -19,6 +19,10 @@ cmake --build "$build" -- -j"$(nproc)"
 # A Wine prefix of the build's own; its first start takes some seconds.
 export WINEPREFIX="$build/wineprefix"
 export WINEDEBUG=-all
+# One server for the whole run: when a server is left to end on its own, a Wine
+# program started in the moment it ends exits with code 1 and prints nothing.
+mkdir -p "$WINEPREFIX"
+wineserver -p 2>/dev/null || true  # one may be running already
+trap 'wineserver -k 2>/dev/null || true' EXIT
 cd "$build"
 ctest --output-on-failure --timeout 600
-wineserver -k 2>/dev/null || true

@@ -7,14 +7,22 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$1" "$work/tarnwick.com" && cp "$2" "$work/tarnwick.exe" && cd "$work" || exit 2
 printf 'If x Then\r\n' > bad.vbs && printf 'x = 1\r\n' > good.vbs && cp bad.vbs "日本 bad.vbs"
+# A server that ends while a row starts makes Wine exit 1 silently: keep one
+# up (the test run's own, or one that outlives this script's gaps).
+mkdir -p "${WINEPREFIX:-$HOME/.wine}" && wineserver -p60 2>/dev/null || true
 wineboot -i >/dev/null 2>&1 || true
 failures=0
 row() {
-  local name=$1 want_code=$2 want_out=$3 want_err=$4 want_seen=$5 seen=- code
+  local name=$1 want_code=$2 want_out=$3 want_err=$4 want_seen=$5 seen=- code attempt
   shift 5
-  rm -f stand-in.txt
-  timeout 60 wine tarnwick.com "$@" > out 2> err
-  code=$?
+  for attempt in 1 2; do
+    rm -f stand-in.txt
+    timeout 60 wine tarnwick.com "$@" > out 2> err
+    code=$?
+    # The twin never fails without a word; Wine itself sometimes does, under load.
+    [ "$code" = 1 ] && [ ! -s out ] && [ ! -s err ] && [ "$attempt" = 1 ] || break
+    echo "note: Wine exited 1 without a word on \"$name\"; running it once more"
+  done
   # The editor is not waited for: give the stand-in a moment.
   for _ in {1..10}; do [ -e stand-in.txt ] || [ "$want_seen" = - ] && break; sleep 1; done
   [ -e stand-in.txt ] && seen=$(tr -d '\r' < stand-in.txt | paste -sd '|')
