@@ -21,8 +21,11 @@ export WINEPREFIX="$build/wineprefix"
 export WINEDEBUG=-all
 # One server for the whole run: when a server is left to end on its own, a Wine
 # program started in the moment it ends exits with code 1 and prints nothing.
+# Wine's own services, started by the first program, hold that program's
+# output open as long as the server runs: start them here, not under ctest.
 mkdir -p "$WINEPREFIX"
 wineserver -p 2>/dev/null || true  # one may be running already
+wineboot -i </dev/null >/dev/null 2>&1 || true
 trap 'wineserver -k 2>/dev/null || true' EXIT
 cd "$build"
 ctest --output-on-failure --timeout 600

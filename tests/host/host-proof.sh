@@ -13,7 +13,7 @@ trap 'rm -rf "$work"' EXIT
 # up (the test run's own, or one that outlives this script's gaps).
 mkdir -p "${WINEPREFIX:-$HOME/.wine}" && wineserver -p60 2>/dev/null || true
 # A fresh prefix is made on the first start; do it before any case is timed.
-wineboot -i >/dev/null 2>&1 || true
+wineboot -i </dev/null >/dev/null 2>&1 || true
 
 failures=0
 index=0

@@ -10,7 +10,7 @@ printf 'If x Then\r\n' > bad.vbs && printf 'x = 1\r\n' > good.vbs && cp bad.vbs 
 # A server that ends while a row starts makes Wine exit 1 silently: keep one
 # up (the test run's own, or one that outlives this script's gaps).
 mkdir -p "${WINEPREFIX:-$HOME/.wine}" && wineserver -p60 2>/dev/null || true
-wineboot -i >/dev/null 2>&1 || true
+wineboot -i </dev/null >/dev/null 2>&1 || true
 failures=0
 row() {
   local name=$1 want_code=$2 want_out=$3 want_err=$4 want_seen=$5 seen=- code attempt
