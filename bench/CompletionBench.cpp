@@ -167,6 +167,21 @@ void BM_TypingPassBoundObjects(benchmark::State& state) {
 }
 BENCHMARK(BM_TypingPassBoundObjects)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
+// A file system object made at the top of the 10 MB script, with some
+// 23 000 other creations between it and the caret, as in the list window bench.
+void BM_TypingPassFarCreation(benchmark::State& state) {
+    BenchUnit b("");
+    b.unit.SyntaxTable = bench::ShippedTable();
+    b.unit.MainText.SetText("Set fso = CreateObject(\"Scripting.FileSystemObject\")\r\n" + bench::ColouringScript(10) +
+                            "fso.");
+    b.unit.MainText.SetSelStart(b.unit.MainText.Length());
+    b.unit.PrevLine = b.unit.CurLine = b.unit.MainText.BreakCount() + 1;
+    EditorTracker tracker(b.unit);
+    for (auto _ : state) tracker.MainTextKeyUp(Key::Period, {});
+    if (!tracker.Lst().IsOpen()) state.SkipWithError("the list did not open");
+}
+BENCHMARK(BM_TypingPassFarCreation)->Unit(benchmark::kMillisecond);
+
 // A bound object's member tip: the object is typed from the whole text.
 void BM_SelectionChangeMemberTip(benchmark::State& state) {
     BenchUnit b("");
