@@ -21,24 +21,26 @@ public:
         owned_.push_back(LowerAscii(name));
         if (!seen_.insert(owned_.back()).second) return;
         group_.push_back({name, icon});
-        sorted_ = false;
     }
     // The outline's names come sorted, each with its lower-case form.
     void Add(const std::vector<OutlineName>& names) {
         const bool wasEmpty = group_.empty();
+        seen_.reserve(seen_.size() + names.size());
         for (const OutlineName& name : names)
             if (!name.Name.empty() && seen_.insert(name.Lower).second) group_.push_back({name.Name, name.Icon});
-        if (!wasEmpty) sorted_ = false;
+        if (wasEmpty) sortedRun_ = group_.size();
     }
-    // Ends a group: its rows go to the list, sorted ignoring case.
+    // Ends a group: its rows go to the list, sorted ignoring case. The rows
+    // after its first sorted run (a few names typed since the outline) are
+    // sorted alone and merged in, which orders them as sorting all would.
     void Close() {
-        if (!sorted_)
-            std::stable_sort(group_.begin(), group_.end(), [](const CompletionRow& a, const CompletionRow& b) {
-                return LessIgnoringCase(a.Name, b.Name);
-            });
+        const auto less = [](const CompletionRow& a, const CompletionRow& b) { return LessIgnoringCase(a.Name, b.Name); };
+        const auto run = group_.begin() + static_cast<std::ptrdiff_t>(std::min(sortedRun_, group_.size()));
+        std::stable_sort(run, group_.end(), less);
+        std::inplace_merge(group_.begin(), run, group_.end(), less);
         rows_.insert(rows_.end(), std::make_move_iterator(group_.begin()), std::make_move_iterator(group_.end()));
         group_.clear();
-        sorted_ = true;
+        sortedRun_ = 0;
     }
     std::vector<CompletionRow> Take() {
         Close();
@@ -50,7 +52,7 @@ private:
     std::unordered_set<std::string_view> seen_;  // the outline's and owned_'s lower-case names
     std::vector<CompletionRow> group_;
     std::vector<CompletionRow> rows_;
-    bool sorted_ = true;
+    std::size_t sortedRun_ = 0;  // the group's first rows, added sorted
 };
 
 // The names declared with Dim, ReDim, Const, Public or Private in the lines of

@@ -109,21 +109,26 @@ int LstDrawItem::WidestName(const QFont& font, const std::vector<CompletionRow>&
         sums.emplace_back(sum, i);
         longest = std::max(longest, rows[i].Name.size());
     }
-    std::sort(sums.begin(), sums.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    if (sums.empty()) return 0;
     const qreal slack = 3 + static_cast<qreal>(longest) / 4;
-    int widest = 0;
-    for (const auto& [sum, i] : sums) {
-        if (sum + slack < widest) break;
-        widest = std::max(widest, metrics.horizontalAdvance(FromAnsi(rows[i].Name)));
-    }
+    // The name widest by its sum first; then only those within the slack of the widest found.
+    const auto top = std::max_element(sums.begin(), sums.end());
+    int widest = metrics.horizontalAdvance(FromAnsi(rows[top->second].Name));
+    for (const auto& [sum, i] : sums)
+        if (sum + slack >= widest && i != top->second)
+            widest = std::max(widest, metrics.horizontalAdvance(FromAnsi(rows[i].Name)));
     return widest;
 }
 
 LstDrawItem::LstDrawItem(QObject* parent) : QStyledItemDelegate(parent) {}
 
 QFont LstDrawItem::ListFont() {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSize(8);
+    // Made once: a row painted looks the font up no more.
+    static const QFont font = [] {
+        QFont f(QStringLiteral("Tahoma"));
+        f.setPointSize(8);
+        return f;
+    }();
     return font;
 }
 

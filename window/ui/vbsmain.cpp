@@ -305,15 +305,22 @@ void TForm1::ShowList() {
     // its item in place, or the double click that follows finds no row.
     if (!shownRows_ || list.Rows() != *shownRows_) {
         Lst->clear();
-        for (const CompletionRow& row : list.Rows()) {
-            const QIcon icon = row.Icon == RowIcon::Function   ? FunctionIcon
-                               : row.Icon == RowIcon::Property ? PropertyIcon
-                                                               : LstDrawItem::KindIcon(row.Icon);
-            // Made whole before it joins the list: a change to an item in a list looks for its row.
-            auto* item = new QListWidgetItem(icon, FromAnsi(row.Name));
-            item->setSizeHint(QSize(0, CompletionList::kRowHeight));
-            Lst->addItem(item);
+        QStringList names;
+        names.reserve(static_cast<qsizetype>(list.Rows().size()));
+        for (const CompletionRow& row : list.Rows()) names << FromAnsi(row.Name);
+        // All rows join the list at once; thousands added one by one would each be announced to the view.
+        Lst->addItems(names);
+        {
+            // An icon set is announced row by row too; the view, painted afresh below, needs no news of it.
+            const QSignalBlocker quiet(Lst->model());
+            for (int i = 0; i < Lst->count(); ++i) {
+                const RowIcon kind = list.Rows()[static_cast<std::size_t>(i)].Icon;
+                Lst->item(i)->setIcon(kind == RowIcon::Function   ? FunctionIcon
+                                      : kind == RowIcon::Property ? PropertyIcon
+                                                                  : LstDrawItem::KindIcon(kind));
+            }
         }
+        Lst->viewport()->update();
         shownRows_ = list.Rows();
     }
     Lst->setCurrentRow(list.ItemIndex());
