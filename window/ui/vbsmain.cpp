@@ -305,23 +305,16 @@ void TForm1::ShowList() {
     // its item in place, or the double click that follows finds no row.
     if (!shownRows_ || list.Rows() != *shownRows_) {
         Lst->clear();
-        QStringList names;
-        names.reserve(static_cast<qsizetype>(list.Rows().size()));
-        for (const CompletionRow& row : list.Rows()) names << FromAnsi(row.Name);
-        // All rows join the list at once; thousands added one by one would each be announced to the view.
-        Lst->addItems(names);
-        {
-            // An icon set is announced row by row too; the view, painted afresh below, needs no news of it.
-            const QSignalBlocker quiet(Lst->model());
-            for (int i = 0; i < Lst->count(); ++i) {
-                const RowIcon kind = list.Rows()[static_cast<std::size_t>(i)].Icon;
-                Lst->item(i)->setIcon(kind == RowIcon::Function   ? FunctionIcon
-                                      : kind == RowIcon::Property ? PropertyIcon
-                                                                  : LstDrawItem::KindIcon(kind));
-            }
-        }
-        Lst->viewport()->update();
         shownRows_ = list.Rows();
+        rowIcons_ = {FunctionIcon, PropertyIcon, LstDrawItem::KindIcon(RowIcon::Variable),
+                     LstDrawItem::KindIcon(RowIcon::Procedure), LstDrawItem::KindIcon(RowIcon::Class),
+                     LstDrawItem::KindIcon(RowIcon::Keyword)};
+        {
+            // Thousands of rows announced one by one would each set the view to work: it hears of them once, below.
+            const QSignalBlocker quiet(Lst->model());
+            for (const CompletionRow& row : *shownRows_) Lst->addItem(new LstRow(row, rowIcons_, unit_.Encoding));
+        }
+        Lst->reset();
     }
     Lst->setCurrentRow(list.ItemIndex());
     // No row is chosen only right after a filling: the list shows its top.
