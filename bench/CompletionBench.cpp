@@ -107,6 +107,22 @@ void BM_FirstTypingPass(benchmark::State& state) {
 }
 BENCHMARK(BM_FirstTypingPass)->Unit(benchmark::kMillisecond);
 
+// The same when the script was read for typing while the user was idle.
+void BM_FirstTypingPassPrepared(benchmark::State& state) {
+    BenchUnit b("fso7.");
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto tracker = std::make_unique<EditorTracker>(b.unit);
+        tracker->PrepareTyping();
+        state.ResumeTiming();
+        tracker->MainTextKeyUp(Key::Period, {});
+        state.PauseTiming();
+        tracker.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FirstTypingPassPrepared)->Unit(benchmark::kMillisecond);
+
 // The same after a name nothing types (every search runs to the text's start).
 void BM_TypingPassUnknownName(benchmark::State& state) {
     BenchUnit b("zzz.");

@@ -123,6 +123,10 @@ void EditorTracker::RunTypingPass() {
     typing.RunTypingPass();
 }
 
+void EditorTracker::PrepareTyping() {
+    ObjectTyping(unit_.MainText, nullptr, &unit_.SyntaxTable, &knowledge_.Occurrences()).PrepareWholeText();
+}
+
 void EditorTracker::ShowNamesInScope() {
     const EditorModel& editor = unit_.MainText;
     int start = editor.SelStart();

@@ -82,6 +82,30 @@ void ObjectTyping::RunTypingPass() {
             PlaceLB(type->TypeName);
 }
 
+void ObjectTyping::PrepareWholeText() {
+    if (!kept_) return;
+    const std::string& text = editor_.Text();
+    const int end = static_cast<int>(text.size());
+    std::vector<std::string_view> needles;
+    for (const CreationRule& rule : kCreationRules) needles.push_back(rule.Pattern);
+    for (const DerivedRule& rule : kDerivedRules) needles.push_back(rule.MemberCall);
+    std::optional<ExpressionTyping> expressions;
+    if (table_) {
+        expressions.emplace(text, *table_, *kept_);
+        for (const auto kind : {ExpressionTyping::NeedleKind::Creation, ExpressionTyping::NeedleKind::Member,
+                                ExpressionTyping::NeedleKind::Undotted}) {
+            const std::vector<std::string_view> more = expressions->Needles(kind);
+            needles.insert(needles.end(), more.begin(), more.end());
+        }
+    }
+    kept_->Prepare(needles, end);
+    for (const CreationRule& rule : kCreationRules) {
+        const std::size_t count = kept_->StartsUpTo(rule.Pattern, end).size();
+        const NeedleOccurrences::Lines lines = kept_->LinesOf(rule.Pattern);
+        for (std::size_t i = 0; i < count; ++i) lines[i];
+    }
+}
+
 std::string ObjectTyping::ExtractVariable(int offset) const {
     int from = 0, to = 0;
     return std::string(VariableAt(editor_.Text(), offset, from, to));

@@ -80,6 +80,11 @@ public:
     // one beyond what the patterns give.
     void RunTypingPass();
 
+    // Reads now, into the kept occurrences, what a pass at the end of the
+    // text reads first: every needle's occurrences and the creations' lines.
+    // Run when the user is idle, it spares the first "." a scan of the text.
+    void PrepareWholeText();
+
     // The variable assigned on the line holding offset.
     std::string ExtractVariable(int offset) const;
     // Variables assigned on the lines holding the pattern in front of the
