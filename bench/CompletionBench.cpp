@@ -221,6 +221,25 @@ void BM_SelectionChangeTipTrigger(benchmark::State& state) {
 }
 BENCHMARK(BM_SelectionChangeTipTrigger)->Unit(benchmark::kMicrosecond);
 
+// A blank typed and taken back in a script of 200 KB: both are tip triggers,
+// and the tip reads the script's own procedures from the outline it has.
+void BM_TipTriggerAfterEdits(benchmark::State& state) {
+    MainUnit unit;
+    unit.SyntaxTable = bench::ShippedTable();
+    unit.MainText.SetText(bench::GenerateColouringScript(200 * 1024) + "MsgBox Trim(");
+    unit.MainText.SetSelStart(unit.MainText.Length());
+    unit.PrevLine = unit.CurLine = unit.MainText.BreakCount() + 1;
+    EditorTracker tracker(unit);
+    for (auto _ : state) {
+        tracker.MainTextKeyPress(' ');
+        unit.MainText.TypeText(" ");
+        tracker.MainTextKeyPress('\b');
+        unit.MainText.DeleteBackward();
+    }
+    if (!tracker.Tip().Visible) state.SkipWithError("no tip");
+}
+BENCHMARK(BM_TipTriggerAfterEdits)->Unit(benchmark::kMillisecond);
+
 // The tip on one long line, caret at its end: many ")" to count and many
 // names inside strings to pass over. Ten times the line should cost about ten
 // times as much.
