@@ -107,6 +107,22 @@ void BM_FirstTypingPass(benchmark::State& state) {
 }
 BENCHMARK(BM_FirstTypingPass)->Unit(benchmark::kMillisecond);
 
+// The same when the script was read for typing while the user was idle.
+void BM_FirstTypingPassPrepared(benchmark::State& state) {
+    BenchUnit b("fso7.");
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto tracker = std::make_unique<EditorTracker>(b.unit);
+        tracker->PrepareTyping();
+        state.ResumeTiming();
+        tracker->MainTextKeyUp(Key::Period, {});
+        state.PauseTiming();
+        tracker.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FirstTypingPassPrepared)->Unit(benchmark::kMillisecond);
+
 // The same after a name nothing types (every search runs to the text's start).
 void BM_TypingPassUnknownName(benchmark::State& state) {
     BenchUnit b("zzz.");
@@ -167,6 +183,21 @@ void BM_TypingPassBoundObjects(benchmark::State& state) {
 }
 BENCHMARK(BM_TypingPassBoundObjects)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
+// A file system object made at the top of the 10 MB script, with some
+// 23 000 other creations between it and the caret, as in the list window bench.
+void BM_TypingPassFarCreation(benchmark::State& state) {
+    BenchUnit b("");
+    b.unit.SyntaxTable = bench::ShippedTable();
+    b.unit.MainText.SetText("Set fso = CreateObject(\"Scripting.FileSystemObject\")\r\n" + bench::ColouringScript(10) +
+                            "fso.");
+    b.unit.MainText.SetSelStart(b.unit.MainText.Length());
+    b.unit.PrevLine = b.unit.CurLine = b.unit.MainText.BreakCount() + 1;
+    EditorTracker tracker(b.unit);
+    for (auto _ : state) tracker.MainTextKeyUp(Key::Period, {});
+    if (!tracker.Lst().IsOpen()) state.SkipWithError("the list did not open");
+}
+BENCHMARK(BM_TypingPassFarCreation)->Unit(benchmark::kMillisecond);
+
 // A bound object's member tip: the object is typed from the whole text.
 void BM_SelectionChangeMemberTip(benchmark::State& state) {
     BenchUnit b("");
@@ -189,6 +220,25 @@ void BM_SelectionChangeTipTrigger(benchmark::State& state) {
     for (auto _ : state) tracker.MainTextSelectionChange();
 }
 BENCHMARK(BM_SelectionChangeTipTrigger)->Unit(benchmark::kMicrosecond);
+
+// A blank typed and taken back in a script of 200 KB: both are tip triggers,
+// and the tip reads the script's own procedures from the outline it has.
+void BM_TipTriggerAfterEdits(benchmark::State& state) {
+    MainUnit unit;
+    unit.SyntaxTable = bench::ShippedTable();
+    unit.MainText.SetText(bench::GenerateColouringScript(200 * 1024) + "MsgBox Trim(");
+    unit.MainText.SetSelStart(unit.MainText.Length());
+    unit.PrevLine = unit.CurLine = unit.MainText.BreakCount() + 1;
+    EditorTracker tracker(unit);
+    for (auto _ : state) {
+        tracker.MainTextKeyPress(' ');
+        unit.MainText.TypeText(" ");
+        tracker.MainTextKeyPress('\b');
+        unit.MainText.DeleteBackward();
+    }
+    if (!tracker.Tip().Visible) state.SkipWithError("no tip");
+}
+BENCHMARK(BM_TipTriggerAfterEdits)->Unit(benchmark::kMillisecond);
 
 // The tip on one long line, caret at its end: many ")" to count and many
 // names inside strings to pass over. Ten times the line should cost about ten

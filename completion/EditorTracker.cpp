@@ -35,7 +35,9 @@ bool IsTipTrigger(char ch) {
 }
 
 EditorTracker::EditorTracker(MainUnit& unit, const TipTextMeasure* measure)
-    : unit_(unit), measure_(measure), list_(unit), knowledge_(unit.MainText) {
+    : unit_(unit), measure_(measure), list_(unit), knowledge_(unit.MainText, [&unit] {
+          return unit.Encoding == TextEncoding::Ansi ? language::TextForm::Ansi : language::TextForm::Utf8;
+      }) {
     const EditorModel& editor = unit_.MainText;
     status_ = StatusLine(CurLineNum(editor, editor.SelStart()), editor.BreakCount() + 1, StatusColumn(unit_));
     unit_.MainText.AddObserver(this);
@@ -119,6 +121,10 @@ void EditorTracker::RunTypingPass() {
         unit_.MainText, [this](const std::string& typeName) { list_.PlaceLB(typeName); }, &unit_.SyntaxTable,
         &knowledge_.Occurrences());
     typing.RunTypingPass();
+}
+
+void EditorTracker::PrepareTyping() {
+    ObjectTyping(unit_.MainText, nullptr, &unit_.SyntaxTable, &knowledge_.Occurrences()).PrepareWholeText();
 }
 
 void EditorTracker::ShowNamesInScope() {
@@ -211,7 +217,8 @@ void EditorTracker::EvaluateTip() {
         }
         return EqualsIgnoringCase(known->second, entry.TypeA);
     };
-    const ScriptOutline* outline = knowledge_.Outline();
+    // The tip is checked on every blank and bracket typed: the outline the script has, not one made afresh.
+    const ScriptOutline* outline = knowledge_.KnownOutline();
     const auto ownTip = [outline](std::string_view lowerName) -> const std::string* {
         if (!outline) return nullptr;
         const auto found = outline->Tips.find(std::string(lowerName));

@@ -58,6 +58,9 @@ public:
     void MainTextKeyUp(int key, KeyModifiers modifiers);
     // The typing pass on its own: the scripting objects, then the script's own classes.
     void RunTypingPass();
+    // Reads what the first typing pass would read of a large script; run
+    // while the user is idle (after a syntax check), so no key waits for it.
+    void PrepareTyping();
     // Ctrl+Space: the names visible at the caret.
     void ShowNamesInScope();
     // Brings the status text up to date once after a command that moved the

@@ -353,15 +353,19 @@ std::optional<ExpressionType> ExpressionTyping::TypeOfName(std::string_view name
     // "winmgmts:"): each kind after the first costs a scan of the text of its
     // own, so it is looked for only when the kinds before it find no binding.
     std::optional<ExpressionType> found;
+    // The words in front of each occurrence are kept with it: most lines are passed over without reading them.
+    const std::uint64_t nameBits = NeedleOccurrences::WordBits(LowerAscii(name));
     for (const NeedleKind kind : {NeedleKind::Creation, NeedleKind::Member, NeedleKind::Undotted}) {
         Prepare(readFrom - 1, kind);
         int best = -1;
         for (size_t i = 0; i < needles_.size(); ++i) {
             if (kinds_[i] != kind) continue;
             const std::vector<int>& starts = occurrences_.StartsUpTo(needles_[i], readFrom - 1);
+            const NeedleOccurrences::Lines lines = occurrences_.LinesOf(needles_[i]);
             for (auto it = std::lower_bound(starts.begin(), starts.end(), readFrom); it != starts.begin();) {
                 const int start = *--it;
                 if (start <= best) break;
+                if ((lines[static_cast<size_t>(it - starts.begin())].words & nameBits) != nameBits) continue;
                 if (!NameInLineBefore(text_, start, name)) continue;
                 if (std::optional<ExpressionType> type = TypeOfBinding(StatementAt(text_, start), name, depth)) {
                     best = start;

@@ -8,37 +8,71 @@
 #include <algorithm>
 #include <deque>
 #include <iterator>
-#include <unordered_set>
+#include <functional>
+#include <string_view>
 
 namespace tarnwick {
 
 namespace {
+
+// A set of names with no allocation per name: thousands are looked up on every Ctrl+Space.
+class NameSet {
+public:
+    // Whether name was new; the set keeps only the view.
+    bool Insert(std::string_view name) {
+        if (2 * (size_ + 1) > slots_.size()) Grow();
+        for (std::size_t i = std::hash<std::string_view>{}(name) & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
+            if (slots_[i].data() == nullptr) {
+                slots_[i] = name;
+                ++size_;
+                return true;
+            }
+            if (slots_[i] == name) return false;
+        }
+    }
+    void Reserve(std::size_t names) {
+        while (2 * names > slots_.size()) Grow();
+    }
+
+private:
+    void Grow() {
+        std::vector<std::string_view> old(std::max<std::size_t>(64, 2 * slots_.size()));
+        old.swap(slots_);
+        size_ = 0;
+        for (const std::string_view name : old)
+            if (name.data() != nullptr) Insert(name);
+    }
+    std::vector<std::string_view> slots_;  // a power of two of them; an empty view is a free slot
+    std::size_t size_ = 0;
+};
 
 class Groups {
 public:
     void Add(const std::string& name, RowIcon icon) {
         if (name.empty()) return;
         owned_.push_back(LowerAscii(name));
-        if (!seen_.insert(owned_.back()).second) return;
+        if (!seen_.Insert(owned_.back())) return;
         group_.push_back({name, icon});
-        sorted_ = false;
     }
     // The outline's names come sorted, each with its lower-case form.
     void Add(const std::vector<OutlineName>& names) {
         const bool wasEmpty = group_.empty();
+        seen_.Reserve(rows_.size() + group_.size() + names.size());
         for (const OutlineName& name : names)
-            if (!name.Name.empty() && seen_.insert(name.Lower).second) group_.push_back({name.Name, name.Icon});
-        if (!wasEmpty) sorted_ = false;
+            if (!name.Name.empty() && seen_.Insert(name.Lower)) group_.push_back({name.Name, name.Icon});
+        if (wasEmpty) sortedRun_ = group_.size();
     }
-    // Ends a group: its rows go to the list, sorted ignoring case.
+    // Ends a group: its rows go to the list, sorted ignoring case. The rows
+    // after its first sorted run (a few names typed since the outline) are
+    // sorted alone and merged in, which orders them as sorting all would.
     void Close() {
-        if (!sorted_)
-            std::stable_sort(group_.begin(), group_.end(), [](const CompletionRow& a, const CompletionRow& b) {
-                return LessIgnoringCase(a.Name, b.Name);
-            });
+        const auto less = [](const CompletionRow& a, const CompletionRow& b) { return LessIgnoringCase(a.Name, b.Name); };
+        const auto run = group_.begin() + static_cast<std::ptrdiff_t>(std::min(sortedRun_, group_.size()));
+        std::stable_sort(run, group_.end(), less);
+        std::inplace_merge(group_.begin(), run, group_.end(), less);
         rows_.insert(rows_.end(), std::make_move_iterator(group_.begin()), std::make_move_iterator(group_.end()));
         group_.clear();
-        sorted_ = true;
+        sortedRun_ = 0;
     }
     std::vector<CompletionRow> Take() {
         Close();
@@ -47,10 +81,10 @@ public:
 
 private:
     std::deque<std::string> owned_;
-    std::unordered_set<std::string_view> seen_;  // the outline's and owned_'s lower-case names
+    NameSet seen_;  // the outline's and owned_'s lower-case names
     std::vector<CompletionRow> group_;
     std::vector<CompletionRow> rows_;
-    bool sorted_ = true;
+    std::size_t sortedRun_ = 0;  // the group's first rows, added sorted
 };
 
 // The names declared with Dim, ReDim, Const, Public or Private in the lines of

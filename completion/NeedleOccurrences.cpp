@@ -1,5 +1,6 @@
 #include "completion/NeedleOccurrences.h"
 
+#include "completion/ScriptWords.h"
 #include "completion/TextSearch.h"
 
 #include <algorithm>
@@ -51,6 +52,7 @@ private:
 void NeedleOccurrences::Forget() {
     for (Entry& e : entries_) {
         e.starts.clear();
+        e.facts.clear();
         e.covered = -1;
     }
 }
@@ -69,15 +71,23 @@ void NeedleOccurrences::TextChanged(int pos, int removed, int inserted, std::str
         const int size = static_cast<int>(e.needle.size());
         // Occurrences starting from here on may touch the change.
         const int touching = pos - size + 1;
+        const bool keepsFacts = !e.facts.empty();
+        if (keepsFacts) e.facts.resize(e.starts.size());
         auto first = std::lower_bound(e.starts.begin(), e.starts.end(), touching);
+        const std::size_t lo = static_cast<std::size_t>(first - e.starts.begin());
         if (e.covered < pos + removed) {
             // The change reaches past what was looked at: keep what lies wholly in front of it.
             e.starts.erase(first, e.starts.end());
+            if (keepsFacts) {
+                e.facts.resize(lo);
+                ForgetLinesAround(e, lo, lo, pos, pos + inserted);
+            }
             // Never below -1: a change near the start leaves nothing looked at, not a place before the text.
             e.covered = std::max(-1, std::min(e.covered, touching - 1));
             continue;
         }
         auto after = std::lower_bound(first, e.starts.end(), pos + removed);
+        const std::size_t hi = static_cast<std::size_t>(after - e.starts.begin());
         for (auto it = after; it != e.starts.end(); ++it) *it += delta;
         first = e.starts.erase(first, after);
         e.covered += delta;
@@ -86,6 +96,16 @@ void NeedleOccurrences::TextChanged(int pos, int removed, int inserted, std::str
         for (int s = std::max(touching, windowStart); s <= last; ++s)
             if (MatchesAt(window, s - windowStart, e.needle)) found.push_back(s);
         e.starts.insert(first, found.begin(), found.end());
+        if (keepsFacts) {
+            for (std::size_t i = hi; i < e.facts.size(); ++i) {
+                if (e.facts[i].from < 0) continue;
+                e.facts[i].from += delta;
+                e.facts[i].to += delta;
+            }
+            e.facts.erase(e.facts.begin() + static_cast<std::ptrdiff_t>(lo), e.facts.begin() + static_cast<std::ptrdiff_t>(hi));
+            e.facts.insert(e.facts.begin() + static_cast<std::ptrdiff_t>(lo), found.size(), LineFacts{});
+            ForgetLinesAround(e, lo, lo + found.size(), pos, pos + inserted);
+        }
     }
 }
 
@@ -201,6 +221,59 @@ void NeedleOccurrences::ScanPlain(Entry& e, int maxStart) {
     for (int s = e.covered + 1; s <= last; ++s)
         if (AsciiLower(text_[s]) == first && MatchesAt(text_, s, e.needle)) e.starts.push_back(s);
     e.covered = std::max(e.covered, maxStart);
+}
+
+void NeedleOccurrences::ForgetLinesAround(Entry& e, std::size_t lo, std::size_t hi, int pos, int end) {
+    // Facts are read line by line, so their ranges grow with the index: the
+    // search outward stops at the first fact the edit leaves alone.
+    for (std::size_t i = lo; i-- > 0;) {
+        if (e.facts[i].from < 0) continue;
+        if (e.facts[i].to < pos) break;
+        e.facts[i] = {};
+    }
+    for (std::size_t i = hi; i < e.facts.size(); ++i) {
+        if (e.facts[i].from < 0) continue;
+        if (e.facts[i].from > end) break;
+        e.facts[i] = {};
+    }
+}
+
+const NeedleOccurrences::LineFacts& NeedleOccurrences::FactsAt(Entry& e, std::size_t index) {
+    if (e.facts.size() < e.starts.size()) e.facts.resize(e.starts.size());
+    LineFacts& facts = e.facts[index];
+    if (facts.from >= 0) return facts;
+    const int start = e.starts[index];
+    int lineStart = start;
+    while (lineStart > 0 && text_[lineStart - 1] != '\n' && text_[lineStart - 1] != '\r') --lineStart;
+    facts.words = 0;
+    std::string word;
+    for (int i = lineStart; i < start;) {
+        if (!IsNameChar(text_[i])) {
+            ++i;
+            continue;
+        }
+        word.clear();
+        for (; i < start && IsNameChar(text_[i]); ++i) word += AsciiLower(text_[i]);
+        facts.words |= WordBits(word);
+    }
+    int from = 0, to = 0;
+    std::string var = LowerAscii(VariableAt(text_, start, from, to));
+    facts.from = std::min(from, std::max(0, lineStart - 1));
+    facts.to = to;
+    const auto [known, added] = varIds_.emplace(std::move(var), static_cast<int>(vars_.size()));
+    if (added) vars_.push_back(known->first);
+    facts.var = known->second;
+    return facts;
+}
+
+int NeedleOccurrences::VarId(std::string_view lower) const {
+    const auto found = varIds_.find(std::string(lower));
+    return found == varIds_.end() ? -1 : found->second;
+}
+
+std::uint64_t NeedleOccurrences::WordBits(std::string_view lowerWord) {
+    const std::size_t hash = std::hash<std::string_view>{}(lowerWord);
+    return (std::uint64_t{1} << (hash & 63)) | (std::uint64_t{1} << ((hash >> 6) & 63));
 }
 
 }  // namespace tarnwick

@@ -25,22 +25,6 @@ constexpr int kScanSlack = 64;
 
 }  // namespace
 
-namespace {
-
-// The variable assigned by the text in front of a line's first "=", as a
-// view into it: removing the leading "Set" and trimming both ends leave one
-// piece of it.
-std::string_view VariableOfLeftSide(std::string_view lhs) {
-    size_t first = 0;
-    while (first < lhs.size() && static_cast<unsigned char>(lhs[first]) <= ' ') ++first;
-    // "Set" counts only as the statement word, so "settings" keeps its name.
-    if (MatchesAt(lhs, static_cast<int>(first), "set") && (first + 3 == lhs.size() || !IsNameChar(lhs[first + 3])))
-        first += 3;
-    return TrimmedControls(lhs.substr(first));
-}
-
-}  // namespace
-
 std::string VariableOfLine(std::string_view line) {
     const size_t equals = line.find('=');
     if (equals == std::string_view::npos) return {};
@@ -86,7 +70,7 @@ void ObjectTyping::RunTypingPass() {
 
     if (StandsBeforeDot(kWscriptName)) PlaceLB(kWscriptType);
     for (const CreationRule& creation : kCreationRules) {
-        const std::vector<std::string> vars = CheckMainObjects(creation.Pattern, creation.TypeName);
+        const std::vector<int> vars = CheckMainObjects(creation.Pattern, creation.TypeName);
         if (vars.empty()) continue;
         for (const DerivedRule& derived : kDerivedRules)
             if (derived.ParentType == creation.TypeName)
@@ -98,25 +82,37 @@ void ObjectTyping::RunTypingPass() {
             PlaceLB(type->TypeName);
 }
 
-std::string ObjectTyping::ExtractVariable(int offset) const {
-    // Every line break of the editor's text is CR LF: the line holding offset
-    // runs from after the LF in front of it to the next break. Read in place,
-    // as a pass extracts the variables of thousands of lines, and no further
-    // than its first "=".
-    const std::string_view text = editor_.Text();
-    const size_t at = static_cast<size_t>(std::clamp(offset, 0, static_cast<int>(text.size())));
-    size_t first = at;
-    size_t equals = std::string_view::npos;
-    for (; first > 0 && text[first - 1] != '\n'; --first)
-        if (text[first - 1] == '=') equals = first - 1;
-    for (size_t i = at; equals == std::string_view::npos && i < text.size() && text[i] != '\r' && text[i] != '\n'; ++i)
-        if (text[i] == '=') equals = i;
-    if (equals == std::string_view::npos) return {};
-    return std::string(VariableOfLeftSide(text.substr(first, equals - first)));
+void ObjectTyping::PrepareWholeText() {
+    if (!kept_) return;
+    const std::string& text = editor_.Text();
+    const int end = static_cast<int>(text.size());
+    std::vector<std::string_view> needles;
+    for (const CreationRule& rule : kCreationRules) needles.push_back(rule.Pattern);
+    for (const DerivedRule& rule : kDerivedRules) needles.push_back(rule.MemberCall);
+    std::optional<ExpressionTyping> expressions;
+    if (table_) {
+        expressions.emplace(text, *table_, *kept_);
+        for (const auto kind : {ExpressionTyping::NeedleKind::Creation, ExpressionTyping::NeedleKind::Member,
+                                ExpressionTyping::NeedleKind::Undotted}) {
+            const std::vector<std::string_view> more = expressions->Needles(kind);
+            needles.insert(needles.end(), more.begin(), more.end());
+        }
+    }
+    kept_->Prepare(needles, end);
+    for (const CreationRule& rule : kCreationRules) {
+        const std::size_t count = kept_->StartsUpTo(rule.Pattern, end).size();
+        const NeedleOccurrences::Lines lines = kept_->LinesOf(rule.Pattern);
+        for (std::size_t i = 0; i < count; ++i) lines[i];
+    }
 }
 
-std::vector<std::string> ObjectTyping::CheckMainObjects(std::string_view pattern, std::string_view typeName) {
-    std::vector<std::string> vars;
+std::string ObjectTyping::ExtractVariable(int offset) const {
+    int from = 0, to = 0;
+    return std::string(VariableAt(editor_.Text(), offset, from, to));
+}
+
+std::vector<int> ObjectTyping::CheckMainObjects(std::string_view pattern, std::string_view typeName) {
+    std::vector<int> vars;
     if (pattern.empty()) return vars;
     const std::string& text = editor_.Text();
     std::unique_ptr<NeedleOccurrences> local;
@@ -125,18 +121,26 @@ std::vector<std::string> ObjectTyping::CheckMainObjects(std::string_view pattern
     // they visit every occurrence in front of the caret once, nearest first.
     const int maxStart = RevFindMaxStart(editor_.SelStart() - 1, static_cast<int>(text.size()),
                                          static_cast<int>(pattern.size()));
-    if (maxStart >= 0) {
-        const std::vector<int>& starts = occurrences.StartsUpTo(pattern, maxStart);
-        auto end = std::upper_bound(starts.begin(), starts.end(), maxStart);
-        vars.reserve(static_cast<size_t>(end - starts.begin()));
-        for (auto it = end; it != starts.begin();) vars.push_back(ExtractVariable(*--it));
+    if (maxStart < 0) return vars;
+    const std::vector<int>& starts = occurrences.StartsUpTo(pattern, maxStart);
+    const NeedleOccurrences::Lines lines = occurrences.LinesOf(pattern);
+    // The lines' variables are kept lower case; the test before the dot ignores case, so it is asked once a name.
+    std::vector<signed char> stands;  // by variable id: -1 not asked yet
+    for (auto i = static_cast<std::size_t>(std::upper_bound(starts.begin(), starts.end(), maxStart) - starts.begin());
+         i-- > 0;) {
+        const int var = lines[i].var;
+        if (static_cast<std::size_t>(var) >= stands.size()) stands.resize(static_cast<std::size_t>(var) + 1, -1);
+        signed char& known = stands[static_cast<std::size_t>(var)];
+        if (known < 0) {
+            known = StandsBeforeDot(occurrences.VarName(var)) ? 1 : 0;
+            vars.push_back(var);
+        }
+        if (known) PlaceLB(typeName);
     }
-    for (const std::string& name : vars)
-        if (StandsBeforeDot(name)) PlaceLB(typeName);
     return vars;
 }
 
-void ObjectTyping::CheckSubobject(const std::vector<std::string>& vars, std::string_view memberCall,
+void ObjectTyping::CheckSubobject(const std::vector<int>& vars, std::string_view memberCall,
                                   std::string_view typeName) {
     if (vars.empty() || memberCall.empty()) return;
     const std::string& text = editor_.Text();
@@ -146,7 +150,7 @@ void ObjectTyping::CheckSubobject(const std::vector<std::string>& vars, std::str
     // The needle var + memberCall, searched with limit caret - 1 for every
     // variable, is found through the occurrences of memberCall alone.
     int longest = 0;
-    for (const std::string& var : vars) longest = std::max(longest, static_cast<int>(var.size()));
+    for (const int var : vars) longest = std::max(longest, static_cast<int>(occurrences.VarName(var).size()));
     const int lastCall = RevFindMaxStart(editor_.SelStart() - 1, length, static_cast<int>(memberCall.size())) + longest;
     const std::vector<int>& calls = occurrences.StartsUpTo(memberCall, lastCall);
     if (calls.empty() || calls.front() > lastCall) return;
@@ -154,43 +158,33 @@ void ObjectTyping::CheckSubobject(const std::vector<std::string>& vars, std::str
     // the text in front of a call is looked up among the names of each length.
     // A name listed again finds what it found the first time, which did not
     // place the list, so each is looked for once.
-    struct Wanted {
-        const std::string* var;
-        int found = -1;
-    };
-    std::vector<Wanted> wanted;
-    std::map<int, std::unordered_map<std::string, size_t>> byLength;  // length -> lower-case name -> wanted
-    for (const std::string& var : vars) {
-        std::unordered_map<std::string, size_t>& names = byLength[static_cast<int>(var.size())];
-        if (names.emplace(LowerAscii(var), wanted.size()).second) wanted.push_back({&var});
-    }
-    struct Length {
-        int size, lastCall;
-        const std::unordered_map<std::string, size_t>* names;
-    };
-    std::vector<Length> lengths;
-    for (const auto& [size, names] : byLength) {
-        // The last call whose needle, with limit caret - 1, may hold a name of this length.
+    std::unordered_map<int, int> found;  // variable id -> start of its nearest needle
+    std::map<int, int> lastCallOf;       // name length -> the last call whose needle may hold a name of it
+    for (const int var : vars) {
+        found.emplace(var, -1);
+        const int size = static_cast<int>(occurrences.VarName(var).size());
+        if (lastCallOf.count(size)) continue;
         const int maxStart = RevFindMaxStart(editor_.SelStart() - 1, length, size + static_cast<int>(memberCall.size()));
-        if (maxStart >= 0) lengths.push_back({size, maxStart + size, &names});
+        lastCallOf[size] = maxStart >= 0 ? maxStart + size : -1;
     }
-    size_t unresolved = wanted.size();
-    std::string key;
+    size_t unresolved = found.size();
     for (auto it = std::upper_bound(calls.begin(), calls.end(), lastCall); it != calls.begin() && unresolved > 0;) {
         const int call = *--it;
-        for (const Length& l : lengths) {
-            if (call > l.lastCall || call < l.size) continue;
-            key = LowerAscii(std::string_view(text).substr(static_cast<size_t>(call - l.size), static_cast<size_t>(l.size)));
-            const auto name = l.names->find(key);
-            if (name != l.names->end() && wanted[name->second].found < 0) {
-                wanted[name->second].found = call - l.size;
+        for (const auto& [size, last] : lastCallOf) {
+            if (last < 0 || call > last || call < size) continue;
+            const int var = occurrences.VarId(LowerAscii(std::string_view(text).substr(
+                static_cast<size_t>(call - size), static_cast<size_t>(size))));
+            const auto wanted = found.find(var);
+            if (wanted != found.end() && wanted->second < 0) {
+                wanted->second = call - size;
                 --unresolved;
             }
         }
     }
-    for (const Wanted& w : wanted) {
-        if (w.found < 0) continue;
-        std::string name = ExtractVariable(w.found);
+    for (const int var : vars) {
+        const int at = found[var];
+        if (at < 0) continue;
+        std::string name = ExtractVariable(at);
         if (name.size() > kDerivedNameLimit) name.resize(kDerivedNameLimit);
         if (StandsBeforeDot(name)) {
             PlaceLB(typeName);

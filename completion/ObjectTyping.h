@@ -80,16 +80,21 @@ public:
     // one beyond what the patterns give.
     void RunTypingPass();
 
+    // Reads now, into the kept occurrences, what a pass at the end of the
+    // text reads first: every needle's occurrences and the creations' lines.
+    // Run when the user is idle, it spares the first "." a scan of the text.
+    void PrepareWholeText();
+
     // The variable assigned on the line holding offset.
     std::string ExtractVariable(int offset) const;
     // Variables assigned on the lines holding the pattern in front of the
-    // caret, nearest first; asks for the type's list when one of them stands
+    // caret (their ids among the occurrences' VarName), nearest first and each
+    // once; asks for the type's list for every such line whose variable stands
     // in front of the dot.
-    std::vector<std::string> CheckMainObjects(std::string_view pattern, std::string_view typeName);
+    std::vector<int> CheckMainObjects(std::string_view pattern, std::string_view typeName);
     // Asks for the type's list when a variable derived from one of vars
     // through memberCall stands in front of the dot.
-    void CheckSubobject(const std::vector<std::string>& vars, std::string_view memberCall,
-                        std::string_view typeName);
+    void CheckSubobject(const std::vector<int>& vars, std::string_view memberCall, std::string_view typeName);
 
 private:
     // The pass's shared occurrence index, or a fresh one in local for a call

@@ -1,7 +1,5 @@
 #include "completion/ScriptKnowledge.h"
 
-#include "language/Check.h"
-
 #include <algorithm>
 
 namespace tarnwick {
@@ -13,7 +11,8 @@ constexpr std::size_t kMaxEdits = 100'000;
 
 }  // namespace
 
-ScriptKnowledge::ScriptKnowledge(EditorModel& model) : model_(model), occurrences_({}) {
+ScriptKnowledge::ScriptKnowledge(EditorModel& model, std::function<language::TextForm()> form)
+    : model_(model), form_(std::move(form)), occurrences_({}) {
     model_.AddObserver(this);
 }
 
@@ -50,13 +49,21 @@ void ScriptKnowledge::TextChanged(int pos, int removed, int inserted) {
 }
 
 const ScriptOutline* ScriptKnowledge::Outline() {
-    if ((!outline_ || Stale()) && model_.Length() <= kOutlineNowLimit) {
-        const std::string& text = model_.Text();
-        const language::SyntaxTree tree =
-            language::AnalyzeScript(text, language::TextForm::Ansi, language::CheckOptions{false}).tree;
-        SetOutline(std::make_shared<const ScriptOutline>(ScriptOutline::Of(tree, text)));
-    }
+    if ((!outline_ || Stale()) && model_.Length() <= kOutlineNowLimit) OutlineNow();
     return outline_.get();
+}
+
+const ScriptOutline* ScriptKnowledge::KnownOutline() {
+    if (!outline_ && model_.Length() <= kOutlineNowLimit) OutlineNow();
+    return outline_.get();
+}
+
+void ScriptKnowledge::OutlineNow() {
+    const std::string& text = model_.Text();
+    // Read as the document is held: UTF-8 names with accents are one name, not a name and stray bytes.
+    const language::TextForm form = form_ ? form_() : language::TextForm::Ansi;
+    const language::SyntaxTree tree = language::AnalyzeScript(text, form, language::CheckOptions{false}).tree;
+    SetOutline(std::make_shared<const ScriptOutline>(ScriptOutline::Of(tree, text)));
 }
 
 int ScriptKnowledge::ToOutline(int offset) const {

@@ -3,7 +3,9 @@
 #include "completion/NeedleOccurrences.h"
 #include "completion/ScriptOutline.h"
 #include "editor/EditorModel.h"
+#include "language/Check.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -20,7 +22,8 @@ public:
     // Scripts up to this size are outlined on the spot when the outline is stale.
     static constexpr int kOutlineNowLimit = 256 * 1024;
 
-    explicit ScriptKnowledge(EditorModel& model);
+    // form tells how the document's bytes are read (a Unicode document is UTF-8); unset: ANSI.
+    explicit ScriptKnowledge(EditorModel& model, std::function<language::TextForm()> form = {});
     ~ScriptKnowledge() override;
     ScriptKnowledge(const ScriptKnowledge&) = delete;
     ScriptKnowledge& operator=(const ScriptKnowledge&) = delete;
@@ -30,6 +33,9 @@ public:
 
     // The outline to answer from; null when a large script has none yet.
     const ScriptOutline* Outline();
+    // The outline as it is, stale or not: made on the spot only when there is
+    // none, so a check run on every keystroke (the tip) parses nothing.
+    const ScriptOutline* KnownOutline();
     // Whether edits were made since the outline's text was read.
     bool Stale() const { return !edits_.empty(); }
     // A place of today's text in the outline's text, and back.
@@ -47,7 +53,10 @@ private:
     };
     void TextChanged(int pos, int removed, int inserted) override;
 
+    void OutlineNow();
+
     EditorModel& model_;
+    std::function<language::TextForm()> form_;
     std::shared_ptr<const ScriptOutline> outline_;
     std::vector<Edit> edits_;
     NeedleOccurrences occurrences_;

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
+#include <unordered_map>
 
 namespace tarnwick {
 
@@ -109,21 +111,38 @@ int LstDrawItem::WidestName(const QFont& font, const std::vector<CompletionRow>&
         sums.emplace_back(sum, i);
         longest = std::max(longest, rows[i].Name.size());
     }
-    std::sort(sums.begin(), sums.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    if (sums.empty()) return 0;
     const qreal slack = 3 + static_cast<qreal>(longest) / 4;
-    int widest = 0;
-    for (const auto& [sum, i] : sums) {
-        if (sum + slack < widest) break;
-        widest = std::max(widest, metrics.horizontalAdvance(FromAnsi(rows[i].Name)));
+    // Names of one length often differ by less than the slack, so the whole
+    // names measured are kept for the next list in the same font.
+    static QFont measuredIn;
+    static std::unordered_map<std::string, int> measured;
+    if (!(measuredIn == font) || measured.size() > 100'000) {
+        measured.clear();
+        measuredIn = font;
     }
+    auto width = [&](const std::string& name) {
+        const auto [known, added] = measured.emplace(name, 0);
+        if (added) known->second = metrics.horizontalAdvance(FromAnsi(name));
+        return known->second;
+    };
+    // The name widest by its sum first; then only those within the slack of the widest found.
+    const auto top = std::max_element(sums.begin(), sums.end());
+    int widest = width(rows[top->second].Name);
+    for (const auto& [sum, i] : sums)
+        if (sum + slack >= widest && i != top->second) widest = std::max(widest, width(rows[i].Name));
     return widest;
 }
 
 LstDrawItem::LstDrawItem(QObject* parent) : QStyledItemDelegate(parent) {}
 
 QFont LstDrawItem::ListFont() {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSize(8);
+    // Made once: a row painted looks the font up no more.
+    static const QFont font = [] {
+        QFont f(QStringLiteral("Tahoma"));
+        f.setPointSize(8);
+        return f;
+    }();
     return font;
 }
 
@@ -160,6 +179,18 @@ void LstDrawItem::paint(QPainter* painter, const QStyleOptionViewItem& option, c
 
 QSize LstDrawItem::sizeHint(const QStyleOptionViewItem& /*option*/, const QModelIndex& /*index*/) const {
     return {CompletionList::kWidth, CompletionList::kRowHeight};
+}
+
+QVariant LstRow::data(int role) const {
+    if (role == Qt::DisplayRole || role == Qt::EditRole) {
+        const std::string& name = row_.Name;
+        // Nearly every name is ASCII, which needs no code page; the others are the document's own bytes.
+        if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+            return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+        return FromDocument(name, encoding_);
+    }
+    if (role == Qt::DecorationRole) return icons_[static_cast<std::size_t>(row_.Icon)];
+    return QListWidgetItem::data(role);
 }
 
 }  // namespace tarnwick

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <random>
+#include <tuple>
 
 namespace tarnwick {
 namespace {
@@ -27,10 +28,10 @@ std::vector<int> UpTo(const std::vector<int>& starts, int maxStart) {
 TEST(NeedleOccurrences, AgreesWithANaiveScanInAnyOrderOfRequests) {
     std::mt19937 rng(3);
     auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
-    static const char alphabet[] = "aA.b";
+    static const char alphabet[] = "aA.b= \n";
     auto random = [&](int length) {
         std::string s;
-        for (int i = 0; i < length; ++i) s += alphabet[pick(4)];
+        for (int i = 0; i < length; ++i) s += alphabet[pick(7)];
         return s;
     };
     for (int round = 0; round < 1500; ++round) {
@@ -59,6 +60,18 @@ TEST(NeedleOccurrences, AgreesWithANaiveScanInAnyOrderOfRequests) {
             const int maxStart = pick(45) - 2;
             ASSERT_EQ(UpTo(occurrences.StartsUpTo(needle, maxStart), maxStart), NaiveStarts(text, needle, maxStart))
                 << "text '" << text << "' needle '" << needle << "' up to " << maxStart;
+            // The lines' facts kept across the changes equal those read afresh.
+            NeedleOccurrences fresh(text);
+            const std::vector<int> starts = UpTo(occurrences.StartsUpTo(needle, maxStart), maxStart);
+            const std::vector<int>& freshStarts = fresh.StartsUpTo(needle, static_cast<int>(text.size()));
+            for (std::size_t i = 0; i < starts.size(); ++i) {
+                const auto& kept = occurrences.LinesOf(needle)[i];
+                const auto at = std::find(freshStarts.begin(), freshStarts.end(), starts[i]) - freshStarts.begin();
+                const auto& read = fresh.LinesOf(needle)[static_cast<std::size_t>(at)];
+                ASSERT_EQ(std::tie(occurrences.VarName(kept.var), kept.words, kept.from, kept.to),
+                          std::tie(fresh.VarName(read.var), read.words, read.from, read.to))
+                    << "text '" << text << "' needle '" << needle << "' at " << starts[i];
+            }
         }
     }
 }

@@ -70,6 +70,8 @@ TEST(ScriptCompletion, OwnClassesNamesAndTips) {
         {"and a member typed is chosen", 1, "Set c = New Counter\nc.to", 0, "sel:Total"},
         {"an own procedure's tip", 1, "x = Report(", 0, "tip: Report(what) "},
         {"a member's tip", 1, "c.Add ", 0, "tip: Add(amount, note) "},
+        {"tips read the outline they have, parsing nothing per key", 1, "x = Report(", 0, "outline:stale"},
+        {"a Unicode script's name with an accent", 1, "Dim caf\xC3\xA9\n^", 1, "caf\xC3\xA9:v"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -82,6 +84,7 @@ TEST(ScriptCompletion, OwnClassesNamesAndTips) {
         const std::size_t caret = text.find('\x01');
         text.erase(caret, 1);
         TestUnit t(text);
+        if (std::string(row.keys).find('\xC3') != std::string::npos) t.unit.Encoding = TextEncoding::Utf8;
         FakeMeasure measure;
         EditorTracker tracker(t.unit, &measure);
         t.unit.MainText.SetSelStart(static_cast<int>(caret));
@@ -93,6 +96,8 @@ TEST(ScriptCompletion, OwnClassesNamesAndTips) {
         const CompletionList& list = tracker.Lst();
         if (std::string(row.rows).rfind("tip:", 0) == 0)
             EXPECT_EQ("tip:" + tracker.Tip().Text, row.rows);
+        else if (std::string(row.rows).rfind("outline:", 0) == 0)
+            EXPECT_EQ(std::string("outline:") + (tracker.Knowledge().Stale() ? "stale" : "fresh"), row.rows);
         else if (std::string(row.rows).rfind("sel:", 0) == 0)
             EXPECT_EQ("sel:" + (list.ItemIndex() < 0 ? std::string() : list.Rows()[list.ItemIndex()].Name), row.rows);
         else

@@ -125,7 +125,10 @@ void TForm1::WireSyntaxCheck() {
     check->OnTree = [this](const language::SyntaxTree& tree, std::string_view text) -> std::function<void()> {
         auto outline = std::make_shared<const ScriptOutline>(ScriptOutline::Of(tree, text));
         return [this, outline] {
-            if (tracker_) tracker_->Knowledge().SetOutline(outline);
+            if (!tracker_) return;
+            tracker_->Knowledge().SetOutline(outline);
+            // The script was just read through: while the user is idle, so is what the first "." needs.
+            tracker_->PrepareTyping();
         };
     };
     check->CheckSoon();

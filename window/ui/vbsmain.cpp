@@ -305,16 +305,16 @@ void TForm1::ShowList() {
     // its item in place, or the double click that follows finds no row.
     if (!shownRows_ || list.Rows() != *shownRows_) {
         Lst->clear();
-        for (const CompletionRow& row : list.Rows()) {
-            const QIcon icon = row.Icon == RowIcon::Function   ? FunctionIcon
-                               : row.Icon == RowIcon::Property ? PropertyIcon
-                                                               : LstDrawItem::KindIcon(row.Icon);
-            // Made whole before it joins the list: a change to an item in a list looks for its row.
-            auto* item = new QListWidgetItem(icon, FromAnsi(row.Name));
-            item->setSizeHint(QSize(0, CompletionList::kRowHeight));
-            Lst->addItem(item);
-        }
         shownRows_ = list.Rows();
+        rowIcons_ = {FunctionIcon, PropertyIcon, LstDrawItem::KindIcon(RowIcon::Variable),
+                     LstDrawItem::KindIcon(RowIcon::Procedure), LstDrawItem::KindIcon(RowIcon::Class),
+                     LstDrawItem::KindIcon(RowIcon::Keyword)};
+        {
+            // Thousands of rows announced one by one would each set the view to work: it hears of them once, below.
+            const QSignalBlocker quiet(Lst->model());
+            for (const CompletionRow& row : *shownRows_) Lst->addItem(new LstRow(row, rowIcons_, unit_.Encoding));
+        }
+        Lst->reset();
     }
     Lst->setCurrentRow(list.ItemIndex());
     // No row is chosen only right after a filling: the list shows its top.

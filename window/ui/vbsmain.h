@@ -13,6 +13,7 @@
 #include <QList>
 #include <QMainWindow>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -180,6 +181,7 @@ private:
     std::unique_ptr<QObject> check_;
     std::unique_ptr<EditorObserver> caretLineMark_;
     std::optional<std::vector<CompletionRow>> shownRows_;  // the rows Lst holds; none: the design's own
+    std::array<QIcon, 6> rowIcons_;  // Lst's rows' icons, by RowIcon
     QWidget* client_ = nullptr;
     EditorWidget* mainText_ = nullptr;
     QWidget* form2_ = nullptr;
