@@ -106,6 +106,7 @@ public:
             index_.emplace_back(declarations, [](const Declaration& d) { return !d.fromReDim; });
             reDims_.emplace_back(declarations, [](const Declaration& d) { return d.fromReDim; });
             used_[s].resize(declarations.size());
+            for (const Declaration& d : declarations) anyReDim_ = anyReDim_ || d.fromReDim;
         }
     }
 
@@ -143,11 +144,11 @@ private:
     // where no Dim does. The index is -1 for none.
     std::pair<int, int> Resolve(std::string_view name, int scope) const {
         const std::uint32_t hash = NameIndex::Hash(name);
-        for (const auto* table : {&index_, &reDims_}) {
-            for (int s = scope; s >= 0; s = tree_.scopes[static_cast<std::size_t>(s)].parent) {
-                if (const int found = (*table)[static_cast<std::size_t>(s)].Find(name, hash); found >= 0) return {s, found};
-            }
-        }
+        for (int s = scope; s >= 0; s = tree_.scopes[static_cast<std::size_t>(s)].parent)
+            if (const int found = index_[static_cast<std::size_t>(s)].Find(name, hash); found >= 0) return {s, found};
+        if (!anyReDim_) return {-1, -1};
+        for (int s = scope; s >= 0; s = tree_.scopes[static_cast<std::size_t>(s)].parent)
+            if (const int found = reDims_[static_cast<std::size_t>(s)].Find(name, hash); found >= 0) return {s, found};
         return {-1, -1};
     }
 
@@ -195,6 +196,7 @@ private:
     std::vector<RawDiagnostic>& out_;
     std::vector<NameIndex> index_;
     std::vector<NameIndex> reDims_;
+    bool anyReDim_ = false;  // a ReDim declared a name somewhere: the second look-up can find something
     std::vector<std::vector<bool>> used_;  // per scope, per declaration: some name refers to it
 };
 
