@@ -96,6 +96,7 @@ enum CharClass : std::uint8_t {
 // What a token starting with a byte can be: the scanner's first decision, one jump.
 enum class Start : std::uint8_t {
     Other, Letter, Break, Comment, Digit, Dot, Ampersand, String, Bracket, Hash, Colon, Symbol, Less, Greater,
+    Blank, Underscore,  // before a token: a tab, or perhaps a continuation
 };
 
 constexpr Symbol SingleSymbol(char c) {
@@ -118,7 +119,9 @@ constexpr Start StartOf(char c, bool letter) {
     if (letter) return Start::Letter;
     if (IsBreak(c)) return Start::Break;
     if (IsDigit(c)) return Start::Digit;
+    if (IsBlank(c)) return Start::Blank;
     switch (c) {
+        case '_': return Start::Underscore;
         case '\'': return Start::Comment;
         case '.': return Start::Dot;
         case '&': return Start::Ampersand;
@@ -195,29 +198,37 @@ public:
         std::size_t count = 0;
         while (count < capacity) {
             sequence_ = produced_ + count;
-            // Single spaces between words are the common case: skipped here, without a call.
-            std::size_t from = at;
-            while (at + 8 <= n) {
+            // Single spaces between words are the common case: skipped here, eight bytes at a time.
+            const std::size_t from = at;
+            while (true) {
+                if (at + 8 > n) {
+                    while (at < n && s[at] == ' ') ++at;
+                    break;
+                }
                 const std::size_t spaces = LeadingBytes(BytesEqual(LoadBytes(s + at), ' '));
                 at += spaces;
                 if (spaces < 8) break;
             }
-            while (at < n && s[at] == ' ') ++at;
             bool blank = at > from;
-            if (at < n && ((classes.of[static_cast<unsigned char>(s[at])] & kBlank) || s[at] == '_')) {
-                from = at;
-                at = SkipBlanks(at);
-                blank = blank || at > from;
-            }
+            Token& token = out[count];
+        again:  // after tabs and continuations
             if (at >= n) {
-                out[count] = Make(TokenKind::EndOfText, n, 0, false);
+                token = Make(TokenKind::EndOfText, n, 0, false);
                 last = &out[count++];
                 break;
             }
             const std::size_t start = at;
             const auto c = static_cast<unsigned char>(s[at]);
-            Token& token = out[count];
             switch (classes.start[c]) {
+                case Start::Blank:
+                case Start::Underscore:
+                    if (const std::size_t after = SkipBlanks(at); after > at) {
+                        at = after;
+                        blank = true;
+                        goto again;
+                    }
+                    token = LexSymbol(start, blank);  // a "_" that continues nothing
+                    break;
                 case Start::Letter: {
                     token = LexWord(at, blank, *last);
                     if (token.offset < 0) {  // Rem starts a comment wherever it stands

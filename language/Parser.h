@@ -67,6 +67,9 @@ private:
         int reference = -1;      // the Reference of a chain's leading name in the current scope
         bool nameOnly = false;   // a single name, nothing after it
         bool member = false;     // a member was reached with ".": the leading name is only read
+        // Not trivial, so that calls pass and return it in memory: packing its flags
+        // into registers and out again cost more than the parsing around it.
+        ~Operand() {}
     };
 
     // Tokens.

@@ -79,7 +79,9 @@ void Parser::LowerNameInto(const Token& token, std::string& name) const {
         std::memcpy(words, source.data(), sizeof words);
         words[0] = LowerBytes(words[0]);
         words[1] = LowerBytes(words[1]);
-        name.assign(reinterpret_cast<const char*>(words), source.size());
+        // Appended to an emptied string: the shortest way into a string's own buffer.
+        name.clear();
+        name.append(reinterpret_cast<const char*>(words), source.size());
         return;
     }
     name.resize(source.size());
