@@ -74,7 +74,8 @@ Parser::Operand Parser::ParseBinary(int minimum) {
         return {};
     }
     Operand left = ParseUnary();
-    if (failed_) return left;
+    // Most operands stand alone: no call for the operators that are not there.
+    if (const int level = LevelOf(Cur()); failed_ || level == 0 || level < minimum) return left;
     return ParseBinaryFrom(left, minimum);
 }
 
