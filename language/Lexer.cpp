@@ -232,7 +232,7 @@ public:
                 case Start::Letter: {
                     token = LexWord(at, blank, *last);
                     if (token.offset < 0) {  // Rem starts a comment wherever it stands
-                        while (at < n && !(classes.of[static_cast<unsigned char>(s[at])] & kBreak)) ++at;
+                        at = LineEnd(at);
                         continue;
                     }
                     break;
@@ -245,7 +245,7 @@ public:
                                  blank);
                     break;
                 case Start::Comment:
-                    while (at < n && !(classes.of[static_cast<unsigned char>(s[at])] & kBreak)) ++at;
+                    at = LineEnd(at);
                     continue;  // its line break comes next
                 case Start::Dot:
                     if (AfterOperand(blank, *last))
@@ -332,6 +332,17 @@ private:
                 break;
             }
         }
+        return at;
+    }
+
+    // Where the line of `at` ends: its CR or LF, or the text's end. Eight bytes at a time.
+    std::size_t LineEnd(std::size_t at) const {
+        for (; at + 8 <= text_.size(); at += 8) {
+            const std::uint64_t v = LoadBytes(text_.data() + at);
+            if (const std::uint64_t breaks = BytesEqual(v, '\r') | BytesEqual(v, '\n'))
+                return at + static_cast<std::size_t>(std::countr_zero(breaks)) / 8;
+        }
+        while (at < text_.size() && !IsBreak(text_[at])) ++at;
         return at;
     }
 
@@ -572,45 +583,54 @@ constexpr std::uint64_t Packed(std::string_view word) {
 }
 
 // The words of up to eight letters that mean more than a name (keywords,
-// context keywords and Rem) in an open-addressed table keyed by their packed spelling.
+// context keywords and Rem) in a table keyed by their packed spelling, where
+// each has a slot of its own: a look-up is one probe and no loop.
 class PackedWords {
 public:
     constexpr PackedWords() {
-        for (const Spelling& s : kKeywords)
-            if (s.lower.size() <= 8) Add(s.lower, {s.keyword, ContextWord::None, false});
-        Add("property", {Keyword::None, ContextWord::Property, false});
-        Add("default", {Keyword::None, ContextWord::Default, false});
-        Add("error", {Keyword::None, ContextWord::Error, false});
-        Add("explicit", {Keyword::None, ContextWord::Explicit, false});
-        Add("step", {Keyword::None, ContextWord::Step, false});
-        Add("rem", {Keyword::None, ContextWord::None, true});
-    }
-
-    constexpr WordMeaning Find(std::uint64_t key) const {
-        for (std::size_t at = Slot(key);; at = (at + 1) % kSlots) {
-            if (slots_[at].key == key) return slots_[at].meaning;
-            if (slots_[at].key == 0) return {};
+        // The first multiplier that gives every word its own slot.
+        for (multiplier_ = 0x9E3779B97F4A7C15ull;; multiplier_ += 0x2545F4914F6CDD1Dull * 2) {
+            slots_ = {};
+            if (AddAll()) return;
         }
     }
 
-private:
-    constexpr void Add(std::string_view word, WordMeaning meaning) {
-        const std::uint64_t key = Packed(word);
-        std::size_t at = Slot(key);
-        while (slots_[at].key != 0) at = (at + 1) % kSlots;
-        slots_[at] = {key, meaning};
+    constexpr WordMeaning Find(std::uint64_t key) const {
+        const Entry& entry = slots_[Slot(key)];
+        return entry.key == key ? entry.meaning : WordMeaning{};
     }
 
-    static constexpr std::size_t kSlots = 256;  // more than three times the words: short probes
-    static constexpr std::size_t Slot(std::uint64_t key) {
-        return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 56);
+private:
+    constexpr bool AddAll() {
+        for (const Spelling& s : kKeywords)
+            if (s.lower.size() <= 8 && !Add(s.lower, {s.keyword, ContextWord::None, false})) return false;
+        return Add("property", {Keyword::None, ContextWord::Property, false}) &&
+               Add("default", {Keyword::None, ContextWord::Default, false}) &&
+               Add("error", {Keyword::None, ContextWord::Error, false}) &&
+               Add("explicit", {Keyword::None, ContextWord::Explicit, false}) &&
+               Add("step", {Keyword::None, ContextWord::Step, false}) &&
+               Add("rem", {Keyword::None, ContextWord::None, true});
+    }
+
+    constexpr bool Add(std::string_view word, WordMeaning meaning) {
+        const std::uint64_t key = Packed(word);
+        Entry& entry = slots_[Slot(key)];
+        if (entry.key != 0) return false;
+        entry = {key, meaning};
+        return true;
+    }
+
+    static constexpr int kSlotBits = 10;  // about twelve times the words: a multiplier without clashes is near
+    constexpr std::size_t Slot(std::uint64_t key) const {
+        return static_cast<std::size_t>((key * multiplier_) >> (64 - kSlotBits));
     }
 
     struct Entry {
         std::uint64_t key = 0;
         WordMeaning meaning;
     };
-    std::array<Entry, kSlots> slots_{};
+    std::uint64_t multiplier_ = 0;
+    std::array<Entry, std::size_t{1} << kSlotBits> slots_{};
 };
 
 constexpr PackedWords kPackedWords;
