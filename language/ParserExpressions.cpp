@@ -2,37 +2,44 @@
 // chains of members and argument lists after a name.
 #include "language/Parser.h"
 
+#include <array>
+
 namespace tarnwick::language {
 namespace {
 
 // The binary operators' levels, loosest first; Not (level 6) is a prefix.
 constexpr int kNotLevel = 6;
 
-int LevelOf(const Token& t) {
-    if (t.kind == TokenKind::Keyword) {
-        switch (t.keyword) {
-            case Keyword::Imp: return 1;
-            case Keyword::Eqv: return 2;
-            case Keyword::Xor: return 3;
-            case Keyword::Or: return 4;
-            case Keyword::And: return 5;
-            case Keyword::Is: return 7;
-            case Keyword::Mod: return 10;
-            default: return 0;
-        }
+// A binary operator's level by its keyword or symbol, 0 for anything else.
+struct OperatorLevels {
+    std::array<std::uint8_t, 256> keyword{};
+    std::array<std::uint8_t, 256> symbol{};
+    constexpr OperatorLevels() {
+        keyword[static_cast<std::size_t>(Keyword::Imp)] = 1;
+        keyword[static_cast<std::size_t>(Keyword::Eqv)] = 2;
+        keyword[static_cast<std::size_t>(Keyword::Xor)] = 3;
+        keyword[static_cast<std::size_t>(Keyword::Or)] = 4;
+        keyword[static_cast<std::size_t>(Keyword::And)] = 5;
+        keyword[static_cast<std::size_t>(Keyword::Is)] = 7;
+        keyword[static_cast<std::size_t>(Keyword::Mod)] = 10;
+        for (const Symbol s : {Symbol::Equal, Symbol::NotEqual, Symbol::Less, Symbol::Greater, Symbol::LessEqual,
+                               Symbol::GreaterEqual})
+            symbol[static_cast<std::size_t>(s)] = 7;
+        symbol[static_cast<std::size_t>(Symbol::Ampersand)] = 8;
+        symbol[static_cast<std::size_t>(Symbol::Plus)] = 9;
+        symbol[static_cast<std::size_t>(Symbol::Minus)] = 9;
+        symbol[static_cast<std::size_t>(Symbol::Backslash)] = 11;
+        symbol[static_cast<std::size_t>(Symbol::Star)] = 12;
+        symbol[static_cast<std::size_t>(Symbol::Slash)] = 12;
+        symbol[static_cast<std::size_t>(Symbol::Caret)] = 13;
     }
-    if (t.kind != TokenKind::Symbol) return 0;
-    switch (t.symbol) {
-        case Symbol::Equal: case Symbol::NotEqual: case Symbol::Less: case Symbol::Greater:
-        case Symbol::LessEqual: case Symbol::GreaterEqual:
-            return 7;
-        case Symbol::Ampersand: return 8;
-        case Symbol::Plus: case Symbol::Minus: return 9;
-        case Symbol::Backslash: return 11;
-        case Symbol::Star: case Symbol::Slash: return 12;
-        case Symbol::Caret: return 13;
-        default: return 0;
-    }
+};
+constexpr OperatorLevels kOperatorLevels;
+
+inline int LevelOf(const Token& t) {
+    if (t.kind == TokenKind::Keyword) return kOperatorLevels.keyword[static_cast<std::size_t>(t.keyword)];
+    if (t.kind == TokenKind::Symbol) return kOperatorLevels.symbol[static_cast<std::size_t>(t.symbol)];
+    return 0;
 }
 
 // Counts one level of nesting for as long as it lives.
