@@ -67,9 +67,6 @@ private:
         int reference = -1;      // the Reference of a chain's leading name in the current scope
         bool nameOnly = false;   // a single name, nothing after it
         bool member = false;     // a member was reached with ".": the leading name is only read
-        // Not trivial, so that calls pass and return it in memory: packing its flags
-        // into registers and out again cost more than the parsing around it.
-        ~Operand() {}
     };
 
     // Tokens.
@@ -150,7 +147,7 @@ private:
     Operand ParseUnary();
     Operand ParsePrimary();
     Operand ParseChain(bool statementHead);
-    Operand ParseChainRest(Operand head, bool statementHead);
+    Operand ParseChainRest(int reference, bool nameOnly, bool me, bool statementHead);
     int ParseArgumentList();
     int AddReference(const Token& name);
 

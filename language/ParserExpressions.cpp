@@ -140,7 +140,7 @@ Parser::Operand Parser::ParsePrimary() {
                     return result;
                 }
                 Advance();
-                return ParseChainRest(result, false);
+                return ParseChainRest(-1, false, false, false);
             }
             break;
         case TokenKind::Keyword:
@@ -162,7 +162,7 @@ Parser::Operand Parser::ParsePrimary() {
                     Advance();
                     result.creation = true;
                     // "New C.Init(a)" uses a member of the new object at once.
-                    if (Is(Symbol::Dot)) return ParseChainRest(Operand{}, false);
+                    if (Is(Symbol::Dot)) return ParseChainRest(-1, false, false, false);
                     return result;
                 default:
                     break;
@@ -180,30 +180,34 @@ Parser::Operand Parser::ParsePrimary() {
 
 // A name, Me or ".member" and what follows it: ".member" and "(arguments)" in any order.
 Parser::Operand Parser::ParseChain(bool statementHead) {
-    Operand head;
     if (Is(Keyword::Me)) {
-        head.me = true;
         Advance();
-    } else if (Cur().kind == TokenKind::WithDot) {
+        return ParseChainRest(-1, false, true, statementHead);
+    }
+    if (Cur().kind == TokenKind::WithDot) {
         Advance();
         if (!AtName()) {
             Fail(Message::ExpectedIdentifier);
-            return head;
+            return {};
         }
         Advance();
-    } else {
-        head.reference = AddReference(Cur());
-        head.nameOnly = true;
-        Advance();
+        return ParseChainRest(-1, false, false, statementHead);
     }
-    return ParseChainRest(head, statementHead);
+    const int reference = AddReference(Cur());
+    Advance();
+    return ParseChainRest(reference, true, false, statementHead);
 }
 
-Parser::Operand Parser::ParseChainRest(Operand head, bool statementHead) {
-    Operand result = head;
+// The chain's start is given as its parts, not as an Operand: a use of a name
+// (`reference`, `nameOnly`), Me, or neither.
+Parser::Operand Parser::ParseChainRest(int reference, bool nameOnly, bool me, bool statementHead) {
+    Operand result;
+    result.reference = reference;
+    result.nameOnly = nameOnly;
+    result.me = me;
     // CreateObject/GetObject just named, so that the "(...)" after it makes an object.
-    bool creatorNamed = head.reference >= 0 &&
-                        IsCreator(tree_.scopes[static_cast<std::size_t>(scope_)].references[static_cast<std::size_t>(head.reference)].name);
+    bool creatorNamed = reference >= 0 &&
+                        IsCreator(tree_.scopes[static_cast<std::size_t>(scope_)].references[static_cast<std::size_t>(reference)].name);
     bool first = true;
     while (!failed_) {
         const bool member = Is(Symbol::Dot) || (!statementHead && Cur().kind == TokenKind::WithDot);
@@ -216,7 +220,7 @@ Parser::Operand Parser::ParseChainRest(Operand head, bool statementHead) {
             creatorNamed = NameIs(Cur(), "createobject") || NameIs(Cur(), "getobject");
             Advance();
             result = Operand{};
-            result.reference = head.reference;
+            result.reference = reference;
             result.member = true;
             first = false;
             continue;
@@ -225,11 +229,11 @@ Parser::Operand Parser::ParseChainRest(Operand head, bool statementHead) {
             Advance();
             const int count = ParseArgumentList();
             if (failed_) break;
-            if (first && head.reference >= 0)
-                tree_.scopes[static_cast<std::size_t>(scope_)].references[static_cast<std::size_t>(head.reference)].arguments = count;
+            if (first && reference >= 0)
+                tree_.scopes[static_cast<std::size_t>(scope_)].references[static_cast<std::size_t>(reference)].arguments = count;
             const bool member = result.member;
             result = Operand{};
-            result.reference = head.reference;
+            result.reference = reference;
             result.member = member;
             result.endsInParens = true;
             result.lastArguments = count;
