@@ -395,8 +395,13 @@ private:
         const WordMeaning meaning =
             packed != 0 ? MeaningOfPacked(packed) : MeaningOf(text_.substr(start, at - start));
         if (meaning.rem) return kComment;
-        if (meaning.keyword != Keyword::None) return Make(TokenKind::Keyword, start, at - start, blank, meaning.keyword);
-        return MakeName(start, at, blank, meaning.context);
+        // A keyword or a name, chosen without a branch: which one a word is, nothing foretells.
+        const Token name = MakeName(start, at, blank, meaning.context);
+        Token keyword = name;
+        keyword.kind = TokenKind::Keyword;
+        keyword.keyword = meaning.keyword;
+        keyword.context = ContextWord::None;
+        return meaning.keyword != Keyword::None ? keyword : name;
     }
 
     // Moves `at` over the plain letters of a word, eight at a time while eight
@@ -597,7 +602,11 @@ public:
 
     constexpr WordMeaning Find(std::uint64_t key) const {
         const Entry& entry = slots_[Slot(key)];
-        return entry.key == key ? entry.meaning : WordMeaning{};
+        // Masked rather than branched on: a word is a keyword or not at random.
+        const auto keep = static_cast<std::uint8_t>(-static_cast<int>(entry.key == key));
+        return {static_cast<Keyword>(static_cast<std::uint8_t>(entry.meaning.keyword) & keep),
+                static_cast<ContextWord>(static_cast<std::uint8_t>(entry.meaning.context) & keep),
+                entry.meaning.rem && entry.key == key};
     }
 
 private:
