@@ -44,7 +44,7 @@ bool Parser::NoteStart() {
     CloseUnit();
     const Scope& script = tree_.scopes.front();
     const auto count = [](const auto& list) { return static_cast<std::int32_t>(list.size()); };
-    const StatementStart start{Previous().End(),        statementSeen_,          false,
+    const StatementStart start{Previous().End(),       statementSeen_,          false,
                                false,                  count(tree_.scopes),     count(script.declarations),
                                count(script.references), count(script.onErrorResumeNext), count(script.onErrorGoTo0),
                                count(tree_.objectsWithoutSet)};
