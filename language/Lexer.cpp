@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstddef>
 #include <cstring>
+#include <limits>
 
 namespace tarnwick::language {
 namespace {
@@ -93,6 +96,7 @@ enum CharClass : std::uint8_t {
 // What a token starting with a byte can be: the scanner's first decision, one jump.
 enum class Start : std::uint8_t {
     Other, Letter, Break, Comment, Digit, Dot, Ampersand, String, Bracket, Hash, Colon, Symbol, Less, Greater,
+    Blank, Underscore,  // before a token: a tab, or perhaps a continuation
 };
 
 constexpr Symbol SingleSymbol(char c) {
@@ -115,7 +119,9 @@ constexpr Start StartOf(char c, bool letter) {
     if (letter) return Start::Letter;
     if (IsBreak(c)) return Start::Break;
     if (IsDigit(c)) return Start::Digit;
+    if (IsBlank(c)) return Start::Blank;
     switch (c) {
+        case '_': return Start::Underscore;
         case '\'': return Start::Comment;
         case '.': return Start::Dot;
         case '&': return Start::Ampersand;
@@ -163,75 +169,181 @@ WordMeaning MeaningOf(std::string_view word);
 // The same for a word of two to seven letters given packed, lower case.
 WordMeaning MeaningOfPacked(std::uint64_t key);
 
+// A token's fields as Make packs them into two words.
+constexpr bool kTokenAsWords = std::endian::native == std::endian::little && sizeof(Token) == 16 &&
+                               offsetof(Token, keyword) == 1 && offsetof(Token, context) == 2 &&
+                               offsetof(Token, symbol) == 3 && offsetof(Token, blankBefore) == 4 &&
+                               offsetof(Token, integer) == 5 && offsetof(Token, offset) == 8 &&
+                               offsetof(Token, length) == 12;
+
 }  // namespace
 
 class Lexer {
 public:
-    Lexer(std::string_view text, TextForm form, std::vector<RawDiagnostic>& errors)
-        : text_(text), form_(form), classes_(form == TextForm::Ansi ? kAnsiClasses : kUtf8Classes), errors_(errors) {
+    Lexer(std::string_view text, TextForm form)
+        : text_(text), form_(form), classes_(form == TextForm::Ansi ? kAnsiClasses : kUtf8Classes) {
         if (form_ == TextForm::Utf8 && text_.substr(0, 3) == "\xEF\xBB\xBF") at_ = 3;
     }
 
-    Token Next() {
-        while (true) {
-            // Single spaces between words are the common case: skipped here, without a call.
-            bool blank = SkipSpaces();
-            if (at_ < text_.size() && ((ClassOf(at_) & kBlank) || text_[at_] == '_')) blank = SkipBlanks() || blank;
-            const Token token = at_ >= text_.size() ? Make(TokenKind::EndOfText, text_.size(), 0, false) : Lex(blank);
-            if (token.offset < 0) continue;  // a comment: its line break comes next
-            last_ = token;
-            hasLast_ = true;
-            return token;
+    // Writes the next tokens to `out`, up to `capacity` of them or to the first
+    // EndOfText, and returns their count. The cursor and the token before stay in
+    // registers for the whole run: only the rare tokens leave this loop.
+    std::size_t Fill(Token* out, std::size_t capacity) {
+        const char* const s = text_.data();
+        const std::size_t n = text_.size();
+        const CharClasses& classes = classes_;
+        std::size_t at = at_;
+        // The token before: decides what a "." is. Tokens are written in place and read from there.
+        const Token* last = &last_;
+        std::size_t count = 0;
+        while (count < capacity) {
+            sequence_ = produced_ + count;
+            // Single spaces between words are the common case: skipped here, eight bytes at a time.
+            const std::size_t from = at;
+            while (true) {
+                if (at + 8 > n) {
+                    while (at < n && s[at] == ' ') ++at;
+                    break;
+                }
+                const std::size_t spaces = LeadingBytes(BytesEqual(LoadBytes(s + at), ' '));
+                at += spaces;
+                if (spaces < 8) break;
+            }
+            bool blank = at > from;
+            Token& token = out[count];
+        again:  // after tabs and continuations
+            if (at >= n) {
+                token = Make(TokenKind::EndOfText, n, 0, false);
+                last = &out[count++];
+                break;
+            }
+            const std::size_t start = at;
+            const auto c = static_cast<unsigned char>(s[at]);
+            switch (classes.start[c]) {
+                case Start::Blank:
+                case Start::Underscore:
+                    if (const std::size_t after = SkipBlanks(at); after > at) {
+                        at = after;
+                        blank = true;
+                        goto again;
+                    }
+                    token = LexSymbol(start, blank);  // a "_" that continues nothing
+                    break;
+                case Start::Letter: {
+                    token = LexWord(at, blank, *last);
+                    if (token.offset < 0) {  // Rem starts a comment wherever it stands
+                        at = LineEnd(at);
+                        continue;
+                    }
+                    break;
+                }
+                case Start::Symbol:
+                    token = Make(TokenKind::Symbol, start, 1, blank, Keyword::None, classes.symbol[c]);
+                    break;
+                case Start::Break:
+                    token = Make(TokenKind::LineBreak, start, (c == '\r' && at + 1 < n && s[at + 1] == '\n') ? 2 : 1,
+                                 blank);
+                    break;
+                case Start::Comment:
+                    at = LineEnd(at);
+                    continue;  // its line break comes next
+                case Start::Dot:
+                    if (AfterOperand(blank, *last))
+                        token = Make(TokenKind::Symbol, start, 1, blank, Keyword::None, Symbol::Dot);
+                    else if (at + 1 < n && IsDigit(s[at + 1]))
+                        token = LexNumber(start, blank);
+                    else
+                        token = Make(TokenKind::WithDot, start, 1, blank);
+                    break;
+                case Start::Colon:
+                    token = Make(TokenKind::Colon, start, 1, blank);
+                    break;
+                case Start::Digit: token = LexNumber(start, blank); break;
+                case Start::Ampersand: token = LexAmpersand(start, blank); break;
+                case Start::String: token = LexString(start, blank); break;
+                case Start::Bracket: token = LexBracketName(start, blank); break;
+                case Start::Hash: token = LexDate(start, blank); break;
+                case Start::Less:
+                case Start::Greater:
+                case Start::Other:
+                    token = LexSymbol(start, blank);
+                    break;
+            }
+            // Every token ends where the next reading starts.
+            at = static_cast<std::size_t>(token.End());
+            last = &out[count++];
+        }
+        at_ = at;
+        last_ = *last;
+        produced_ += count;
+        return count;
+    }
+
+    // Moves the errors found while reading tokens up to number `upTo` (counted
+    // from 0 over the whole text) to `errors`, in the order found.
+    void HandOver(std::uint64_t upTo, std::vector<RawDiagnostic>& errors) {
+        while (handedOver_ < pending_.size() && pending_[handedOver_].token <= upTo)
+            errors.push_back(std::move(pending_[handedOver_++].error));
+        if (handedOver_ == pending_.size()) {
+            pending_.clear();
+            handedOver_ = 0;
         }
     }
 
-private:
-    // What Lex gives for a comment, which is no token.
-    static constexpr Token kNoToken{TokenKind::EndOfText, Keyword::None, ContextWord::None, Symbol::None,
-                                    false, false, -1, 0};
+    // The number of the token whose reading found the first error not handed over yet.
+    std::uint64_t FirstPending() const {
+        return handedOver_ < pending_.size() ? pending_[handedOver_].token : std::numeric_limits<std::uint64_t>::max();
+    }
 
+private:
     // A token made as one value, so that it travels in registers rather than
     // being stored field by field and read back whole.
+    // On a little-endian machine it is put together as two words: its flags, and its place.
     static Token Make(TokenKind kind, std::size_t offset, std::size_t length, bool blank,
                       Keyword keyword = Keyword::None, Symbol symbol = Symbol::None,
                       ContextWord context = ContextWord::None, bool integer = false) {
+        if constexpr (kTokenAsWords) {
+            const std::uint64_t flags = static_cast<std::uint64_t>(kind) | static_cast<std::uint64_t>(keyword) << 8 |
+                                        static_cast<std::uint64_t>(context) << 16 |
+                                        static_cast<std::uint64_t>(symbol) << 24 |
+                                        static_cast<std::uint64_t>(blank) << 32 |
+                                        static_cast<std::uint64_t>(integer) << 40;
+            const std::uint64_t place = static_cast<std::uint32_t>(offset) | static_cast<std::uint64_t>(length) << 32;
+            return std::bit_cast<Token>(std::array<std::uint64_t, 2>{flags, place});
+        }
         return Token{kind, keyword, context, symbol, blank, integer, static_cast<std::int32_t>(offset),
                      static_cast<std::int32_t>(length)};
     }
 
-    std::uint8_t ClassOf(std::size_t at) const { return classes_.of[static_cast<unsigned char>(text_[at])]; }
+    static constexpr Token kComment{TokenKind::EndOfText, Keyword::None, ContextWord::None, Symbol::None,
+                                    false, false, -1, 0};
 
-    // The eight bytes from `at`, the first in the lowest byte; only where eight remain.
-    std::uint64_t Load(std::size_t at) const { return LoadBytes(text_.data() + at); }
-
-    // Skips spaces; true when any were skipped.
-    bool SkipSpaces() {
-        const std::size_t before = at_;
-        while (at_ + 8 <= text_.size()) {
-            const std::size_t spaces = LeadingBytes(BytesEqual(Load(at_), ' '));
-            at_ += spaces;
-            if (spaces < 8) return at_ > before;
-        }
-        while (at_ < text_.size() && text_[at_] == ' ') ++at_;
-        return at_ > before;
-    }
-
-    // Skips blanks and ` _` continuations; true when any were skipped.
-    bool SkipBlanks() {
-        const std::size_t start = at_;
-        while (at_ < text_.size()) {
-            if (ClassOf(at_) & kBlank) {
-                ++at_;
-            } else if (text_[at_] == '_' && IsContinuation(at_ + 1)) {
-                ++at_;
-                while (at_ < text_.size() && IsBlank(text_[at_])) ++at_;
-                if (at_ < text_.size() && text_[at_] == '\r') ++at_;
-                if (at_ < text_.size() && text_[at_] == '\n') ++at_;
+    // Skips blanks and ` _` continuations from `at`; returns where they end.
+    std::size_t SkipBlanks(std::size_t at) const {
+        while (at < text_.size()) {
+            if (classes_.of[static_cast<unsigned char>(text_[at])] & kBlank) {
+                ++at;
+            } else if (text_[at] == '_' && IsContinuation(at + 1)) {
+                ++at;
+                while (at < text_.size() && IsBlank(text_[at])) ++at;
+                if (at < text_.size() && text_[at] == '\r') ++at;
+                if (at < text_.size() && text_[at] == '\n') ++at;
             } else {
                 break;
             }
         }
-        return at_ > start;
+        return at;
+    }
+
+    // Where the line of `at` ends: its CR or LF, or the text's end. Eight bytes at a time.
+    std::size_t LineEnd(std::size_t at) const {
+        for (; at + 8 <= text_.size(); at += 8) {
+            const std::uint64_t v = LoadBytes(text_.data() + at);
+            if (const std::uint64_t breaks = BytesEqual(v, '\r') | BytesEqual(v, '\n'))
+                return at + static_cast<std::size_t>(std::countr_zero(breaks)) / 8;
+        }
+        while (at < text_.size() && !IsBreak(text_[at])) ++at;
+        return at;
     }
 
     // "_" followed only by blanks up to the line's end continues the statement on the next line.
@@ -240,197 +352,176 @@ private:
         return from >= text_.size() || IsBreak(text_[from]);
     }
 
-    Token Lex(bool blank) {
-        const std::size_t start = at_;
-        const auto c = static_cast<unsigned char>(text_[at_]);
-        switch (classes_.start[c]) {
-            case Start::Letter: return LexWord(blank);
-            case Start::Symbol:
-                ++at_;
-                return Make(TokenKind::Symbol, start, 1, blank, Keyword::None, classes_.symbol[c]);
-            case Start::Break:
-                at_ += (c == '\r' && at_ + 1 < text_.size() && text_[at_ + 1] == '\n') ? 2 : 1;
-                return Make(TokenKind::LineBreak, start, at_ - start, blank);
-            case Start::Comment:
-                SkipToLineEnd();
-                return kNoToken;
-            case Start::Digit: return LexNumber(blank);
-            case Start::Dot:
-                if (at_ + 1 < text_.size() && IsDigit(text_[at_ + 1]) && !AfterOperand(blank)) return LexNumber(blank);
-                ++at_;
-                if (AfterOperand(blank)) return Make(TokenKind::Symbol, start, 1, blank, Keyword::None, Symbol::Dot);
-                return Make(TokenKind::WithDot, start, 1, blank);
-            case Start::Ampersand:
-                if (at_ + 1 < text_.size() && (Lower(text_[at_ + 1]) == 'h' || Lower(text_[at_ + 1]) == 'o'))
-                    return LexRadixNumber(blank);
-                ++at_;
-                return Make(TokenKind::Symbol, start, 1, blank, Keyword::None, Symbol::Ampersand);
-            case Start::String: return LexString(blank);
-            case Start::Bracket: return LexBracketName(blank);
-            case Start::Hash: return LexDate(blank);
-            case Start::Colon:
-                ++at_;
-                return Make(TokenKind::Colon, start, 1, blank);
-            case Start::Less:
-            case Start::Greater:
-            case Start::Other:
-                break;
-        }
-        return LexSymbol(blank);
-    }
-
     // A "." right after a name or ")" reaches a member; elsewhere it starts a With member.
-    bool AfterOperand(bool blank) const {
-        if (blank || !hasLast_) return false;
-        const Token& last = last_;
+    static bool AfterOperand(bool blank, const Token& last) {
+        if (blank) return false;
         return last.kind == TokenKind::Name || last.kind == TokenKind::String ||
                (last.kind == TokenKind::Keyword && last.keyword == Keyword::Me) ||
                (last.kind == TokenKind::Symbol && last.symbol == Symbol::CloseParen);
     }
 
-    bool AfterDot() const {
-        return hasLast_ && ((last_.kind == TokenKind::Symbol && last_.symbol == Symbol::Dot) ||
-                            last_.kind == TokenKind::WithDot);
+    static bool AfterDot(const Token& last) {
+        return (last.kind == TokenKind::Symbol && last.symbol == Symbol::Dot) || last.kind == TokenKind::WithDot;
     }
 
-    void SkipToLineEnd() {
-        while (at_ < text_.size() && !(ClassOf(at_) & kBreak)) ++at_;
-    }
-
-    Token LexWord(bool blank) {
-        const std::size_t start = at_;
-        // A word of plain letters shorter than eight, the usual one, is measured and
-        // packed for the keyword lookup from one load.
+    // A name or a keyword from `at`, which it moves past the word; kComment for Rem.
+    [[gnu::always_inline]] Token LexWord(std::size_t& at, bool blank, const Token& last) {
+        const std::size_t start = at;
+        const std::size_t n = text_.size();
+        // A word of plain letters, the usual one, is measured eight bytes at a time; one
+        // of up to eight is packed for the keyword lookup from its first load.
         std::uint64_t packed = 0;
-        if (start + 8 <= text_.size()) {
-            const std::uint64_t v = Load(start);
+        std::uint64_t first = 0;  // the first eight bytes, when they are letters
+        bool measured = false;
+        if (start + 8 <= n) {
+            const std::uint64_t v = LoadBytes(text_.data() + start);
             if ((v & kHighBits) == 0) {
                 const std::size_t length = LeadingBytes(WordBytes(v));
-                at_ = start + length;
+                at = start + length;
                 if (length < 8) {
                     const std::uint64_t lower = LowerBytes(v) & ((std::uint64_t{1} << (8 * length)) - 1);
                     packed = __builtin_bswap64(lower) >> (8 * (8 - length));
+                    measured = true;
+                } else {
+                    first = v;
+                    measured = MeasureWordOn(at);
                 }
             }
         }
-        while (at_ < text_.size() && (ClassOf(at_) & kWordChar)) ++at_;
-        // Characters: a UTF-8 continuation byte adds none.
-        std::size_t characters = at_ - start;
-        if (form_ == TextForm::Utf8)
-            for (std::size_t i = start; i < at_; ++i) characters -= (static_cast<unsigned char>(text_[i]) & 0xC0) == 0x80;
-        if (AfterDot()) return MakeName(start, characters, blank);
+        if (!measured)
+            while (at < n && (classes_.of[static_cast<unsigned char>(text_[at])] & kWordChar)) ++at;
+        if (first != 0 && at == start + 8) packed = __builtin_bswap64(LowerBytes(first));
+        if (AfterDot(last)) return MakeName(start, at, blank);
         const WordMeaning meaning =
-            packed != 0 ? MeaningOfPacked(packed) : MeaningOf(text_.substr(start, at_ - start));
-        if (meaning.rem) {
-            SkipToLineEnd();  // Rem starts a comment wherever it stands
-            return kNoToken;
+            packed != 0 ? MeaningOfPacked(packed) : MeaningOf(text_.substr(start, at - start));
+        if (meaning.rem) return kComment;
+        // A keyword or a name, chosen without a branch: which one a word is, nothing foretells.
+        const Token name = MakeName(start, at, blank, meaning.context);
+        Token keyword = name;
+        keyword.kind = TokenKind::Keyword;
+        keyword.keyword = meaning.keyword;
+        keyword.context = ContextWord::None;
+        return meaning.keyword != Keyword::None ? keyword : name;
+    }
+
+    // Moves `at` over the plain letters of a word, eight at a time while eight
+    // remain; false when what follows needs looking at byte by byte.
+    bool MeasureWordOn(std::size_t& at) const {
+        while (at + 8 <= text_.size()) {
+            const std::uint64_t v = LoadBytes(text_.data() + at);
+            if (v & kHighBits) return false;
+            const std::size_t length = LeadingBytes(WordBytes(v));
+            at += length;
+            if (length < 8) return true;
         }
-        if (meaning.keyword != Keyword::None) return Make(TokenKind::Keyword, start, at_ - start, blank, meaning.keyword);
-        return MakeName(start, characters, blank, meaning.context);
+        return false;
     }
 
-    Token MakeName(std::size_t start, std::size_t characters, bool blank, ContextWord context = ContextWord::None) {
-        if (characters > kLongestName) Error(Message::IdentifierTooLong, start, at_ - start);
-        return Make(TokenKind::Name, start, at_ - start, blank, Keyword::None, Symbol::None, context);
+    Token MakeName(std::size_t start, std::size_t end, bool blank, ContextWord context = ContextWord::None) {
+        // Characters: a UTF-8 continuation byte adds none.
+        if (end - start > kLongestName) {
+            std::size_t characters = end - start;
+            if (form_ == TextForm::Utf8)
+                for (std::size_t i = start; i < end; ++i)
+                    characters -= (static_cast<unsigned char>(text_[i]) & 0xC0) == 0x80;
+            if (characters > kLongestName) Error(Message::IdentifierTooLong, start, end - start);
+        }
+        return Make(TokenKind::Name, start, end - start, blank, Keyword::None, Symbol::None, context);
     }
 
-    void SkipDigits() {
-        while (at_ < text_.size() && IsDigit(text_[at_])) ++at_;
+    std::size_t SkipDigits(std::size_t at) const {
+        while (at < text_.size() && IsDigit(text_[at])) ++at;
+        return at;
     }
 
-    Token LexNumber(bool blank) {
-        const std::size_t start = at_;
+    Token LexNumber(std::size_t start, bool blank) {
         bool integer = true;
-        SkipDigits();
-        if (at_ < text_.size() && text_[at_] == '.') {
+        std::size_t at = SkipDigits(start);
+        if (at < text_.size() && text_[at] == '.') {
             integer = false;
-            ++at_;
-            SkipDigits();
+            at = SkipDigits(at + 1);
         }
-        if (at_ < text_.size() && Lower(text_[at_]) == 'e') {
-            std::size_t next = at_ + 1;
+        if (at < text_.size() && Lower(text_[at]) == 'e') {
+            std::size_t next = at + 1;
             if (next < text_.size() && (text_[next] == '+' || text_[next] == '-')) ++next;
             if (next < text_.size() && IsDigit(text_[next])) {
                 integer = false;
-                at_ = next;
-                SkipDigits();
-            } else if (next > at_ + 1 || next >= text_.size() || !IsLetter(static_cast<unsigned char>(text_[next]), form_)) {
+                at = SkipDigits(next);
+            } else if (next > at + 1 || next >= text_.size() || !IsLetter(static_cast<unsigned char>(text_[next]), form_)) {
                 // "1e" or "1e+" with no exponent digits
-                at_ = next;
-                Error(Message::InvalidNumber, start, at_ - start);
-                return Make(TokenKind::Number, start, at_ - start, blank);
+                Error(Message::InvalidNumber, start, next - start);
+                return Make(TokenKind::Number, start, next - start, blank);
             }
         }
-        if (at_ < text_.size() && text_[at_] == '.') {  // "1.2.3"
-            while (at_ < text_.size() && (IsDigit(text_[at_]) || text_[at_] == '.')) ++at_;
-            Error(Message::InvalidNumber, start, at_ - start);
+        if (at < text_.size() && text_[at] == '.') {  // "1.2.3"
+            while (at < text_.size() && (IsDigit(text_[at]) || text_[at] == '.')) ++at;
+            Error(Message::InvalidNumber, start, at - start);
         }
-        return Make(TokenKind::Number, start, at_ - start, blank, Keyword::None, Symbol::None, ContextWord::None, integer);
+        return Make(TokenKind::Number, start, at - start, blank, Keyword::None, Symbol::None, ContextWord::None, integer);
     }
 
-    Token LexRadixNumber(bool blank) {
-        const std::size_t start = at_;
-        const bool hex = Lower(text_[at_ + 1]) == 'h';
-        at_ += 2;
-        const std::size_t digits = at_;
-        while (at_ < text_.size() && (hex ? IsHexDigit(text_[at_]) : (text_[at_] >= '0' && text_[at_] <= '7'))) ++at_;
-        if (at_ == digits || (at_ < text_.size() && IsDigit(text_[at_]))) {
-            SkipDigits();
-            Error(Message::InvalidNumber, start, at_ - start);
+    // "&" alone, or a number written "&H..." or "&O...".
+    Token LexAmpersand(std::size_t start, bool blank) {
+        if (start + 1 >= text_.size() || (Lower(text_[start + 1]) != 'h' && Lower(text_[start + 1]) != 'o'))
+            return Make(TokenKind::Symbol, start, 1, blank, Keyword::None, Symbol::Ampersand);
+        const bool hex = Lower(text_[start + 1]) == 'h';
+        std::size_t at = start + 2;
+        const std::size_t digits = at;
+        while (at < text_.size() && (hex ? IsHexDigit(text_[at]) : (text_[at] >= '0' && text_[at] <= '7'))) ++at;
+        if (at == digits || (at < text_.size() && IsDigit(text_[at]))) {
+            at = SkipDigits(at);
+            Error(Message::InvalidNumber, start, at - start);
         }
-        if (at_ < text_.size() && text_[at_] == '&') ++at_;  // the Long type mark
-        return Make(TokenKind::Number, start, at_ - start, blank, Keyword::None, Symbol::None, ContextWord::None, true);
+        if (at < text_.size() && text_[at] == '&') ++at;  // the Long type mark
+        return Make(TokenKind::Number, start, at - start, blank, Keyword::None, Symbol::None, ContextWord::None, true);
     }
 
-    Token LexString(bool blank) {
-        const std::size_t start = at_++;
-        while (at_ < text_.size()) {
-            const char c = text_[at_];
+    Token LexString(std::size_t start, bool blank) {
+        std::size_t at = start + 1;
+        while (at < text_.size()) {
+            const char c = text_[at];
             if (c == '"') {
-                if (at_ + 1 < text_.size() && text_[at_ + 1] == '"') {
-                    at_ += 2;
+                if (at + 1 < text_.size() && text_[at + 1] == '"') {
+                    at += 2;
                     continue;
                 }
-                ++at_;
-                return Make(TokenKind::String, start, at_ - start, blank);
+                ++at;
+                return Make(TokenKind::String, start, at - start, blank);
             }
             if (IsBreak(c)) break;
-            ++at_;
+            ++at;
         }
-        Error(Message::UnterminatedString, start, at_ - start);
-        return Make(TokenKind::String, start, at_ - start, blank);
+        Error(Message::UnterminatedString, start, at - start);
+        return Make(TokenKind::String, start, at - start, blank);
     }
 
-    Token LexBracketName(bool blank) {
-        const std::size_t start = at_++;
-        while (at_ < text_.size() && !IsBreak(text_[at_]) && text_[at_] != ']') ++at_;
-        if (at_ >= text_.size() || text_[at_] != ']') {
-            Error(Message::ExpectedCloseBracket, at_, 0);
-            return Make(TokenKind::Name, start, at_ - start, blank);
+    Token LexBracketName(std::size_t start, bool blank) {
+        std::size_t at = start + 1;
+        while (at < text_.size() && !IsBreak(text_[at]) && text_[at] != ']') ++at;
+        if (at >= text_.size() || text_[at] != ']') {
+            Error(Message::ExpectedCloseBracket, at, 0);
+            return Make(TokenKind::Name, start, at - start, blank);
         }
-        ++at_;
-        const std::size_t characters = at_ - start - 2;
-        if (characters > kLongestName) Error(Message::IdentifierTooLong, start, at_ - start);
-        return Make(TokenKind::Name, start, at_ - start, blank);
+        ++at;
+        const std::size_t characters = at - start - 2;
+        if (characters > kLongestName) Error(Message::IdentifierTooLong, start, at - start);
+        return Make(TokenKind::Name, start, at - start, blank);
     }
 
-    Token LexDate(bool blank) {
-        const std::size_t start = at_;
-        std::size_t end = at_ + 1;
+    Token LexDate(std::size_t start, bool blank) {
+        std::size_t end = start + 1;
         while (end < text_.size() && !IsBreak(text_[end]) && text_[end] != '#') ++end;
         if (end >= text_.size() || text_[end] != '#') {
-            ++at_;
             Error(Message::InvalidCharacter, start, 1);
             return Make(TokenKind::Invalid, start, 1, blank);
         }
-        at_ = end + 1;
-        return Make(TokenKind::Date, start, at_ - start, blank);
+        return Make(TokenKind::Date, start, end + 1 - start, blank);
     }
 
-    Token LexSymbol(bool blank) {
-        const std::size_t start = at_;
-        const char c = text_[at_++];
-        const char next = at_ < text_.size() ? text_[at_] : '\0';
+    Token LexSymbol(std::size_t start, bool blank) {
+        std::size_t at = start;
+        const char c = text_[at++];
+        const char next = at < text_.size() ? text_[at] : '\0';
         Symbol symbol = Symbol::None;
         switch (c) {
             case '(': symbol = Symbol::OpenParen; break;
@@ -446,35 +537,45 @@ private:
             case '&': symbol = Symbol::Ampersand; break;
             case '<':
                 symbol = next == '=' ? Symbol::LessEqual : next == '>' ? Symbol::NotEqual : Symbol::Less;
-                if (symbol != Symbol::Less) ++at_;
+                if (symbol != Symbol::Less) ++at;
                 break;
             case '>':
                 symbol = next == '=' ? Symbol::GreaterEqual : Symbol::Greater;
-                if (symbol != Symbol::Greater) ++at_;
+                if (symbol != Symbol::Greater) ++at;
                 break;
             default: break;
         }
         if (symbol == Symbol::None) {
             // One character as the host reads it: a whole UTF-8 sequence.
             if (form_ == TextForm::Utf8)
-                while (at_ < text_.size() && (static_cast<unsigned char>(text_[at_]) & 0xC0) == 0x80) ++at_;
-            Error(Message::InvalidCharacter, start, at_ - start);
-            return Make(TokenKind::Invalid, start, at_ - start, blank);
+                while (at < text_.size() && (static_cast<unsigned char>(text_[at]) & 0xC0) == 0x80) ++at;
+            Error(Message::InvalidCharacter, start, at - start);
+            return Make(TokenKind::Invalid, start, at - start, blank);
         }
-        return Make(TokenKind::Symbol, start, at_ - start, blank, Keyword::None, symbol);
+        return Make(TokenKind::Symbol, start, at - start, blank, Keyword::None, symbol);
     }
 
+    // Kept with the number of the token being read: the reader hands it over
+    // when the parser reaches that token, as if the token had been read just then.
     void Error(Message message, std::size_t offset, std::size_t length) {
-        errors_.push_back({message, static_cast<std::int32_t>(offset), static_cast<std::int32_t>(length), false, {}});
+        pending_.push_back({sequence_, {message, static_cast<std::int32_t>(offset), static_cast<std::int32_t>(length),
+                                        false, {}}});
     }
+
+    struct PendingError {
+        std::uint64_t token;
+        RawDiagnostic error;
+    };
 
     std::string_view text_;
     TextForm form_;
     const CharClasses& classes_;
-    std::vector<RawDiagnostic>& errors_;
-    Token last_;            // the token given before, which decides what a "." is
-    bool hasLast_ = false;
     std::size_t at_ = 0;
+    Token last_;                  // the token given before, which decides what a "." is
+    std::uint64_t produced_ = 0;  // tokens given so far
+    std::uint64_t sequence_ = 0;  // the number of the token being read
+    std::vector<PendingError> pending_;
+    std::size_t handedOver_ = 0;
 };
 
 namespace {
@@ -487,45 +588,58 @@ constexpr std::uint64_t Packed(std::string_view word) {
 }
 
 // The words of up to eight letters that mean more than a name (keywords,
-// context keywords and Rem) in an open-addressed table keyed by their packed spelling.
+// context keywords and Rem) in a table keyed by their packed spelling, where
+// each has a slot of its own: a look-up is one probe and no loop.
 class PackedWords {
 public:
     constexpr PackedWords() {
-        for (const Spelling& s : kKeywords)
-            if (s.lower.size() <= 8) Add(s.lower, {s.keyword, ContextWord::None, false});
-        Add("property", {Keyword::None, ContextWord::Property, false});
-        Add("default", {Keyword::None, ContextWord::Default, false});
-        Add("error", {Keyword::None, ContextWord::Error, false});
-        Add("explicit", {Keyword::None, ContextWord::Explicit, false});
-        Add("step", {Keyword::None, ContextWord::Step, false});
-        Add("rem", {Keyword::None, ContextWord::None, true});
-    }
-
-    constexpr WordMeaning Find(std::uint64_t key) const {
-        for (std::size_t at = Slot(key);; at = (at + 1) % kSlots) {
-            if (slots_[at].key == key) return slots_[at].meaning;
-            if (slots_[at].key == 0) return {};
+        // The first multiplier that gives every word its own slot.
+        for (multiplier_ = 0x9E3779B97F4A7C15ull;; multiplier_ += 0x2545F4914F6CDD1Dull * 2) {
+            slots_ = {};
+            if (AddAll()) return;
         }
     }
 
-private:
-    constexpr void Add(std::string_view word, WordMeaning meaning) {
-        const std::uint64_t key = Packed(word);
-        std::size_t at = Slot(key);
-        while (slots_[at].key != 0) at = (at + 1) % kSlots;
-        slots_[at] = {key, meaning};
+    constexpr WordMeaning Find(std::uint64_t key) const {
+        const Entry& entry = slots_[Slot(key)];
+        // Masked rather than branched on: a word is a keyword or not at random.
+        const auto keep = static_cast<std::uint8_t>(-static_cast<int>(entry.key == key));
+        return {static_cast<Keyword>(static_cast<std::uint8_t>(entry.meaning.keyword) & keep),
+                static_cast<ContextWord>(static_cast<std::uint8_t>(entry.meaning.context) & keep),
+                entry.meaning.rem && entry.key == key};
     }
 
-    static constexpr std::size_t kSlots = 256;  // more than three times the words: short probes
-    static constexpr std::size_t Slot(std::uint64_t key) {
-        return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 56);
+private:
+    constexpr bool AddAll() {
+        for (const Spelling& s : kKeywords)
+            if (s.lower.size() <= 8 && !Add(s.lower, {s.keyword, ContextWord::None, false})) return false;
+        return Add("property", {Keyword::None, ContextWord::Property, false}) &&
+               Add("default", {Keyword::None, ContextWord::Default, false}) &&
+               Add("error", {Keyword::None, ContextWord::Error, false}) &&
+               Add("explicit", {Keyword::None, ContextWord::Explicit, false}) &&
+               Add("step", {Keyword::None, ContextWord::Step, false}) &&
+               Add("rem", {Keyword::None, ContextWord::None, true});
+    }
+
+    constexpr bool Add(std::string_view word, WordMeaning meaning) {
+        const std::uint64_t key = Packed(word);
+        Entry& entry = slots_[Slot(key)];
+        if (entry.key != 0) return false;
+        entry = {key, meaning};
+        return true;
+    }
+
+    static constexpr int kSlotBits = 10;  // about twelve times the words: a multiplier without clashes is near
+    constexpr std::size_t Slot(std::uint64_t key) const {
+        return static_cast<std::size_t>((key * multiplier_) >> (64 - kSlotBits));
     }
 
     struct Entry {
         std::uint64_t key = 0;
         WordMeaning meaning;
     };
-    std::array<Entry, kSlots> slots_{};
+    std::uint64_t multiplier_ = 0;
+    std::array<Entry, std::size_t{1} << kSlotBits> slots_{};
 };
 
 constexpr PackedWords kPackedWords;
@@ -565,19 +679,50 @@ std::string_view NameText(std::string_view text, const Token& token) {
     return name;
 }
 
-TokenStream::TokenStream(std::string_view text, TextForm form, std::vector<RawDiagnostic>& errors)
-    : lexer_(std::make_unique<Lexer>(text, form, errors)) {}
+TokenReader::TokenReader(std::string_view text, TextForm form, std::vector<RawDiagnostic>& errors)
+    : lexer_(std::make_unique<Lexer>(text, form)), errors_(errors) {
+    // Before the first token nothing was read: the token before it is an empty EndOfText.
+    filled_ = 1 + lexer_->Fill(window_.data() + 1, window_.size() - 1);
+    lexer_->HandOver(0, errors_);
+    if (window_[1].kind != TokenKind::EndOfText) {
+        Pull();
+        return;
+    }
+    window_[2] = window_[1];
+    filled_ = 3;
+}
 
-TokenStream::~TokenStream() = default;
+TokenReader::~TokenReader() = default;
 
-Token TokenStream::Next() { return lexer_->Next(); }
+void TokenReader::Pull() {
+    if (at_ + 1 >= filled_) {
+        // Keep the token before and the current one; after EndOfText the next is EndOfText again.
+        window_[0] = window_[at_ - 1];
+        window_[1] = window_[at_];
+        base_ += static_cast<std::int64_t>(at_) - 1;
+        at_ = 1;
+        if (window_[1].kind == TokenKind::EndOfText) {
+            window_[2] = window_[1];
+            filled_ = 3;
+            due_ = kNever;
+            return;
+        }
+        filled_ = 2 + lexer_->Fill(window_.data() + 2, window_.size() - 2);
+    }
+    const auto next = static_cast<std::uint64_t>(base_ + static_cast<std::int64_t>(at_) + 1);
+    lexer_->HandOver(next, errors_);
+    due_ = filled_ - 1;
+    if (const std::uint64_t pending = lexer_->FirstPending(); pending != std::numeric_limits<std::uint64_t>::max())
+        due_ = std::min(due_, static_cast<std::size_t>(static_cast<std::int64_t>(pending) - base_ - 1));
+}
 
 std::vector<Token> Tokenize(std::string_view text, TextForm form, std::vector<RawDiagnostic>& errors) {
     std::vector<Token> tokens;
-    TokenStream stream(text, form, errors);
-    do tokens.push_back(stream.Next());
-    while (tokens.back().kind != TokenKind::EndOfText);
-    return tokens;
+    TokenReader reader(text, form, errors);
+    for (;; reader.Advance()) {
+        tokens.push_back(reader.Current());
+        if (tokens.back().kind == TokenKind::EndOfText) return tokens;
+    }
 }
 
 }  // namespace tarnwick::language

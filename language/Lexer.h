@@ -3,6 +3,7 @@
 #include "language/Check.h"
 #include "language/Messages.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -66,19 +67,38 @@ struct RawDiagnostic {
 
 class Lexer;
 
-// The script's tokens one at a time, as the parser asks for them: the text is
-// read once and no list of all its tokens is kept. After the last token it
-// gives EndOfText for ever. Lexical errors (1030-1033, 1007) are appended to `errors`.
-class TokenStream {
+// The script's tokens for a parser: the token before, the current one and the
+// next. The text is read once, a few hundred tokens at a time into a small
+// window, and no list of all its tokens is kept. After the last token it gives
+// EndOfText for ever. Lexical errors (1030-1033, 1007) are appended to `errors`
+// when the token they belong to becomes the next one, as if it were read just then.
+class TokenReader {
 public:
-    TokenStream(std::string_view text, TextForm form, std::vector<RawDiagnostic>& errors);
-    ~TokenStream();
-    TokenStream(const TokenStream&) = delete;
-    TokenStream& operator=(const TokenStream&) = delete;
-    Token Next();
+    TokenReader(std::string_view text, TextForm form, std::vector<RawDiagnostic>& errors);
+    ~TokenReader();
+    TokenReader(const TokenReader&) = delete;
+    TokenReader& operator=(const TokenReader&) = delete;
+
+    const Token& Previous() const { return window_[at_ - 1]; }
+    const Token& Current() const { return window_[at_]; }
+    const Token& Following() const { return window_[at_ + 1]; }
+    void Advance() {
+        if (window_[at_].kind == TokenKind::EndOfText) return;
+        if (++at_ >= due_) Pull();
+    }
 
 private:
+    // Makes sure the next token is in the window and hands over the errors due.
+    void Pull();
+
+    static constexpr std::size_t kNever = static_cast<std::size_t>(-1);
     std::unique_ptr<Lexer> lexer_;
+    std::vector<RawDiagnostic>& errors_;
+    std::size_t at_ = 1;         // the current token's place in the window
+    std::size_t filled_ = 1;     // the window's tokens
+    std::size_t due_ = kNever;   // the first `at_` that needs Pull
+    std::int64_t base_ = -1;     // the number of window_[0] in the whole text's tokens
+    std::array<Token, 256> window_{};
 };
 
 // Splits the whole script into tokens, ending with one EndOfText. Comments and

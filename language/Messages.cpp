@@ -1,6 +1,7 @@
 #include "language/Messages.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 namespace tarnwick::language {
@@ -76,7 +77,37 @@ constexpr Entry kMessages[] = {
 
 }  // namespace
 
+namespace {
+
+// The texts by number in the host's range and in ours, so that a finding's text
+// is found without a search; the first entry of a number wins, as in the search.
+struct TextsByNumber {
+    static constexpr int kHost = 1000;
+    static constexpr int kOurs = 9000;
+    std::array<std::string_view, 64> host{};
+    std::array<std::string_view, 16> ours{};
+    constexpr TextsByNumber() {
+        for (const Entry& e : kMessages) {
+            const int n = static_cast<int>(e.message);
+            std::string_view* slot = n >= kHost && n < kHost + 64 ? &host[static_cast<std::size_t>(n - kHost)]
+                                     : n >= kOurs && n < kOurs + 16 ? &ours[static_cast<std::size_t>(n - kOurs)]
+                                                                    : nullptr;
+            if (slot && slot->empty()) *slot = e.text;
+        }
+    }
+    constexpr std::string_view Find(Message message) const {
+        const int n = static_cast<int>(message);
+        if (n >= kHost && n < kHost + 64) return host[static_cast<std::size_t>(n - kHost)];
+        if (n >= kOurs && n < kOurs + 16) return ours[static_cast<std::size_t>(n - kOurs)];
+        return {};
+    }
+};
+constexpr TextsByNumber kTextsByNumber;
+
+}  // namespace
+
 std::string_view MessageText(Message message) {
+    if (const std::string_view text = kTextsByNumber.Find(message); !text.empty()) return text;
     const auto it = std::find_if(std::begin(kMessages), std::end(kMessages),
                                  [message](const Entry& e) { return e.message == message; });
     return it == std::end(kMessages) ? std::string_view("Syntax error") : it->text;

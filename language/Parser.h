@@ -70,14 +70,10 @@ private:
     };
 
     // Tokens.
-    const Token& Cur() const { return cur_; }
-    const Token& Peek() const { return next_; }
-    void Advance() {
-        if (cur_.kind == TokenKind::EndOfText) return;
-        previous_ = cur_;
-        cur_ = next_;
-        if (next_.kind != TokenKind::EndOfText) next_ = stream_.Next();
-    }
+    const Token& Cur() const { return tokens_.Current(); }
+    const Token& Peek() const { return tokens_.Following(); }
+    const Token& Previous() const { return tokens_.Previous(); }
+    void Advance() { tokens_.Advance(); }
     bool Is(Keyword keyword) const { return Cur().kind == TokenKind::Keyword && Cur().keyword == keyword; }
     bool Is(Symbol symbol) const { return Cur().kind == TokenKind::Symbol && Cur().symbol == symbol; }
     bool Is(ContextWord word) const { return Cur().kind == TokenKind::Name && Cur().context == word; }
@@ -151,16 +147,13 @@ private:
     Operand ParseUnary();
     Operand ParsePrimary();
     Operand ParseChain(bool statementHead);
-    Operand ParseChainRest(Operand head, bool statementHead);
+    Operand ParseChainRest(int reference, bool nameOnly, bool me, bool statementHead);
     int ParseArgumentList();
     int AddReference(const Token& name);
 
     std::string_view text_;
     std::vector<RawDiagnostic>& errors_;
-    TokenStream stream_;
-    Token cur_;
-    Token next_;
-    Token previous_;
+    TokenReader tokens_;
     bool failed_ = false;
     bool skipEnd_ = false;      // a block ended at a word it does not own: leave that word to the block around
     int depth_ = 0;             // nesting of blocks and expressions, bounded so the stack is

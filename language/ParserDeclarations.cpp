@@ -86,7 +86,7 @@ void Parser::ParseProcedure(Access access, const Token* defaultWord) {
     const Keyword endWord = kind == ProcedureKind::Sub ? Keyword::Sub : Keyword::Function;
     CloseBlock(endWord, wrongEnd);
     Scope& closed = tree_.scopes[static_cast<std::size_t>(scope)];
-    closed.span.length = previous_.End() - closed.span.offset;
+    closed.span.length = Previous().End() - closed.span.offset;
     singleLineIf_ = savedIf;
     --depth_;
     scope_ = outer;
@@ -151,7 +151,7 @@ void Parser::ParseClass() {
     }
     CloseBlock(Keyword::Class, Message::ExpectedClass);
     tree_.scopes[static_cast<std::size_t>(scope)].span.length =
-        previous_.End() - start.offset;
+        Previous().End() - start.offset;
     scope_ = outer;
 }
 

@@ -2,37 +2,44 @@
 // chains of members and argument lists after a name.
 #include "language/Parser.h"
 
+#include <array>
+
 namespace tarnwick::language {
 namespace {
 
 // The binary operators' levels, loosest first; Not (level 6) is a prefix.
 constexpr int kNotLevel = 6;
 
-int LevelOf(const Token& t) {
-    if (t.kind == TokenKind::Keyword) {
-        switch (t.keyword) {
-            case Keyword::Imp: return 1;
-            case Keyword::Eqv: return 2;
-            case Keyword::Xor: return 3;
-            case Keyword::Or: return 4;
-            case Keyword::And: return 5;
-            case Keyword::Is: return 7;
-            case Keyword::Mod: return 10;
-            default: return 0;
-        }
+// A binary operator's level by its keyword or symbol, 0 for anything else.
+struct OperatorLevels {
+    std::array<std::uint8_t, 256> keyword{};
+    std::array<std::uint8_t, 256> symbol{};
+    constexpr OperatorLevels() {
+        keyword[static_cast<std::size_t>(Keyword::Imp)] = 1;
+        keyword[static_cast<std::size_t>(Keyword::Eqv)] = 2;
+        keyword[static_cast<std::size_t>(Keyword::Xor)] = 3;
+        keyword[static_cast<std::size_t>(Keyword::Or)] = 4;
+        keyword[static_cast<std::size_t>(Keyword::And)] = 5;
+        keyword[static_cast<std::size_t>(Keyword::Is)] = 7;
+        keyword[static_cast<std::size_t>(Keyword::Mod)] = 10;
+        for (const Symbol s : {Symbol::Equal, Symbol::NotEqual, Symbol::Less, Symbol::Greater, Symbol::LessEqual,
+                               Symbol::GreaterEqual})
+            symbol[static_cast<std::size_t>(s)] = 7;
+        symbol[static_cast<std::size_t>(Symbol::Ampersand)] = 8;
+        symbol[static_cast<std::size_t>(Symbol::Plus)] = 9;
+        symbol[static_cast<std::size_t>(Symbol::Minus)] = 9;
+        symbol[static_cast<std::size_t>(Symbol::Backslash)] = 11;
+        symbol[static_cast<std::size_t>(Symbol::Star)] = 12;
+        symbol[static_cast<std::size_t>(Symbol::Slash)] = 12;
+        symbol[static_cast<std::size_t>(Symbol::Caret)] = 13;
     }
-    if (t.kind != TokenKind::Symbol) return 0;
-    switch (t.symbol) {
-        case Symbol::Equal: case Symbol::NotEqual: case Symbol::Less: case Symbol::Greater:
-        case Symbol::LessEqual: case Symbol::GreaterEqual:
-            return 7;
-        case Symbol::Ampersand: return 8;
-        case Symbol::Plus: case Symbol::Minus: return 9;
-        case Symbol::Backslash: return 11;
-        case Symbol::Star: case Symbol::Slash: return 12;
-        case Symbol::Caret: return 13;
-        default: return 0;
-    }
+};
+constexpr OperatorLevels kOperatorLevels;
+
+inline int LevelOf(const Token& t) {
+    if (t.kind == TokenKind::Keyword) return kOperatorLevels.keyword[static_cast<std::size_t>(t.keyword)];
+    if (t.kind == TokenKind::Symbol) return kOperatorLevels.symbol[static_cast<std::size_t>(t.symbol)];
+    return 0;
 }
 
 // Counts one level of nesting for as long as it lives.
@@ -74,7 +81,8 @@ Parser::Operand Parser::ParseBinary(int minimum) {
         return {};
     }
     Operand left = ParseUnary();
-    if (failed_) return left;
+    // Most operands stand alone: no call for the operators that are not there.
+    if (const int level = LevelOf(Cur()); failed_ || level == 0 || level < minimum) return left;
     return ParseBinaryFrom(left, minimum);
 }
 
@@ -132,7 +140,7 @@ Parser::Operand Parser::ParsePrimary() {
                     return result;
                 }
                 Advance();
-                return ParseChainRest(result, false);
+                return ParseChainRest(-1, false, false, false);
             }
             break;
         case TokenKind::Keyword:
@@ -154,7 +162,7 @@ Parser::Operand Parser::ParsePrimary() {
                     Advance();
                     result.creation = true;
                     // "New C.Init(a)" uses a member of the new object at once.
-                    if (Is(Symbol::Dot)) return ParseChainRest(Operand{}, false);
+                    if (Is(Symbol::Dot)) return ParseChainRest(-1, false, false, false);
                     return result;
                 default:
                     break;
@@ -172,30 +180,34 @@ Parser::Operand Parser::ParsePrimary() {
 
 // A name, Me or ".member" and what follows it: ".member" and "(arguments)" in any order.
 Parser::Operand Parser::ParseChain(bool statementHead) {
-    Operand head;
     if (Is(Keyword::Me)) {
-        head.me = true;
         Advance();
-    } else if (Cur().kind == TokenKind::WithDot) {
+        return ParseChainRest(-1, false, true, statementHead);
+    }
+    if (Cur().kind == TokenKind::WithDot) {
         Advance();
         if (!AtName()) {
             Fail(Message::ExpectedIdentifier);
-            return head;
+            return {};
         }
         Advance();
-    } else {
-        head.reference = AddReference(Cur());
-        head.nameOnly = true;
-        Advance();
+        return ParseChainRest(-1, false, false, statementHead);
     }
-    return ParseChainRest(head, statementHead);
+    const int reference = AddReference(Cur());
+    Advance();
+    return ParseChainRest(reference, true, false, statementHead);
 }
 
-Parser::Operand Parser::ParseChainRest(Operand head, bool statementHead) {
-    Operand result = head;
+// The chain's start is given as its parts, not as an Operand: a use of a name
+// (`reference`, `nameOnly`), Me, or neither.
+Parser::Operand Parser::ParseChainRest(int reference, bool nameOnly, bool me, bool statementHead) {
+    Operand result;
+    result.reference = reference;
+    result.nameOnly = nameOnly;
+    result.me = me;
     // CreateObject/GetObject just named, so that the "(...)" after it makes an object.
-    bool creatorNamed = head.reference >= 0 &&
-                        IsCreator(tree_.scopes[static_cast<std::size_t>(scope_)].references[static_cast<std::size_t>(head.reference)].name);
+    bool creatorNamed = reference >= 0 &&
+                        IsCreator(tree_.scopes[static_cast<std::size_t>(scope_)].references[static_cast<std::size_t>(reference)].name);
     bool first = true;
     while (!failed_) {
         const bool member = Is(Symbol::Dot) || (!statementHead && Cur().kind == TokenKind::WithDot);
@@ -208,7 +220,7 @@ Parser::Operand Parser::ParseChainRest(Operand head, bool statementHead) {
             creatorNamed = NameIs(Cur(), "createobject") || NameIs(Cur(), "getobject");
             Advance();
             result = Operand{};
-            result.reference = head.reference;
+            result.reference = reference;
             result.member = true;
             first = false;
             continue;
@@ -217,11 +229,11 @@ Parser::Operand Parser::ParseChainRest(Operand head, bool statementHead) {
             Advance();
             const int count = ParseArgumentList();
             if (failed_) break;
-            if (first && head.reference >= 0)
-                tree_.scopes[static_cast<std::size_t>(scope_)].references[static_cast<std::size_t>(head.reference)].arguments = count;
+            if (first && reference >= 0)
+                tree_.scopes[static_cast<std::size_t>(scope_)].references[static_cast<std::size_t>(reference)].arguments = count;
             const bool member = result.member;
             result = Operand{};
-            result.reference = head.reference;
+            result.reference = reference;
             result.member = member;
             result.endsInParens = true;
             result.lastArguments = count;

@@ -9,10 +9,7 @@
 namespace tarnwick::language {
 
 Parser::Parser(std::string_view text, TextForm form, std::vector<RawDiagnostic>& errors)
-    : text_(text), errors_(errors), stream_(text, form, errors) {
-    cur_ = stream_.Next();
-    next_ = cur_.kind == TokenKind::EndOfText ? cur_ : stream_.Next();
-}
+    : text_(text), errors_(errors), tokens_(text, form, errors) {}
 
 SyntaxTree Parser::Run() {
     Scope& script = tree_.scopes.emplace_back();
@@ -41,13 +38,13 @@ SyntaxTree Parser::Run() {
 // At a statement of the script's level: notes its start when it starts a line.
 // True when the reading is to stop there.
 bool Parser::NoteStart() {
-    if (previous_.kind != TokenKind::LineBreak && previous_.kind != TokenKind::EndOfText) return false;
+    if (Previous().kind != TokenKind::LineBreak && Previous().kind != TokenKind::EndOfText) return false;
     // A block that ended at this line's first word has reported that word: the line belongs to it.
-    if (reportedUpTo_ >= previous_.End() || previous_.End() == starts_->back().offset) return false;
+    if (reportedUpTo_ >= Previous().End() || Previous().End() == starts_->back().offset) return false;
     CloseUnit();
     const Scope& script = tree_.scopes.front();
     const auto count = [](const auto& list) { return static_cast<std::int32_t>(list.size()); };
-    const StatementStart start{previous_.End(),        statementSeen_,          false,
+    const StatementStart start{Previous().End(),       statementSeen_,          false,
                                false,                  count(tree_.scopes),     count(script.declarations),
                                count(script.references), count(script.onErrorResumeNext), count(script.onErrorGoTo0),
                                count(tree_.objectsWithoutSet)};
@@ -82,7 +79,9 @@ void Parser::LowerNameInto(const Token& token, std::string& name) const {
         std::memcpy(words, source.data(), sizeof words);
         words[0] = LowerBytes(words[0]);
         words[1] = LowerBytes(words[1]);
-        name.assign(reinterpret_cast<const char*>(words), source.size());
+        // Appended to an emptied string: the shortest way into a string's own buffer.
+        name.clear();
+        name.append(reinterpret_cast<const char*>(words), source.size());
         return;
     }
     name.resize(source.size());

@@ -82,12 +82,31 @@ private:
             if (slot.declaration >= 0) slots_[Probe(slot.name, slot.hash)] = slot;
     }
 
+    // The same bytes: names of up to sixteen, nearly all, compared with loads of
+    // fixed sizes (overlapping at the ends) instead of a call.
+    static bool Same(std::string_view a, std::string_view b) {
+        const std::size_t n = a.size();
+        if (n != b.size()) return false;
+        const char* p = a.data();
+        const char* q = b.data();
+        if (n > 16) return std::memcmp(p, q, n) == 0;
+        if (n >= 8)
+            return Load<std::uint64_t>(p) == Load<std::uint64_t>(q) &&
+                   Load<std::uint64_t>(p + n - 8) == Load<std::uint64_t>(q + n - 8);
+        if (n >= 4)
+            return Load<std::uint32_t>(p) == Load<std::uint32_t>(q) &&
+                   Load<std::uint32_t>(p + n - 4) == Load<std::uint32_t>(q + n - 4);
+        for (std::size_t i = 0; i < n; ++i)
+            if (p[i] != q[i]) return false;
+        return true;
+    }
+
     // The slot holding the name, or the empty one where it would go.
     std::size_t Probe(std::string_view name, std::uint32_t hash) const {
         const std::size_t mask = slots_.size() - 1;
         for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
             const Slot& slot = slots_[at];
-            if (slot.declaration < 0 || (slot.hash == hash && slot.name == name)) return at;
+            if (slot.declaration < 0 || (slot.hash == hash && Same(slot.name, name))) return at;
         }
     }
 
@@ -106,6 +125,7 @@ public:
             index_.emplace_back(declarations, [](const Declaration& d) { return !d.fromReDim; });
             reDims_.emplace_back(declarations, [](const Declaration& d) { return d.fromReDim; });
             used_[s].resize(declarations.size());
+            for (const Declaration& d : declarations) anyReDim_ = anyReDim_ || d.fromReDim;
         }
     }
 
@@ -143,11 +163,11 @@ private:
     // where no Dim does. The index is -1 for none.
     std::pair<int, int> Resolve(std::string_view name, int scope) const {
         const std::uint32_t hash = NameIndex::Hash(name);
-        for (const auto* table : {&index_, &reDims_}) {
-            for (int s = scope; s >= 0; s = tree_.scopes[static_cast<std::size_t>(s)].parent) {
-                if (const int found = (*table)[static_cast<std::size_t>(s)].Find(name, hash); found >= 0) return {s, found};
-            }
-        }
+        for (int s = scope; s >= 0; s = tree_.scopes[static_cast<std::size_t>(s)].parent)
+            if (const int found = index_[static_cast<std::size_t>(s)].Find(name, hash); found >= 0) return {s, found};
+        if (!anyReDim_) return {-1, -1};
+        for (int s = scope; s >= 0; s = tree_.scopes[static_cast<std::size_t>(s)].parent)
+            if (const int found = reDims_[static_cast<std::size_t>(s)].Find(name, hash); found >= 0) return {s, found};
         return {-1, -1};
     }
 
@@ -195,6 +215,7 @@ private:
     std::vector<RawDiagnostic>& out_;
     std::vector<NameIndex> index_;
     std::vector<NameIndex> reDims_;
+    bool anyReDim_ = false;  // a ReDim declared a name somewhere: the second look-up can find something
     std::vector<std::vector<bool>> used_;  // per scope, per declaration: some name refers to it
 };
 
