@@ -6,6 +6,7 @@
 #include "lsp/TextDocument.h"
 #include "syntax/SyntaxTable.h"
 
+#include <QByteArray>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
@@ -32,7 +33,8 @@ struct OpenScript {
 // through `send`. Never throws: a request it cannot answer gets an error response.
 class LanguageServer {
 public:
-    using Send = std::function<void(const QJsonObject&)>;
+    // Receives each message as its compact JSON text.
+    using Send = std::function<void(const QByteArray& body)>;
     LanguageServer(SyntaxEntries table, Send send);
 
     // Taken by value: an opened script's text moves on into its document.
@@ -46,6 +48,7 @@ private:
 
     void Dispatch(const QJsonObject& message);
     void Notify(const QString& method, const QJsonObject& params);
+    void SendMessage(const QJsonObject& message);
 
     // Lifecycle.
     QJsonValue Initialize(const QJsonObject& params);
