@@ -5,6 +5,7 @@
 #include "language/Parser.h"
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,7 +25,12 @@ public:
     void Replace(std::size_t offset, std::size_t removed, std::string_view inserted);
 
     const std::string& Text() const { return text_; }
-    const Analysis& Result() const { return analysis_; }
+    const Analysis& Result() {
+        SettleAll();
+        return analysis_;
+    }
+    // The first `count` findings (fewer when there are fewer), without moving the rest into place.
+    std::span<const Diagnostic> FirstDiagnostics(std::size_t count);
     // The bytes read again by the last Replace (the whole text after a full reading).
     std::size_t LastReadBytes() const { return lastRead_; }
 
@@ -32,6 +38,28 @@ private:
     // Reads from statements_[first] (the whole text when first < 0) and splices the
     // reading into the kept one; `offset`, `removed` and `inserted` describe the edit.
     void ReadAgain(int first, std::size_t offset, std::size_t removed, std::size_t inserted);
+
+    // An edit moves what follows it only once something reads it there, so that typing
+    // at one place of a long script moves nothing at each keystroke. A list's items from
+    // `from` on lie `by` bytes later than their offsets say.
+    struct Lag {
+        std::size_t from = 0;
+        std::int32_t by = 0;
+    };
+    struct Lags {
+        Lag statements, scopes, declarations, references, resumeNext, goTo0, objectsWithoutSet, diagnostics;
+    };
+    // Moves each list's items before the indices `upTo` counts into place, and lets the ones after them lag.
+    void SettleAt(const StatementStart& upTo, std::size_t statement);
+    void SettleAll();
+    // The checks after reading, over the whole tree.
+    void Finish();
+    void SettleDiagnostics(std::size_t upTo);
+    std::int32_t StatementOffset(std::size_t i) const {
+        return statements_[i].offset + (i >= lags_.statements.from ? lags_.statements.by : 0);
+    }
+    // The first statement at or after `from` that starts at or after `offset`.
+    std::size_t StatementAtOrAfter(std::size_t from, std::int64_t offset) const;
 
     std::string text_;
     TextForm form_;
@@ -41,6 +69,8 @@ private:
     int optionExplicitUnits_ = 0;  // statements_ whose statements set the tree's flags
     int executesCodeUnits_ = 0;
     Analysis analysis_;
+    Lags lags_;
+    bool diagnosticsInOrder_ = true;  // by offset (the host's first error may stand before later ones)
     std::size_t lastRead_ = 0;
     bool plainEdit_ = false;  // the last edit was within a line, of printable ASCII
 };

@@ -201,11 +201,11 @@ void LanguageServer::Analyse(const QString& uri, OpenScript& script) {
     QByteArray body = R"({"jsonrpc":"2.0","method":"textDocument/publishDiagnostics","params":{"diagnostics":[)";
     // The host stops at the first error; beyond a few hundred more, a list only slows the client.
     constexpr std::size_t kMostDiagnostics = 500;
-    const auto& found = script.analysis.diagnostics;
+    const std::span<const language::Diagnostic> found = script.checked.FirstDiagnostics(kMostDiagnostics);
     const auto position = [&body](Position p) {
         body += R"({"character":)" + QByteArray::number(p.character) + R"(,"line":)" + QByteArray::number(p.line) + '}';
     };
-    for (const language::Diagnostic& d : std::span(found).first(std::min(found.size(), kMostDiagnostics))) {
+    for (const language::Diagnostic& d : found) {
         if (&d != found.data()) body += ',';
         body += R"({"code":)" + QByteArray::number(d.number) + R"(,"message":)";
         AppendJsonString(body, QString::fromStdString(d.text));

@@ -23,8 +23,9 @@ struct OpenScript {
     explicit OpenScript(TextDocument opened)
         : document(std::move(opened)), checked(document.Text(), language::TextForm::Utf8) {}
     TextDocument document;
-    language::ScriptAnalysis checked;
-    const language::Analysis& analysis = checked.Result();
+    // Reading the result moves into place what the last edits left lagging: no change a reader sees.
+    mutable language::ScriptAnalysis checked;
+    const language::Analysis& Checked() const { return checked.Result(); }
 };
 
 // The protocol's methods, one handler each, over the editor's knowledge of

@@ -39,6 +39,7 @@ TEST(ScriptAnalysisTest, EveryEditGivesTheWholeReadingsResult) {
     std::mt19937 random(20261209);
     for (auto& [text, form] : scripts) {
         ScriptAnalysis analysis(text, form);
+        ScriptAnalysis lagging(text, form);  // read only now and then, so that moves wait across edits
         for (int step = 0; step < 40 && !text.empty(); ++step) {
             std::size_t at = random() % (text.size() + 1);
             std::size_t removed = 0;
@@ -58,11 +59,17 @@ TEST(ScriptAnalysisTest, EveryEditGivesTheWholeReadingsResult) {
             removed = std::min(removed, text.size() - std::min(at, text.size()));
             text.replace(at, removed, inserted);
             analysis.Replace(at, removed, inserted);
+            lagging.Replace(at, removed, inserted);
             const Analysis whole = AnalyzeScript(text, form);
             ASSERT_EQ(analysis.Text(), text);
             ASSERT_EQ(Findings(analysis.Result().diagnostics), Findings(whole.diagnostics)) << "step " << step << ":\n" << text;
             ASSERT_TRUE(analysis.Result().diagnostics == whole.diagnostics);
             ASSERT_TRUE(analysis.Result().tree == whole.tree) << "step " << step << " at " << at << ":\n" << text;
+            const auto first = lagging.FirstDiagnostics(step % 3);
+            ASSERT_EQ(first.size(), std::min<std::size_t>(step % 3, whole.diagnostics.size()));
+            ASSERT_TRUE(std::equal(first.begin(), first.end(), whole.diagnostics.begin()));
+            if (step % 5 == 4)
+                ASSERT_TRUE(lagging.Result().diagnostics == whole.diagnostics && lagging.Result().tree == whole.tree);
         }
     }
 }
