@@ -118,7 +118,8 @@ bool SameList(const std::vector<T>& old, std::size_t from, std::size_t to, const
         if (!Same(old[from + i], fresh[i], edit, start, firstScope)) return false;
     return true;
 }
-bool Same(const Scope& old, const Scope& fresh, const EditMap& edit, std::int32_t start, std::int32_t firstScope) {
+// The scope itself, not what it holds.
+bool SameHeader(const Scope& old, const Scope& fresh, const EditMap& edit, std::int32_t start, std::int32_t firstScope) {
     Span span = old.span;
     Span freshSpan = fresh.span;
     freshSpan.offset += start;
@@ -126,7 +127,10 @@ bool Same(const Scope& old, const Scope& fresh, const EditMap& edit, std::int32_
     return edit.MoveAround(span) && span == freshSpan && Same(old.nameSpan, fresh.nameSpan, edit, start, 0) &&
            old.kind == fresh.kind && old.procedure == fresh.procedure && old.name == fresh.name &&
            old.parent == parent && old.access == fresh.access && old.isDefault == fresh.isDefault &&
-           old.parameters == fresh.parameters &&
+           old.parameters == fresh.parameters;
+}
+bool Same(const Scope& old, const Scope& fresh, const EditMap& edit, std::int32_t start, std::int32_t firstScope) {
+    return SameHeader(old, fresh, edit, start, firstScope) &&
            SameList(old.declarations, 0, old.declarations.size(), fresh.declarations, fresh.declarations.size(), edit,
                     start, firstScope) &&
            SameList(old.references, 0, old.references.size(), fresh.references, fresh.references.size(), edit, start,
@@ -314,10 +318,10 @@ void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t remove
         return std::none_of(list.begin(), list.end(), [&](const RawDiagnostic& e) { return e.offset >= from && e.offset < to; });
     };
     const std::size_t lineEnd = text_.find_first_of("\r\n", editEnd);
+    const bool flagsKept = flagsAfter(optionExplicitUnits_, &StatementStart::optionExplicit) == tree.optionExplicit &&
+                           flagsAfter(executesCodeUnits_, &StatementStart::executesCode) == tree.executesCode;
     const bool findingsMove =
-        plainEdit_ && resumed && lineEnd != std::string::npos &&
-        flagsAfter(optionExplicitUnits_, &StatementStart::optionExplicit) == tree.optionExplicit &&
-        flagsAfter(executesCodeUnits_, &StatementStart::executesCode) == tree.executesCode &&
+        plainEdit_ && resumed && lineEnd != std::string::npos && flagsKept &&
         noErrorsBetween(readErrors_, start, keptFrom) && noErrorsBetween(errors, 0, stop.offset) &&
         upTo.scopes - before.scopes == stop.scopes - 1 &&
         [&] {
@@ -337,6 +341,62 @@ void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t remove
                  before.scopes) &&
         SameList(tree.objectsWithoutSet, before.objectsWithoutSet, upTo.objectsWithoutSet, fresh.objectsWithoutSet,
                  stop.objectsWithoutSet, edit, start, before.scopes);
+
+    // The names whose declarations or uses changed, in the scopes read again and in the
+    // script's own statements read again (the lists keep their numbering: item by item).
+    if (!lazy) nameUses_.Clear();
+    struct Change {
+        std::string name;
+        bool declaration;
+        Where where;
+        bool fresh;
+    };
+    std::vector<Change> changes;
+    std::vector<int> scopesAgain{0};
+    // Errors in reading what was read again, then or now, take the whole checks.
+    bool recheck = lazy && !findingsMove && plainEdit_ && flagsKept && options_.warnings &&
+                   noErrorsBetween(readErrors_, start, keptFrom) && noErrorsBetween(errors, 0, stop.offset);
+    for (std::int32_t k = 1; k < stop.scopes && recheck; ++k) {
+        scopesAgain.push_back(before.scopes + k - 1);
+        recheck = SameHeader(tree.scopes[static_cast<std::size_t>(before.scopes + k - 1)],
+                             fresh.scopes[static_cast<std::size_t>(k)], edit, start, before.scopes);
+    }
+    if (lazy && !findingsMove && (recheck || nameUses_.Built())) {
+        if (!nameUses_.Built()) nameUses_.Build(tree);
+        const auto compare = [&](const auto& old, std::size_t from, std::size_t to, const auto& fresh,
+                                 std::size_t count, bool declaration, std::int32_t scope) {
+            for (std::size_t i = 0; i < std::max(to - from, count); ++i) {
+                const Where where{scope, static_cast<std::int32_t>(from + i)};
+                if (from + i < to && i < count && Same(old[from + i], fresh[i], edit, start, before.scopes)) continue;
+                if (from + i < to) changes.push_back({old[from + i].name, declaration, where, false});
+                if (i < count) changes.push_back({fresh[i].name, declaration, where, true});
+            }
+        };
+        compare(script.declarations, static_cast<std::size_t>(before.declarations),
+                static_cast<std::size_t>(upTo.declarations), freshScript.declarations,
+                static_cast<std::size_t>(stop.declarations), true, 0);
+        compare(script.references, static_cast<std::size_t>(before.references),
+                static_cast<std::size_t>(upTo.references), freshScript.references,
+                static_cast<std::size_t>(stop.references), false, 0);
+        for (std::int32_t k = 1; k < stop.scopes; ++k) {
+            const Scope& old = tree.scopes[static_cast<std::size_t>(before.scopes + k - 1)];
+            const Scope& now = fresh.scopes[static_cast<std::size_t>(k)];
+            compare(old.declarations, 0, old.declarations.size(), now.declarations, now.declarations.size(), true,
+                    before.scopes + k - 1);
+            compare(old.references, 0, old.references.size(), now.references, now.references.size(), false,
+                    before.scopes + k - 1);
+        }
+    }
+    std::vector<std::string> touched;
+    for (const Change& c : changes) touched.push_back(c.name);
+    std::sort(touched.begin(), touched.end());
+    touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
+    std::vector<RawDiagnostic> gone;
+    if (recheck)
+        FindingsOf(touched, scopesAgain, static_cast<std::size_t>(before.objectsWithoutSet),
+                   static_cast<std::size_t>(upTo.objectsWithoutSet), gone);
+    for (const Change& c : changes)
+        if (!c.fresh) nameUses_.Remove(c.name, c.declaration, c.where);
 
     // The errors: the kept ones before the start and after the stop, the fresh ones between.
     std::vector<RawDiagnostic> read;
@@ -423,7 +483,19 @@ void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t remove
             lag->by += delta;
     }
 
-    if (!findingsMove) return Finish();
+    for (const Change& c : changes)
+        if (c.fresh) nameUses_.Add(c.name, c.declaration, c.where);
+    if (!findingsMove) {
+        if (recheck) {
+            std::vector<RawDiagnostic> come;
+            FindingsOf(touched, scopesAgain, static_cast<std::size_t>(before.objectsWithoutSet),
+                       static_cast<std::size_t>(before.objectsWithoutSet + stop.objectsWithoutSet), come);
+            const std::size_t lineLast =
+                lineEnd == std::string::npos ? text_.size() : lineEnd + (text_.compare(lineEnd, 2, "\r\n") == 0 ? 1 : 0);
+            if (Refind(std::move(gone), std::move(come), offset, delta, lineLast)) return;
+        }
+        return Finish();
+    }
     // Moved: the ones after the edit, and on its line by as many columns as bytes.
     const std::size_t lineLast = lineEnd + (text_.compare(lineEnd, 2, "\r\n") == 0 ? 1 : 0);
     std::vector<Diagnostic>& found = analysis_.diagnostics;

@@ -2,6 +2,7 @@
 
 #include "language/Check.h"
 #include "language/Lexer.h"
+#include "language/NameUses.h"
 #include "language/Parser.h"
 
 #include <cstddef>
@@ -54,6 +55,16 @@ private:
     void SettleAll();
     // The checks after reading, over the whole tree.
     void Finish();
+    // Where the tree's items lie now, the lagging ones included.
+    SpanOf CurrentSpans() const;
+    // The findings of the checks after reading about `names`, and about the On Error
+    // statements of `scopes` and the assignments without Set objectsWithoutSet[from, to).
+    void FindingsOf(const std::vector<std::string>& names, const std::vector<int>& scopes, std::size_t from,
+                    std::size_t to, std::vector<RawDiagnostic>& out) const;
+    // Takes the findings `gone` (placed before the edit at `offset`) away, moves the rest by
+    // the edit, and adds `come`; false when only the whole checks can tell the order.
+    bool Refind(std::vector<RawDiagnostic> gone, std::vector<RawDiagnostic> come, std::size_t offset,
+                std::int32_t delta, std::size_t lineLast);
     void SettleDiagnostics(std::size_t upTo);
     std::int32_t StatementOffset(std::size_t i) const {
         return statements_[i].offset + (i >= lags_.statements.from ? lags_.statements.by : 0);
@@ -70,6 +81,7 @@ private:
     int executesCodeUnits_ = 0;
     Analysis analysis_;
     Lags lags_;
+    NameUses nameUses_;  // made at the first edit that can use it, kept while edits keep the lists' numbering
     bool diagnosticsInOrder_ = true;  // by offset (the host's first error may stand before later ones)
     std::size_t lastRead_ = 0;
     bool plainEdit_ = false;  // the last edit was within a line, of printable ASCII
