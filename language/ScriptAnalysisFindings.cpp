@@ -57,72 +57,104 @@ void ScriptAnalysis::FindingsOf(const std::vector<std::string>& names, const std
 
 bool ScriptAnalysis::Refind(std::vector<RawDiagnostic> gone, std::vector<RawDiagnostic> come, std::size_t offset,
                             std::int32_t delta, std::size_t lineLast) {
-    std::vector<Diagnostic>& list = analysis_.diagnostics;
-    SettleDiagnostics(list.size());
     if (!diagnosticsInOrder_) return false;
-    const auto byPlace = [](const RawDiagnostic& a, const RawDiagnostic& b) {
-        if (a.offset != b.offset) return a.offset < b.offset;
-        return IsWarning(a.message) < IsWarning(b.message);
+    std::vector<Diagnostic>& list = analysis_.diagnostics;
+    Lag& lag = lags_.diagnostics;
+    // A finding that is there before the edit and after it, moved as the edit moves the rest, stays
+    // (its text taken again: a name's spelling may have changed, and the findings before the edit
+    // were worded from the text after it).
+    const auto after = [&](RawDiagnostic r) {
+        if (r.offset >= static_cast<std::int32_t>(offset)) r.offset += delta;
+        return r;
     };
-    std::sort(gone.begin(), gone.end(), byPlace);
-    std::sort(come.begin(), come.end(), byPlace);
-    // Two findings of one kind at one place: their order is the whole checks' order.
-    const auto samePlace = [](const auto& a, const auto& b) {
-        return a.offset == b.offset && IsWarning(a.message) == IsWarning(b.message);
+    const auto same = [](const RawDiagnostic& a, const RawDiagnostic& b) {
+        return a.offset == b.offset && a.length == b.length && a.message == b.message;
     };
-    if (std::adjacent_find(come.begin(), come.end(), samePlace) != come.end()) return false;
+    std::vector<bool> stays(come.size());
+    std::erase_if(gone, [&](const RawDiagnostic& g) -> bool {
+        const RawDiagnostic moved = after(g);
+        for (std::size_t i = 0; i < come.size(); ++i)
+            if (!stays[i] && same(moved, come[i])) {
+                stays[i] = true;
+                return true;
+            }
+        return false;
+    });
+    std::vector<RawDiagnostic> reworded;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < come.size(); ++i) {
+        if (stays[i]) reworded.push_back(std::move(come[i]));
+        else if (kept++ != i) come[kept - 1] = std::move(come[i]);
+    }
+    come.resize(kept);
 
-    std::vector<Diagnostic> out;
-    out.reserve(list.size() + come.size());
-    std::vector<bool> taken(gone.size());
-    std::size_t g = 0;
-    std::size_t c = 0;
-    const auto add = [&](const RawDiagnostic& r) {
-        Diagnostic& d = out.emplace_back();
-        d.severity = IsWarning(r.message) ? Severity::Warning : Severity::Error;
+    const auto at = [&](std::size_t i) { return list[i].offset + (i >= lag.from ? lag.by : 0); };
+    const auto firstFrom = [&](auto before) {
+        std::size_t low = 0;
+        for (std::size_t count = list.size(); count > 0;) {
+            const std::size_t half = count / 2;
+            if (before(low + half)) {
+                low += half + 1;
+                count -= half + 1;
+            } else {
+                count = half;
+            }
+        }
+        return low;
+    };
+    // Taken away where they stand before the edit.
+    for (const RawDiagnostic& g : gone) {
+        std::size_t i = firstFrom([&](std::size_t k) { return at(k) < g.offset; });
+        while (i < list.size() && at(i) == g.offset && list[i].number != static_cast<int>(g.message)) ++i;
+        if (i == list.size() || at(i) != g.offset) return false;  // not there: the whole checks will tell
+        list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
+        if (i < lag.from) --lag.from;
+    }
+    // The rest moves: the ones after the edit lag, but for the few on its line.
+    const std::size_t from = firstFrom([&](std::size_t k) { return at(k) < static_cast<std::int32_t>(offset); });
+    SettleDiagnostics(from);
+    lag.by += delta;
+    for (std::size_t i = from; i < list.size() && static_cast<std::size_t>(at(i)) <= lineLast; ++i)
+        list[i].column += delta;
+    for (const RawDiagnostic& r : reworded) {
+        std::size_t i = firstFrom([&](std::size_t k) { return at(k) < r.offset; });
+        while (i < list.size() && at(i) == r.offset && list[i].number != static_cast<int>(r.message)) ++i;
+        if (i == list.size() || at(i) != r.offset) return false;
+        list[i].text = FormatMessage(r.message, r.detail);
+    }
+    // Added in order: at one place errors come first, and two of one kind take the whole checks.
+    for (const RawDiagnostic& r : come) {
+        const bool warning = IsWarning(r.message);
+        const std::size_t i = firstFrom([&](std::size_t k) {
+            return at(k) < r.offset || (at(k) == r.offset && list[k].severity == Severity::Error && warning);
+        });
+        const auto samePlace = [&](std::size_t k) {
+            return k < list.size() && at(k) == r.offset && (list[k].severity == Severity::Warning) == warning;
+        };
+        if ((i > 0 && samePlace(i - 1)) || samePlace(i)) return false;
+        Diagnostic d;
+        d.severity = warning ? Severity::Warning : Severity::Error;
         d.number = static_cast<int>(r.message);
         d.text = FormatMessage(r.message, r.detail);
         d.offset = r.offset;
         d.length = r.length;
-        // Not from one reported after the text's end, on a line of its own.
-        const bool known = out.size() > 1 && out[out.size() - 2].offset < static_cast<std::int32_t>(text_.size());
-        FindPositionAfter(text_, form_, known ? out[out.size() - 2] : Diagnostic{}, d);
-    };
-    for (Diagnostic& d : list) {
-        while (g < gone.size() && gone[g].offset < d.offset) {
-            if (!taken[g]) return false;  // a finding to take away that is not there
-            ++g;
+        // Counted on from the finding before it, unless that one stands after the text's end on a line of its own.
+        Diagnostic known;
+        if (i > 0 && at(i - 1) < static_cast<std::int32_t>(text_.size())) {
+            known = list[i - 1];
+            known.offset = at(i - 1);
         }
-        bool drop = false;
-        for (std::size_t j = g; j < gone.size() && gone[j].offset == d.offset && !drop; ++j) {
-            if (!taken[j] && static_cast<int>(gone[j].message) == d.number) drop = taken[j] = true;
-        }
-        if (drop) continue;
-        if (d.offset >= static_cast<std::int32_t>(offset)) {
-            d.offset += delta;
-            if (static_cast<std::size_t>(d.offset) <= lineLast) d.column += delta;
-        }
-        const bool warning = d.severity == Severity::Warning;
-        for (; c < come.size() && (come[c].offset < d.offset || (come[c].offset == d.offset && !IsWarning(come[c].message) && warning)); ++c)
-            add(come[c]);
-        if (c < come.size() && come[c].offset == d.offset && IsWarning(come[c].message) == warning) return false;
-        out.push_back(std::move(d));
+        FindPositionAfter(text_, form_, known, d);
+        if (i > lag.from) d.offset -= lag.by;
+        else ++lag.from;
+        list.insert(list.begin() + static_cast<std::ptrdiff_t>(i), std::move(d));
     }
-    if (std::find(taken.begin() + static_cast<std::ptrdiff_t>(g), taken.end(), false) != taken.end()) return false;
-    for (; c < come.size(); ++c) add(come[c]);
     // The host's first error leads: one found in reading comes before a name redefined, wherever it stands.
-    const auto late = [](const Diagnostic& d) {
-        return d.number == static_cast<int>(Message::NameRedefined) ||
-               d.number == static_cast<int>(Message::InconsistentPropertyArguments);
-    };
-    const auto error = [](const Diagnostic& d) { return d.severity == Severity::Error; };
-    const auto firstError = std::find_if(out.begin(), out.end(), error);
-    if (firstError != out.end() && late(*firstError) &&
-        std::any_of(firstError, out.end(), [&](const Diagnostic& d) { return error(d) && !late(d); }))
-        return false;
-    list = std::move(out);
-    lags_.diagnostics = {};
-    return true;
+    if (readErrors_.empty()) return true;
+    const auto firstError =
+        std::find_if(list.begin(), list.end(), [](const Diagnostic& d) { return d.severity == Severity::Error; });
+    return firstError == list.end() || (firstError->number != static_cast<int>(Message::NameRedefined) &&
+                                        firstError->number != static_cast<int>(Message::InconsistentPropertyArguments));
 }
 
 }  // namespace tarnwick::language
