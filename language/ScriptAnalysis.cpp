@@ -272,6 +272,8 @@ void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t remove
         analysis_.tree.optionExplicit = optionExplicitUnits_ > 0;
         analysis_.tree.executesCode = executesCodeUnits_ > 0;
         lags_ = {};
+        nameUses_.Clear();
+        lastLazy_ = false;
         return Finish();
     }
 
@@ -361,6 +363,10 @@ void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t remove
         recheck = SameHeader(tree.scopes[static_cast<std::size_t>(before.scopes + k - 1)],
                              fresh.scopes[static_cast<std::size_t>(k)], edit, start, before.scopes);
     }
+    // The index is made again only at a second such edit in a row (typing on in a name), not
+    // at each one between edits that add or take away names and uses, which take the whole checks.
+    recheck = recheck && (nameUses_.Built() || lastLazy_);
+    lastLazy_ = lazy;
     if (lazy && !findingsMove && (recheck || nameUses_.Built())) {
         if (!nameUses_.Built()) nameUses_.Build(tree);
         const auto compare = [&](const auto& old, std::size_t from, std::size_t to, const auto& fresh,

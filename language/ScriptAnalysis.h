@@ -81,6 +81,7 @@ private:
     int executesCodeUnits_ = 0;
     Analysis analysis_;
     Lags lags_;
+    bool lastLazy_ = false;  // the last edit kept the lists' numbering
     NameUses nameUses_;  // made at the first edit that can use it, kept while edits keep the lists' numbering
     bool diagnosticsInOrder_ = true;  // by offset (the host's first error may stand before later ones)
     std::size_t lastRead_ = 0;
