@@ -18,6 +18,9 @@ namespace {
 class PositionFinder {
 public:
     PositionFinder(std::string_view text, TextForm form) : text_(text), form_(form) {}
+    // Counting on from the start of a line whose number is known.
+    PositionFinder(std::string_view text, TextForm form, std::size_t lineStart, int line)
+        : text_(text), form_(form), lineStart_(lineStart), line_(line) {}
 
     void Find(std::size_t offset, int& line, int& column) {
         offset = std::min(offset, text_.size());
@@ -152,6 +155,13 @@ void FinishAnalysis(std::string_view text, TextForm form, const CheckOptions& op
         std::rotate(list.begin() + static_cast<std::ptrdiff_t>(firstErrorIndex),
                     list.begin() + static_cast<std::ptrdiff_t>(hostFirstIndex),
                     list.begin() + static_cast<std::ptrdiff_t>(hostFirstIndex) + 1);
+}
+
+void FindPositionAfter(std::string_view text, TextForm form, const Diagnostic& known, Diagnostic& found) {
+    const std::size_t from = std::min(static_cast<std::size_t>(known.offset), text.size());
+    const std::size_t lineBreak = from == 0 ? std::string_view::npos : text.find_last_of("\r\n", from - 1);
+    const std::size_t lineStart = lineBreak == std::string_view::npos ? 0 : lineBreak + 1;
+    PositionFinder(text, form, lineStart, known.line).Find(static_cast<std::size_t>(found.offset), found.line, found.column);
 }
 
 Analysis AnalyzeScript(std::string_view text, TextForm form, const CheckOptions& options) {

@@ -45,6 +45,10 @@ struct Analysis {
 };
 Analysis AnalyzeScript(std::string_view text, TextForm form, const CheckOptions& options = {});
 
+// Sets `found`'s line and column from its offset, counting on from `known`, a finding at or
+// before it whose line is right (not one placed after the text's end).
+void FindPositionAfter(std::string_view text, TextForm form, const Diagnostic& known, Diagnostic& found);
+
 struct RawDiagnostic;
 // The findings of a script already read into `analysis.tree`, where reading it
 // found `raw`: the checks after reading, in the order and form AnalyzeScript gives.

@@ -7,13 +7,16 @@
 namespace tarnwick::language {
 namespace {
 
+enum class Rest : bool { Stays, Moves };
+
 // Replaces kept[from, to) with fresh[freshFrom, freshTo): `moveFresh` puts each new
-// item in place, `moveRest` each kept item after the replaced ones.
+// item in place, `moveRest` each kept item after the replaced ones (unless they stay).
 template <class T, class MoveFresh, class MoveRest>
 void Splice(std::vector<T>& kept, std::size_t from, std::size_t to, std::vector<T>& fresh, std::size_t freshFrom,
-            std::size_t freshTo, MoveFresh moveFresh, MoveRest moveRest) {
+            std::size_t freshTo, MoveFresh moveFresh, MoveRest moveRest, Rest rest = Rest::Moves) {
     for (std::size_t i = freshFrom; i < freshTo; ++i) moveFresh(fresh[i]);
-    for (std::size_t i = to; i < kept.size(); ++i) moveRest(kept[i]);
+    if (rest == Rest::Moves)
+        for (std::size_t i = to; i < kept.size(); ++i) moveRest(kept[i]);
     const auto at = [](auto& list, std::size_t i) { return list.begin() + static_cast<std::ptrdiff_t>(i); };
     const std::size_t count = freshTo - freshFrom;
     const std::size_t gap = to - from;
@@ -41,6 +44,19 @@ void MoveScope(Scope& scope, std::int32_t by, Index index) {
     for (Span& s : scope.onErrorResumeNext) s.offset += by;
     for (Span& s : scope.onErrorGoTo0) s.offset += by;
 }
+
+// Moves list[from, upTo) into place by `by` and lets the items from `upTo` on lag instead.
+template <class T, class Move>
+void Settle(std::vector<T>& list, std::size_t& from, std::int32_t by, std::size_t upTo, Move move) {
+    upTo = std::min(upTo, list.size());
+    if (by != 0) {
+        for (std::size_t i = from; i < upTo; ++i) move(list[i], by);
+        for (std::size_t i = upTo; i < std::min(from, list.size()); ++i) move(list[i], -by);
+    }
+    from = upTo;
+}
+const auto kMoveSpan = [](auto& item, std::int32_t by) { item.span.offset += by; };
+const auto kMoveOffset = [](auto& item, std::int32_t by) { item.offset += by; };
 
 bool StartsWithByteOrderMark(std::string_view text) { return text.substr(0, 3) == "\xEF\xBB\xBF"; }
 
@@ -102,7 +118,8 @@ bool SameList(const std::vector<T>& old, std::size_t from, std::size_t to, const
         if (!Same(old[from + i], fresh[i], edit, start, firstScope)) return false;
     return true;
 }
-bool Same(const Scope& old, const Scope& fresh, const EditMap& edit, std::int32_t start, std::int32_t firstScope) {
+// The scope itself, not what it holds.
+bool SameHeader(const Scope& old, const Scope& fresh, const EditMap& edit, std::int32_t start, std::int32_t firstScope) {
     Span span = old.span;
     Span freshSpan = fresh.span;
     freshSpan.offset += start;
@@ -110,7 +127,10 @@ bool Same(const Scope& old, const Scope& fresh, const EditMap& edit, std::int32_
     return edit.MoveAround(span) && span == freshSpan && Same(old.nameSpan, fresh.nameSpan, edit, start, 0) &&
            old.kind == fresh.kind && old.procedure == fresh.procedure && old.name == fresh.name &&
            old.parent == parent && old.access == fresh.access && old.isDefault == fresh.isDefault &&
-           old.parameters == fresh.parameters &&
+           old.parameters == fresh.parameters;
+}
+bool Same(const Scope& old, const Scope& fresh, const EditMap& edit, std::int32_t start, std::int32_t firstScope) {
+    return SameHeader(old, fresh, edit, start, firstScope) &&
            SameList(old.declarations, 0, old.declarations.size(), fresh.declarations, fresh.declarations.size(), edit,
                     start, firstScope) &&
            SameList(old.references, 0, old.references.size(), fresh.references, fresh.references.size(), edit, start,
@@ -129,6 +149,52 @@ ScriptAnalysis::ScriptAnalysis(std::string text, TextForm form, CheckOptions opt
     ReadAgain(-1, 0, 0, text_.size());
 }
 
+void ScriptAnalysis::SettleAt(const StatementStart& upTo, std::size_t statement) {
+    SyntaxTree& tree = analysis_.tree;
+    Scope& script = tree.scopes.front();
+    const auto index = [](std::int32_t count) { return static_cast<std::size_t>(count); };
+    Settle(statements_, lags_.statements.from, lags_.statements.by, statement, kMoveOffset);
+    Settle(tree.scopes, lags_.scopes.from, lags_.scopes.by, index(upTo.scopes),
+           [](Scope& scope, std::int32_t by) { MoveScope(scope, by, [](int k) { return k; }); });
+    Settle(script.declarations, lags_.declarations.from, lags_.declarations.by, index(upTo.declarations), kMoveSpan);
+    Settle(script.references, lags_.references.from, lags_.references.by, index(upTo.references), kMoveSpan);
+    Settle(script.onErrorResumeNext, lags_.resumeNext.from, lags_.resumeNext.by, index(upTo.resumeNext), kMoveOffset);
+    Settle(script.onErrorGoTo0, lags_.goTo0.from, lags_.goTo0.by, index(upTo.goTo0), kMoveOffset);
+    Settle(tree.objectsWithoutSet, lags_.objectsWithoutSet.from, lags_.objectsWithoutSet.by,
+           index(upTo.objectsWithoutSet), kMoveSpan);
+}
+
+void ScriptAnalysis::SettleDiagnostics(std::size_t upTo) {
+    Settle(analysis_.diagnostics, lags_.diagnostics.from, lags_.diagnostics.by, upTo, kMoveOffset);
+}
+
+void ScriptAnalysis::SettleAll() {
+    constexpr std::int32_t kAll = std::numeric_limits<std::int32_t>::max();
+    SettleAt({0, false, false, false, kAll, kAll, kAll, kAll, kAll, kAll}, statements_.size());
+    SettleDiagnostics(analysis_.diagnostics.size());
+    lags_ = {};
+}
+
+std::span<const Diagnostic> ScriptAnalysis::FirstDiagnostics(std::size_t count) {
+    count = std::min(count, analysis_.diagnostics.size());
+    if (lags_.diagnostics.from < count) SettleDiagnostics(count);
+    return std::span(analysis_.diagnostics).first(count);
+}
+
+std::size_t ScriptAnalysis::StatementAtOrAfter(std::size_t from, std::int64_t offset) const {
+    std::size_t count = statements_.size() - std::min(from, statements_.size());
+    while (count > 0) {
+        const std::size_t half = count / 2;
+        if (StatementOffset(from + half) < offset) {
+            from += half + 1;
+            count -= half + 1;
+        } else {
+            count = half;
+        }
+    }
+    return from;
+}
+
 void ScriptAnalysis::Replace(std::size_t offset, std::size_t removed, std::string_view inserted) {
     offset = std::min(offset, text_.size());
     removed = std::min(removed, text_.size() - offset);
@@ -140,18 +206,16 @@ void ScriptAnalysis::Replace(std::size_t offset, std::size_t removed, std::strin
     const std::string_view next = std::string_view(text_).substr(offset + inserted.size(), 3);
     plainEdit_ = plainEdit_ && std::none_of(next.begin(), next.end(), [](char c) { return c & 0x80; });
     // The statement before the one the edit starts at: an edit at a line's start may join it to the line before.
-    const auto after = std::lower_bound(statements_.begin(), statements_.end(), offset,
-                                        [](const StatementStart& s, std::size_t at) { return s.offset < static_cast<std::int64_t>(at); });
-    int first = static_cast<int>(after - statements_.begin()) - 1;
+    int first = static_cast<int>(StatementAtOrAfter(0, static_cast<std::int64_t>(offset))) - 1;
     // A byte order mark counts only at the text's start: read from there.
     if (first >= 0 && form_ == TextForm::Utf8 &&
-        StartsWithByteOrderMark(std::string_view(text_).substr(static_cast<std::size_t>(statements_[first].offset))))
+        StartsWithByteOrderMark(std::string_view(text_).substr(static_cast<std::size_t>(StatementOffset(first)))))
         first = -1;
     ReadAgain(first, offset, removed, inserted.size());
 }
 
 void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t removed, std::size_t inserted) {
-    const std::int32_t start = first < 0 ? 0 : statements_[static_cast<std::size_t>(first)].offset;
+    const std::int32_t start = first < 0 ? 0 : StatementOffset(static_cast<std::size_t>(first));
     const std::int32_t delta = static_cast<std::int32_t>(inserted) - static_cast<std::int32_t>(removed);
     const std::size_t editEnd = offset + inserted;
 
@@ -169,11 +233,11 @@ void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t remove
             if (s.offset == 0 || at < editEnd || at >= text_.size()) return false;
             const std::int64_t old = static_cast<std::int64_t>(at) - delta;
             if (old == 0) return false;  // the kept reading skipped a byte order mark there
-            const auto found = std::lower_bound(statements_.begin() + (first + 1), statements_.end(), old,
-                                                [](const StatementStart& k, std::int64_t o) { return k.offset < o; });
-            if (found == statements_.end() || found->offset != old || found->statementSeen != s.statementSeen)
+            const std::size_t found = StatementAtOrAfter(static_cast<std::size_t>(first + 1), old);
+            if (found == statements_.size() || StatementOffset(found) != old ||
+                statements_[found].statementSeen != s.statementSeen)
                 return false;
-            resumeAt = static_cast<std::size_t>(found - statements_.begin());
+            resumeAt = found;
             stop = s;
             return true;
         },
@@ -207,7 +271,10 @@ void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t remove
         analysis_.tree.scopes.front().span = {0, static_cast<std::int32_t>(text_.size())};
         analysis_.tree.optionExplicit = optionExplicitUnits_ > 0;
         analysis_.tree.executesCode = executesCodeUnits_ > 0;
-        return FinishAnalysis(text_, form_, options_, readErrors_, analysis_);
+        lags_ = {};
+        nameUses_.Clear();
+        lastLazy_ = false;
+        return Finish();
     }
 
     // What the kept reading had made before the reading's start and before where it stopped.
@@ -226,7 +293,19 @@ void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t remove
                         static_cast<std::int32_t>(script.onErrorGoTo0.size()),
                         static_cast<std::int32_t>(tree.objectsWithoutSet.size())};
     if (resumed) upTo = statements_[resumeAt];
-    const std::int32_t keptFrom = resumed ? statements_[resumeAt].offset : std::numeric_limits<std::int32_t>::max();
+    // As many scopes, names, uses and statements of each kind as before (as typing a name's
+    // letters or a string's gives): what follows keeps its place in each list and its
+    // numbering, and may lag instead of moving now.
+    const bool lazy = resumed && stop.scopes - 1 == upTo.scopes - before.scopes &&
+                      stop.declarations == upTo.declarations - before.declarations &&
+                      stop.references == upTo.references - before.references &&
+                      stop.resumeNext == upTo.resumeNext - before.resumeNext &&
+                      stop.goTo0 == upTo.goTo0 - before.goTo0 &&
+                      stop.objectsWithoutSet == upTo.objectsWithoutSet - before.objectsWithoutSet;
+    if (lazy) SettleAt(upTo, resumeAt);
+    else SettleAll();
+    const Rest rest = lazy ? Rest::Stays : Rest::Moves;
+    const std::int32_t keptFrom = resumed ? StatementOffset(resumeAt) : std::numeric_limits<std::int32_t>::max();
 
     // The findings stay, moved by the edit, when no error was found in what was read
     // again, then or now, and the checks after reading see the same names and blocks.
@@ -241,10 +320,10 @@ void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t remove
         return std::none_of(list.begin(), list.end(), [&](const RawDiagnostic& e) { return e.offset >= from && e.offset < to; });
     };
     const std::size_t lineEnd = text_.find_first_of("\r\n", editEnd);
+    const bool flagsKept = flagsAfter(optionExplicitUnits_, &StatementStart::optionExplicit) == tree.optionExplicit &&
+                           flagsAfter(executesCodeUnits_, &StatementStart::executesCode) == tree.executesCode;
     const bool findingsMove =
-        plainEdit_ && resumed && lineEnd != std::string::npos &&
-        flagsAfter(optionExplicitUnits_, &StatementStart::optionExplicit) == tree.optionExplicit &&
-        flagsAfter(executesCodeUnits_, &StatementStart::executesCode) == tree.executesCode &&
+        plainEdit_ && resumed && lineEnd != std::string::npos && flagsKept &&
         noErrorsBetween(readErrors_, start, keptFrom) && noErrorsBetween(errors, 0, stop.offset) &&
         upTo.scopes - before.scopes == stop.scopes - 1 &&
         [&] {
@@ -264,6 +343,66 @@ void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t remove
                  before.scopes) &&
         SameList(tree.objectsWithoutSet, before.objectsWithoutSet, upTo.objectsWithoutSet, fresh.objectsWithoutSet,
                  stop.objectsWithoutSet, edit, start, before.scopes);
+
+    // The names whose declarations or uses changed, in the scopes read again and in the
+    // script's own statements read again (the lists keep their numbering: item by item).
+    if (!lazy) nameUses_.Clear();
+    struct Change {
+        std::string name;
+        bool declaration;
+        Where where;
+        bool fresh;
+    };
+    std::vector<Change> changes;
+    std::vector<int> scopesAgain{0};
+    // Errors in reading what was read again, then or now, take the whole checks.
+    bool recheck = lazy && !findingsMove && plainEdit_ && flagsKept && options_.warnings &&
+                   noErrorsBetween(readErrors_, start, keptFrom) && noErrorsBetween(errors, 0, stop.offset);
+    for (std::int32_t k = 1; k < stop.scopes && recheck; ++k) {
+        scopesAgain.push_back(before.scopes + k - 1);
+        recheck = SameHeader(tree.scopes[static_cast<std::size_t>(before.scopes + k - 1)],
+                             fresh.scopes[static_cast<std::size_t>(k)], edit, start, before.scopes);
+    }
+    // The index is made again only at a second such edit in a row (typing on in a name), not
+    // at each one between edits that add or take away names and uses, which take the whole checks.
+    recheck = recheck && (nameUses_.Built() || lastLazy_);
+    lastLazy_ = lazy;
+    if (lazy && !findingsMove && (recheck || nameUses_.Built())) {
+        if (!nameUses_.Built()) nameUses_.Build(tree);
+        const auto compare = [&](const auto& old, std::size_t from, std::size_t to, const auto& fresh,
+                                 std::size_t count, bool declaration, std::int32_t scope) {
+            for (std::size_t i = 0; i < std::max(to - from, count); ++i) {
+                const Where where{scope, static_cast<std::int32_t>(from + i)};
+                if (from + i < to && i < count && Same(old[from + i], fresh[i], edit, start, before.scopes)) continue;
+                if (from + i < to) changes.push_back({old[from + i].name, declaration, where, false});
+                if (i < count) changes.push_back({fresh[i].name, declaration, where, true});
+            }
+        };
+        compare(script.declarations, static_cast<std::size_t>(before.declarations),
+                static_cast<std::size_t>(upTo.declarations), freshScript.declarations,
+                static_cast<std::size_t>(stop.declarations), true, 0);
+        compare(script.references, static_cast<std::size_t>(before.references),
+                static_cast<std::size_t>(upTo.references), freshScript.references,
+                static_cast<std::size_t>(stop.references), false, 0);
+        for (std::int32_t k = 1; k < stop.scopes; ++k) {
+            const Scope& old = tree.scopes[static_cast<std::size_t>(before.scopes + k - 1)];
+            const Scope& now = fresh.scopes[static_cast<std::size_t>(k)];
+            compare(old.declarations, 0, old.declarations.size(), now.declarations, now.declarations.size(), true,
+                    before.scopes + k - 1);
+            compare(old.references, 0, old.references.size(), now.references, now.references.size(), false,
+                    before.scopes + k - 1);
+        }
+    }
+    std::vector<std::string> touched;
+    for (const Change& c : changes) touched.push_back(c.name);
+    std::sort(touched.begin(), touched.end());
+    touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
+    std::vector<RawDiagnostic> gone;
+    if (recheck)
+        FindingsOf(touched, scopesAgain, static_cast<std::size_t>(before.objectsWithoutSet),
+                   static_cast<std::size_t>(upTo.objectsWithoutSet), gone);
+    for (const Change& c : changes)
+        if (!c.fresh) nameUses_.Remove(c.name, c.declaration, c.where);
 
     // The errors: the kept ones before the start and after the stop, the fresh ones between.
     std::vector<RawDiagnostic> read;
@@ -288,7 +427,7 @@ void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t remove
     const auto freshIndex = [&](int k) { return k == 0 ? 0 : k - 1 + before.scopes; };
     Splice(tree.scopes, static_cast<std::size_t>(before.scopes), static_cast<std::size_t>(upTo.scopes), fresh.scopes, 1,
            static_cast<std::size_t>(stop.scopes), [&](Scope& s) { MoveScope(s, start, freshIndex); },
-           [&](Scope& s) { MoveScope(s, delta, keptIndex); });
+           [&](Scope& s) { MoveScope(s, delta, keptIndex); }, rest);
     Scope& kept = tree.scopes.front();
     const auto moveSpan = [](std::int32_t by) { return [by](auto& item) { item.span.offset += by; }; };
     const auto moveDeclaration = [](std::int32_t by, auto index) {
@@ -299,15 +438,15 @@ void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t remove
     };
     const auto moveBare = [](std::int32_t by) { return [by](Span& s) { s.offset += by; }; };
     Splice(kept.declarations, before.declarations, upTo.declarations, freshScript.declarations, 0,
-           stop.declarations, moveDeclaration(start, freshIndex), moveDeclaration(delta, keptIndex));
+           stop.declarations, moveDeclaration(start, freshIndex), moveDeclaration(delta, keptIndex), rest);
     Splice(kept.references, before.references, upTo.references, freshScript.references, 0, stop.references,
-           moveSpan(start), moveSpan(delta));
+           moveSpan(start), moveSpan(delta), rest);
     Splice(kept.onErrorResumeNext, before.resumeNext, upTo.resumeNext, freshScript.onErrorResumeNext, 0,
-           stop.resumeNext, moveBare(start), moveBare(delta));
+           stop.resumeNext, moveBare(start), moveBare(delta), rest);
     Splice(kept.onErrorGoTo0, before.goTo0, upTo.goTo0, freshScript.onErrorGoTo0, 0, stop.goTo0, moveBare(start),
-           moveBare(delta));
+           moveBare(delta), rest);
     Splice(tree.objectsWithoutSet, before.objectsWithoutSet, upTo.objectsWithoutSet, fresh.objectsWithoutSet, 0,
-           stop.objectsWithoutSet, moveSpan(start), moveSpan(delta));
+           stop.objectsWithoutSet, moveSpan(start), moveSpan(delta), rest);
     kept.span = {0, static_cast<std::int32_t>(text_.size())};
 
     // The statement starts, with the counts of what was made before each.
@@ -339,18 +478,65 @@ void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t remove
         [&](StatementStart& s) {
             s.offset += delta;
             rebase(s, upTo, afterFresh);
-        });
+        },
+        rest);
     tree.optionExplicit = optionExplicitUnits_ > 0;
     tree.executesCode = executesCodeUnits_ > 0;
-
-    if (!findingsMove) return FinishAnalysis(text_, form_, options_, readErrors_, analysis_);
-    // Moved: the ones after the edit on its line by as many columns as bytes.
-    const std::size_t lineLast = lineEnd + (text_.compare(lineEnd, 2, "\r\n") == 0 ? 1 : 0);
-    for (Diagnostic& d : analysis_.diagnostics) {
-        if (d.offset < static_cast<std::int32_t>(offset)) continue;
-        d.offset += delta;
-        if (static_cast<std::size_t>(d.offset) <= lineLast) d.column += delta;
+    if (lazy) {
+        lags_.statements.from = replacedFrom + starts.size();
+        for (Lag* lag : {&lags_.statements, &lags_.scopes, &lags_.declarations, &lags_.references, &lags_.resumeNext,
+                         &lags_.goTo0, &lags_.objectsWithoutSet})
+            lag->by += delta;
     }
+
+    for (const Change& c : changes)
+        if (c.fresh) nameUses_.Add(c.name, c.declaration, c.where);
+    if (!findingsMove) {
+        if (recheck) {
+            std::vector<RawDiagnostic> come;
+            FindingsOf(touched, scopesAgain, static_cast<std::size_t>(before.objectsWithoutSet),
+                       static_cast<std::size_t>(before.objectsWithoutSet + stop.objectsWithoutSet), come);
+            const std::size_t lineLast =
+                lineEnd == std::string::npos ? text_.size() : lineEnd + (text_.compare(lineEnd, 2, "\r\n") == 0 ? 1 : 0);
+            if (Refind(std::move(gone), std::move(come), offset, delta, lineLast)) return;
+        }
+        return Finish();
+    }
+    // Moved: the ones after the edit, and on its line by as many columns as bytes.
+    const std::size_t lineLast = lineEnd + (text_.compare(lineEnd, 2, "\r\n") == 0 ? 1 : 0);
+    std::vector<Diagnostic>& found = analysis_.diagnostics;
+    const auto moved = [&](Diagnostic& d) {
+        if (static_cast<std::size_t>(d.offset) <= lineLast) d.column += delta;
+    };
+    if (!diagnosticsInOrder_) {
+        SettleDiagnostics(found.size());
+        for (Diagnostic& d : found) {
+            if (d.offset < static_cast<std::int32_t>(offset)) continue;
+            d.offset += delta;
+            moved(d);
+        }
+        return;
+    }
+    // In order: the ones after the edit lag, but for the few on its line.
+    const Lag& lag = lags_.diagnostics;
+    const std::size_t from = static_cast<std::size_t>(
+        std::partition_point(found.begin(), found.end(),
+                             [&, base = found.data()](const Diagnostic& d) {
+                                 const bool lags = static_cast<std::size_t>(&d - base) >= lag.from;
+                                 return d.offset + (lags ? lag.by : 0) < static_cast<std::int32_t>(offset);
+                             }) -
+        found.begin());
+    SettleDiagnostics(from);
+    lags_.diagnostics.by += delta;
+    for (std::size_t i = from; i < found.size() && static_cast<std::size_t>(found[i].offset + lag.by) <= lineLast; ++i)
+        found[i].column += delta;
+}
+
+void ScriptAnalysis::Finish() {
+    SettleAll();
+    FinishAnalysis(text_, form_, options_, readErrors_, analysis_);
+    diagnosticsInOrder_ = std::is_sorted(analysis_.diagnostics.begin(), analysis_.diagnostics.end(),
+                                         [](const Diagnostic& a, const Diagnostic& b) { return a.offset < b.offset; });
 }
 
 }  // namespace tarnwick::language

@@ -3,6 +3,7 @@
 #include "lsp/Protocol.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 
 #include <algorithm>
 #include <span>
@@ -62,9 +63,9 @@ void LanguageServer::Receive(ReadMessage message) {
         documentText_.reset();
         return;
     case ReadMessage::Kind::BadJson:
-        return send_(ErrorResponseTo(QJsonValue::Null, ErrorCode::ParseError, message.error));
+        return SendMessage(ErrorResponseTo(QJsonValue::Null, ErrorCode::ParseError, message.error));
     case ReadMessage::Kind::NotAnObject:
-        return send_(ErrorResponseTo(QJsonValue::Null, ErrorCode::InvalidRequest, message.error));
+        return SendMessage(ErrorResponseTo(QJsonValue::Null, ErrorCode::InvalidRequest, message.error));
     case ReadMessage::Kind::BadFraming:
         // No message, so nothing to answer: the client hears of it in its log.
         return Notify("window/logMessage", {{"type", 1}, {"message", QString::fromStdString(message.error)}});
@@ -72,8 +73,10 @@ void LanguageServer::Receive(ReadMessage message) {
 }
 
 void LanguageServer::Notify(const QString& method, const QJsonObject& params) {
-    send_(QJsonObject{{"jsonrpc", "2.0"}, {"method", method}, {"params", params}});
+    SendMessage(QJsonObject{{"jsonrpc", "2.0"}, {"method", method}, {"params", params}});
 }
+
+void LanguageServer::SendMessage(const QJsonObject& message) { send_(QJsonDocument(message).toJson(QJsonDocument::Compact)); }
 
 void LanguageServer::Dispatch(const QJsonObject& message) {
     static const std::unordered_map<QString, Handler, MethodHash> requests = {
@@ -100,10 +103,10 @@ void LanguageServer::Dispatch(const QJsonObject& message) {
     const bool isRequest = message.contains("id");
     const QJsonValue id = message.value("id");
     if (isRequest && !id.isString() && !id.isDouble())
-        return send_(ErrorResponseTo(QJsonValue::Null, ErrorCode::InvalidRequest, "A request's id must be a number or a string."));
+        return SendMessage(ErrorResponseTo(QJsonValue::Null, ErrorCode::InvalidRequest, "A request's id must be a number or a string."));
     if (!method.isString()) {
         if (isRequest && (message.contains("result") || message.contains("error"))) return;  // a response: none is awaited
-        return send_(ErrorResponseTo(id, ErrorCode::InvalidRequest, "A message must name its method."));
+        return SendMessage(ErrorResponseTo(id, ErrorCode::InvalidRequest, "A message must name its method."));
     }
     const QString name = method.toString();
     const QJsonValue params = message.value("params");
@@ -124,12 +127,12 @@ void LanguageServer::Dispatch(const QJsonObject& message) {
         const auto found = requests.find(name);
         if (found == requests.end())
             throw RequestError(ErrorCode::MethodNotFound, "Unknown method \"" + name.toStdString() + "\".");
-        send_(ResponseTo(id, (this->*found->second)(params.toObject())));
+        SendMessage(ResponseTo(id, (this->*found->second)(params.toObject())));
     } catch (const RequestError& error) {
-        if (isRequest) send_(ErrorResponseTo(id, error.code, error.what()));
+        if (isRequest) SendMessage(ErrorResponseTo(id, error.code, error.what()));
         else Notify("window/logMessage", {{"type", 1}, {"message", QString::fromUtf8(error.what())}});
     } catch (const std::exception& failure) {
-        if (isRequest) send_(ErrorResponseTo(id, ErrorCode::InternalError, failure.what()));
+        if (isRequest) SendMessage(ErrorResponseTo(id, ErrorCode::InternalError, failure.what()));
         else Notify("window/logMessage", {{"type", 1}, {"message", QString::fromUtf8(failure.what())}});
     }
 }
@@ -192,22 +195,33 @@ void LanguageServer::DidClose(const QJsonObject& params) {
 }
 
 void LanguageServer::Analyse(const QString& uri, OpenScript& script) {
+    // Written as text, not built as objects: after each keystroke this is most of the answer.
+    // The members stand in the order a QJsonObject would give them, so the bytes are the same.
     const TextDocument& document = script.document;
-    QJsonArray diagnostics;
+    QByteArray body = R"({"jsonrpc":"2.0","method":"textDocument/publishDiagnostics","params":{"diagnostics":[)";
     // The host stops at the first error; beyond a few hundred more, a list only slows the client.
     constexpr std::size_t kMostDiagnostics = 500;
-    const auto& found = script.analysis.diagnostics;
-    for (const language::Diagnostic& d : std::span(found).first(std::min(found.size(), kMostDiagnostics))) {
-        diagnostics.append(QJsonObject{
-            {"range", ToJson(document.RangeOf(d.offset, d.length))},
-            {"severity", d.severity == language::Severity::Error ? 1 : 2},
-            {"code", d.number},
-            {"source", "tarnwick"},
-            {"message", QString::fromStdString(d.text)},
-        });
+    const std::span<const language::Diagnostic> found = script.checked.FirstDiagnostics(kMostDiagnostics);
+    const auto position = [&body](Position p) {
+        body += R"({"character":)" + QByteArray::number(p.character) + R"(,"line":)" + QByteArray::number(p.line) + '}';
+    };
+    for (const language::Diagnostic& d : found) {
+        if (&d != found.data()) body += ',';
+        body += R"({"code":)" + QByteArray::number(d.number) + R"(,"message":)";
+        AppendJsonString(body, QString::fromStdString(d.text));
+        const Range range = document.RangeOf(d.offset, d.length);
+        body += R"(,"range":{"end":)";
+        position(range.end);
+        body += R"(,"start":)";
+        position(range.start);
+        body += R"(},"severity":)";
+        body += d.severity == language::Severity::Error ? '1' : '2';
+        body += R"(,"source":"tarnwick"})";
     }
-    Notify("textDocument/publishDiagnostics",
-           {{"uri", uri}, {"version", document.Version()}, {"diagnostics", diagnostics}});
+    body += R"(],"uri":)";
+    AppendJsonString(body, uri);
+    body += R"(,"version":)" + QByteArray::number(document.Version()) + "}}";
+    send_(body);
 }
 
 OpenScript& LanguageServer::ScriptOf(const QJsonObject& params) {

@@ -6,6 +6,7 @@
 #include "lsp/TextDocument.h"
 #include "syntax/SyntaxTable.h"
 
+#include <QByteArray>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
@@ -22,8 +23,9 @@ struct OpenScript {
     explicit OpenScript(TextDocument opened)
         : document(std::move(opened)), checked(document.Text(), language::TextForm::Utf8) {}
     TextDocument document;
-    language::ScriptAnalysis checked;
-    const language::Analysis& analysis = checked.Result();
+    // Reading the result moves into place what the last edits left lagging: no change a reader sees.
+    mutable language::ScriptAnalysis checked;
+    const language::Analysis& Checked() const { return checked.Result(); }
 };
 
 // The protocol's methods, one handler each, over the editor's knowledge of
@@ -32,7 +34,8 @@ struct OpenScript {
 // through `send`. Never throws: a request it cannot answer gets an error response.
 class LanguageServer {
 public:
-    using Send = std::function<void(const QJsonObject&)>;
+    // Receives each message as its compact JSON text.
+    using Send = std::function<void(const QByteArray& body)>;
     LanguageServer(SyntaxEntries table, Send send);
 
     // Taken by value: an opened script's text moves on into its document.
@@ -46,6 +49,7 @@ private:
 
     void Dispatch(const QJsonObject& message);
     void Notify(const QString& method, const QJsonObject& params);
+    void SendMessage(const QJsonObject& message);
 
     // Lifecycle.
     QJsonValue Initialize(const QJsonObject& params);

@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QJsonDocument>
 
 #include <cstdio>
 #include <string>
@@ -31,8 +30,7 @@ long ReadInput(char* buffer, unsigned size) {
 #endif
 }
 
-void WriteMessage(const QJsonObject& message) {
-    const QByteArray body = QJsonDocument(message).toJson(QJsonDocument::Compact);
+void WriteMessage(const QByteArray& body) {
     const std::string header = "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n";
     std::fwrite(header.data(), 1, header.size(), stdout);
     std::fwrite(body.data(), 1, static_cast<std::size_t>(body.size()), stdout);

@@ -46,6 +46,31 @@ Range RangeMember(const QJsonObject& object, const char* key) {
     return {PositionMember(range, "start"), PositionMember(range, "end")};
 }
 
+void AppendJsonString(QByteArray& out, const QString& text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    out += '"';
+    for (const char c : text.toUtf8()) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                out += "\\u00";
+                out += kHex[c >> 4];
+                out += kHex[c & 15];
+            } else {
+                out += c;
+            }
+        }
+    }
+    out += '"';
+}
+
 QJsonObject ResponseTo(const QJsonValue& id, const QJsonValue& result) {
     return {{"jsonrpc", "2.0"}, {"id", id}, {"result", result}};
 }

@@ -38,6 +38,9 @@ int IntMember(const QJsonObject& object, const char* key);
 Position PositionMember(const QJsonObject& object, const char* key);
 Range RangeMember(const QJsonObject& object, const char* key);
 
+// Appends `text` as a JSON string, escaped as QJsonDocument escapes it.
+void AppendJsonString(QByteArray& out, const QString& text);
+
 QJsonObject ResponseTo(const QJsonValue& id, const QJsonValue& result);
 QJsonObject ErrorResponseTo(const QJsonValue& id, ErrorCode code, const std::string& message);
 QJsonObject Notification(const char* method, const QJsonObject& params);

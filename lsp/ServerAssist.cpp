@@ -185,7 +185,7 @@ QJsonValue LanguageServer::Completion(const QJsonObject& params) {
         items.append(item);
     };
     if (start > 0 && text[static_cast<std::size_t>(start) - 1] == '.') {
-        if (const auto members = OwnMembersBeforeDot(script->analysis.tree, text, start)) {
+        if (const auto members = OwnMembersBeforeDot(script->Checked().tree, text, start)) {
             for (const OwnMember& member : *members) add(member.name, member.kind, member.detail);
             return QJsonObject{{"isIncomplete", !typed.empty()}, {"items", items}};
         }
@@ -194,7 +194,7 @@ QJsonValue LanguageServer::Completion(const QJsonObject& params) {
             if (!type.empty() && EqualsIgnoringCase(entry.TypeA, type))
                 add(entry.Name, entry.TypeB == "Function" ? kMethodItem : kPropertyItem, entry.Parameter);
     } else {
-        const SyntaxTree& tree = script->analysis.tree;
+        const SyntaxTree& tree = script->Checked().tree;
         for (const Declaration* d : VisibleDeclarations(tree, ScopeAt(tree, offset)))
             add(SpanText(text, d->span), DeclarationItemKind(tree, *d), DeclarationLine(tree, text, *d));
         for (const TColorCoding& entry : table_)
@@ -214,7 +214,7 @@ QJsonValue LanguageServer::SignatureHelp(const QJsonObject& params) {
     std::optional<std::string> tip = ChooseTip(table_, line, static_cast<int>(line.size()));
     if (!tip) {
         // The script's own procedure, as it declares its parameters.
-        const SyntaxTree& tree = script->analysis.tree;
+        const SyntaxTree& tree = script->Checked().tree;
         const std::string called = Lower(CalledName(line));
         const std::optional<Symbol> symbol = IsIdentifier(called) ? Resolve(tree, ScopeAt(tree, offset), called) : std::nullopt;
         if (!symbol) return QJsonValue::Null;
@@ -233,7 +233,7 @@ QJsonValue LanguageServer::Hover(const QJsonObject& params) {
     const language::Span word = WordAt(text, offset);
     if (word.length == 0) return QJsonValue::Null;
     const std::string name = Lower(SpanText(text, word));
-    const SyntaxTree& tree = script->analysis.tree;
+    const SyntaxTree& tree = script->Checked().tree;
     const bool member = word.offset > 0 && text[static_cast<std::size_t>(word.offset) - 1] == '.';
     std::string signature, kind;
     if (const std::optional<Symbol> symbol = member ? std::nullopt : Resolve(tree, ScopeAt(tree, offset), name)) {

@@ -68,7 +68,7 @@ QJsonValue LanguageServer::FormatLines(OpenScript& script, int firstLine, int la
     const int from = document.LineStart(firstLine);
     const int to = document.LineStart(lastLine) + static_cast<int>(document.Line(lastLine).size());
     std::string respelled = document.Text();
-    RespellDeclaredNames(script.analysis.tree, respelled, from, to);
+    RespellDeclaredNames(script.Checked().tree, respelled, from, to);
 
     DocumentLineColourer tidier(table_, ColourSettings{});
     std::string tidied;

@@ -41,7 +41,7 @@ QString Spelling(const std::string& text, language::Span span) {
 QJsonArray SymbolsOf(const OpenScript& script, const Scope& scope, bool inClass);
 
 QJsonObject SymbolOf(const OpenScript& script, const Declaration& d, bool inClass) {
-    const SyntaxTree& tree = script.analysis.tree;
+    const SyntaxTree& tree = script.Checked().tree;
     const TextDocument& document = script.document;
     const QJsonObject selection = ToJson(document.RangeOf(d.span.offset, d.span.length));
     QJsonObject symbol{{"name", Spelling(document.Text(), d.span)}, {"range", selection}, {"selectionRange", selection}};
@@ -100,7 +100,7 @@ Named NameAt(const OpenScript& script, int offset) {
     named.name = Lower(std::string_view(text).substr(static_cast<std::size_t>(named.word.offset),
                                                      static_cast<std::size_t>(named.word.length)));
     if (named.word.offset > 0 && text[static_cast<std::size_t>(named.word.offset) - 1] == '.') return named;
-    const SyntaxTree& tree = script.analysis.tree;
+    const SyntaxTree& tree = script.Checked().tree;
     named.symbol = Resolve(tree, ScopeAt(tree, offset), named.name);
     return named;
 }
@@ -128,8 +128,8 @@ bool KeepsMeaning(const SyntaxTree& tree, const Symbol& symbol, const std::strin
 
 QJsonValue LanguageServer::DocumentSymbols(const QJsonObject& params) {
     const OpenScript& script = ScriptOf(params);
-    if (script.analysis.tree.scopes.empty()) return QJsonArray{};
-    return SymbolsOf(script, script.analysis.tree.scopes.front(), false);
+    if (script.Checked().tree.scopes.empty()) return QJsonArray{};
+    return SymbolsOf(script, script.Checked().tree.scopes.front(), false);
 }
 
 QJsonValue LanguageServer::Definition(const QJsonObject& params) {
@@ -138,7 +138,7 @@ QJsonValue LanguageServer::Definition(const QJsonObject& params) {
     if (!named.symbol) return QJsonValue::Null;
     QJsonArray locations;
     const QString uri = StringMember(ObjectMember(params, "textDocument"), "uri");
-    for (const Declaration* d : DeclarationsOf(script->analysis.tree, *named.symbol))
+    for (const Declaration* d : DeclarationsOf(script->Checked().tree, *named.symbol))
         locations.append(Location(uri, script->document, d->span));
     return locations;
 }
@@ -148,7 +148,7 @@ QJsonValue LanguageServer::References(const QJsonObject& params) {
     const Named named = NameAt(*script, offset);
     if (!named.symbol) return QJsonValue::Null;
     const bool withDeclaration = params.value("context").toObject().value("includeDeclaration").toBool(true);
-    const SyntaxTree& tree = script->analysis.tree;
+    const SyntaxTree& tree = script->Checked().tree;
     std::vector<int> declared;
     for (const Declaration* d : DeclarationsOf(tree, *named.symbol)) declared.push_back(d->span.offset);
     QJsonArray locations;
@@ -177,12 +177,12 @@ QJsonValue LanguageServer::Rename(const QJsonObject& params) {
     if (!IsIdentifier(wanted) || language::KeywordOf(wanted) != language::Keyword::None ||
         language::IsBuiltinName(Lower(wanted)))
         throw RequestError(ErrorCode::InvalidParams, "'" + wanted + "' cannot be a name in the script.");
-    if (!KeepsMeaning(script->analysis.tree, *named.symbol, Lower(wanted)))
+    if (!KeepsMeaning(script->Checked().tree, *named.symbol, Lower(wanted)))
         throw RequestError(ErrorCode::RequestFailed, "Renaming '" + spelled + "' to '" + wanted +
                                                          "' would change what the script means: '" + wanted +
                                                          "' is already in use.");
     QJsonArray edits;
-    for (const language::Span& span : Occurrences(script->analysis.tree, *named.symbol))
+    for (const language::Span& span : Occurrences(script->Checked().tree, *named.symbol))
         edits.append(QJsonObject{{"range", ToJson(script->document.RangeOf(span.offset, span.length))},
                                  {"newText", newName}});
     const QString uri = StringMember(ObjectMember(params, "textDocument"), "uri");

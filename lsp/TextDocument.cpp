@@ -131,13 +131,23 @@ void TextDocument::Replace(int start, int end, std::string_view inserted) {
     // there may now pair with an inserted LF) to the edit's end (an inserted CR
     // may pair with the LF after it); the lines after it move by the growth.
     const auto kept = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), std::max(0, start - 1));
-    std::vector<int> tail;
-    for (auto it = std::upper_bound(kept, lineStarts_.end(), end); it != lineStarts_.end(); ++it)
-        tail.push_back(*it + growth);
-    lineStarts_.erase(kept, lineStarts_.end());
-    AppendLineStarts(text_, lineStarts_.back(), newEnd, lineStarts_);
-    auto next = std::upper_bound(tail.begin(), tail.end(), lineStarts_.back());
-    lineStarts_.insert(lineStarts_.end(), next, tail.end());
+    const int from = *(kept - 1);
+    std::vector<int> found;
+    AppendLineStarts(text_, from, newEnd, found);
+    // In place: a keystroke in a long script moves the later starts, and copies nothing else.
+    auto tail = std::upper_bound(kept, lineStarts_.end(), end);
+    for (auto it = tail; it != lineStarts_.end(); ++it) *it += growth;
+    const int last = found.empty() ? from : found.back();
+    while (tail != lineStarts_.end() && *tail <= last) ++tail;
+    const auto gap = tail - kept;
+    const auto count = static_cast<std::ptrdiff_t>(found.size());
+    if (count <= gap) {
+        std::copy(found.begin(), found.end(), kept);
+        lineStarts_.erase(kept + count, tail);
+    } else {
+        std::copy(found.begin(), found.begin() + gap, kept);
+        lineStarts_.insert(tail, found.begin() + gap, found.end());
+    }
 }
 
 }  // namespace tarnwick::lsp

@@ -7,6 +7,8 @@
 #include "lsp/MessageReader.h"
 #include "tests/fuzz/FuzzCheck.h"
 
+#include <QJsonDocument>
+
 #include <cstdint>
 #include <string_view>
 
@@ -19,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
     MessageReader reader;
     int sent = 0;
-    LanguageServer server({}, [&sent](const QJsonObject& message) {
-        FUZZ_CHECK(message.value("jsonrpc").toString() == "2.0");
+    LanguageServer server({}, [&sent](const QByteArray& body) {
+        FUZZ_CHECK(QJsonDocument::fromJson(body).object().value("jsonrpc").toString() == "2.0");
         ++sent;
     });
     std::size_t fed = 0;

@@ -25,7 +25,10 @@ TEST(ScriptAnalysisTest, EveryEditGivesTheWholeReadingsResult) {
         {"Option Explicit\r\nDim a\r\nSub S(x)\r\n  a = x : S 1, 2\r\nEnd Sub\r\nExecute \"b = 1\"\r\nS a\r\n", TextForm::Ansi},
         {"\xEF\xBB\xBF" "Class C\r\n  Public Default Property Get P(i)\r\n  End Property\r\nEnd Class\r\nOn Error Resume Next\r\n"
          "Set o = New C\r\nFunction F()\r\n  F = 1\r\nEnd Function\r\nx = F(\r\n",
-         TextForm::Utf8}};
+         TextForm::Utf8},
+        {"Option Explicit\r\nDim a, b\r\nSub S(x)\r\n  Dim c\r\n  a = x : S 1, 2\r\nEnd Sub\r\nFunction F(y, z)\r\n  F = y\r\n"
+         "End Function\r\nS a\r\nF a\r\nS a, b\r\nF a, b\r\nOn Error Resume Next\r\nS F(b)\r\no = CreateObject(1)\r\n",
+         TextForm::Ansi}};
     for (const auto& entry : std::filesystem::recursive_directory_iterator(
              std::filesystem::path(TARNWICK_SOURCE_DIR) / "tests/language/corpus")) {
         if (entry.path().extension() != ".vbs") continue;
@@ -39,11 +42,17 @@ TEST(ScriptAnalysisTest, EveryEditGivesTheWholeReadingsResult) {
     std::mt19937 random(20261209);
     for (auto& [text, form] : scripts) {
         ScriptAnalysis analysis(text, form);
+        ScriptAnalysis lagging(text, form);  // read only now and then, so that moves wait across edits
         for (int step = 0; step < 40 && !text.empty(); ++step) {
             std::size_t at = random() % (text.size() + 1);
             std::size_t removed = 0;
             std::string_view inserted;
-            switch (random() % 5) {
+            switch (random() % 8) {
+                case 5: case 6: case 7:  // a name typed over a word: a use or a declaration now means another name
+                    for (removed = 0; at > 0 && std::isalnum(static_cast<unsigned char>(text[at - 1]));) --at;
+                    while (at + removed < text.size() && std::isalnum(static_cast<unsigned char>(text[at + removed]))) ++removed;
+                    inserted = std::string_view("abcSFx").substr(random() % 6, 1);
+                    break;
                 case 4: inserted = " "; break;  // between words it changes no name: the findings only move
                 case 0: inserted = pieces[random() % std::size(pieces)]; break;
                 case 1: removed = random() % 8; break;
@@ -58,11 +67,18 @@ TEST(ScriptAnalysisTest, EveryEditGivesTheWholeReadingsResult) {
             removed = std::min(removed, text.size() - std::min(at, text.size()));
             text.replace(at, removed, inserted);
             analysis.Replace(at, removed, inserted);
+            lagging.Replace(at, removed, inserted);
             const Analysis whole = AnalyzeScript(text, form);
             ASSERT_EQ(analysis.Text(), text);
             ASSERT_EQ(Findings(analysis.Result().diagnostics), Findings(whole.diagnostics)) << "step " << step << ":\n" << text;
             ASSERT_TRUE(analysis.Result().diagnostics == whole.diagnostics);
             ASSERT_TRUE(analysis.Result().tree == whole.tree) << "step " << step << " at " << at << ":\n" << text;
+            const auto first = lagging.FirstDiagnostics(step % 3);
+            ASSERT_EQ(first.size(), std::min<std::size_t>(step % 3, whole.diagnostics.size()));
+            ASSERT_TRUE(std::equal(first.begin(), first.end(), whole.diagnostics.begin()));
+            if (step % 5 == 4) {
+                ASSERT_TRUE(lagging.Result().diagnostics == whole.diagnostics && lagging.Result().tree == whole.tree);
+            }
         }
     }
 }

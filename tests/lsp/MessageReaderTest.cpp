@@ -1,7 +1,9 @@
 // The message reader against Qt's own JSON reader: the same object for every
 // body, an opened script's text taken out beside it, and the same refusals.
 #include "lsp/MessageReader.h"
+#include "lsp/Protocol.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 
 #include <gtest/gtest.h>
@@ -40,6 +42,16 @@ TEST(MessageReaderTest, ReadsBodiesAsQtsReaderDoes) {
         }
         EXPECT_EQ(read.object, expected);
     }
+}
+
+// Strings written as text (the diagnostics) are escaped byte for byte as Qt's writer escapes them.
+TEST(MessageReaderTest, WritesStringsAsQtsWriterDoes) {
+    QString every;
+    for (char16_t c = 1; c < 0x100; ++c) every += QChar(c);
+    every += QString::fromUtf8("\xF0\x9F\x98\x80'x'");
+    QByteArray written = "[";
+    AppendJsonString(written, every);
+    EXPECT_EQ(written + "]", QJsonDocument(QJsonArray{every}).toJson(QJsonDocument::Compact));
 }
 
 }  // namespace tarnwick::lsp
