@@ -158,7 +158,7 @@ ScriptAnalysis::ScriptAnalysis(std::string text, TextForm form, CheckOptions opt
     analysis_.tree.optionExplicit = optionExplicitUnits_ > 0;
     analysis_.tree.executesCode = executesCodeUnits_ > 0;
     lastRead_ = text_.size();
-    FinishAnalysis(text_, form_, options_, readErrors_, analysis_);
+    Finish();
 }
 
 void ScriptAnalysis::SettleAt(const StatementStart& upTo, std::size_t statement) {
