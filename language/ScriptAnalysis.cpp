@@ -145,8 +145,20 @@ bool Same(const Scope& old, const Scope& fresh, const EditMap& edit, std::int32_
 
 ScriptAnalysis::ScriptAnalysis(std::string text, TextForm form, CheckOptions options)
     : text_(std::move(text)), form_(form), options_(options) {
-    analysis_.tree.scopes.emplace_back();
-    ReadAgain(-1, 0, 0, text_.size());
+    // The first reading takes the whole text: no statement is asked where to stop, and the
+    // starts go straight where they are kept (one for every 40 bytes or so: grown rarely).
+    statements_.reserve(text_.size() / 40 + 1);
+    Parser parser(text_, form_, readErrors_);
+    parser.NoteStatementStarts(statements_, {}, false);
+    analysis_.tree = parser.Run();
+    for (const StatementStart& s : statements_) {
+        optionExplicitUnits_ += s.optionExplicit;
+        executesCodeUnits_ += s.executesCode;
+    }
+    analysis_.tree.optionExplicit = optionExplicitUnits_ > 0;
+    analysis_.tree.executesCode = executesCodeUnits_ > 0;
+    lastRead_ = text_.size();
+    Finish();
 }
 
 void ScriptAnalysis::SettleAt(const StatementStart& upTo, std::size_t statement) {

@@ -155,8 +155,7 @@ void LanguageServer::DidOpen(const QJsonObject& params) {
     const QJsonObject item = ObjectMember(params, "textDocument");
     const QString uri = StringMember(item, "uri");
     std::string text = documentText_ ? std::move(*documentText_) : StringMember(item, "text").toStdString();
-    auto script =
-        std::make_unique<OpenScript>(TextDocument(std::move(text), IntMember(item, "version"), encoding_));
+    auto script = std::make_unique<OpenScript>(std::move(text), IntMember(item, "version"), encoding_);
     OpenScript& opened = *(scripts_[uri] = std::move(script));
     Analyse(uri, opened);
 }
@@ -169,10 +168,10 @@ void LanguageServer::DidChange(const QJsonObject& params) {
     if (!changes.isArray()) throw RequestError(ErrorCode::InvalidParams, "\"contentChanges\" must be an array.");
     for (const QJsonValue& value : changes.toArray()) {
         const QJsonObject change = value.toObject();
-        const std::string text = StringMember(change, "text").toStdString();
+        std::string text = StringMember(change, "text").toStdString();
         if (!change.contains("range")) {
-            script.document.SetText(text);
-            script.checked = language::ScriptAnalysis(text, language::TextForm::Utf8);
+            script.checked = language::ScriptAnalysis(std::move(text), language::TextForm::Utf8);
+            script.document.Reread();
             continue;
         }
         // A range past the end is taken to the end: the client's text and ours stay the same length.
@@ -180,8 +179,8 @@ void LanguageServer::DidChange(const QJsonObject& params) {
         const int start = script.document.ClampedOffsetOf(range.start);
         const int end = script.document.ClampedOffsetOf(range.end);
         if (end < start) throw RequestError(ErrorCode::InvalidParams, "A change's range ends before it starts.");
-        script.document.Replace(start, end, text);
         script.checked.Replace(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start), text);
+        script.document.Replaced(start, end, static_cast<int>(text.size()));
     }
     script.document.SetVersion(version);
     Analyse(StringMember(item, "uri"), script);

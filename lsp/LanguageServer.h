@@ -18,13 +18,17 @@
 namespace tarnwick::lsp {
 
 // An open script with the result of its latest reading, which an edit
-// updates by reading again only what the edit can change.
+// updates by reading again only what the edit can change. The reading keeps
+// the text; the document's lines are found in it, so it is held once.
 struct OpenScript {
-    explicit OpenScript(TextDocument opened)
-        : document(std::move(opened)), checked(document.Text(), language::TextForm::Utf8) {}
-    TextDocument document;
+    OpenScript(std::string text, int version, PositionEncoding encoding)
+        : checked(std::move(text), language::TextForm::Utf8),
+          document(TextDocument::Borrowed{checked.Text()}, version, encoding) {}
+    OpenScript(const OpenScript&) = delete;
+    OpenScript& operator=(const OpenScript&) = delete;
     // Reading the result moves into place what the last edits left lagging: no change a reader sees.
     mutable language::ScriptAnalysis checked;
+    TextDocument document;
     const language::Analysis& Checked() const { return checked.Result(); }
 };
 

@@ -109,9 +109,10 @@ void MessageReader::Feed(std::string_view bytes) {
         buffer_.erase(0, consumed_);
         consumed_ = 0;
     }
+    // Room after the bytes lets the parser read a body in place instead of copying it; made
+    // before they are appended, so that a large message is not copied a second time to make it.
+    buffer_.reserve(buffer_.size() + bytes.size() + simdjson::SIMDJSON_PADDING);
     buffer_.append(bytes);
-    // Room after the bytes lets the parser read a body in place instead of copying it.
-    buffer_.reserve(buffer_.size() + simdjson::SIMDJSON_PADDING);
 }
 
 std::optional<ReadMessage> MessageReader::Next() {

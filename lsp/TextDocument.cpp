@@ -1,9 +1,10 @@
 #include "lsp/TextDocument.h"
 
 #include "editor/TextEncoding.h"
+#include "language/ByteRuns.h"
 
 #include <algorithm>
-#include <cstring>
+#include <bit>
 
 namespace tarnwick::lsp {
 namespace {
@@ -55,46 +56,58 @@ TextDocument::TextDocument(std::string text, int version, PositionEncoding encod
     SetText(std::move(text));
 }
 
+TextDocument::TextDocument(Borrowed text, int version, PositionEncoding encoding)
+    : borrowed_(&text.text), version_(version), encoding_(encoding) {
+    Reread();
+}
+
 void TextDocument::SetText(std::string text) {
     text_ = std::move(text);
+    Reread();
+}
+
+void TextDocument::Reread() {
     lineStarts_.assign(1, 0);
-    AppendLineStarts(text_, 0, static_cast<int>(text_.size()), lineStarts_);
+    AppendLineStarts(Text(), 0, static_cast<int>(Text().size()), lineStarts_);
 }
 
 // The starts of the lines that breaks at [from, to) begin; a CR at to - 1 still pairs with an LF after it.
-// Each kind of break is looked for with memchr, which runs through a long text many bytes at a time.
+// Eight bytes are tested at a time, so a long text is read in one pass with a branch per line, not per byte.
 void TextDocument::AppendLineStarts(std::string_view text, int from, int to, std::vector<int>& starts) {
-    const char* const begin = text.data();
-    const char* const end = begin + to;
-    const auto next = [end](const char* at, char c) {
-        const void* found = std::memchr(at, c, static_cast<std::size_t>(end - at));
-        return found ? static_cast<const char*>(found) : end;
+    const auto begin = static_cast<std::size_t>(from);
+    const auto end = static_cast<std::size_t>(to);
+    const auto noteBreak = [&](std::size_t at) {
+        if (text[at] == '\n') {
+            if (at > begin && text[at - 1] == '\r') return;  // the second byte of a CR LF noted at the CR
+            starts.push_back(static_cast<int>(at) + 1);
+            return;
+        }
+        const bool pair = at + 1 < text.size() && text[at + 1] == '\n';
+        starts.push_back(static_cast<int>(at) + (pair ? 2 : 1));
     };
-    const char* at = begin + from;
-    const char* cr = next(at, '\r');
-    const char* lf = next(at, '\n');
-    while (cr != end || lf != end) {
-        const char* const lineBreak = std::min(cr, lf);
-        at = lineBreak + 1;
-        if (lineBreak == cr && static_cast<std::size_t>(at - begin) < text.size() && *at == '\n') ++at;
-        starts.push_back(static_cast<int>(at - begin));
-        if (cr < at) cr = at < end ? next(at, '\r') : end;
-        if (lf < at) lf = at < end ? next(at, '\n') : end;
+    std::size_t at = begin;
+    for (; at + 8 <= end; at += 8) {
+        const std::uint64_t bytes = language::LoadBytes(text.data() + at);
+        for (std::uint64_t breaks = language::BytesEqual(bytes, '\r') | language::BytesEqual(bytes, '\n'); breaks != 0;
+             breaks &= breaks - 1)
+            noteBreak(at + static_cast<std::size_t>(std::countr_zero(breaks)) / 8);
     }
+    for (; at < end; ++at)
+        if (text[at] == '\r' || text[at] == '\n') noteBreak(at);
 }
 
 int TextDocument::LineEnd(int line) const {
-    int end = line + 1 < LineCount() ? lineStarts_[static_cast<std::size_t>(line) + 1] : static_cast<int>(text_.size());
+    int end = line + 1 < LineCount() ? lineStarts_[static_cast<std::size_t>(line) + 1] : static_cast<int>(Text().size());
     const int start = lineStarts_[static_cast<std::size_t>(line)];
-    if (end > start && text_[static_cast<std::size_t>(end) - 1] == '\n') --end;
-    if (end > start && text_[static_cast<std::size_t>(end) - 1] == '\r') --end;
+    if (end > start && Text()[static_cast<std::size_t>(end) - 1] == '\n') --end;
+    if (end > start && Text()[static_cast<std::size_t>(end) - 1] == '\r') --end;
     return end;
 }
 
 std::string_view TextDocument::Line(int line) const {
     if (line < 0 || line >= LineCount()) return {};
     const int start = LineStart(line);
-    return std::string_view(text_).substr(static_cast<std::size_t>(start), static_cast<std::size_t>(LineEnd(line) - start));
+    return std::string_view(Text()).substr(static_cast<std::size_t>(start), static_cast<std::size_t>(LineEnd(line) - start));
 }
 
 std::optional<int> TextDocument::OffsetOf(Position position) const {
@@ -104,19 +117,19 @@ std::optional<int> TextDocument::OffsetOf(Position position) const {
 
 int TextDocument::ClampedOffsetOf(Position position) const {
     if (position.line < 0) return 0;
-    if (position.line >= LineCount()) return static_cast<int>(text_.size());
+    if (position.line >= LineCount()) return static_cast<int>(Text().size());
     return LineStart(position.line) + BytesForUnits(Line(position.line), std::max(0, position.character), encoding_);
 }
 
 Position TextDocument::PositionOf(int offset) const {
-    offset = std::clamp(offset, 0, static_cast<int>(text_.size()));
+    offset = std::clamp(offset, 0, static_cast<int>(Text().size()));
     const auto after = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), offset);
     const int line = static_cast<int>(after - lineStarts_.begin()) - 1;
     const int start = LineStart(line);
     // An offset between CR and LF, or on the break, counts as the line's end.
     const int end = std::max(start, std::min(offset, LineEnd(line)));
-    return {line, CountUnits(std::string_view(text_).substr(static_cast<std::size_t>(start),
-                                                            static_cast<std::size_t>(end - start)),
+    return {line, CountUnits(std::string_view(Text()).substr(static_cast<std::size_t>(start),
+                                                             static_cast<std::size_t>(end - start)),
                              encoding_)};
 }
 
@@ -125,7 +138,11 @@ void TextDocument::Replace(int start, int end, std::string_view inserted) {
     start = std::clamp(start, 0, size);
     end = std::clamp(end, start, size);
     text_.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start), inserted);
-    const int growth = static_cast<int>(inserted.size()) - (end - start);
+    Replaced(start, end, static_cast<int>(inserted.size()));
+}
+
+void TextDocument::Replaced(int start, int end, int inserted) {
+    const int growth = inserted - (end - start);
     const int newEnd = end + growth;
     // Lines are found again from the line holding the byte before the edit (a CR
     // there may now pair with an inserted LF) to the edit's end (an inserted CR
@@ -133,7 +150,7 @@ void TextDocument::Replace(int start, int end, std::string_view inserted) {
     const auto kept = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), std::max(0, start - 1));
     const int from = *(kept - 1);
     std::vector<int> found;
-    AppendLineStarts(text_, from, newEnd, found);
+    AppendLineStarts(Text(), from, newEnd, found);
     // In place: a keystroke in a long script moves the later starts, and copies nothing else.
     auto tail = std::upper_bound(kept, lineStarts_.end(), end);
     for (auto it = tail; it != lineStarts_.end(); ++it) *it += growth;

@@ -28,8 +28,14 @@ struct Range {
 class TextDocument {
 public:
     TextDocument(std::string text, int version, PositionEncoding encoding);
+    // A document over a text that its owner keeps and changes, telling it of each
+    // change with Replaced or Reread: a text of megabytes is then held only once.
+    struct Borrowed {
+        const std::string& text;
+    };
+    TextDocument(Borrowed text, int version, PositionEncoding encoding);
 
-    const std::string& Text() const { return text_; }
+    const std::string& Text() const { return borrowed_ ? *borrowed_ : text_; }
     int Version() const { return version_; }
     int LineCount() const { return static_cast<int>(lineStarts_.size()); }
 
@@ -48,6 +54,9 @@ public:
     // Replaces [start, end) of the bytes and keeps the line starts in step.
     void Replace(int start, int end, std::string_view inserted);
     void SetText(std::string text);
+    // A borrowed text's owner replaced its bytes [start, end) with `inserted` bytes, or the whole text.
+    void Replaced(int start, int end, int inserted);
+    void Reread();
     void SetVersion(int version) { version_ = version; }
 
 private:
@@ -55,6 +64,7 @@ private:
     static void AppendLineStarts(std::string_view text, int from, int to, std::vector<int>& starts);
 
     std::string text_;
+    const std::string* borrowed_ = nullptr;  // the text, when its owner keeps it
     int version_ = 0;
     PositionEncoding encoding_;
     std::vector<int> lineStarts_;  // lineStarts_[0] == 0; one per line, the last line may be empty
