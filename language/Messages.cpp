@@ -88,11 +88,12 @@ struct TextsByNumber {
     std::array<std::string_view, 16> ours{};
     constexpr TextsByNumber() {
         for (const Entry& e : kMessages) {
+            // Indices, not pointers: a sanitizer's checks of a pointer are not constant expressions.
             const int n = static_cast<int>(e.message);
-            std::string_view* slot = n >= kHost && n < kHost + 64 ? &host[static_cast<std::size_t>(n - kHost)]
-                                     : n >= kOurs && n < kOurs + 16 ? &ours[static_cast<std::size_t>(n - kOurs)]
-                                                                    : nullptr;
-            if (slot && slot->empty()) *slot = e.text;
+            if (n >= kHost && n < kHost + 64 && host[static_cast<std::size_t>(n - kHost)].empty())
+                host[static_cast<std::size_t>(n - kHost)] = e.text;
+            else if (n >= kOurs && n < kOurs + 16 && ours[static_cast<std::size_t>(n - kOurs)].empty())
+                ours[static_cast<std::size_t>(n - kOurs)] = e.text;
         }
     }
     constexpr std::string_view Find(Message message) const {
