@@ -1,6 +1,7 @@
 #include "unit/ui/ScreenFit.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QHash>
 #include <QEvent>
@@ -8,6 +9,8 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <QMoveEvent>
+#include <QWindow>
 #include <QWidget>
 
 #include <algorithm>
@@ -61,8 +64,40 @@ void KeepOnScreen(QWidget* window) {
 
 namespace {
 
+bool HasFrame(const QWidget* window) {
+    const QWindow* handle = window->windowHandle();
+    return handle && !handle->frameMargins().isNull();
+}
+
+// A window manager that starts after a window is shown (on a loaded desktop,
+// or at the start of a session) frames it without moving it, and no event
+// tells the window: its frame geometry stays stale. A look every tenth of a
+// second for half a minute finds the frame; a move event to its native window
+// has the frame geometry read again, and one to the window itself runs every
+// fitting that follows moves.
+void AnnounceLateFrame(QWidget* window) {
+    static constexpr int kLookMs = 100;
+    static constexpr int kGiveUpMs = 30000;
+    auto* look = new QTimer(window);
+    QObject::connect(look, &QTimer::timeout, window, [look, window, giveUp = QDeadlineTimer(kGiveUpMs)] {
+        const bool framed = HasFrame(window);
+        if (!framed && !giveUp.hasExpired()) return;
+        look->stop();
+        look->deleteLater();
+        if (!framed) return;
+        QWindow* handle = window->windowHandle();
+        QMoveEvent reread(handle->position(), handle->position());
+        QCoreApplication::sendEvent(handle, &reread);
+        const QPoint at = window->geometry().topLeft();
+        QMoveEvent moved(at, at);
+        QCoreApplication::sendEvent(window, &moved);
+    });
+    look->start(kLookMs);
+}
+
 // A window manager frames a window some time after it is shown, and the frame
-// may push it out: for a while after the show, each move or resize is checked.
+// may push it out: for a while after the show, and after a late frame, each
+// move or resize is checked.
 class ScreenKeeper : public QObject {
 public:
     using QObject::QObject;
@@ -78,12 +113,19 @@ protected:
         if (type == QEvent::Show) {
             if (!shown_.contains(widget))
                 connect(widget, &QObject::destroyed, this, [this, widget] { shown_.remove(widget); });
-            shown_.insert(widget, QDeadlineTimer(kSettlingMs));
+            shown_.insert(widget, Watch{QDeadlineTimer(kSettlingMs), HasFrame(widget)});
+            // Only X11 window managers frame a shown window without telling it.
+            if (!HasFrame(widget) && QGuiApplication::platformName() == QLatin1String("xcb"))
+                AnnounceLateFrame(widget);
         } else {
             auto it = shown_.find(widget);
             if (it == shown_.end()) return false;
-            if (it->hasExpired()) {
-                shown_.erase(it);  // placed: from now on the user moves it where they like
+            if (!it->framed && HasFrame(widget)) {
+                *it = Watch{QDeadlineTimer(kSettlingMs), true};
+            } else if (it->settling.hasExpired()) {
+                // Placed: from now on the user moves it where they like. One
+                // still without a frame is checked again when its frame comes.
+                if (it->framed) shown_.erase(it);
                 return false;
             }
         }
@@ -97,8 +139,13 @@ protected:
     }
 
 private:
+    struct Watch {
+        QDeadlineTimer settling;
+        bool framed = false;
+    };
+
     static constexpr int kSettlingMs = 3000;
-    QHash<QObject*, QDeadlineTimer> shown_;
+    QHash<QObject*, Watch> shown_;
 };
 
 }  // namespace

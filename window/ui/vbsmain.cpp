@@ -348,9 +348,9 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!outerSizePending_) return;
-    // A window manager adds its frame some time after the window is shown.
+    // A window manager adds its frame some time after the window is shown, on a
+    // loaded desktop seconds later: the stored size waits for it.
     for (int delay : {0, 50, 200, 500}) QTimer::singleShot(delay, this, [this] { ApplyPendingOuterSize(); });
-    QTimer::singleShot(1000, this, [this] { outerSizePending_ = false; });
 }
 
 void TForm1::moveEvent(QMoveEvent* event) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program on an 800 x 600 screen with a window manager: stored
 # places and sizes that do not fit are moved, then shrunk, into the screen;
-# one that fits opens exactly where it was stored. Also at 1.5 x scale.
+# one that fits opens exactly where it was stored. Also at 1.5 x scale, and
+# with a window manager that starts only after the window is shown.
 set -euo pipefail
 program=$1
 for tool in Xvfb openbox xdotool; do
@@ -15,8 +16,12 @@ Xvfb "$display" -screen 0 800x600x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 pids+=($!)
 export DISPLAY=$display
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
+start_window_manager() {
+  openbox --sm-disable >/dev/null 2>&1 &
+  window_manager=$!
+  pids+=("$window_manager")
+}
+start_window_manager
 sleep 1
 failures=0
 
@@ -37,9 +42,11 @@ fits() {
   else [ "$1" = "$2" ]; fi
 }
 
-# placed NAME "Left Top Width Height" SCALE EXPECT: EXPECT is "inside" or the exact "x y w h" of the frame.
+# placed NAME "Left Top Width Height" SCALE EXPECT [late]: EXPECT is "inside" or the exact "x y w h" of
+# the frame; with "late" the window manager starts after the window is shown.
 placed() {
-  local name=$1 stored=$2 scale=$3 expect=$4 left top width height window="" pid frame
+  local name=$1 stored=$2 scale=$3 expect=$4 late=${5:-} left top width height window="" pid frame
+  if [ -n "$late" ]; then kill "$window_manager"; wait "$window_manager" 2>/dev/null || true; fi
   read -r left top width height <<<"$stored"
   mkdir -p "$work/$name/Tarnwick"
   printf '[Software\\Tarnwick]\nLeft=%s\nTop=%s\nWidth=%s\nHeight=%s\n' "$left" "$top" "$width" "$height" \
@@ -51,6 +58,7 @@ placed() {
     [ -n "$window" ] && break
     sleep 0.1
   done
+  if [ -n "$late" ]; then sleep 1; start_window_manager; fi
   # The frame comes, and with it the last fitting; a loaded machine may take some seconds.
   sleep 1.5
   for _ in $(seq 60); do
@@ -68,4 +76,5 @@ placed off-screen "1800 1000 662 544" 1 inside
 placed too-large "0 0 2400 1300" 1 inside
 placed fits "40 30 500 400" 1 "40 30 500 400"
 placed scaled "100 100 900 700" 1.5 inside
+placed late-frame "1800 1000 662 544" 1 "137 36 662 544" late
 [ "$failures" -eq 0 ]
