@@ -159,7 +159,7 @@ void NameUses::Build(const SyntaxTree& tree) {
         for (std::size_t i = 0; i < scope.declarations.size(); ++i)
             names_[scope.declarations[i].name].declarations.push_back({scopeIndex, static_cast<std::int32_t>(i)});
         for (std::size_t i = 0; i < scope.references.size(); ++i)
-            names_[scope.references[i].name].references.push_back({scopeIndex, static_cast<std::int32_t>(i)});
+            names_[std::string(scope.references[i].name)].references.push_back({scopeIndex, static_cast<std::int32_t>(i)});
     }
     built_ = true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "language/Lexer.h"
+#include "language/NameTable.h"
 #include "language/Syntax.h"
 
 #include <functional>
@@ -38,6 +39,9 @@ public:
     // the findings beyond the host read them, and a check without those is
     // quicker without them.
     void SkipUses() { recordUses_ = false; }
+    // Keeps the names of the uses in `table` (a tree's own, whose uses this
+    // reading's are joined to) rather than in a table of its own.
+    void KeepNamesIn(std::shared_ptr<NameTable> table) { tree_.names.table = std::move(table); }
     SyntaxTree Run();
     // Notes each StatementStart in `starts`; the reading ends before one where
     // `stop` answers true. `statementSeen`: the text read is the rest of a
@@ -84,6 +88,9 @@ private:
     std::string LowerName(const Token& token) const;
     // The same into `name`, which keeps its buffer: no new string per name.
     void LowerNameInto(const Token& token, std::string& name) const;
+    // The token's name, lower case, as kept once in the tree's table of names.
+    std::string_view InternName(const Token& token);
+    [[gnu::noinline]] std::string_view InternOtherName(const Token& token);
     // The token's name is `lower`, ignoring case.
     bool NameIs(const Token& token, std::string_view lower) const;
 
@@ -164,6 +171,7 @@ private:
     SyntaxTree tree_;
     int scope_ = 0;
     bool recordUses_ = true;
+    NameTable* names_ = nullptr;  // the tree's table of the uses' names
     std::vector<StatementStart>* starts_ = nullptr;
     std::function<bool(const StatementStart&)> stop_;
     bool stopped_ = false;

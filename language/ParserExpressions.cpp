@@ -64,7 +64,7 @@ int Parser::AddReference(const Token& name) {
     if (!recordUses_) return -1;
     Scope& scope = tree_.scopes[static_cast<std::size_t>(scope_)];
     Reference& r = scope.references.emplace_back();
-    LowerNameInto(name, r.name);
+    r.name = InternName(name);
     r.span = {name.offset, name.length};
     if (r.name.size() >= 4 && r.name[0] == 'e' &&
         (r.name == "execute" || r.name == "executeglobal" || r.name == "eval"))

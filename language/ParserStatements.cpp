@@ -4,6 +4,7 @@
 #include "language/ByteRuns.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace tarnwick::language {
@@ -12,6 +13,8 @@ Parser::Parser(std::string_view text, TextForm form, std::vector<RawDiagnostic>&
     : text_(text), errors_(errors), tokens_(text, form, errors) {}
 
 SyntaxTree Parser::Run() {
+    if (!tree_.names.table) tree_.names.table = std::make_shared<NameTable>();
+    names_ = tree_.names.table.get();
     Scope& script = tree_.scopes.emplace_back();
     script.span = {0, static_cast<std::int32_t>(text_.size())};
     if (recordUses_) script.references.reserve(text_.size() / 16);  // one for every 16 bytes or so: grown rarely
@@ -69,6 +72,44 @@ std::string Parser::LowerName(const Token& token) const {
     for (char& c : name)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return name;
+}
+
+namespace {
+
+// The bytes of a name of 1 to 16 bytes kept when loaded as two little-endian words, by its length.
+struct NameMasks {
+    std::uint64_t keep[NameTable::kShort + 1][2] = {};
+    constexpr NameMasks() {
+        for (std::size_t n = 1; n <= NameTable::kShort; ++n) {
+            keep[n][0] = n >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * n)) - 1;
+            keep[n][1] = n <= 8 ? 0 : n >= 16 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * (n - 8))) - 1;
+        }
+    }
+};
+constexpr NameMasks kNameMasks;
+
+}  // namespace
+
+std::string_view Parser::InternName(const Token& token) {
+    const auto offset = static_cast<std::size_t>(token.offset);
+    const auto length = static_cast<std::size_t>(token.length);
+    // A plain name of up to sixteen bytes, nearly every one, lowered and looked up as two words.
+    if constexpr (std::endian::native == std::endian::little) {
+        if (length - 1 < NameTable::kShort && offset + 16 <= text_.size() && text_[offset] != '[') {
+            std::uint64_t words[2];
+            std::memcpy(words, text_.data() + offset, sizeof words);
+            return names_->InternShort(LowerBytes(words[0]) & kNameMasks.keep[length][0],
+                                       LowerBytes(words[1]) & kNameMasks.keep[length][1], length);
+        }
+    }
+    return InternOtherName(token);
+}
+
+// A bracketed name, a long one, or one at the text's very end.
+std::string_view Parser::InternOtherName(const Token& token) {
+    std::string lower;
+    LowerNameInto(token, lower);
+    return names_->Intern(lower);
 }
 
 void Parser::LowerNameInto(const Token& token, std::string& name) const {
@@ -459,8 +500,8 @@ void Parser::ParseCallOrAssignment() {
         Advance();
         const Operand value = ParseExpression();
         if (!failed_ && value.creation && head.reference >= 0 && head.nameOnly)
-            tree_.objectsWithoutSet.push_back({tree_.scopes[static_cast<std::size_t>(scope_)]
-                                                   .references[static_cast<std::size_t>(head.reference)].name,
+            tree_.objectsWithoutSet.push_back({std::string(tree_.scopes[static_cast<std::size_t>(scope_)]
+                                                               .references[static_cast<std::size_t>(head.reference)].name),
                                                {start.offset, Cur().offset - start.offset}});
         return;
     }

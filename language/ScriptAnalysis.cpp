@@ -237,6 +237,7 @@ void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t remove
     std::size_t resumeAt = statements_.size();  // the kept statement the reading stopped at
     StatementStart stop;                         // the fresh reading's counts there
     Parser parser(std::string_view(text_).substr(static_cast<std::size_t>(start)), form_, errors);
+    parser.KeepNamesIn(analysis_.tree.names.table);  // its uses join the tree's
     parser.NoteStatementStarts(
         starts,
         [&](const StatementStart& s) {
@@ -386,8 +387,8 @@ void ScriptAnalysis::ReadAgain(int first, std::size_t offset, std::size_t remove
             for (std::size_t i = 0; i < std::max(to - from, count); ++i) {
                 const Where where{scope, static_cast<std::int32_t>(from + i)};
                 if (from + i < to && i < count && Same(old[from + i], fresh[i], edit, start, before.scopes)) continue;
-                if (from + i < to) changes.push_back({old[from + i].name, declaration, where, false});
-                if (i < count) changes.push_back({fresh[i].name, declaration, where, true});
+                if (from + i < to) changes.push_back({std::string(old[from + i].name), declaration, where, false});
+                if (i < count) changes.push_back({std::string(fresh[i].name), declaration, where, true});
             }
         };
         compare(script.declarations, static_cast<std::size_t>(before.declarations),

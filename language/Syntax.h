@@ -1,11 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tarnwick::language {
+
+class NameTable;
 
 // A piece of the checked text, in bytes.
 struct Span {
@@ -38,7 +41,7 @@ struct Declaration {
 
 // A use of a name that is not a member reached with ".": read, assigned or called.
 struct Reference {
-    std::string name;            // lower case
+    std::string_view name;       // lower case, kept once for all its uses by the tree's `names`
     Span span;
     int arguments = -1;          // the count in the first argument list after it; -1 when there is none
     bool assigned = false;       // the target of an assignment (with or without Set)
@@ -80,6 +83,11 @@ struct SyntaxTree {
     bool optionExplicit = false;
     bool executesCode = false;    // Execute/ExecuteGlobal/Eval can define names the checks do not see
     std::vector<ObjectAssignment> objectsWithoutSet;
+    // Holds the spellings the references' names point into, for the tree and its copies.
+    struct Names {
+        std::shared_ptr<NameTable> table;
+        bool operator==(const Names&) const { return true; }  // where a spelling is kept is no part of the tree
+    } names;
     bool operator==(const SyntaxTree&) const = default;
 };
 

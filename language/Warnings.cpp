@@ -2,6 +2,8 @@
 
 #include "language/Builtins.h"
 
+#include <algorithm>
+#include <bit>
 #include <cstring>
 #include <string>
 #include <unordered_set>
@@ -118,6 +120,9 @@ class WarningFinder {
 public:
     WarningFinder(std::string_view text, const SyntaxTree& tree, std::vector<RawDiagnostic>& out)
         : text_(text), tree_(tree), out_(out), used_(tree.scopes.size()) {
+        std::size_t uses = 0;
+        for (const Scope& scope : tree.scopes) uses += scope.references.size();
+        memo_.resize(std::bit_ceil(std::clamp<std::size_t>(uses / 4, 16, 4096)));
         index_.reserve(tree.scopes.size());
         reDims_.reserve(tree.scopes.size());
         for (std::size_t s = 0; s < tree.scopes.size(); ++s) {
@@ -132,9 +137,9 @@ public:
     void Run() {
         for (std::size_t s = 0; s < tree_.scopes.size(); ++s) {
             const Scope& scope = tree_.scopes[s];
-            std::unordered_set<std::string> reported;
+            std::unordered_set<std::string_view> reported;
             for (const Reference& r : scope.references) {
-                const auto [where, index] = Resolve(r.name, static_cast<int>(s));
+                const auto [where, index] = ResolveUse(r.name, static_cast<int>(s));
                 if (index >= 0) {
                     used_[static_cast<std::size_t>(where)][static_cast<std::size_t>(index)] = true;
                     CheckArguments(r, tree_.scopes[static_cast<std::size_t>(where)].declarations[static_cast<std::size_t>(index)], scope);
@@ -169,6 +174,16 @@ private:
         for (int s = scope; s >= 0; s = tree_.scopes[static_cast<std::size_t>(s)].parent)
             if (const int found = reDims_[static_cast<std::size_t>(s)].Find(name, hash); found >= 0) return {s, found};
         return {-1, -1};
+    }
+
+    // The uses of a name share one spelling (the tree keeps each once): what it means in a
+    // scope is looked up once and then found again by where that spelling lies.
+    std::pair<int, int> ResolveUse(std::string_view name, int scope) {
+        const auto key = reinterpret_cast<std::uintptr_t>(name.data()) ^ static_cast<std::uintptr_t>(scope) << 40;
+        Memo& memo = memo_[static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 32) & (memo_.size() - 1)];
+        if (memo.data != name.data() || memo.length != name.size() || memo.scope != scope)
+            memo = {name.data(), name.size(), scope, Resolve(name, scope)};
+        return memo.found;
     }
 
     void CheckArguments(const Reference& r, const Declaration& d, const Scope& from) {
@@ -217,6 +232,13 @@ private:
     std::vector<NameIndex> reDims_;
     bool anyReDim_ = false;  // a ReDim declared a name somewhere: the second look-up can find something
     std::vector<std::vector<bool>> used_;  // per scope, per declaration: some name refers to it
+    struct Memo {
+        const char* data = nullptr;
+        std::size_t length = 0;
+        int scope = -1;
+        std::pair<int, int> found;
+    };
+    std::vector<Memo> memo_;
 };
 
 }  // namespace
