@@ -102,6 +102,11 @@ Analysis Analyze(std::string_view text, TextForm form, const CheckOptions& optio
 void FinishAnalysis(std::string_view text, TextForm form, const CheckOptions& options, std::vector<RawDiagnostic> raw,
                     Analysis& analysis) {
     analysis.diagnostics.clear();
+    // The name checks find at most one fault per declaration: room for them all, so that a script
+    // that declares its names again and again does not copy its findings at each growth.
+    std::size_t declarations = 0;
+    for (const Scope& scope : analysis.tree.scopes) declarations += scope.declarations.size();
+    raw.reserve(raw.size() + declarations);
     CheckNames(analysis.tree, raw);
     if (options.warnings) FindWarnings(text, analysis.tree, raw);
 
