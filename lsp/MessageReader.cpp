@@ -167,7 +167,7 @@ ReadMessage MessageReader::ParseBody(std::string_view body) {
 std::string MessageReader::TakeText(std::string_view text) {
     // A script of megabytes goes into the buffer its message came in, whose pages are in
     // memory already, rather than into as many fresh ones; the parser no longer needs the body.
-    if (text.size() < kLargeText || text.size() < buffer_.capacity() / 2) return std::string(text);
+    if (text.size() < kLargeText || text.size() < buffer_.capacity() / 4) return std::string(text);
     std::string later = buffer_.substr(consumed_);  // the bytes of the messages after it, usually none
     std::string taken = std::move(buffer_);
     taken.assign(text);  // fits: a JSON string is never shorter than the text it holds
