@@ -33,9 +33,13 @@ struct Session {
                                [this](const QByteArray& body) { sentBytes += static_cast<std::size_t>(body.size()); }};
     lsp::MessageReader reader;
 
+    // In the pieces a pipe hands the server (it reads 64 KB at a time).
     void Deliver(const std::string& bytes) {
-        reader.Feed(bytes);
-        while (auto message = reader.Next()) server.Receive(std::move(*message));
+        constexpr std::size_t kPiece = 1 << 16;
+        for (std::size_t at = 0; at < bytes.size(); at += kPiece) {
+            reader.Feed(std::string_view(bytes).substr(at, kPiece));
+            while (auto message = reader.Next()) server.Receive(std::move(*message));
+        }
     }
     Session() {
         Deliver(Framed({{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", QJsonObject{}}}));

@@ -7,6 +7,7 @@
 
 #include <simdjson.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <span>
@@ -131,6 +132,10 @@ std::optional<ReadMessage> MessageReader::Next() {
         if (length > kMaxBody)
             return ReadMessage{ReadMessage::Kind::BadFraming, {}, "A message is longer than the server takes.", {}};
         bodyLength_ = length;
+        // Room for the whole body now: a script of megabytes arriving in pipe-sized pieces is then
+        // not copied into ever larger fresh buffers as it comes (up to a size no bogus length can abuse).
+        const auto room = static_cast<std::size_t>(std::min(length, kMostReserved)) + simdjson::SIMDJSON_PADDING;
+        buffer_.reserve(consumed_ + room);
         return Next();
     }
     if (pending.size() < static_cast<std::size_t>(bodyLength_)) return std::nullopt;
