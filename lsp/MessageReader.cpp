@@ -7,6 +7,7 @@
 
 #include <simdjson.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <span>
@@ -131,6 +132,10 @@ std::optional<ReadMessage> MessageReader::Next() {
         if (length > kMaxBody)
             return ReadMessage{ReadMessage::Kind::BadFraming, {}, "A message is longer than the server takes.", {}};
         bodyLength_ = length;
+        // Room for the whole body now: a script of megabytes arriving in pipe-sized pieces is then
+        // not copied into ever larger fresh buffers as it comes (up to a size no bogus length can abuse).
+        const auto room = static_cast<std::size_t>(std::min(length, kMostReserved)) + simdjson::SIMDJSON_PADDING;
+        buffer_.reserve(consumed_ + room);
         return Next();
     }
     if (pending.size() < static_cast<std::size_t>(bodyLength_)) return std::nullopt;
@@ -157,11 +162,23 @@ ReadMessage MessageReader::ParseBody(std::string_view body) {
     KeyPath skip;
     if (!root["method"].get(method) && method == "textDocument/didOpen" &&
         !root.at_pointer("/params/textDocument/text").get(text)) {
-        message.documentText.emplace(text);
+        message.documentText.emplace(TakeText(text));
         skip = kOpenedText;
     }
     message.object = ToQt(document, skip).toObject();
     return message;
+}
+
+std::string MessageReader::TakeText(std::string_view text) {
+    // A script of megabytes goes into the buffer its message came in, whose pages are in
+    // memory already, rather than into as many fresh ones; the parser no longer needs the body.
+    if (text.size() < kLargeText || text.size() < buffer_.capacity() / 4) return std::string(text);
+    std::string later = buffer_.substr(consumed_);  // the bytes of the messages after it, usually none
+    std::string taken = std::move(buffer_);
+    taken.assign(text);  // fits: a JSON string is never shorter than the text it holds
+    buffer_ = std::move(later);
+    consumed_ = 0;
+    return taken;
 }
 
 }  // namespace tarnwick::lsp

@@ -46,6 +46,10 @@ public:
 
 private:
     ReadMessage ParseBody(std::string_view body);
+    // A copy of an opened script's text, which the parser holds; a large one takes over the buffer.
+    std::string TakeText(std::string_view text);
+    static constexpr std::size_t kLargeText = 1 << 20;
+    static constexpr long long kMostReserved = 1LL << 26;
 
     std::string buffer_;
     std::size_t consumed_ = 0;

@@ -11,6 +11,8 @@
 namespace tarnwick::lsp {
 
 TEST(MessageReaderTest, ReadsBodiesAsQtsReaderDoes) {
+    std::string large;
+    while (large.size() < (3u << 20)) large += R"(a = \"\u00e9\"\r\n)";
     const struct { const char* name; std::string body; bool takesText; } rows[] = {
         {"escapes, whole numbers past 2^53, a key given twice",
          R"({"id":9007199254740993,"s":"\u00e9\ud83d\ude00\r\n\"\\/","a":[-2,3.5,1e3,true,null],"a":{"b":{}}})", false},
@@ -21,11 +23,15 @@ TEST(MessageReaderTest, ReadsBodiesAsQtsReaderDoes) {
         {"a number for the text", R"({"method":"textDocument/didOpen","params":{"textDocument":{"text":5}}})", false},
         {"another method's text", R"({"method":"textDocument/hover","params":{"textDocument":{"text":"a"}}})", false},
         {"not JSON", R"({"id": 7,)", false}, {"an array", "[1]", false},
+        {"a large script's text",
+         R"({"method":"textDocument/didOpen","params":{"textDocument":{"text":")" + large + R"("}}})", true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         MessageReader reader;
-        reader.Feed("Content-Length: " + std::to_string(row.body.size()) + "\r\n\r\n" + row.body);
+        // A message after it in the same bytes is still found.
+        reader.Feed("Content-Length: " + std::to_string(row.body.size()) + "\r\n\r\n" + row.body +
+                    "Content-Length: 2\r\n\r\n{}");
         const ReadMessage read = reader.Next().value();
         QJsonParseError error{};
         const QJsonDocument qt = QJsonDocument::fromJson(QByteArray::fromStdString(row.body), &error);
@@ -41,6 +47,7 @@ TEST(MessageReaderTest, ReadsBodiesAsQtsReaderDoes) {
             expected["params"] = params;
         }
         EXPECT_EQ(read.object, expected);
+        EXPECT_EQ(reader.Next().value().object, QJsonObject{});
     }
 }
 
