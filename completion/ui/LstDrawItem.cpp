@@ -122,7 +122,7 @@ int LstDrawItem::WidestName(const QFont& font, const std::vector<CompletionRow>&
         measuredIn = font;
     }
     auto width = [&](const std::string& name) {
-        const auto [known, added] = measured.emplace(name, 0);
+        const auto [known, added] = measured.try_emplace(name, 0);
         if (added) known->second = metrics.horizontalAdvance(FromAnsi(name));
         return known->second;
     };
@@ -179,18 +179,6 @@ void LstDrawItem::paint(QPainter* painter, const QStyleOptionViewItem& option, c
 
 QSize LstDrawItem::sizeHint(const QStyleOptionViewItem& /*option*/, const QModelIndex& /*index*/) const {
     return {CompletionList::kWidth, CompletionList::kRowHeight};
-}
-
-QVariant LstRow::data(int role) const {
-    if (role == Qt::DisplayRole || role == Qt::EditRole) {
-        const std::string& name = row_.Name;
-        // Nearly every name is ASCII, which needs no code page; the others are the document's own bytes.
-        if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-            return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-        return FromDocument(name, encoding_);
-    }
-    if (role == Qt::DecorationRole) return icons_[static_cast<std::size_t>(row_.Icon)];
-    return QListWidgetItem::data(role);
 }
 
 }  // namespace tarnwick
