@@ -212,6 +212,8 @@ void TForm1::BuildHiddenControls() {
     Lst->setItemDelegate(new LstDrawItem(Lst));
     Lst->setFocusPolicy(Qt::NoFocus);
     Lst->setUniformItemSizes(true);
+    // The list covers what lies under it, so showing it does not repaint the editor's text there first.
+    Lst->setAutoFillBackground(true);
     Lst->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Lst->setTextElideMode(Qt::ElideNone);
     Lst->setIconSize(QSize(16, 16));
