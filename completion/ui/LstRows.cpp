@@ -25,8 +25,6 @@ void LstRows::Show(const std::vector<CompletionRow>& rows, const Icons& icons, T
     if (rows_ && rows == *rows_) return;
     const QSignalBlocker block(list_);
     if (!rows_) list_->clear();
-    // Nothing stays chosen or current across a new list, as across a cleared one.
-    list_->selectionModel()->reset();
     rows_ = rows;
     icons_ = icons;
     encoding_ = encoding;
