@@ -89,7 +89,9 @@ QIcon LstDrawItem::KindIcon(RowIcon kind) {
     }
 }
 
-int LstDrawItem::WidestName(const QFont& font, const std::vector<CompletionRow>& rows) {
+namespace {
+
+int MeasureWidest(const QFont& font, const std::vector<CompletionRow>& rows) {
     // A name's characters' advances added up tell its width all but the
     // shaping (kerning, rounding) of the whole name, which moves it by no more
     // than the slack below: only the names that may be the widest by that
@@ -122,7 +124,7 @@ int LstDrawItem::WidestName(const QFont& font, const std::vector<CompletionRow>&
         measuredIn = font;
     }
     auto width = [&](const std::string& name) {
-        const auto [known, added] = measured.emplace(name, 0);
+        const auto [known, added] = measured.try_emplace(name, 0);
         if (added) known->second = metrics.horizontalAdvance(FromAnsi(name));
         return known->second;
     };
@@ -132,6 +134,28 @@ int LstDrawItem::WidestName(const QFont& font, const std::vector<CompletionRow>&
     for (const auto& [sum, i] : sums)
         if (sum + slack >= widest && i != top->second) widest = std::max(widest, width(rows[i].Name));
     return widest;
+}
+
+}  // namespace
+
+int LstDrawItem::WidestName(const QFont& font, const std::vector<CompletionRow>& rows) {
+    // The same rows come back often (Ctrl+Space again, or after another list): the last two lists'
+    // widths are kept, the latest first, as comparing the rows costs a fraction of adding up their names.
+    struct Measured {
+        QFont font;
+        std::vector<CompletionRow> rows;
+        int widest = 0;
+    };
+    static std::array<Measured, 2> recent;
+    for (std::size_t i = 0; i < recent.size(); ++i) {
+        if (recent[i].font == font && recent[i].rows == rows) {
+            std::swap(recent[0], recent[i]);
+            return recent[0].widest;
+        }
+    }
+    recent[1] = {font, rows, MeasureWidest(font, rows)};
+    std::swap(recent[0], recent[1]);
+    return recent[0].widest;
 }
 
 LstDrawItem::LstDrawItem(QObject* parent) : QStyledItemDelegate(parent) {}
@@ -179,18 +203,6 @@ void LstDrawItem::paint(QPainter* painter, const QStyleOptionViewItem& option, c
 
 QSize LstDrawItem::sizeHint(const QStyleOptionViewItem& /*option*/, const QModelIndex& /*index*/) const {
     return {CompletionList::kWidth, CompletionList::kRowHeight};
-}
-
-QVariant LstRow::data(int role) const {
-    if (role == Qt::DisplayRole || role == Qt::EditRole) {
-        const std::string& name = row_.Name;
-        // Nearly every name is ASCII, which needs no code page; the others are the document's own bytes.
-        if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-            return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-        return FromDocument(name, encoding_);
-    }
-    if (role == Qt::DecorationRole) return icons_[static_cast<std::size_t>(row_.Icon)];
-    return QListWidgetItem::data(role);
 }
 
 }  // namespace tarnwick

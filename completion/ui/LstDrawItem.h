@@ -2,11 +2,8 @@
 
 #include "completion/CompletionList.h"
 
-#include "editor/TextEncoding.h"
-
 #include <QFont>
 #include <QIcon>
-#include <QListWidgetItem>
 #include <QStyledItemDelegate>
 
 #include <array>
@@ -33,23 +30,6 @@ public:
     // The width of the widest row name in the list's font, as measuring each
     // whole name gives it; thousands of names cost a few measurements.
     static int WidestName(const QFont& font, const std::vector<CompletionRow>& rows);
-};
-
-// One row of `Lst` that keeps nothing of its own: its text and icon are read
-// from the completion row when the view or a caller asks, so that a list of
-// thousands is filled without converting or storing a text and an icon each.
-// The row and the icons must outlive the item.
-class LstRow : public QListWidgetItem {
-public:
-    using Icons = std::array<QIcon, 6>;  // by RowIcon
-    LstRow(const CompletionRow& row, const Icons& icons, TextEncoding encoding)
-        : row_(row), icons_(icons), encoding_(encoding) {}
-    QVariant data(int role) const override;
-
-private:
-    const CompletionRow& row_;
-    const Icons& icons_;
-    TextEncoding encoding_;
 };
 
 }  // namespace tarnwick

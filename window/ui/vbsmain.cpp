@@ -12,6 +12,7 @@
 #endif
 #include "commands/ui/FindDialogs.h"
 #include "completion/ui/LstDrawItem.h"
+#include "completion/ui/LstRows.h"
 #include "run/OutputSession.h"
 #include "syntax/DocumentColouring.h"
 #include "syntax/SyntaxTable.h"
@@ -211,12 +212,15 @@ void TForm1::BuildHiddenControls() {
     Lst->setItemDelegate(new LstDrawItem(Lst));
     Lst->setFocusPolicy(Qt::NoFocus);
     Lst->setUniformItemSizes(true);
+    // The list covers what lies under it, so showing it does not repaint the editor's text there first.
+    Lst->setAutoFillBackground(true);
     Lst->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Lst->setTextElideMode(Qt::ElideNone);
     Lst->setIconSize(QSize(16, 16));
     Lst->setGeometry(512, 344, 137, 121);
     Lst->addItems({"Function 1", "Function 2", "Property 1", "Property 2"});
     for (int i = 0; i < Lst->count(); ++i) Lst->item(i)->setSizeHint(QSize(0, CompletionList::kRowHeight));
+    shownRows_ = std::make_unique<LstRows>(Lst);
     Lst->hide();
 }
 
@@ -301,21 +305,13 @@ void TForm1::ShowList() {
         return;
     }
     const QSignalBlocker block(Lst);
-    // Rows are rebuilt only when they differ: a click on a row must leave
+    // Rows change only when they differ: a click on a row must leave
     // its item in place, or the double click that follows finds no row.
-    if (!shownRows_ || list.Rows() != *shownRows_) {
-        Lst->clear();
-        shownRows_ = list.Rows();
-        rowIcons_ = {FunctionIcon, PropertyIcon, LstDrawItem::KindIcon(RowIcon::Variable),
-                     LstDrawItem::KindIcon(RowIcon::Procedure), LstDrawItem::KindIcon(RowIcon::Class),
-                     LstDrawItem::KindIcon(RowIcon::Keyword)};
-        {
-            // Thousands of rows announced one by one would each set the view to work: it hears of them once, below.
-            const QSignalBlocker quiet(Lst->model());
-            for (const CompletionRow& row : *shownRows_) Lst->addItem(new LstRow(row, rowIcons_, unit_.Encoding));
-        }
-        Lst->reset();
-    }
+    shownRows_->Show(list.Rows(),
+                     {FunctionIcon, PropertyIcon, LstDrawItem::KindIcon(RowIcon::Variable),
+                      LstDrawItem::KindIcon(RowIcon::Procedure), LstDrawItem::KindIcon(RowIcon::Class),
+                      LstDrawItem::KindIcon(RowIcon::Keyword)},
+                     unit_.Encoding);
     Lst->setCurrentRow(list.ItemIndex());
     // No row is chosen only right after a filling: the list shows its top.
     if (list.ItemIndex() >= 0) Lst->scrollToItem(Lst->currentItem());

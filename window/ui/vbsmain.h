@@ -31,6 +31,7 @@ namespace tarnwick {
 
 class ChmHelpUnit;
 class EditorWidget;
+class LstRows;
 class OutputPane;
 class OutputSession;
 class ProcedureBox;
@@ -180,8 +181,7 @@ private:
     // bar: both observe the model, so they go before it.
     std::unique_ptr<QObject> check_;
     std::unique_ptr<EditorObserver> caretLineMark_;
-    std::optional<std::vector<CompletionRow>> shownRows_;  // the rows Lst holds; none: the design's own
-    std::array<QIcon, 6> rowIcons_;  // Lst's rows' icons, by RowIcon
+    std::unique_ptr<LstRows> shownRows_;  // the rows Lst holds, and its items
     QWidget* client_ = nullptr;
     EditorWidget* mainText_ = nullptr;
     QWidget* form2_ = nullptr;
