@@ -187,6 +187,7 @@ void FinishAnalysis(std::string_view text, TextForm form, const CheckOptions& op
         if (hostFirst == raw.size() || (raw[order[hostFirst]].late && !r.late)) hostFirst = i;
     }
     std::size_t hostFirstIndex = 0;
+    std::size_t lastPlain = raw.size();  // the last finding formatted without a detail
     for (std::size_t i = 0; i < raw.size(); ++i) {
         const RawDiagnostic& r = raw[order[i]];
         if (i == hostFirst) hostFirstIndex = analysis.diagnostics.size();
@@ -196,7 +197,12 @@ void FinishAnalysis(std::string_view text, TextForm form, const CheckOptions& op
         Diagnostic& d = analysis.diagnostics.emplace_back();
         d.severity = IsWarning(r.message) ? Severity::Warning : Severity::Error;
         d.number = static_cast<int>(r.message);
-        d.text = FormatMessage(r.message, r.detail);
+        // Findings of a kind often follow each other ("Name redefined" again and again): a text
+        // without a name in it is formatted once for the run and copied.
+        auto& list = analysis.diagnostics;
+        if (r.detail.empty() && lastPlain < list.size() && list[lastPlain].number == d.number) d.text = list[lastPlain].text;
+        else d.text = FormatMessage(r.message, r.detail);
+        if (r.detail.empty()) lastPlain = list.size() - 1;
         d.offset = r.offset;
         d.length = r.length;
         positions.Find(static_cast<std::size_t>(r.offset), d.line, d.column);
