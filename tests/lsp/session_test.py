@@ -84,8 +84,9 @@ SESSION = [
     ("open", "textDocument/didOpen",
      {"textDocument": {"uri": URI, "languageId": "vbscript", "version": 1, "text": SCRIPT}},
      Sent([Diagnostics(1, (R(18, 0, 18, 0), 1014, "Expected 'End'"))])),
-    ("incremental change", "textDocument/didChange",
+    ("whole text, then incremental changes", "textDocument/didChange",
      {"textDocument": {"uri": URI, "version": 2}, "contentChanges": [
+         {"text": "x"}, {"range": R(0, 0, 0, 1), "text": SCRIPT},
          {"range": R(18, 0, 18, 0), "text": "End If\r\nargs.x\r\n"}, {"range": R(19, 5, 19, 6), "text": ""}]},
      Sent([Diagnostics(2, (R(19, 5, 20, 0), 1010, "Expected identifier"))])),
     ("outline", "textDocument/documentSymbol", {"textDocument": {"uri": URI}}, [
