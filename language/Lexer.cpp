@@ -495,10 +495,16 @@ private:
         return Make(TokenKind::String, start, at - start, blank);
     }
 
+    // Where a piece that must close on its line stops: at `close`, or at a line break or the end.
+    std::size_t ScanOnLineTo(std::size_t at, char close) const {
+        while (at < text_.size() && !IsBreak(text_[at]) && text_[at] != close) ++at;
+        return at;
+    }
+    bool ClosedAt(std::size_t at, char close) const { return at < text_.size() && text_[at] == close; }
+
     Token LexBracketName(std::size_t start, bool blank) {
-        std::size_t at = start + 1;
-        while (at < text_.size() && !IsBreak(text_[at]) && text_[at] != ']') ++at;
-        if (at >= text_.size() || text_[at] != ']') {
+        std::size_t at = ScanOnLineTo(start + 1, ']');
+        if (!ClosedAt(at, ']')) {
             Error(Message::ExpectedCloseBracket, at, 0);
             return Make(TokenKind::Name, start, at - start, blank);
         }
@@ -509,9 +515,8 @@ private:
     }
 
     Token LexDate(std::size_t start, bool blank) {
-        std::size_t end = start + 1;
-        while (end < text_.size() && !IsBreak(text_[end]) && text_[end] != '#') ++end;
-        if (end >= text_.size() || text_[end] != '#') {
+        const std::size_t end = ScanOnLineTo(start + 1, '#');
+        if (!ClosedAt(end, '#')) {
             Error(Message::InvalidCharacter, start, 1);
             return Make(TokenKind::Invalid, start, 1, blank);
         }
