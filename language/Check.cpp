@@ -7,12 +7,7 @@
 #include "language/Warnings.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace tarnwick::language {
 namespace {
@@ -25,11 +20,19 @@ public:
     PositionFinder(std::string_view text, TextForm form) : text_(text), form_(form) {}
     // Counting on from the start of a line whose number is known.
     PositionFinder(std::string_view text, TextForm form, std::size_t lineStart, int line)
-        : text_(text), form_(form), lineStart_(lineStart), line_(line), scanned_(lineStart) {}
+        : text_(text), form_(form), lineStart_(lineStart), line_(line) {}
 
     void Find(std::size_t offset, int& line, int& column) {
         offset = std::min(offset, text_.size());
-        CountLinesTo(offset);
+        // Whole lines at a time, then the characters of the last one.
+        while (true) {
+            const std::size_t brk = std::min(Next('\n', nextLf_), Next('\r', nextCr_));
+            if (brk >= offset) break;
+            const bool pair = text_[brk] == '\r' && brk + 1 < text_.size() && text_[brk + 1] == '\n';
+            if (pair && brk + 1 >= offset) break;  // offsets never fall between CR and LF
+            lineStart_ = brk + (pair ? 2 : 1);
+            ++line_;
+        }
         line = line_;
         if (form_ == TextForm::Ansi) {
             column = static_cast<int>(offset - lineStart_) + 1;
@@ -53,69 +56,22 @@ public:
 private:
     std::string_view text_;
     TextForm form_;
-    // Moves on over the line starts at or before `offset`: a line starts after a LF and after
-    // a CR that no LF follows, so an offset never falls between a CR and its LF.
-    void CountLinesTo(std::size_t offset) {
-        if (offset <= scanned_) return;
-        const char* const bytes = text_.data();
-        std::size_t at = scanned_;
-#if defined(__SSE2__)
-        // Sixteen bytes at a time, each compared with the byte after it (so a chunk is read only
-        // when a byte follows it), and no line break branched on.
-        while (at < offset && at + 16 < text_.size()) {
-            const std::size_t first = at;
-            // Each byte of `counts` counts the breaks in its column: at most 255 chunks a round.
-            const std::size_t stop = std::min({offset, text_.size() - 16, at + 254 * 16});
-            __m128i counts = _mm_setzero_si128();
-            for (; at + 16 <= stop; at += 16) counts = _mm_sub_epi8(counts, BreaksAt(at));
-            if (at < stop) {  // the last few bytes before `offset`
-                static constexpr char kFirstBytes[32] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
-                const __m128i keep = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kFirstBytes + 16 - (stop - at)));
-                counts = _mm_sub_epi8(counts, _mm_and_si128(BreaksAt(at), keep));
-                at = stop;
-            }
-            const __m128i sums = _mm_sad_epu8(counts, _mm_setzero_si128());
-            const int lines = _mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4);
-            if (lines == 0) continue;
-            line_ += lines;
-            // The last line start: the last break, searched back from `at` a chunk at a time.
-            for (std::size_t back = at;; back -= std::min<std::size_t>(16, back - first)) {
-                const std::size_t chunk = std::max(first, back - std::min<std::size_t>(16, back));
-                auto breaks = static_cast<unsigned>(_mm_movemask_epi8(BreaksAt(chunk)));
-                breaks &= (1u << (back - chunk)) - 1;
-                if (breaks != 0) {
-                    lineStart_ = chunk + static_cast<std::size_t>(std::bit_width(breaks));
-                    break;
-                }
-            }
-        }
-#endif
-        for (; at < offset; ++at) {
-            if (bytes[at] == '\n' || (bytes[at] == '\r' && (at + 1 == text_.size() || bytes[at + 1] != '\n'))) {
-                ++line_;
-                lineStart_ = at + 1;
-            }
-        }
-        scanned_ = offset;
+    // The next `c` at or after the current line's start (the text's size when there is
+    // none), remembered in `cached` so that each byte is searched once.
+    std::size_t Next(char c, std::size_t& cached) const {
+        if (cached != kUnknown && cached >= lineStart_) return cached;
+        const void* found = std::memchr(text_.data() + lineStart_, c, text_.size() - lineStart_);
+        cached = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text_.data()) : text_.size();
+        return cached;
     }
-
-#if defined(__SSE2__)
-    // A byte of all ones for each line break of the sixteen bytes at `at`.
-    __m128i BreaksAt(std::size_t at) const {
-        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text_.data() + at));
-        const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text_.data() + at + 1));
-        const __m128i lf = _mm_set1_epi8('\n');
-        return _mm_or_si128(_mm_cmpeq_epi8(chunk, lf),
-                            _mm_andnot_si128(_mm_cmpeq_epi8(after, lf), _mm_cmpeq_epi8(chunk, _mm_set1_epi8('\r'))));
-    }
-#endif
 
     bool IsContinuation(std::size_t at) const { return (static_cast<unsigned char>(text_[at]) & 0xC0) == 0x80; }
 
     static constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
+    std::size_t nextLf_ = kUnknown;
+    std::size_t nextCr_ = kUnknown;
     std::size_t lineStart_ = 0;
     int line_ = 1;
-    std::size_t scanned_ = 0;  // the line starts up to it are counted
     std::size_t countedStart_ = kUnknown;
     std::size_t countedTo_ = 0;
     std::size_t units_ = 0;
