@@ -78,11 +78,15 @@ bool HasFrame(const QWidget* window) {
 void AnnounceLateFrame(QWidget* window) {
     static constexpr int kLookMs = 100;
     static constexpr int kGiveUpMs = 30000;
+    static const QString kName = QStringLiteral("lateFrameLook");
+    if (window->findChild<QTimer*>(kName, Qt::FindDirectChildrenOnly)) return;  // shown again while looking
     auto* look = new QTimer(window);
+    look->setObjectName(kName);
     QObject::connect(look, &QTimer::timeout, window, [look, window, giveUp = QDeadlineTimer(kGiveUpMs)] {
         const bool framed = HasFrame(window);
         if (!framed && !giveUp.hasExpired()) return;
         look->stop();
+        look->setObjectName(QString());
         look->deleteLater();
         if (!framed) return;
         QWindow* handle = window->windowHandle();

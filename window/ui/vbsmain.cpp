@@ -107,6 +107,9 @@ TForm1::~TForm1() {
     tracker_.reset();
     delete mainText_;
     delete CmbProcedures;
+    // The list's items show rows that shownRows_, a member too, holds.
+    delete Lst;
+    Lst = nullptr;
 }
 
 // ---- Creation ---------------------------------------------------------------
@@ -347,6 +350,8 @@ void TForm1::showEvent(QShowEvent* event) {
     // A window manager adds its frame some time after the window is shown, on a
     // loaded desktop seconds later: the stored size waits for it.
     for (int delay : {0, 50, 200, 500}) QTimer::singleShot(delay, this, [this] { ApplyPendingOuterSize(); });
+    // A frame that first comes much later must not undo what the user has sized since.
+    QTimer::singleShot(30000, this, [this] { outerSizePending_ = false; });
 }
 
 void TForm1::moveEvent(QMoveEvent* event) {
