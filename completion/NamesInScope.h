@@ -23,6 +23,7 @@ std::vector<CompletionRow> NamesInScope(ScriptKnowledge& knowledge, const Editor
 // The same list, kept while nothing it is made of changes, so that Ctrl+Space
 // pressed again at the end of a large script hands back the rows it showed
 // without sorting thousands of names, and the list sees the very same rows.
+// One cache serves one ScriptKnowledge, whose generations tell its outlines apart.
 class NamesInScopeCache {
 public:
     CompletionList::SharedRows Rows(ScriptKnowledge& knowledge, const EditorModel& editor, const SyntaxEntries& table);

@@ -148,8 +148,8 @@ TEST(ScriptCompletion, KeptNamesInScopeFollowWhatTheyAreMadeOf) {
         {"the caret in a class", caretAfter("  Public m\r\n"), false},
         {"a Dim typed since the outline", [](TestUnit& t, ScriptKnowledge&) { t.unit.MainText.TypeText("Dim d"); },
          false},
-        {"the table changed", [](TestUnit& t, ScriptKnowledge&) { t.unit.SyntaxTable.push_back({"Zap", "Function"}); },
-         false},
+        {"the table changed",
+         [](TestUnit& t, ScriptKnowledge&) { t.unit.SyntaxTable.push_back(testing::Entry("Zap", "Function")); }, false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
