@@ -23,38 +23,41 @@ int CompletionListHeight(int rows) {
     return rows > CompletionList::kTallRows ? CompletionList::kTallHeight : 20 * rows - 10;
 }
 
-CompletionList::CompletionList(MainUnit& unit) : unit_(unit) {}
+CompletionList::CompletionList(MainUnit& unit)
+    : unit_(unit), rows_(std::make_shared<const std::vector<CompletionRow>>()) {}
 
 void CompletionList::PlaceLB(std::string_view typeName) {
-    rows_.clear();
-    itemIndex_ = -1;
+    std::vector<CompletionRow> rows;
     for (const TColorCoding& entry : unit_.SyntaxTable)
         if (EqualsIgnoringCase(entry.TypeA, typeName))
-            rows_.push_back({entry.Name, entry.TypeB == "Function" ? RowIcon::Function : RowIcon::Property});
+            rows.push_back({entry.Name, entry.TypeB == "Function" ? RowIcon::Function : RowIcon::Property});
     // A row goes to its sorted place; rows equal but for case keep table order.
-    std::stable_sort(rows_.begin(), rows_.end(), [](const CompletionRow& a, const CompletionRow& b) {
+    std::stable_sort(rows.begin(), rows.end(), [](const CompletionRow& a, const CompletionRow& b) {
         return LessIgnoringCase(a.Name, b.Name);
     });
-    completes_ = Completes::Member;
-    Open();
+    PlaceRows(std::move(rows), Completes::Member);
 }
 
 void CompletionList::PlaceRows(std::vector<CompletionRow> rows, Completes completes) {
-    rows_ = std::move(rows);
+    PlaceRows(std::make_shared<const std::vector<CompletionRow>>(std::move(rows)), completes);
+}
+
+void CompletionList::PlaceRows(SharedRows rows, Completes completes) {
+    rows_ = rows ? std::move(rows) : std::make_shared<const std::vector<CompletionRow>>();
     itemIndex_ = -1;
     completes_ = completes;
     Open();
 }
 
 void CompletionList::Open() {
-    if (rows_.empty()) {
+    if (rows_->empty()) {
         // An empty box would have a negative height; a type without members shows nothing.
         open_ = false;
     } else {
         Point caret = unit_.MainText.CaretPixelPosition();
         if (MapToWindow) caret = MapToWindow(caret);
-        height_ = CompletionListHeight(static_cast<int>(rows_.size()));
-        width_ = std::max(kWidth, MeasureWidth ? MeasureWidth(rows_) : 0);
+        height_ = CompletionListHeight(static_cast<int>(rows_->size()));
+        width_ = std::max(kWidth, MeasureWidth ? MeasureWidth(*rows_) : 0);
         position_ = {caret.x + kOffsetLeft, caret.y + kOffsetDown};
         if (ClientSize) position_ = KeptInside(position_, caret.y, ClientSize());
         open_ = true;
@@ -74,14 +77,14 @@ Point CompletionList::KeptInside(Point place, int caretTop, Point client) const 
 }
 
 void CompletionList::Next() {
-    const int count = static_cast<int>(rows_.size());
+    const int count = static_cast<int>(rows_->size());
     if (count == 0) return;
     itemIndex_ = itemIndex_ == count - 1 ? 0 : itemIndex_ + 1;
     Changed();
 }
 
 void CompletionList::Previous() {
-    const int count = static_cast<int>(rows_.size());
+    const int count = static_cast<int>(rows_->size());
     if (count == 0) return;
     itemIndex_ = itemIndex_ > 0 ? itemIndex_ - 1 : count - 1;
     Changed();
@@ -92,8 +95,8 @@ void CompletionList::FollowPrefix() {
     if (start < 0) return;
     const int caret = unit_.MainText.SelStart();
     const std::string_view prefix = unit_.MainText.TextView(start, caret - start);
-    for (size_t i = 0; i < rows_.size(); ++i) {
-        if (MatchesAt(rows_[i].Name, 0, prefix)) {
+    for (size_t i = 0; i < rows_->size(); ++i) {
+        if (MatchesAt((*rows_)[i].Name, 0, prefix)) {
             if (itemIndex_ != static_cast<int>(i)) {
                 itemIndex_ = static_cast<int>(i);
                 Changed();
@@ -129,8 +132,8 @@ void CompletionList::Accept() {
     EditorModel& editor = unit_.MainText;
     unit_.Busy = true;
     const int start = PrefixStart();
-    if (itemIndex_ >= 0 && itemIndex_ < static_cast<int>(rows_.size()) && start >= 0) {
-        const std::string name = rows_[itemIndex_].Name;
+    if (itemIndex_ >= 0 && itemIndex_ < static_cast<int>(rows_->size()) && start >= 0) {
+        const std::string name = (*rows_)[itemIndex_].Name;
         // Only the name after the dot gives way: the typed prefix and the name
         // characters right after it, never a comma, a bracket or what follows.
         int end = start;
@@ -151,7 +154,7 @@ void CompletionList::Close() {
 }
 
 void CompletionList::SetItemIndex(int index) {
-    if (index < -1 || index >= static_cast<int>(rows_.size()) || index == itemIndex_) return;
+    if (index < -1 || index >= static_cast<int>(rows_->size()) || index == itemIndex_) return;
     itemIndex_ = index;
     Changed();
 }

@@ -3,6 +3,7 @@
 #include "editor/EditorModel.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,9 @@ public:
     static constexpr int kIconInset = 2;
     static constexpr int kTextLeft = 24;
 
+    // Rows shared, never changed once made: a list shown again is the same rows, known without comparing them.
+    using SharedRows = std::shared_ptr<const std::vector<CompletionRow>>;
+
     explicit CompletionList(MainUnit& unit);
 
     // PlaceLB: refills the list with the syntax entries of the type (TypeA
@@ -48,6 +52,7 @@ public:
     enum class Completes { Member, Name };
     // Fills the list with the rows as given (in their order) and opens it at the caret.
     void PlaceRows(std::vector<CompletionRow> rows, Completes completes);
+    void PlaceRows(SharedRows rows, Completes completes);
 
     // Down: the next row, from the last back to the first.
     void Next();
@@ -68,7 +73,8 @@ public:
     void Close();
 
     bool IsOpen() const { return open_; }
-    const std::vector<CompletionRow>& Rows() const { return rows_; }
+    const std::vector<CompletionRow>& Rows() const { return *rows_; }
+    const SharedRows& Shared() const { return rows_; }
     int ItemIndex() const { return itemIndex_; }  // -1: none
     void SetItemIndex(int index);                 // a click on a row
     // Top-left corner in the main window's client coordinates.
@@ -97,7 +103,7 @@ private:
     void Changed();
 
     MainUnit& unit_;
-    std::vector<CompletionRow> rows_;
+    SharedRows rows_;  // never null
     int itemIndex_ = -1;
     bool open_ = false;
     Completes completes_ = Completes::Member;

@@ -1,7 +1,6 @@
 #include "completion/EditorTracker.h"
 
 #include "completion/ExpressionTyping.h"
-#include "completion/NamesInScope.h"
 #include "completion/NeedleOccurrences.h"
 #include "completion/ObjectTyping.h"
 #include "completion/ScriptMembers.h"
@@ -137,7 +136,7 @@ void EditorTracker::ShowNamesInScope() {
         if (start == editor.SelStart()) RunTypingPass();
         return;
     }
-    list_.PlaceRows(NamesInScope(knowledge_, editor, unit_.SyntaxTable), CompletionList::Completes::Name);
+    list_.PlaceRows(namesInScope_.Rows(knowledge_, editor, unit_.SyntaxTable), CompletionList::Completes::Name);
     // As after a dot, nothing is chosen until a letter is typed.
     if (start != editor.SelStart()) list_.FollowPrefix();
 }

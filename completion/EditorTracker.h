@@ -1,6 +1,7 @@
 #pragma once
 
 #include "completion/CompletionList.h"
+#include "completion/NamesInScope.h"
 #include "completion/ParameterTip.h"
 #include "completion/ScriptKnowledge.h"
 #include "editor/EditorModel.h"
@@ -108,6 +109,7 @@ private:
     std::function<Point(Point)> mapToWindow_;
     CompletionList list_;
     ScriptKnowledge knowledge_;
+    NamesInScopeCache namesInScope_;
     TipState tip_;
     std::string status_;
     char lastChar_ = 0;

@@ -7,8 +7,9 @@
 
 #include <algorithm>
 #include <deque>
-#include <iterator>
 #include <functional>
+#include <iterator>
+#include <memory>
 #include <string_view>
 
 namespace tarnwick {
@@ -99,8 +100,12 @@ std::vector<OutlineName> DeclaredIn(std::string_view text) {
         while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
         std::size_t pos = 0;
         while (pos < line.size() && IsNameChar(line[pos])) ++pos;
-        const std::string first = LowerAscii(line.substr(0, pos));
-        if (first != "dim" && first != "redim" && first != "const" && first != "public" && first != "private") continue;
+        // Compared in place: at the end of a large script thousands of lines are read on each Ctrl+Space.
+        const std::string_view first = line.substr(0, pos);
+        constexpr std::string_view kDeclaring[] = {"dim", "redim", "const", "public", "private"};
+        if (std::none_of(std::begin(kDeclaring), std::end(kDeclaring),
+                         [first](std::string_view word) { return EqualsIgnoringCase(first, word); }))
+            continue;
         // Names follow the word, separated by commas; bounds and values are passed over.
         int depth = 0;
         bool expectName = true;
@@ -126,39 +131,91 @@ std::vector<OutlineName> DeclaredIn(std::string_view text) {
     return names;
 }
 
+// What the caret's place takes from the outline, and what was declared since it was made.
+NamesInScopeCache::Scope ScopeAt(ScriptKnowledge& knowledge, const EditorModel& editor) {
+    NamesInScopeCache::Scope scope;
+    scope.outline = knowledge.Outline();
+    scope.outlineGeneration = knowledge.OutlineGeneration();
+    if (!scope.outline) return scope;
+    const int at = knowledge.ToOutline(editor.SelStart());
+    scope.procedure = scope.outline->ProcedureAt(at);
+    // What was declared since the outline was made, between the procedure's start (or not far
+    // above the caret) and the caret: the outline cannot know it yet.
+    if (knowledge.Stale()) {
+        const int caret = editor.SelStart();
+        const int from =
+            std::max({0, caret - kLocalScanBytes, scope.procedure ? knowledge.FromOutline(scope.procedure->Start) : 0});
+        scope.typedSince = DeclaredIn(editor.TextView(from, caret - from));
+    }
+    scope.inClass = scope.procedure && scope.procedure->Class >= 0 ? scope.procedure : scope.outline->ClassAt(at);
+    return scope;
+}
+
+// The table's built-in functions and keywords, in table order.
+std::vector<CompletionRow> Builtins(const SyntaxEntries& table) {
+    std::vector<CompletionRow> builtins;
+    for (const TColorCoding& entry : table) {
+        if (entry.TypeA == "Function") builtins.push_back({entry.Name, RowIcon::Procedure});
+        else if (entry.TypeA == "Statement") builtins.push_back({entry.Name, RowIcon::Keyword});
+    }
+    return builtins;
+}
+
+// Whether the table's built-ins are still these, read without copying a name.
+bool SameBuiltins(const SyntaxEntries& table, const std::vector<CompletionRow>& builtins) {
+    std::size_t next = 0;
+    for (const TColorCoding& entry : table) {
+        const bool function = entry.TypeA == "Function";
+        if (!function && entry.TypeA != "Statement") continue;
+        if (next == builtins.size() || builtins[next].Name != entry.Name ||
+            builtins[next].Icon != (function ? RowIcon::Procedure : RowIcon::Keyword))
+            return false;
+        ++next;
+    }
+    return next == builtins.size();
+}
+
+bool SameScope(const NamesInScopeCache::Scope& a, const NamesInScopeCache::Scope& b) {
+    return a.outlineGeneration == b.outlineGeneration && a.outline == b.outline && a.procedure == b.procedure &&
+           a.inClass == b.inClass &&
+           std::equal(a.typedSince.begin(), a.typedSince.end(), b.typedSince.begin(), b.typedSince.end(),
+                      [](const OutlineName& x, const OutlineName& y) { return x.Name == y.Name; });
+}
+
+std::vector<CompletionRow> RowsOf(const NamesInScopeCache::Scope& scope, const std::vector<CompletionRow>& builtins) {
+    Groups groups;
+    if (const ScriptOutline* outline = scope.outline) {
+        if (scope.procedure) {
+            groups.Add(scope.procedure->Locals);
+            groups.Add(scope.typedSince);
+        }
+        groups.Close();
+        if (scope.inClass && scope.inClass->Class >= 0)
+            groups.Add(outline->Classes[static_cast<std::size_t>(scope.inClass->Class)].Members);
+        groups.Close();
+        groups.Add(outline->Globals);
+        if (!scope.procedure) groups.Add(scope.typedSince);
+        groups.Close();
+    }
+    for (const CompletionRow& builtin : builtins) groups.Add(builtin.Name, builtin.Icon);
+    return groups.Take();
+}
+
 }  // namespace
 
 std::vector<CompletionRow> NamesInScope(ScriptKnowledge& knowledge, const EditorModel& editor,
                                         const SyntaxEntries& table) {
-    Groups groups;
-    if (const ScriptOutline* outline = knowledge.Outline()) {
-        const int at = knowledge.ToOutline(editor.SelStart());
-        const OutlineBlock* procedure = outline->ProcedureAt(at);
-        // What was declared since the outline was made, between the procedure's start (or not far
-        // above the caret) and the caret: the outline cannot know it yet.
-        std::vector<OutlineName> typedSince;
-        if (knowledge.Stale()) {
-            const int caret = editor.SelStart();
-            const int from = std::max({0, caret - kLocalScanBytes, procedure ? knowledge.FromOutline(procedure->Start) : 0});
-            typedSince = DeclaredIn(editor.TextView(from, caret - from));
-        }
-        if (procedure) {
-            groups.Add(procedure->Locals);
-            groups.Add(typedSince);
-        }
-        groups.Close();
-        const OutlineBlock* inClass = procedure && procedure->Class >= 0 ? procedure : outline->ClassAt(at);
-        if (inClass && inClass->Class >= 0) groups.Add(outline->Classes[static_cast<std::size_t>(inClass->Class)].Members);
-        groups.Close();
-        groups.Add(outline->Globals);
-        if (!procedure) groups.Add(typedSince);
-        groups.Close();
-    }
-    for (const TColorCoding& entry : table) {
-        if (entry.TypeA == "Function") groups.Add(entry.Name, RowIcon::Procedure);
-        else if (entry.TypeA == "Statement") groups.Add(entry.Name, RowIcon::Keyword);
-    }
-    return groups.Take();
+    return RowsOf(ScopeAt(knowledge, editor), Builtins(table));
+}
+
+CompletionList::SharedRows NamesInScopeCache::Rows(ScriptKnowledge& knowledge, const EditorModel& editor,
+                                                   const SyntaxEntries& table) {
+    Scope scope = ScopeAt(knowledge, editor);
+    if (rows_ && SameScope(scope, scope_) && SameBuiltins(table, builtins_)) return rows_;
+    scope_ = std::move(scope);
+    builtins_ = Builtins(table);
+    rows_ = std::make_shared<const std::vector<CompletionRow>>(RowsOf(scope_, builtins_));
+    return rows_;
 }
 
 }  // namespace tarnwick

@@ -21,6 +21,7 @@ ScriptKnowledge::~ScriptKnowledge() { model_.RemoveObserver(this); }
 void ScriptKnowledge::SetOutline(std::shared_ptr<const ScriptOutline> outline) {
     outline_ = std::move(outline);
     edits_.clear();
+    ++generation_;
 }
 
 NeedleOccurrences& ScriptKnowledge::Occurrences() {
@@ -43,6 +44,7 @@ void ScriptKnowledge::TextChanged(int pos, int removed, int inserted) {
     if ((pos == 0 && inserted == model_.Length()) || edits_.size() >= kMaxEdits) {
         outline_.reset();
         edits_.clear();
+        ++generation_;
         return;
     }
     edits_.push_back({pos, removed, inserted});

@@ -5,6 +5,7 @@
 #include "editor/EditorModel.h"
 #include "language/Check.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -38,6 +39,8 @@ public:
     const ScriptOutline* KnownOutline();
     // Whether edits were made since the outline's text was read.
     bool Stale() const { return !edits_.empty(); }
+    // Changes whenever the outline is replaced or dropped: equal values mean the same outline.
+    std::uint64_t OutlineGeneration() const { return generation_; }
     // A place of today's text in the outline's text, and back.
     int ToOutline(int offset) const;
     int FromOutline(int offset) const;
@@ -59,6 +62,7 @@ private:
     std::function<language::TextForm()> form_;
     std::shared_ptr<const ScriptOutline> outline_;
     std::vector<Edit> edits_;
+    std::uint64_t generation_ = 0;
     NeedleOccurrences occurrences_;
 };
 

@@ -138,22 +138,23 @@ int MeasureWidest(const QFont& font, const std::vector<CompletionRow>& rows) {
 
 }  // namespace
 
-int LstDrawItem::WidestName(const QFont& font, const std::vector<CompletionRow>& rows) {
+int LstDrawItem::WidestName(const QFont& font, const CompletionList::SharedRows& rows) {
     // The same rows come back often (Ctrl+Space again, or after another list): the last two lists'
-    // widths are kept, the latest first, as comparing the rows costs a fraction of adding up their names.
+    // widths are kept, the latest first, as comparing the rows costs a fraction of adding up their names,
+    // and the very same shared rows need no comparing at all.
     struct Measured {
         QFont font;
-        std::vector<CompletionRow> rows;
+        CompletionList::SharedRows rows;
         int widest = 0;
     };
     static std::array<Measured, 2> recent;
     for (std::size_t i = 0; i < recent.size(); ++i) {
-        if (recent[i].font == font && recent[i].rows == rows) {
+        if (recent[i].font == font && recent[i].rows && (recent[i].rows == rows || *recent[i].rows == *rows)) {
             std::swap(recent[0], recent[i]);
             return recent[0].widest;
         }
     }
-    recent[1] = {font, rows, MeasureWidest(font, rows)};
+    recent[1] = {font, rows, MeasureWidest(font, *rows)};
     std::swap(recent[0], recent[1]);
     return recent[0].widest;
 }

@@ -29,7 +29,7 @@ public:
     static QIcon KindIcon(RowIcon kind);
     // The width of the widest row name in the list's font, as measuring each
     // whole name gives it; thousands of names cost a few measurements.
-    static int WidestName(const QFont& font, const std::vector<CompletionRow>& rows);
+    static int WidestName(const QFont& font, const CompletionList::SharedRows& rows);
 };
 
 }  // namespace tarnwick

@@ -23,12 +23,17 @@ QVariant LstRow::data(int role) const {
 
 void LstRows::Show(const std::vector<CompletionRow>& rows, const Icons& icons, TextEncoding encoding) {
     if (rows_ && rows == *rows_) return;
+    Show(std::make_shared<const std::vector<CompletionRow>>(rows), icons, encoding);
+}
+
+void LstRows::Show(CompletionList::SharedRows rows, const Icons& icons, TextEncoding encoding) {
+    if (rows_ && (rows == rows_ || *rows == *rows_)) return;
     const QSignalBlocker block(list_);
     if (!rows_) list_->clear();
-    rows_ = rows;
+    rows_ = std::move(rows);
     icons_ = icons;
     encoding_ = encoding;
-    const int wanted = static_cast<int>(rows.size());
+    const int wanted = static_cast<int>(rows_->size());
     {
         // Thousands of rows announced one by one would each set the view to work: it hears of them once, below.
         const QSignalBlocker quiet(list_->model());

@@ -9,7 +9,6 @@
 
 #include <array>
 #include <memory>
-#include <optional>
 #include <vector>
 
 class QListWidget;
@@ -47,6 +46,8 @@ public:
     // Makes the list hold exactly these rows, unless it holds them already;
     // the view hears of a change once, as a reset.
     void Show(const std::vector<CompletionRow>& rows, const Icons& icons, TextEncoding encoding);
+    // The same for shared rows: the very rows shown last are known without comparing them.
+    void Show(CompletionList::SharedRows rows, const Icons& icons, TextEncoding encoding);
 
     const CompletionRow& Row(int place) const { return (*rows_)[static_cast<std::size_t>(place)]; }
     const QIcon& Icon(RowIcon kind) const { return icons_[static_cast<std::size_t>(kind)]; }
@@ -54,7 +55,7 @@ public:
 
 private:
     QListWidget* list_;
-    std::optional<std::vector<CompletionRow>> rows_;  // none: the list still holds the design's own items
+    CompletionList::SharedRows rows_;  // null: the list still holds the design's own items
     Icons icons_;
     TextEncoding encoding_{};
     std::vector<std::unique_ptr<LstRow>> spare_;  // items out of the list, for the next longer one

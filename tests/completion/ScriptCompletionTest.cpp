@@ -1,8 +1,11 @@
 #include "completion/EditorTracker.h"
+#include "completion/NamesInScope.h"
 
 #include "CompletionTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace tarnwick {
 namespace {
@@ -114,6 +117,54 @@ TEST(ScriptCompletion, CtrlSpaceAcceptsLikeTheMemberList) {
     ASSERT_TRUE(tracker.Lst().IsOpen());
     TypeKeys(tracker, t.unit.MainText, "n\n");
     EXPECT_EQ(t.unit.MainText.Text(), "Dim counter\r\nx = counter\r\n");
+}
+
+// Ctrl+Space's kept rows are the rows made afresh after whatever changed since they were kept.
+TEST(ScriptCompletion, KeptNamesInScopeFollowWhatTheyAreMadeOf) {
+    using Change = std::function<void(TestUnit&, ScriptKnowledge&)>;
+    const auto outlineNow = [](TestUnit& t, ScriptKnowledge& knowledge) {
+        const std::string& text = t.unit.MainText.Text();
+        const auto tree = language::AnalyzeScript(text, language::TextForm::Ansi, language::CheckOptions{false}).tree;
+        knowledge.SetOutline(std::make_shared<const ScriptOutline>(ScriptOutline::Of(tree, text)));
+    };
+    const auto caretAfter = [](std::string line) {
+        return [line](TestUnit& t, ScriptKnowledge&) {
+            t.unit.MainText.SetSelStart(int(t.unit.MainText.Text().find(line) + line.size()));
+        };
+    };
+    const struct {
+        const char* name;
+        Change change;
+        bool kept;
+    } rows[] = {
+        {"nothing changed", [](TestUnit&, ScriptKnowledge&) {}, true},
+        {"a new outline",
+         [&](TestUnit& t, ScriptKnowledge& k) {
+             t.unit.MainText.TypeText("Dim extra\r\n");
+             outlineNow(t, k);
+         },
+         false},
+        {"the caret in a procedure", caretAfter("(a)\r\n"), false},
+        {"the caret in a class", caretAfter("  Public m\r\n"), false},
+        {"a Dim typed since the outline", [](TestUnit& t, ScriptKnowledge&) { t.unit.MainText.TypeText("Dim d"); },
+         false},
+        {"the table changed",
+         [](TestUnit& t, ScriptKnowledge&) { t.unit.SyntaxTable.push_back(testing::Entry("Zap", "Function")); }, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        // A script too large to be outlined again on the spot: a stale outline is kept.
+        TestUnit t("' " + std::string(ScriptKnowledge::kOutlineNowLimit, 'x') +
+                   "\r\nClass K\r\n  Public m\r\n  \r\nEnd Class\r\nSub One(a)\r\n  \r\nEnd Sub\r\n");
+        ScriptKnowledge knowledge(t.unit.MainText);
+        outlineNow(t, knowledge);
+        NamesInScopeCache cache;
+        const CompletionList::SharedRows before = cache.Rows(knowledge, t.unit.MainText, t.unit.SyntaxTable);
+        row.change(t, knowledge);
+        const CompletionList::SharedRows after = cache.Rows(knowledge, t.unit.MainText, t.unit.SyntaxTable);
+        EXPECT_EQ(*after, NamesInScope(knowledge, t.unit.MainText, t.unit.SyntaxTable));
+        EXPECT_EQ(after == before, row.kept);
+    }
 }
 
 }  // namespace

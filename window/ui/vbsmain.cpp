@@ -249,7 +249,10 @@ void TForm1::WireTracker() {
     tracker.Lst().FocusEditor = [this] { mainText_->setFocus(); };
     tracker.Lst().ClientSize = [this] { return Point{client_->width(), client_->height()}; };
     tracker.Lst().MeasureWidth = [this](const std::vector<CompletionRow>& rows) {
-        const int widest = LstDrawItem::WidestName(Lst->font(), rows);
+        // The list measures the rows it holds: shared, they are known again without comparing them.
+        const CompletionList::SharedRows& held = tracker_->Lst().Shared();
+        const int widest = LstDrawItem::WidestName(
+            Lst->font(), held.get() == &rows ? held : std::make_shared<const std::vector<CompletionRow>>(rows));
         const int scrollBar = int(rows.size()) > CompletionList::kTallRows
                                   ? Lst->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Lst)
                                   : 0;
@@ -310,7 +313,7 @@ void TForm1::ShowList() {
     const QSignalBlocker block(Lst);
     // Rows change only when they differ: a click on a row must leave
     // its item in place, or the double click that follows finds no row.
-    shownRows_->Show(list.Rows(),
+    shownRows_->Show(list.Shared(),
                      {FunctionIcon, PropertyIcon, LstDrawItem::KindIcon(RowIcon::Variable),
                       LstDrawItem::KindIcon(RowIcon::Procedure), LstDrawItem::KindIcon(RowIcon::Class),
                       LstDrawItem::KindIcon(RowIcon::Keyword)},
