@@ -57,7 +57,7 @@ void CompletionList::Open() {
         Point caret = unit_.MainText.CaretPixelPosition();
         if (MapToWindow) caret = MapToWindow(caret);
         height_ = CompletionListHeight(static_cast<int>(rows_->size()));
-        width_ = std::max(kWidth, MeasureWidth ? MeasureWidth(*rows_) : 0);
+        width_ = std::max(kWidth, MeasureWidth ? MeasureWidth(rows_) : 0);
         position_ = {caret.x + kOffsetLeft, caret.y + kOffsetDown};
         if (ClientSize) position_ = KeptInside(position_, caret.y, ClientSize());
         open_ = true;

@@ -89,7 +89,7 @@ public:
     // Gives the editor the keyboard focus if it lost it (after an acceptance).
     std::function<void()> FocusEditor;
     // The width the rows need (icon, longest name, scroll bar); unset: kWidth.
-    std::function<int(const std::vector<CompletionRow>&)> MeasureWidth;
+    std::function<int(const SharedRows&)> MeasureWidth;
     // The main window's client area (x: width, y: height) the list stays in; unset: no bounds.
     std::function<Point()> ClientSize;
 

@@ -55,7 +55,7 @@ TEST(CompletionList, SizeByRows) {
         t.unit.SyntaxTable.clear();
         for (int i = 0; i < row.rows; ++i) t.unit.SyntaxTable.push_back(Entry("m" + std::to_string(i), "FSO"));
         CompletionList list(t.unit);
-        list.MeasureWidth = [](const std::vector<CompletionRow>& shown) { return 100 + 10 * int(shown.size()); };
+        list.MeasureWidth = [](const CompletionList::SharedRows& shown) { return 100 + 10 * int(shown->size()); };
         list.PlaceLB("fso");
         EXPECT_EQ(list.Height(), row.height) << row.rows << " rows";
         EXPECT_EQ(list.Width(), row.width) << row.rows << " rows";

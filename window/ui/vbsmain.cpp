@@ -248,12 +248,9 @@ void TForm1::WireTracker() {
     tracker.Lst().OnChanged = [this] { ShowList(); };
     tracker.Lst().FocusEditor = [this] { mainText_->setFocus(); };
     tracker.Lst().ClientSize = [this] { return Point{client_->width(), client_->height()}; };
-    tracker.Lst().MeasureWidth = [this](const std::vector<CompletionRow>& rows) {
-        // The list measures the rows it holds: shared, they are known again without comparing them.
-        const CompletionList::SharedRows& held = tracker_->Lst().Shared();
-        const int widest = LstDrawItem::WidestName(
-            Lst->font(), held.get() == &rows ? held : std::make_shared<const std::vector<CompletionRow>>(rows));
-        const int scrollBar = int(rows.size()) > CompletionList::kTallRows
+    tracker.Lst().MeasureWidth = [this](const CompletionList::SharedRows& rows) {
+        const int widest = LstDrawItem::WidestName(Lst->font(), rows);
+        const int scrollBar = int(rows->size()) > CompletionList::kTallRows
                                   ? Lst->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Lst)
                                   : 0;
         return CompletionList::kTextLeft + widest + 6 + scrollBar + 2 * Lst->frameWidth();
