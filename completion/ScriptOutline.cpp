@@ -143,7 +143,7 @@ ScriptOutline ScriptOutline::Of(const language::SyntaxTree& tree, std::string_vi
         cls.Lower = scope.name;
         std::unordered_set<std::string> seen;
         for (const Declaration& d : scope.declarations) {
-            OutlineName name{Spelling(text, d.span), IconOf(tree, d), {}, d.access != language::Access::Private};
+            OutlineName name{Spelling(text, d.span), IconOf(tree, d), {}, d.access != language::Access::Private, {}};
             if (d.kind == DeclarationKind::Procedure && d.scope >= 0)
                 name.Tip = TipOf(text, d, tree.scopes[static_cast<std::size_t>(d.scope)]);
             AddOnce(cls.Members, seen, d, std::move(name));
@@ -156,7 +156,7 @@ ScriptOutline ScriptOutline::Of(const language::SyntaxTree& tree, std::string_vi
             std::unordered_set<std::string> seen;
             std::vector<OutlineName> names;
             for (const Declaration& d : scope.declarations) {
-                OutlineName name{Spelling(text, d.span), IconOf(tree, d), {}, true};
+                OutlineName name{Spelling(text, d.span), IconOf(tree, d), {}, true, {}};
                 if (d.kind == DeclarationKind::Procedure && d.scope >= 0) {
                     name.Tip = TipOf(text, d, tree.scopes[static_cast<std::size_t>(d.scope)]);
                 }
