@@ -17,17 +17,21 @@ TokenPipe::~TokenPipe() {
 TokenPipe::Block& TokenPipe::Next() {
     std::unique_lock lock(mutex_);
     const std::uint64_t index = taken_++;
-    // Woken only when its wait is over, the thread never wakes to sleep again.
-    const bool wake = Released() >= wakeAt_;
-    if (wake) wakeAt_ = kNotWaiting;
-    readable_.wait(lock, [&] { return read_ > index; });
-    lock.unlock();
-    if (wake) room_.notify_one();
+    // Each side wakes the other only when its wait is over, so neither wakes to sleep again.
+    if (Released() >= wakeAt_) {
+        wakeAt_ = kNotWaiting;
+        room_.notify_one();
+    }
+    if (read_ <= index) {
+        readableAt_ = index + kRefill;
+        readable_.wait(lock, [&] { return read_ >= index + kRefill || (ended_ && read_ > index); });
+    }
     return blocks_[index % kBlocks];
 }
 
 void TokenPipe::Produce() {
-    static_assert(kRefill + kHeld <= kBlocks, "a reader waiting for a block lets the thread read it");
+    // While the reader waits for kRefill blocks from `index` on, it holds kHeld before them.
+    static_assert(kRefill + kHeld <= kBlocks, "a reader waiting for blocks leaves room to read them");
     for (std::uint64_t index = 0;; ++index) {
         {
             std::unique_lock lock(mutex_);
@@ -41,11 +45,13 @@ void TokenPipe::Produce() {
         Block& block = blocks_[index % kBlocks];
         block.count = fill_(block.tokens.data() + kKept, kBlockTokens, block.errors);
         const bool end = block.tokens[kKept + block.count - 1].kind == TokenKind::EndOfText;
-        {
-            const std::lock_guard lock(mutex_);
-            read_ = index + 1;
+        const std::lock_guard lock(mutex_);
+        read_ = index + 1;
+        ended_ = end;
+        if (read_ >= readableAt_ || end) {
+            readableAt_ = kNotWaiting;
+            readable_.notify_one();
         }
-        readable_.notify_one();
         if (end) return;
     }
 }

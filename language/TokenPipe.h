@@ -51,8 +51,9 @@ private:
 
     static constexpr std::uint64_t kBlocks = 6;
     static constexpr std::uint64_t kHeld = 2;  // by the reader: the block it reads and the one before
-    // A full pool waits until this many blocks are free: on a busy machine, where both
-    // threads may share one core, each switch between them then reads several blocks.
+    // A full pool waits until this many blocks are free, and a reader with nothing to
+    // read until this many are read: on a busy machine, where both threads may share
+    // one core, each switch between them then goes for several blocks, not one.
     static constexpr std::uint64_t kRefill = 3;
     static constexpr std::uint64_t kNotWaiting = static_cast<std::uint64_t>(-1);
     Fill fill_;
@@ -62,7 +63,9 @@ private:
     std::condition_variable room_;      // a block went back to the pool, or the pipe stops
     std::uint64_t read_ = 0;            // blocks read, guarded by mutex_ as are the next two
     std::uint64_t taken_ = 0;           // blocks given to the reader
-    std::uint64_t wakeAt_ = kNotWaiting;  // the Released() the thread waits for
+    std::uint64_t wakeAt_ = kNotWaiting;      // the Released() the thread waits for
+    std::uint64_t readableAt_ = kNotWaiting;  // the read_ the reader waits for
+    bool ended_ = false;                      // the last block, with EndOfText, is read
     bool stop_ = false;
     std::thread thread_;                // last: it starts once all else is ready
 };
