@@ -702,7 +702,8 @@ constexpr std::size_t kPipeAheadBytes = 256 * 1024;
 }  // namespace
 
 TokenReader::TokenReader(std::string_view text, TextForm form, std::vector<RawDiagnostic>& errors)
-    : lexer_(std::make_unique<Lexer>(text, form)), pending_(&lexer_->Pending()), errors_(errors), window_(own_.data()) {
+    : lexer_(std::make_unique<Lexer>(text, form)), pending_(&lexer_->Pending()), errors_(errors) {
+    window_ = own_.data();
     // Before the first token nothing was read: the token before it is an empty EndOfText.
     filled_ = 1 + lexer_->Fill(own_.data() + 1, own_.size() - 1);
     pending_->HandOver(0, errors_);
