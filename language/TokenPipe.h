@@ -51,9 +51,9 @@ private:
 
     static constexpr std::uint64_t kBlocks = 6;
     static constexpr std::uint64_t kHeld = 2;  // by the reader: the block it reads and the one before
-    // A full pool waits until this many blocks are free, and a reader with nothing to
-    // read until this many are read: on a busy machine, where both threads may share
-    // one core, each switch between them then goes for several blocks, not one.
+    // The thread, finding the pool full, waits until this many blocks are free; the
+    // reader, finding nothing to read, until this many are read: on a busy machine,
+    // where both threads may share one core, each switch then goes for several blocks.
     static constexpr std::uint64_t kRefill = 3;
     static constexpr std::uint64_t kNotWaiting = static_cast<std::uint64_t>(-1);
     Fill fill_;
@@ -61,7 +61,7 @@ private:
     std::mutex mutex_;
     std::condition_variable readable_;  // a block was read
     std::condition_variable room_;      // a block went back to the pool, or the pipe stops
-    std::uint64_t read_ = 0;            // blocks read, guarded by mutex_ as are the next two
+    std::uint64_t read_ = 0;            // blocks read; this and the rest up to thread_ under mutex_
     std::uint64_t taken_ = 0;           // blocks given to the reader
     std::uint64_t wakeAt_ = kNotWaiting;      // the Released() the thread waits for
     std::uint64_t readableAt_ = kNotWaiting;  // the read_ the reader waits for
