@@ -1,6 +1,7 @@
 #include "language/Lexer.h"
 
 #include "language/ByteRuns.h"
+#include "language/TokenPipe.h"
 
 #include <algorithm>
 #include <array>
@@ -8,6 +9,8 @@
 #include <cstddef>
 #include <cstring>
 #include <limits>
+#include <system_error>
+#include <utility>
 
 namespace tarnwick::language {
 namespace {
@@ -279,21 +282,10 @@ public:
         return count;
     }
 
-    // Moves the errors found while reading tokens up to number `upTo` (counted
-    // from 0 over the whole text) to `errors`, in the order found.
-    void HandOver(std::uint64_t upTo, std::vector<RawDiagnostic>& errors) {
-        while (handedOver_ < pending_.size() && pending_[handedOver_].token <= upTo)
-            errors.push_back(std::move(pending_[handedOver_++].error));
-        if (handedOver_ == pending_.size()) {
-            pending_.clear();
-            handedOver_ = 0;
-        }
-    }
-
-    // The number of the token whose reading found the first error not handed over yet.
-    std::uint64_t FirstPending() const {
-        return handedOver_ < pending_.size() ? pending_[handedOver_].token : std::numeric_limits<std::uint64_t>::max();
-    }
+    // The errors found while reading, each with the number of its token.
+    PendingErrors& Pending() { return pending_; }
+    // The bytes not read yet.
+    std::size_t Ahead() const { return text_.size() - at_; }
 
 private:
     // A token made as one value, so that it travels in registers rather than
@@ -563,14 +555,9 @@ private:
     // Kept with the number of the token being read: the reader hands it over
     // when the parser reaches that token, as if the token had been read just then.
     void Error(Message message, std::size_t offset, std::size_t length) {
-        pending_.push_back({sequence_, {message, static_cast<std::int32_t>(offset), static_cast<std::int32_t>(length),
-                                        false, {}}});
+        pending_.Add({sequence_, {message, static_cast<std::int32_t>(offset), static_cast<std::int32_t>(length),
+                                  false, {}}});
     }
-
-    struct PendingError {
-        std::uint64_t token;
-        RawDiagnostic error;
-    };
 
     std::string_view text_;
     TextForm form_;
@@ -579,8 +566,7 @@ private:
     Token last_;                  // the token given before, which decides what a "." is
     std::uint64_t produced_ = 0;  // tokens given so far
     std::uint64_t sequence_ = 0;  // the number of the token being read
-    std::vector<PendingError> pending_;
-    std::size_t handedOver_ = 0;
+    PendingErrors pending_;
 };
 
 namespace {
@@ -684,41 +670,109 @@ std::string_view NameText(std::string_view text, const Token& token) {
     return name;
 }
 
+void PendingErrors::Append(std::vector<Entry>& more) {
+    for (Entry& entry : more) list_.push_back(std::move(entry));
+    more.clear();
+}
+
+void PendingErrors::TakeAll(std::vector<Entry>& into) {
+    into.clear();
+    list_.erase(list_.begin(), list_.begin() + static_cast<std::ptrdiff_t>(handedOver_));
+    handedOver_ = 0;
+    std::swap(list_, into);
+}
+
+void PendingErrors::HandOver(std::uint64_t upTo, std::vector<RawDiagnostic>& errors) {
+    while (handedOver_ < list_.size() && list_[handedOver_].token <= upTo)
+        errors.push_back(std::move(list_[handedOver_++].error));
+    if (handedOver_ == list_.size()) {
+        list_.clear();
+        handedOver_ = 0;
+    }
+}
+
+namespace {
+
+// A reading reads ahead on a second thread once it has gone this far and at
+// least this much text is still ahead: short readings, such as those that
+// recheck a few statements after an edit, never start a thread.
+constexpr std::int64_t kPipeAfterTokens = 1024;
+constexpr std::size_t kPipeAheadBytes = 256 * 1024;
+
+}  // namespace
+
 TokenReader::TokenReader(std::string_view text, TextForm form, std::vector<RawDiagnostic>& errors)
-    : lexer_(std::make_unique<Lexer>(text, form)), errors_(errors) {
+    : lexer_(std::make_unique<Lexer>(text, form)), pending_(&lexer_->Pending()), errors_(errors) {
+    window_ = own_.data();
     // Before the first token nothing was read: the token before it is an empty EndOfText.
-    filled_ = 1 + lexer_->Fill(window_.data() + 1, window_.size() - 1);
-    lexer_->HandOver(0, errors_);
-    if (window_[1].kind != TokenKind::EndOfText) {
+    filled_ = 1 + lexer_->Fill(own_.data() + 1, own_.size() - 1);
+    pending_->HandOver(0, errors_);
+    if (own_[1].kind != TokenKind::EndOfText) {
         Pull();
         return;
     }
-    window_[2] = window_[1];
+    own_[2] = own_[1];
     filled_ = 3;
 }
 
-TokenReader::~TokenReader() = default;
+// The pipe's thread reads with the lexer: it stops before the lexer goes.
+TokenReader::~TokenReader() { pipe_.reset(); }
 
 void TokenReader::Pull() {
-    if (at_ + 1 >= filled_) {
-        // Keep the token before and the current one; after EndOfText the next is EndOfText again.
-        window_[0] = window_[at_ - 1];
-        window_[1] = window_[at_];
-        base_ += static_cast<std::int64_t>(at_) - 1;
-        at_ = 1;
-        if (window_[1].kind == TokenKind::EndOfText) {
-            window_[2] = window_[1];
-            filled_ = 3;
-            due_ = kNever;
-            return;
-        }
-        filled_ = 2 + lexer_->Fill(window_.data() + 2, window_.size() - 2);
-    }
+    if (at_ + 1 >= filled_ && !Refill()) return;
     const auto next = static_cast<std::uint64_t>(base_ + static_cast<std::int64_t>(at_) + 1);
-    lexer_->HandOver(next, errors_);
+    pending_->HandOver(next, errors_);
     due_ = filled_ - 1;
-    if (const std::uint64_t pending = lexer_->FirstPending(); pending != std::numeric_limits<std::uint64_t>::max())
+    if (const std::uint64_t pending = pending_->First(); pending != PendingErrors::kNone)
         due_ = std::min(due_, static_cast<std::size_t>(static_cast<std::int64_t>(pending) - base_ - 1));
+}
+
+bool TokenReader::Refill() {
+    // Keep the token before and the current one; after EndOfText the next is EndOfText again.
+    const Token previous = window_[at_ - 1];
+    const Token current = window_[at_];
+    base_ += static_cast<std::int64_t>(at_) - 1;
+    at_ = 1;
+    if (current.kind == TokenKind::EndOfText) {
+        own_[0] = previous;
+        own_[1] = current;
+        own_[2] = current;
+        window_ = own_.data();
+        filled_ = 3;
+        due_ = kNever;
+        return false;
+    }
+    if (!pipe_ && base_ >= kPipeAfterTokens && lexer_->Ahead() >= kPipeAheadBytes) StartPipe();
+    if (!pipe_) {
+        own_[0] = previous;
+        own_[1] = current;
+        filled_ = 2 + lexer_->Fill(own_.data() + 2, own_.size() - 2);
+        return true;
+    }
+    TokenPipe::Block& block = pipe_->Next();
+    block.tokens[0] = previous;
+    block.tokens[1] = current;
+    received_.Append(block.errors);
+    window_ = block.tokens.data();
+    filled_ = TokenPipe::kKept + block.count;
+    return true;
+}
+
+void TokenReader::StartPipe() {
+    // The errors found so far wait here; the lexer is the thread's from now on.
+    received_ = std::exchange(lexer_->Pending(), {});
+    try {
+        pipe_ = std::make_unique<TokenPipe>(
+            [lexer = lexer_.get()](Token* out, std::size_t capacity, std::vector<PendingErrors::Entry>& errors) {
+                const std::size_t count = lexer->Fill(out, capacity);
+                lexer->Pending().TakeAll(errors);
+                return count;
+            });
+    } catch (const std::system_error&) {
+        lexer_->Pending() = std::exchange(received_, {});  // no thread: read on here as before
+        return;
+    }
+    pending_ = &received_;
 }
 
 std::vector<Token> Tokenize(std::string_view text, TextForm form, std::vector<RawDiagnostic>& errors) {

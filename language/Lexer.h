@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tarnwick::language {
@@ -66,12 +67,39 @@ struct RawDiagnostic {
 };
 
 class Lexer;
+class TokenPipe;
+
+// Lexical errors kept with the number of the token whose reading found them
+// (counted from 0 over the whole text), until that token becomes the next one.
+class PendingErrors {
+public:
+    struct Entry {
+        std::uint64_t token;
+        RawDiagnostic error;
+    };
+    void Add(Entry entry) { list_.push_back(std::move(entry)); }
+    // Moves `more` to the end: errors found by a later reading.
+    void Append(std::vector<Entry>& more);
+    // Moves all not handed over yet to `into`, which is emptied first.
+    void TakeAll(std::vector<Entry>& into);
+    // Moves those up to token `upTo` to `errors`, in the order found.
+    void HandOver(std::uint64_t upTo, std::vector<RawDiagnostic>& errors);
+    // The token of the first error not handed over yet, or kNone.
+    std::uint64_t First() const { return handedOver_ < list_.size() ? list_[handedOver_].token : kNone; }
+    static constexpr std::uint64_t kNone = static_cast<std::uint64_t>(-1);
+
+private:
+    std::vector<Entry> list_;
+    std::size_t handedOver_ = 0;
+};
 
 // The script's tokens for a parser: the token before, the current one and the
 // next. The text is read once, a few hundred tokens at a time into a small
-// window, and no list of all its tokens is kept. After the last token it gives
-// EndOfText for ever. Lexical errors (1030-1033, 1007) are appended to `errors`
-// when the token they belong to becomes the next one, as if it were read just then.
+// window, and no list of all its tokens is kept. A long reading reads its
+// tokens ahead on a second thread, so the parser need not wait for them. After
+// the last token it gives EndOfText for ever. Lexical errors (1030-1033, 1007)
+// are appended to `errors` when the token they belong to becomes the next one,
+// as if it were read just then, whichever thread read it.
 class TokenReader {
 public:
     TokenReader(std::string_view text, TextForm form, std::vector<RawDiagnostic>& errors);
@@ -90,15 +118,24 @@ public:
 private:
     // Makes sure the next token is in the window and hands over the errors due.
     void Pull();
+    // Puts the next tokens in the window after the token before and the current one;
+    // false at the text's end, where the window holds EndOfText for ever.
+    bool Refill();
+    // Reads ahead on a second thread from now on, if one can start.
+    void StartPipe();
 
     static constexpr std::size_t kNever = static_cast<std::size_t>(-1);
     std::unique_ptr<Lexer> lexer_;
+    std::unique_ptr<TokenPipe> pipe_;  // after the lexer: stopped before the lexer goes
+    PendingErrors received_;           // the errors the pipe's blocks brought
+    PendingErrors* pending_ = nullptr; // the lexer's, or once the pipe runs, received_
     std::vector<RawDiagnostic>& errors_;
+    const Token* window_ = nullptr;    // own_, or a block of the pipe's
     std::size_t at_ = 1;         // the current token's place in the window
     std::size_t filled_ = 1;     // the window's tokens
     std::size_t due_ = kNever;   // the first `at_` that needs Pull
     std::int64_t base_ = -1;     // the number of window_[0] in the whole text's tokens
-    std::array<Token, 256> window_{};
+    std::array<Token, 256> own_{};
 };
 
 // Splits the whole script into tokens, ending with one EndOfText. Comments and
