@@ -24,8 +24,9 @@ TokenPipe::Block& TokenPipe::Next() {
     }
     if (read_ <= index) {
         readableAt_ = index + kRefill;
-        readable_.wait(lock, [&] { return read_ >= index + kRefill || (ended_ && read_ > index); });
+        readable_.wait(lock, [&] { return read_ >= index + kRefill || (ended_ && read_ > index) || failure_; });
     }
+    if (read_ <= index && failure_) std::rethrow_exception(failure_);
     return blocks_[index % kBlocks];
 }
 
@@ -43,7 +44,14 @@ void TokenPipe::Produce() {
             if (stop_) return;
         }
         Block& block = blocks_[index % kBlocks];
-        block.count = fill_(block.tokens.data() + kKept, kBlockTokens, block.errors);
+        try {
+            block.count = fill_(block.tokens.data() + kKept, kBlockTokens, block.errors);
+        } catch (...) {
+            const std::lock_guard lock(mutex_);
+            failure_ = std::current_exception();
+            readable_.notify_one();
+            return;
+        }
         const bool end = block.tokens[kKept + block.count - 1].kind == TokenKind::EndOfText;
         const std::lock_guard lock(mutex_);
         read_ = index + 1;

@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -41,7 +42,8 @@ public:
 
     // The next block, waiting until it is read. The block given before the one
     // given last goes back to the pool: the reader may still look at the last
-    // block's tokens while it moves into this one.
+    // block's tokens while it moves into this one. What reading it threw (no
+    // memory left) is thrown here, to the reader, as reading inline would.
     Block& Next();
 
 private:
@@ -66,6 +68,7 @@ private:
     std::uint64_t wakeAt_ = kNotWaiting;      // the Released() the thread waits for
     std::uint64_t readableAt_ = kNotWaiting;  // the read_ the reader waits for
     bool ended_ = false;                      // the last block, with EndOfText, is read
+    std::exception_ptr failure_;              // what stopped the thread before the text's end
     bool stop_ = false;
     std::thread thread_;                // last: it starts once all else is ready
 };
