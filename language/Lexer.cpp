@@ -8,8 +8,8 @@
 #include <bit>
 #include <cstddef>
 #include <cstring>
+#include <exception>
 #include <limits>
-#include <system_error>
 #include <utility>
 
 namespace tarnwick::language {
@@ -768,8 +768,8 @@ void TokenReader::StartPipe() {
                 lexer->Pending().TakeAll(errors);
                 return count;
             });
-    } catch (const std::system_error&) {
-        lexer_->Pending() = std::exchange(received_, {});  // no thread: read on here as before
+    } catch (const std::exception&) {  // no thread, or no memory for its blocks: read on here as before
+        lexer_->Pending() = std::exchange(received_, {});
         return;
     }
     pending_ = &received_;

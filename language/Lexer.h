@@ -96,7 +96,8 @@ private:
 // The script's tokens for a parser: the token before, the current one and the
 // next. The text is read once, a few hundred tokens at a time into a small
 // window, and no list of all its tokens is kept. A long reading reads its
-// tokens ahead on a second thread, so the parser need not wait for them. After
+// tokens ahead on a second thread, a few thousand at a time into a small pool
+// of blocks that are its windows, so the parser need not wait for them. After
 // the last token it gives EndOfText for ever. Lexical errors (1030-1033, 1007)
 // are appended to `errors` when the token they belong to becomes the next one,
 // as if it were read just then, whichever thread read it.

@@ -31,8 +31,8 @@ TokenPipe::Block& TokenPipe::Next() {
 }
 
 void TokenPipe::Produce() {
-    // While the reader waits for kRefill blocks from `index` on, it holds kHeld before them.
-    static_assert(kRefill + kHeld <= kBlocks, "a reader waiting for blocks leaves room to read them");
+    // While the reader waits for kRefill blocks from `index` on, it also holds the block before them.
+    static_assert(kRefill + kHeld - 1 <= kBlocks, "a reader waiting for blocks leaves room to read them");
     for (std::uint64_t index = 0;; ++index) {
         {
             std::unique_lock lock(mutex_);

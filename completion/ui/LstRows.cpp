@@ -21,11 +21,6 @@ QVariant LstRow::data(int role) const {
     return QListWidgetItem::data(role);
 }
 
-void LstRows::Show(const std::vector<CompletionRow>& rows, const Icons& icons, TextEncoding encoding) {
-    if (rows_ && rows == *rows_) return;
-    Show(std::make_shared<const std::vector<CompletionRow>>(rows), icons, encoding);
-}
-
 void LstRows::Show(CompletionList::SharedRows rows, const Icons& icons, TextEncoding encoding) {
     if (rows_ && (rows == rows_ || *rows == *rows_)) return;
     const QSignalBlocker block(list_);

@@ -43,10 +43,9 @@ public:
     LstRows(const LstRows&) = delete;
     LstRows& operator=(const LstRows&) = delete;
 
-    // Makes the list hold exactly these rows, unless it holds them already;
-    // the view hears of a change once, as a reset.
-    void Show(const std::vector<CompletionRow>& rows, const Icons& icons, TextEncoding encoding);
-    // The same for shared rows: the very rows shown last are known without comparing them.
+    // Makes the list hold exactly these rows, unless it holds them already (the
+    // very rows shown last are known without comparing them); the view hears
+    // of a change once, as a reset.
     void Show(CompletionList::SharedRows rows, const Icons& icons, TextEncoding encoding);
 
     const CompletionRow& Row(int place) const { return (*rows_)[static_cast<std::size_t>(place)]; }

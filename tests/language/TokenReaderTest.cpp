@@ -1,6 +1,10 @@
 #include "language/Lexer.h"
+#include "language/TokenPipe.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <new>
 
 #include <string>
 #include <tuple>
@@ -45,6 +49,32 @@ TEST(TokenReader, LongScriptReadsAsItsRepeatedPieceReadsAlone) {
         }
     }
     EXPECT_EQ(reader.Current().kind, TokenKind::EndOfText);
+}
+
+// The pipe's thread reading a text without end: a failure of its reading
+// reaches the reader at the block that failed, after every block read before
+// it, and a reader that drops the pipe midway is not kept waiting.
+TEST(TokenPipe, FailureReachesTheReaderAndDroppingStopsTheThread) {
+    struct Row { int failingFill; int nexts; int thrownAt; };  // 0: never fails; 0: nothing thrown
+    for (const Row row : {Row{3, 5, 3}, Row{0, 1, 0}, Row{0, 9, 0}}) {
+        int fills = 0;
+        int thrownAt = 0;
+        {
+            TokenPipe pipe([&](Token* out, std::size_t capacity, std::vector<PendingErrors::Entry>&) {
+                if (++fills == row.failingFill) throw std::bad_alloc();
+                std::fill_n(out, capacity, Token{TokenKind::Name});
+                return capacity;
+            });
+            for (int next = 1; next <= row.nexts && thrownAt == 0; ++next) {
+                try {
+                    EXPECT_EQ(pipe.Next().count, TokenPipe::kBlockTokens);
+                } catch (const std::bad_alloc&) {
+                    thrownAt = next;
+                }
+            }
+        }
+        EXPECT_EQ(thrownAt, row.thrownAt) << "failing fill " << row.failingFill;
+    }
 }
 
 }  // namespace

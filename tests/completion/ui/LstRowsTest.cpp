@@ -27,7 +27,7 @@ private slots:
             std::vector<CompletionRow> shown;
             for (const std::string& name : names) shown.push_back({name, RowIcon(shown.size() % 2)});
             list.setCurrentRow(0);
-            rows.Show(shown, icons, TextEncoding::Ansi);
+            rows.Show(std::make_shared<const std::vector<CompletionRow>>(shown), icons, TextEncoding::Ansi);
             QCOMPARE(list.count(), int(names.size()));
             QCOMPARE(list.currentRow(), -1);
             for (int i = 0; i < list.count(); ++i) {
