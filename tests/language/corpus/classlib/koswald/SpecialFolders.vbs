@@ -15,7 +15,7 @@ Class SpecialFolders 'use as a kind of enum with WScript.Shell.SpecialFolders
     'Property GetPath
     'Parameter: a special folder alias
     'Returns a folder path
-    'Remark: Returns the absolute path of the specified special folder. This is the default property, so the property name is optional.
+    'Remark: Returns the absolute path of the named special folder. This is the default property, so the property name is optional.
 
     Public Default Property Get GetPath(alias)
         GetPath = sh.SpecialFolders(alias)
